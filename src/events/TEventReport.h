@@ -1,0 +1,65 @@
+#pragma once
+
+#include "Calendar.h"
+#include "TEventList.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The report list that the event rows are written to: the window's list view, or a text report.
+class IReportList
+{
+public:
+    virtual ~IReportList() = default;
+    virtual void RemoveAllRows() = 0;
+    virtual void AppendRow(const std::string& caption, std::intptr_t data,
+                           const std::vector<std::string>& subItems) = 0;
+    virtual int RowCount() const = 0;
+};
+
+// The user's short date pattern.
+class IShortDateFormat
+{
+public:
+    virtual ~IShortDateFormat() = default;
+    virtual std::string FormatDate(const Calendar::CivilDate& date) const = 0;
+    // For a date whose year is unknown.
+    virtual std::string FormatDayMonth(unsigned month, unsigned day) const = 0;
+};
+
+// YYYY-MM-DD, and --MM-DD when the year is unknown.
+class TIsoDateFormat final : public IShortDateFormat
+{
+public:
+    std::string FormatDate(const Calendar::CivilDate& date) const override;
+    std::string FormatDayMonth(unsigned month, unsigned day) const override;
+};
+
+inline constexpr const char* TodayHeading = "-=- Events for today -=- ";
+inline constexpr const char* TomorrowHeading = "-=- Events for tomorrow -=-";
+inline constexpr const char* WithinHeadingFormat = "-=- Events within %d days -=-";
+inline constexpr std::intptr_t HeadingRowData = -1;
+
+// Everything the rows are made from.
+struct TReportSource
+{
+    const TEventList& Events;
+    std::int32_t CheckForwardDays; // the option, for the third heading
+    TDate Today;
+    const IShortDateFormat& DateFormat;
+};
+
+// Appends one row: caption, data value, then the sub-item texts up to the first one not given.
+void AddListRow(IReportList& list, std::intptr_t data, const std::string& caption, const char* text1,
+                const char* text2 = nullptr, const char* text3 = nullptr, const char* text4 = nullptr);
+
+// Appends the rows of event `index` whose category is `category`: birthday first, then anniversary.
+void AddEventRows(IReportList& list, const TReportSource& source, std::int32_t index, DueCategory category,
+                  bool withDayCount);
+
+// Rewrites the whole list: three headings, each followed by its events in list order.
+void FillEventList(IReportList& list, const TReportSource& source);
+
+// The date text of a stored date: day and month only when its year is unknown, empty when there is no date.
+std::string DateText(TDate date, const IShortDateFormat& format);
