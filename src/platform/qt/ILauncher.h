@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Starting things outside the program. None of these waits for what it started.
+class ILauncher
+{
+public:
+    virtual ~ILauncher() = default;
+
+    // Opens a web address or a local file with the user's preferred handler. False when nothing could open it.
+    virtual bool OpenUrl(const QString& url) = 0;
+    // Starts a program detached. False when it could not be started.
+    virtual bool StartProgram(const QString& program, const QStringList& arguments) = 0;
+    // The full path of an installed program found on PATH, or empty.
+    virtual QString FindProgram(const QString& name) const = 0;
+    // The full path of the running program file.
+    virtual QString ProgramFilePath() const = 0;
+};
