@@ -13,66 +13,132 @@ bool IsYearUnknown(TDate date)
     return InRange(day) && YearOf(day) == UnknownYear;
 }
 
+namespace {
+
+// ClassifyDate with everything that depends on today and the window worked out once, so that a build does one
+// or two calendar conversions per date.
+class TDueClassifier
+{
+public:
+    TDueClassifier(TDate today, std::int32_t forwardDays)
+    {
+        m_now = WholeDay(today);
+        m_valid = InRange(m_now);
+        if (!m_valid)
+            return;
+        m_tomorrow = m_now + 1;
+        // Clamped so that a huge window never reaches past the calendar.
+        m_limit = std::min<std::int64_t>(m_now + forwardDays, LastDay);
+        m_thisYear = YearOf(m_now);
+        m_tomorrowYear = m_tomorrow <= LastDay ? YearOf(m_tomorrow) : 0;
+    }
+
+    int ThisYear() const { return m_valid ? m_thisYear : 0; }
+
+    // `stored` is the date's whole day, already known to be in range.
+    TDueDate Classify(std::int64_t stored, const CivilDate& civil) const
+    {
+        if (!m_valid)
+            return {};
+        // Dates before 31 December 1899 count as absent, except those whose year is unknown.
+        if (stored < 1 && civil.Year != UnknownYear)
+            return {};
+
+        std::int64_t occurrence = InYear(civil, m_thisYear);
+        if (occurrence == m_now)
+            return {dueToday, static_cast<TDate>(occurrence)};
+
+        // On 31 December tomorrow lies in the next year: this catches a date on 1 January.
+        if (m_tomorrowYear != 0) {
+            const std::int64_t inTomorrowsYear =
+                m_tomorrowYear == m_thisYear ? occurrence : InYear(civil, m_tomorrowYear);
+            if (inTomorrowsYear == m_tomorrow)
+                return {dueTomorrow, static_cast<TDate>(m_tomorrow)};
+        }
+
+        // A date that has passed this year next comes round in the next year. Deciding this by the date itself
+        // rather than by comparing days of the year keeps windows of a year or more, and leap years, right.
+        if (occurrence < m_tomorrow && m_thisYear < 9999)
+            occurrence = InYear(civil, m_thisYear + 1);
+
+        if (m_tomorrow < occurrence && occurrence <= m_limit)
+            return {dueWithin, static_cast<TDate>(occurrence)};
+        return {};
+    }
+
+private:
+    // The same month and day in another year; 29 February stands for 28 February in a year without it.
+    static std::int64_t InYear(const CivilDate& date, int year)
+    {
+        CivilDate moved{year, date.Month, date.Day};
+        if (moved.Month == 2 && moved.Day == 29 && !IsLeapYear(year))
+            moved.Day = 28;
+        return DayFromCivil(moved);
+    }
+
+    bool m_valid = false;
+    std::int64_t m_now = 0;
+    std::int64_t m_tomorrow = 0;
+    std::int64_t m_limit = 0;
+    int m_thisYear = 0;
+    int m_tomorrowYear = 0;
+};
+
+struct TStoredDate
+{
+    bool Present = false;
+    std::int64_t Day = 0;
+    CivilDate Civil;
+};
+
+TStoredDate Decompose(TDate date)
+{
+    const std::int64_t day = WholeDay(date);
+    if (!InRange(day))
+        return {};
+    return {true, day, CivilFromDay(day)};
+}
+
+} // namespace
+
 TDueDate ClassifyDate(TDate date, TDate today, std::int32_t forwardDays)
 {
-    const std::int64_t stored = WholeDay(date);
-    const std::int64_t now = WholeDay(today);
-    if (!InRange(stored) || !InRange(now))
+    const TStoredDate stored = Decompose(date);
+    if (!stored.Present)
         return {};
-    // Dates before 31 December 1899 count as absent, except those whose year is unknown.
-    if (stored < 1 && YearOf(stored) != UnknownYear)
-        return {};
-
-    const std::int64_t tomorrow = now + 1;
-    // Clamped so that a huge window never reaches past the calendar.
-    const std::int64_t limit = std::min<std::int64_t>(now + forwardDays, LastDay);
-    const int thisYear = YearOf(now);
-
-    std::int64_t occurrence = MoveToYear(stored, thisYear);
-    if (occurrence == now)
-        return {dueToday, static_cast<TDate>(occurrence)};
-
-    // On 31 December tomorrow lies in the next year: this catches a date on 1 January.
-    if (tomorrow <= LastDay && MoveToYear(stored, YearOf(tomorrow)) == tomorrow)
-        return {dueTomorrow, static_cast<TDate>(tomorrow)};
-
-    // A date that has passed this year next comes round in the next year. Deciding this by the date itself
-    // rather than by comparing days of the year keeps windows of a year or more, and leap years, right.
-    if (occurrence < tomorrow && thisYear < 9999)
-        occurrence = MoveToYear(stored, thisYear + 1);
-
-    if (tomorrow < occurrence && occurrence <= limit)
-        return {dueWithin, static_cast<TDate>(occurrence)};
-    return {};
+    return TDueClassifier(today, forwardDays).Classify(stored.Day, stored.Civil);
 }
 
 void TEventList::Build(const TAddressBook& contacts, TDate today)
 {
     Clear();
 
-    const std::int64_t now = WholeDay(today);
-    const int thisYear = InRange(now) ? YearOf(now) : 0;
-    const auto yearsSince = [thisYear](TDate date) {
-        return static_cast<std::int32_t>(std::abs(thisYear - YearOf(WholeDay(date))));
+    const TDueClassifier classifier(today, CheckForwardDays);
+    const int thisYear = classifier.ThisYear();
+    // Classifies one date into the record's fields; the years value counts from today's year.
+    const auto classify = [&](TDate date, DueCategory& due, std::int32_t& years) {
+        const TStoredDate stored = Decompose(date);
+        if (!stored.Present)
+            return;
+        due = classifier.Classify(stored.Day, stored.Civil).Due;
+        if (due != dueNone)
+            years = static_cast<std::int32_t>(std::abs(thisYear - stored.Civil.Year));
     };
 
     const std::int32_t count = contacts.GetCount();
     Reserve(count);
+    tdstEvent event;
     for (std::int32_t i = 0; i < count; ++i) {
         const tdstAddressItem& contact = *contacts.GetItem(i);
-        tdstEvent event;
         event.Name = contact.Name;
         event.Birthday = contact.Birthday;
         event.Anniversary = contact.Anniversary;
-
-        event.BirthdayDue = ClassifyDate(contact.Birthday, today, CheckForwardDays).Due;
-        if (event.BirthdayDue != dueNone)
-            event.BirthdayYears = yearsSince(contact.Birthday);
-
-        event.AnniversaryDue = ClassifyDate(contact.Anniversary, today, CheckForwardDays).Due;
-        if (event.AnniversaryDue != dueNone)
-            event.AnniversaryYears = yearsSince(contact.Anniversary);
-
+        event.BirthdayDue = dueNone;
+        event.BirthdayYears = 0;
+        event.AnniversaryDue = dueNone;
+        event.AnniversaryYears = 0;
+        classify(contact.Birthday, event.BirthdayDue, event.BirthdayYears);
+        classify(contact.Anniversary, event.AnniversaryDue, event.AnniversaryYears);
         AddRawItem(event);
     }
 }
