@@ -1,0 +1,32 @@
+#!/bin/sh
+# Starts Nelvora in its configuration folder.
+#
+# The program keeps its options in "Nelvora.cfg" in the working directory and never creates that file itself
+# ("Save Changes" only rewrites an existing one), so this makes $XDG_CONFIG_HOME/nelvora with a file holding the
+# defaults (daily check, 15 days ahead, close the list after 1 minute, not on top) on first use. An existing file is
+# never touched.
+set -eu
+
+self=$(readlink -f -- "$0" 2>/dev/null) || self=$0
+bindir=$(dirname -- "$self")
+
+# The base directory specification says to ignore a relative or empty value.
+config_home=${XDG_CONFIG_HOME:-}
+case $config_home in
+/*) ;;
+*) config_home=${HOME:?HOME is not set}/.config ;;
+esac
+dir=$config_home/nelvora
+mkdir -p -- "$dir"
+
+cfg=$dir/Nelvora.cfg
+if [ ! -e "$cfg" ] && [ ! -L "$cfg" ]; then
+    # noclobber: if something appears between the test and the write, it wins and is left alone.
+    (
+        set -C
+        printf '\000\000\000\000\064\022\000\000\002\000\000\000\017\000\000\000\001\000\000\000\000\000\000\000\000\000\000\000\000\000\000\000' >"$cfg"
+    ) 2>/dev/null || true
+fi
+
+cd -- "$dir"
+exec "$bindir/nelvora" "$@"

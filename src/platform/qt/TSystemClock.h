@@ -1,0 +1,9 @@
+#pragma once
+
+#include "IClock.h"
+
+class TSystemClock final : public IClock
+{
+public:
+    TDate Today() const override;
+};
