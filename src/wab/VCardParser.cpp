@@ -1,0 +1,705 @@
+#include "VCardParser.h"
+
+#include "VCardText.h"
+
+#include <array>
+#include <cstring>
+
+namespace VCard {
+
+namespace {
+
+constexpr std::size_t kNone = std::string_view::npos;
+
+// Physical lines. A line ends at LF, CR LF, a lone CR, or the CR CR LF that some exporters write after a text-mode
+// conversion of CR LF text; runs of CR before a LF are one line end so that folds after them still attach.
+class TLineReader final
+{
+public:
+    explicit TLineReader(std::string_view data) : m_data(data), m_lf(Find('\n', 0)) {}
+
+    bool Peek(std::string_view& line)
+    {
+        if (!m_peeked) {
+            if (!Scan(m_pos, m_peekLine, m_peekNext))
+                return false;
+            m_peeked = true;
+        }
+        line = m_peekLine;
+        return true;
+    }
+
+    bool Next(std::string_view& line)
+    {
+        if (!Peek(line))
+            return false;
+        m_pos = m_peekNext;
+        m_peeked = false;
+        return true;
+    }
+
+private:
+    std::size_t Find(char c, std::size_t from) const
+    {
+        if (from >= m_data.size())
+            return kNone;
+        const void* hit = std::memchr(m_data.data() + from, c, m_data.size() - from);
+        return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - m_data.data()) : kNone;
+    }
+
+    bool Scan(std::size_t pos, std::string_view& line, std::size_t& next)
+    {
+        const std::size_t size = m_data.size();
+        if (pos >= size)
+            return false;
+        // Remember the next LF: a file with CR-only line ends has none, and searching for it on every line
+        // would make reading quadratic.
+        if (m_lf != kNone && m_lf < pos)
+            m_lf = Find('\n', pos);
+        const std::size_t limit = m_lf == kNone ? size : m_lf;
+        const void* cr = std::memchr(m_data.data() + pos, '\r', limit - pos);
+        if (cr) {
+            std::size_t end = static_cast<std::size_t>(static_cast<const char*>(cr) - m_data.data());
+            line = m_data.substr(pos, end - pos);
+            while (end < size && m_data[end] == '\r')
+                ++end;
+            if (end < size && m_data[end] == '\n')
+                ++end;
+            next = end;
+        } else {
+            line = m_data.substr(pos, limit - pos);
+            next = limit == size ? size : limit + 1;
+        }
+        return true;
+    }
+
+    std::string_view m_data;
+    std::size_t m_pos = 0;
+    std::size_t m_lf;
+    bool m_peeked = false;
+    std::string_view m_peekLine;
+    std::size_t m_peekNext = 0;
+};
+
+bool IsFold(std::string_view line)
+{
+    return !line.empty() && (line.front() == ' ' || line.front() == '\t');
+}
+
+// Logical lines: physical lines with their folds joined. A line without folds is handed out in place.
+class TLogicalReader final
+{
+public:
+    explicit TLogicalReader(std::string_view data) : m_lines(data) {}
+
+    bool Next(std::string_view& line)
+    {
+        std::string_view first;
+        if (!m_lines.Next(first))
+            return false;
+        std::string_view next;
+        if (!m_lines.Peek(next) || !IsFold(next)) {
+            line = first;
+            return true;
+        }
+        m_buffer.assign(first);
+        AppendFolds();
+        line = m_buffer;
+        return true;
+    }
+
+    bool Peek(std::string_view& line) { return m_lines.Peek(line); }
+
+    // Joins the next physical line (and its folds) to `line` after its first `keep` characters. Used where the
+    // writer continued a quoted-printable value without folding.
+    void AppendNext(std::string_view& line, std::size_t keep)
+    {
+        if (line.data() != m_buffer.data())
+            m_buffer.assign(line.substr(0, keep));
+        else
+            m_buffer.resize(keep);
+        std::string_view next;
+        if (m_lines.Next(next)) {
+            m_buffer.append(next);
+            AppendFolds();
+        }
+        line = m_buffer;
+    }
+
+private:
+    void AppendFolds()
+    {
+        std::string_view next;
+        while (m_lines.Peek(next) && IsFold(next)) {
+            m_buffer.append(next.substr(1));
+            m_lines.Next(next);
+        }
+    }
+
+    TLineReader m_lines;
+    std::string m_buffer;
+};
+
+struct TContentLine
+{
+    std::string_view Group;
+    std::string_view Name;
+    std::string_view Params; // between the first ';' and the value's ':', empty when there are none
+    std::string_view Value;
+};
+
+bool IsNameChar(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
+           c == '.';
+}
+
+// [group.]name[;params]:value. Parameter values may be quoted and then hold ':' and ';'.
+bool SplitContentLine(std::string_view line, TContentLine& out)
+{
+    std::size_t i = 0;
+    while (i < line.size() && IsNameChar(line[i]))
+        ++i;
+    if (i == 0 || i == line.size() || (line[i] != ';' && line[i] != ':'))
+        return false;
+    std::string_view fullName = line.substr(0, i);
+    const std::size_t dot = fullName.rfind('.');
+    if (dot == kNone) {
+        out.Group = {};
+        out.Name = fullName;
+    } else {
+        out.Group = fullName.substr(0, dot);
+        out.Name = fullName.substr(dot + 1);
+    }
+    if (out.Name.empty())
+        return false;
+    if (line[i] == ':') {
+        out.Params = {};
+        out.Value = line.substr(i + 1);
+        return true;
+    }
+    const std::size_t paramStart = i + 1;
+    bool quoted = false;
+    for (std::size_t j = paramStart; j < line.size(); ++j) {
+        const char c = line[j];
+        if (c == '"')
+            quoted = !quoted;
+        else if (c == ':' && !quoted) {
+            out.Params = line.substr(paramStart, j - paramStart);
+            out.Value = line.substr(j + 1);
+            return true;
+        }
+    }
+    // An unbalanced quote: fall back to the first colon rather than lose the line.
+    const std::size_t colon = line.find(':', paramStart);
+    if (colon == kNone)
+        return false;
+    out.Params = line.substr(paramStart, colon - paramStart);
+    out.Value = line.substr(colon + 1);
+    return true;
+}
+
+bool LooksLikeContentLine(std::string_view line)
+{
+    TContentLine ignored;
+    return SplitContentLine(line, ignored);
+}
+
+struct TParams
+{
+    bool QuotedPrintable = false;
+    bool TextValue = false;
+    std::string_view Charset;
+    std::string_view OmitYear;
+};
+
+std::string_view Unquote(std::string_view value)
+{
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+TParams ParseParams(std::string_view params)
+{
+    TParams result;
+    std::size_t start = 0;
+    bool quoted = false;
+    for (std::size_t i = 0; i <= params.size(); ++i) {
+        if (i < params.size()) {
+            if (params[i] == '"')
+                quoted = !quoted;
+            if (params[i] != ';' || quoted)
+                continue;
+        }
+        const std::string_view token = params.substr(start, i - start);
+        start = i + 1;
+        const std::size_t eq = token.find('=');
+        // vCard 2.1 writes bare values: ";QUOTED-PRINTABLE", ";CHARSET=..." both occur.
+        const std::string_view name = eq == kNone ? std::string_view{} : TrimSpace(token.substr(0, eq));
+        const std::string_view value = Unquote(TrimSpace(eq == kNone ? token : token.substr(eq + 1)));
+        if (name.empty() || IEquals(name, "ENCODING")) {
+            if (IEquals(value, "QUOTED-PRINTABLE"))
+                result.QuotedPrintable = true;
+        } else if (IEquals(name, "CHARSET")) {
+            result.Charset = value;
+        } else if (IEquals(name, "VALUE")) {
+            result.TextValue = IEquals(value, "text");
+        } else if (IEquals(name, "X-APPLE-OMIT-YEAR")) {
+            result.OmitYear = value;
+        }
+    }
+    return result;
+}
+
+enum class TKind {
+    Other,
+    Begin,
+    End,
+    Version,
+    Fn,
+    N,
+    Bday,
+    Anniversary,
+    AbDate,
+    AbLabel,
+    AndroidCustom,
+    Uid,
+    Kind,
+    Agent,
+};
+
+struct TKnownProperty
+{
+    std::string_view Name;
+    TKind Kind;
+    int Rank; // anniversary sources: lower wins
+};
+
+// The anniversary sources in the order of preference: the standard property first, then the vendor forms.
+constexpr TKnownProperty kKnown[] = {
+    {"BEGIN", TKind::Begin, 0},
+    {"END", TKind::End, 0},
+    {"VERSION", TKind::Version, 0},
+    {"FN", TKind::Fn, 0},
+    {"N", TKind::N, 0},
+    {"BDAY", TKind::Bday, 0},
+    {"ANNIVERSARY", TKind::Anniversary, 0},
+    {"X-ANNIVERSARY", TKind::Anniversary, 1},
+    {"X-EVOLUTION-ANNIVERSARY", TKind::Anniversary, 2},
+    {"X-MS-ANNIVERSARY", TKind::Anniversary, 3},
+    {"X-KADDRESSBOOK-X-ANNIVERSARY", TKind::Anniversary, 4},
+    {"X-WAB-WEDDING_ANNIVERSARY", TKind::Anniversary, 5},
+    {"X-ABDATE", TKind::AbDate, 6},
+    {"X-ABLABEL", TKind::AbLabel, 0},
+    {"X-ANDROID-CUSTOM", TKind::AndroidCustom, 7},
+    {"UID", TKind::Uid, 0},
+    {"KIND", TKind::Kind, 0},
+    {"X-ADDRESSBOOKSERVER-KIND", TKind::Kind, 0},
+    {"AGENT", TKind::Agent, 0},
+};
+constexpr int kAnniversaryRanks = 8;
+constexpr int kAbDateRank = 6;
+
+const TKnownProperty* Classify(std::string_view name)
+{
+    for (const auto& known : kKnown)
+        if (IEquals(name, known.Name))
+            return &known;
+    return nullptr;
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool ReadNumber(std::string_view text, int& value)
+{
+    if (text.empty())
+        return false;
+    value = 0;
+    for (char c : text) {
+        if (!IsDigit(c))
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    return true;
+}
+
+int DaysInMonth(int year, int month)
+{
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month == 2 && ((year % 4 == 0 && year % 100 != 0) || year % 400 == 0))
+        return 29;
+    return kDays[month - 1];
+}
+
+class TCardReader final
+{
+public:
+    explicit TCardReader(std::vector<TVCard>& cards) : m_cards(cards) {}
+
+    void Run(std::string_view bytes)
+    {
+        // A byte order mark would otherwise hide the first BEGIN.
+        if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
+            bytes.remove_prefix(3);
+        TLogicalReader reader(bytes);
+        std::string_view line;
+        TContentLine content;
+        while (reader.Next(line)) {
+            if (!SplitContentLine(line, content))
+                continue;
+            TParams params = ParseParams(content.Params);
+            if (params.QuotedPrintable && JoinQuotedPrintable(reader, line)) {
+                SplitContentLine(line, content);
+                params = ParseParams(content.Params);
+            }
+            Handle(content, params);
+        }
+        if (m_inCard)
+            Finish();
+    }
+
+private:
+    // Quoted-printable values continue on the next line after a soft break ("=" at the end). Some phones also
+    // break the value without the "=", leaving a line that is no property at all; that line belongs to the value.
+    static bool JoinQuotedPrintable(TLogicalReader& reader, std::string_view& line)
+    {
+        bool joined = false;
+        std::string_view next;
+        while (reader.Peek(next)) {
+            if (!line.empty() && line.back() == '=') {
+                // A stray "=" before the end of the card must not swallow it.
+                if (IStartsWith(next, "END:") || IStartsWith(next, "BEGIN:"))
+                    break;
+                reader.AppendNext(line, line.size() - 1);
+            } else if (!next.empty() && !LooksLikeContentLine(next)) {
+                reader.AppendNext(line, line.size());
+            } else {
+                break;
+            }
+            joined = true;
+        }
+        return joined;
+    }
+
+    void Handle(const TContentLine& line, const TParams& params)
+    {
+        const TKnownProperty* known = Classify(line.Name);
+        const TKind kind = known ? known->Kind : TKind::Other;
+        const bool afterAgent = m_lastWasAgent;
+        m_lastWasAgent = false;
+
+        if (!m_inCard) {
+            if (kind == TKind::Begin)
+                StartIfCard(TrimSpace(line.Value));
+            return;
+        }
+        if (m_nested > 0) {
+            // Inside a vCard 2.1 AGENT: another person's card, not this contact's data.
+            if (kind == TKind::Begin)
+                ++m_nested;
+            else if (kind == TKind::End)
+                --m_nested;
+            return;
+        }
+
+        switch (kind) {
+        case TKind::Other:
+            return;
+        case TKind::Begin: {
+            const std::string_view what = TrimSpace(line.Value);
+            if (!IEquals(what, "VCARD") && !IEquals(what, "VLIST"))
+                return;
+            if (afterAgent) {
+                m_nested = 1;
+                return;
+            }
+            // A card that never ended: keep it, and start the next.
+            Finish();
+            StartIfCard(what);
+            return;
+        }
+        case TKind::End:
+            Finish();
+            return;
+        case TKind::Version: {
+            const std::string_view version = TrimSpace(line.Value);
+            m_version21 = IStartsWith(version, "2.") || IStartsWith(version, "1.");
+            return;
+        }
+        case TKind::Agent:
+            m_lastWasAgent = TrimSpace(line.Value).empty();
+            return;
+        default:
+            break;
+        }
+
+        const std::string_view value = Decode(line, params);
+        switch (kind) {
+        case TKind::Fn:
+            if (m_fn.empty())
+                m_fn.assign(TrimSpace(value));
+            break;
+        case TKind::N:
+            if (!m_hasN) {
+                m_n.assign(value);
+                m_hasN = true;
+            }
+            break;
+        case TKind::Uid:
+            if (m_uid.empty())
+                m_uid.assign(TrimSpace(value));
+            break;
+        case TKind::Kind:
+            if (IEquals(TrimSpace(value), "group"))
+                m_isGroup = true;
+            break;
+        case TKind::Bday:
+            if (!m_birthday)
+                m_birthday = ReadDate(value, params);
+            break;
+        case TKind::Anniversary:
+            if (!m_anniversary[known->Rank])
+                m_anniversary[known->Rank] = ReadDate(value, params);
+            break;
+        case TKind::AbDate:
+            // Apple's dates say what they are only through the label of their group.
+            if (!line.Group.empty())
+                if (auto date = ReadDate(value, params))
+                    m_abDates.push_back({std::string(line.Group), *date});
+            break;
+        case TKind::AbLabel: {
+            const std::string_view label = TrimSpace(value);
+            if (!line.Group.empty() && (label == "_$!<Anniversary>!$_" || IEquals(label, "Anniversary")))
+                m_anniversaryGroups.emplace_back(line.Group);
+            break;
+        }
+        case TKind::AndroidCustom:
+            if (!m_anniversary[known->Rank])
+                m_anniversary[known->Rank] = ReadAndroidEvent(value);
+            break;
+        default:
+            break;
+        }
+    }
+
+    std::string_view Decode(const TContentLine& line, const TParams& params)
+    {
+        std::string_view raw = line.Value;
+        if (params.QuotedPrintable) {
+            m_qpBuffer.clear();
+            DecodeQuotedPrintable(raw, m_qpBuffer);
+            raw = m_qpBuffer;
+        }
+        m_valueBuffer.clear();
+        m_converter.ToUtf8(params.Charset, raw, m_valueBuffer);
+        return m_valueBuffer;
+    }
+
+    static std::optional<TVCardDate> ReadDate(std::string_view value, const TParams& params)
+    {
+        // vCard 4 allows free text such as "circa 1800"; it is no date.
+        if (params.TextValue)
+            return std::nullopt;
+        auto date = ParseVCardDate(value);
+        int omitted = 0;
+        if (date && ReadNumber(params.OmitYear, omitted) && omitted == date->Year)
+            date->Year = UnknownYear;
+        return date;
+    }
+
+    // vnd.android.cursor.item/contact_event;DATE;TYPE;LABEL;... where TYPE 1 is the anniversary.
+    static std::optional<TVCardDate> ReadAndroidEvent(std::string_view value)
+    {
+        std::array<std::string_view, 3> fields;
+        std::size_t count = 0;
+        std::size_t start = 0;
+        while (count < fields.size()) {
+            const std::size_t semicolon = value.find(';', start);
+            fields[count++] = value.substr(start, semicolon == kNone ? kNone : semicolon - start);
+            if (semicolon == kNone)
+                break;
+            start = semicolon + 1;
+        }
+        if (count < 3 || !IEquals(TrimSpace(fields[0]), "vnd.android.cursor.item/contact_event") ||
+            TrimSpace(fields[2]) != "1")
+            return std::nullopt;
+        return ParseVCardDate(fields[1]);
+    }
+
+    void StartIfCard(std::string_view what)
+    {
+        const bool isList = IEquals(what, "VLIST");
+        if (!isList && !IEquals(what, "VCARD"))
+            return;
+        m_inCard = true;
+        m_isGroup = isList;
+    }
+
+    void AppendNamePart(std::string_view part, std::string& name) const
+    {
+        // vCard 3 and 4 separate several values of one N component with commas; 2.1 has no such lists.
+        std::vector<std::string_view> values;
+        if (m_version21)
+            values.push_back(part);
+        else
+            values = SplitUnescaped(part, ',');
+        for (std::string_view value : values) {
+            std::string text;
+            AppendUnescaped(value, text);
+            const std::string_view trimmed = TrimSpace(text);
+            if (trimmed.empty())
+                continue;
+            if (!name.empty())
+                name.push_back(' ');
+            name.append(trimmed);
+        }
+    }
+
+    std::string ComposeName() const
+    {
+        std::string name;
+        if (!m_fn.empty())
+            AppendUnescaped(m_fn, name);
+        if (TrimSpace(name).empty() && m_hasN) {
+            name.clear();
+            const auto parts = SplitUnescaped(m_n, ';');
+            // N is family;given;additional;prefix;suffix; a name reads prefix given additional family suffix.
+            for (std::size_t index : {3u, 1u, 2u, 0u, 4u})
+                if (index < parts.size())
+                    AppendNamePart(parts[index], name);
+        }
+        // A line break in a name would break every list and report that shows it.
+        for (char& c : name)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+                c = ' ';
+        const std::string_view trimmed = TrimSpace(name);
+        return std::string(trimmed);
+    }
+
+    void Finish()
+    {
+        TVCard card;
+        card.Name = ComposeName();
+        card.Birthday = m_birthday;
+        for (int rank = 0; rank < kAnniversaryRanks && !card.Anniversary; ++rank) {
+            if (rank == kAbDateRank) {
+                for (const auto& [group, date] : m_abDates) {
+                    for (const auto& labelled : m_anniversaryGroups)
+                        if (IEquals(group, labelled)) {
+                            card.Anniversary = date;
+                            break;
+                        }
+                    if (card.Anniversary)
+                        break;
+                }
+            } else {
+                card.Anniversary = m_anniversary[rank];
+            }
+        }
+        card.Uid = m_uid;
+        card.IsGroup = m_isGroup;
+        m_cards.push_back(std::move(card));
+
+        m_inCard = false;
+        m_isGroup = false;
+        m_version21 = false;
+        m_hasN = false;
+        m_nested = 0;
+        m_fn.clear();
+        m_n.clear();
+        m_uid.clear();
+        m_birthday.reset();
+        m_anniversary.fill(std::nullopt);
+        m_abDates.clear();
+        m_anniversaryGroups.clear();
+    }
+
+    std::vector<TVCard>& m_cards;
+    TCharsetConverter m_converter;
+    std::string m_qpBuffer;
+    std::string m_valueBuffer;
+
+    bool m_inCard = false;
+    bool m_isGroup = false;
+    bool m_version21 = false;
+    bool m_lastWasAgent = false;
+    int m_nested = 0;
+    std::string m_fn;
+    std::string m_n;
+    bool m_hasN = false;
+    std::string m_uid;
+    std::optional<TVCardDate> m_birthday;
+    std::array<std::optional<TVCardDate>, kAnniversaryRanks> m_anniversary;
+    std::vector<std::pair<std::string, TVCardDate>> m_abDates;
+    std::vector<std::string> m_anniversaryGroups;
+};
+
+} // namespace
+
+std::optional<TVCardDate> ParseVCardDate(std::string_view value)
+{
+    value = TrimSpace(value);
+    // The time part and its zone are dropped, never applied: the card means the calendar day it writes.
+    const std::size_t time = value.find_first_of("Tt");
+    if (time != kNone)
+        value = value.substr(0, time);
+
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    bool yearKnown = true;
+    if (value.size() >= 2 && value.substr(0, 2) == "--") {
+        const std::string_view rest = value.substr(2);
+        yearKnown = false;
+        if (rest.size() == 4) {
+            if (!ReadNumber(rest.substr(0, 2), month) || !ReadNumber(rest.substr(2, 2), day))
+                return std::nullopt;
+        } else if (rest.size() == 5 && rest[2] == '-') {
+            if (!ReadNumber(rest.substr(0, 2), month) || !ReadNumber(rest.substr(3, 2), day))
+                return std::nullopt;
+        } else {
+            return std::nullopt;
+        }
+    } else if (value.size() == 10 && value[4] == '-' && value[7] == '-') {
+        if (!ReadNumber(value.substr(0, 4), year) || !ReadNumber(value.substr(5, 2), month) ||
+            !ReadNumber(value.substr(8, 2), day))
+            return std::nullopt;
+    } else if (value.size() == 8) {
+        if (!ReadNumber(value.substr(0, 4), year) || !ReadNumber(value.substr(4, 2), month) ||
+            !ReadNumber(value.substr(6, 2), day))
+            return std::nullopt;
+    } else if (value.size() == 5 && value[0] == '0') {
+        // Sony Ericsson phones write a yearless birthday as year digit 0 followed by MMDD.
+        yearKnown = false;
+        if (!ReadNumber(value.substr(1, 2), month) || !ReadNumber(value.substr(3, 2), day))
+            return std::nullopt;
+    } else {
+        return std::nullopt;
+    }
+
+    if (!yearKnown || year == 0)
+        year = UnknownYear;
+    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+        return std::nullopt;
+    return TVCardDate{static_cast<std::int16_t>(year), static_cast<std::uint8_t>(month),
+                      static_cast<std::uint8_t>(day)};
+}
+
+void ParseVCards(std::string_view bytes, std::vector<TVCard>& cards)
+{
+    TCardReader reader(cards);
+    reader.Run(bytes);
+}
+
+std::vector<TVCard> ParseVCards(std::string_view bytes)
+{
+    std::vector<TVCard> cards;
+    ParseVCards(bytes, cards);
+    return cards;
+}
+
+} // namespace VCard

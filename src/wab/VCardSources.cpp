@@ -1,0 +1,172 @@
+#include "VCardSources.h"
+
+#include "VCardParser.h"
+#include "VCardText.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <functional>
+#include <set>
+#include <system_error>
+#include <unordered_set>
+#include <utility>
+
+namespace VCard {
+
+namespace {
+
+// Far beyond any real address book; a larger file is more likely a mistake than contacts.
+constexpr off_t kMaxFileSize = off_t{256} * 1024 * 1024;
+
+using TFileId = std::pair<dev_t, ino_t>;
+
+bool HasVcfExtension(const std::filesystem::path& path)
+{
+    const std::string& name = path.native();
+    return name.size() > 4 && IEquals(std::string_view(name).substr(name.size() - 4), ".vcf");
+}
+
+void WalkFolder(const std::filesystem::path& root, const struct stat& rootInfo, std::set<TFileId>& visitedFolders,
+                std::vector<std::filesystem::path>& files)
+{
+    // An explicit stack instead of recursion: folder depth comes from the disk, not from us.
+    std::vector<std::filesystem::path> pending;
+    if (visitedFolders.insert({rootInfo.st_dev, rootInfo.st_ino}).second)
+        pending.push_back(root);
+    while (!pending.empty()) {
+        const std::filesystem::path folder = std::move(pending.back());
+        pending.pop_back();
+        std::error_code error;
+        std::filesystem::directory_iterator it(folder, error);
+        const std::filesystem::directory_iterator end;
+        for (; !error && it != end; it.increment(error)) {
+            const std::filesystem::path& path = it->path();
+            struct stat info;
+            // stat, not lstat: links are followed; a dangling link fails here and is left out.
+            if (::stat(path.c_str(), &info) != 0)
+                continue;
+            if (S_ISDIR(info.st_mode)) {
+                if (visitedFolders.insert({info.st_dev, info.st_ino}).second)
+                    pending.push_back(path);
+            } else if (S_ISREG(info.st_mode) && HasVcfExtension(path)) {
+                files.push_back(path);
+            }
+        }
+    }
+}
+
+} // namespace
+
+std::filesystem::path DefaultContactsFolder()
+{
+    // The base directory rules: an unset, empty or relative XDG_DATA_HOME is ignored.
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    if (dataHome && dataHome[0] == '/')
+        return std::filesystem::path(dataHome) / "contacts";
+    const char* home = std::getenv("HOME");
+    std::string homeDir = home ? home : "";
+    if (homeDir.empty()) {
+        if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir)
+            homeDir = entry->pw_dir;
+    }
+    if (homeDir.empty())
+        return {};
+    return std::filesystem::path(homeDir) / ".local" / "share" / "contacts";
+}
+
+std::vector<std::filesystem::path> CollectVCardFiles(const std::vector<std::filesystem::path>& roots)
+{
+    std::vector<std::filesystem::path> result;
+    std::set<TFileId> visitedFolders;
+    std::set<TFileId> seenFiles;
+    for (const auto& root : roots) {
+        if (root.empty())
+            continue;
+        struct stat info;
+        if (::stat(root.c_str(), &info) != 0)
+            continue;
+        std::vector<std::filesystem::path> files;
+        if (S_ISDIR(info.st_mode))
+            WalkFolder(root, info, visitedFolders, files);
+        else if (S_ISREG(info.st_mode))
+            files.push_back(root);
+        std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return a.native() < b.native(); });
+        for (auto& file : files) {
+            struct stat fileInfo;
+            if (::stat(file.c_str(), &fileInfo) == 0 && seenFiles.insert({fileInfo.st_dev, fileInfo.st_ino}).second)
+                result.push_back(std::move(file));
+        }
+    }
+    return result;
+}
+
+bool ReadVCardFile(const std::filesystem::path& path, std::string& bytes)
+{
+    bytes.clear();
+    // Read-only, and non-blocking so that a FIFO named *.vcf cannot stall the check.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat info;
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= kMaxFileSize;
+    if (ok) {
+        bytes.resize(static_cast<std::size_t>(info.st_size));
+        std::size_t used = 0;
+        while (true) {
+            if (used == bytes.size()) {
+                // The file may have grown since fstat.
+                if (bytes.size() >= static_cast<std::size_t>(kMaxFileSize)) {
+                    ok = false;
+                    break;
+                }
+                bytes.resize(bytes.size() + 4096);
+            }
+            const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0) {
+                ok = false;
+                break;
+            }
+            if (got == 0)
+                break;
+            used += static_cast<std::size_t>(got);
+        }
+        bytes.resize(ok ? used : 0);
+    }
+    ::close(fd);
+    return ok;
+}
+
+std::vector<TVCard> LoadVCards(const std::vector<std::filesystem::path>& roots)
+{
+    std::vector<TVCard> cards;
+    // Indices into `cards`, hashed by UID: no second copy of every UID.
+    const auto hash = [&cards](std::size_t index) { return std::hash<std::string_view>{}(cards[index].Uid); };
+    const auto equal = [&cards](std::size_t a, std::size_t b) { return cards[a].Uid == cards[b].Uid; };
+    std::unordered_set<std::size_t, decltype(hash), decltype(equal)> uids(16, hash, equal);
+
+    std::string bytes;
+    std::vector<TVCard> fileCards;
+    for (const auto& file : CollectVCardFiles(roots)) {
+        if (!ReadVCardFile(file, bytes))
+            continue;
+        fileCards.clear();
+        ParseVCards(bytes, fileCards);
+        for (auto& card : fileCards) {
+            cards.push_back(std::move(card));
+            if (!cards.back().Uid.empty() && !uids.insert(cards.size() - 1).second)
+                cards.pop_back();
+        }
+    }
+    std::string().swap(bytes);
+    return cards;
+}
+
+} // namespace VCard

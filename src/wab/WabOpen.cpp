@@ -1,0 +1,408 @@
+// The provider module: the address-book interfaces over the user's vCards. Loaded with dlopen; WABOpen is its
+// only exported symbol. Every WABOpen reads the sources afresh, since the program opens a new connection for
+// every check and expects to see today's files.
+
+#include "WabApi.h"
+#include "WabBuffers.h"
+
+#include "TVCard.h"
+#include "VCardSources.h"
+
+#include <atomic>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using VCard::TVCard;
+using VCard::TVCardDate;
+
+// Entry identifiers: a kind tag and an index into the connection's cards, 8 bytes.
+constexpr std::uint32_t kPabTag = 0x4E565041;     // "NVPA"
+constexpr std::uint32_t kContactTag = 0x4E564354; // "NVCT"
+
+struct TEntryId
+{
+    std::uint32_t Tag;
+    std::uint32_t Index;
+};
+static_assert(sizeof(TEntryId) == 8);
+
+// What one connection read. Shared by its objects, so any release order is safe.
+struct TStore
+{
+    std::vector<TVCard> Cards;
+};
+using TStorePtr = std::shared_ptr<const TStore>;
+
+template <typename F> HRESULT Guarded(F&& body) noexcept
+{
+    // Nothing may be thrown across the module boundary.
+    try {
+        return body();
+    } catch (const std::bad_alloc&) {
+        return MAPI_E_NOT_ENOUGH_MEMORY;
+    } catch (...) {
+        return MAPI_E_CALL_FAILED;
+    }
+}
+
+// Reference counting shared by every object; the last Release deletes.
+template <typename Interface> class TRefCounted : public Interface
+{
+public:
+    ULONG Release() override
+    {
+        const ULONG left = m_references.fetch_sub(1, std::memory_order_acq_rel) - 1;
+        if (left == 0)
+            delete this;
+        return left;
+    }
+
+private:
+    std::atomic<ULONG> m_references{1};
+};
+
+std::int64_t DaysFromCivil(int year, unsigned month, unsigned day)
+{
+    year -= month <= 2;
+    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
+    const unsigned yearOfEra = static_cast<unsigned>(year - era * 400);
+    const unsigned dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + static_cast<std::int64_t>(dayOfEra) - 719468;
+}
+
+// 00:00 UTC of the calendar day: the loader takes the date back in UTC, so no zone can move it.
+FILETIME FileTimeOf(const TVCardDate& date)
+{
+    constexpr std::uint64_t kTicksPerDay = 864000000000ull;
+    const std::int64_t days = DaysFromCivil(date.Year, date.Month, date.Day) - DaysFromCivil(1601, 1, 1);
+    const std::uint64_t ticks = static_cast<std::uint64_t>(days) * kTicksPerDay;
+    return FILETIME{static_cast<std::uint32_t>(ticks & 0xFFFFFFFFu), static_cast<std::uint32_t>(ticks >> 32)};
+}
+
+bool IsUsable(const std::optional<TVCardDate>& date)
+{
+    // The FILETIME epoch is 1601; the cards' dates are checked calendar dates, but a year before it cannot travel.
+    return date && date->Year >= 1601;
+}
+
+// Fills one property value; text and binary data are chained to `parent`. False when the card has no such value.
+HRESULT FillProperty(const TVCard& card, std::uint32_t index, ULONG tag, void* parent, SPropValue& value)
+{
+    value.ulPropTag = tag;
+    value.dwAlignPad = 0;
+    switch (tag) {
+    case PR_DISPLAY_NAME:
+        if (!card.Name.empty()) {
+            void* text = nullptr;
+            if (const HRESULT rc = WabBuffers::AllocateMore(card.Name.size() + 1, parent, &text))
+                return rc;
+            std::memcpy(text, card.Name.c_str(), card.Name.size() + 1);
+            value.Value.lpszA = static_cast<char*>(text);
+            return S_OK;
+        }
+        break;
+    case PR_ENTRYID: {
+        void* bytes = nullptr;
+        if (const HRESULT rc = WabBuffers::AllocateMore(sizeof(TEntryId), parent, &bytes))
+            return rc;
+        const TEntryId id{kContactTag, index};
+        std::memcpy(bytes, &id, sizeof id);
+        value.Value.bin.cb = sizeof id;
+        value.Value.bin.lpb = static_cast<BYTE*>(bytes);
+        return S_OK;
+    }
+    case PR_OBJECT_TYPE:
+        value.Value.l = static_cast<LONG>(card.IsGroup ? MAPI_DISTLIST : MAPI_MAILUSER);
+        return S_OK;
+    case PR_BIRTHDAY:
+        if (IsUsable(card.Birthday)) {
+            value.Value.ft = FileTimeOf(*card.Birthday);
+            return S_OK;
+        }
+        break;
+    case PR_WEDDING_ANNIVERSARY:
+        if (IsUsable(card.Anniversary)) {
+            value.Value.ft = FileTimeOf(*card.Anniversary);
+            return S_OK;
+        }
+        break;
+    default:
+        break;
+    }
+    // A property the entry does not have, as the published API reports it inside a row.
+    value.ulPropTag = CHANGE_PROP_TYPE(tag, PT_ERROR);
+    value.Value.err = MAPI_E_NOT_FOUND;
+    return MAPI_E_NOT_FOUND;
+}
+
+// Property values of one entry for the given tags, in one buffer.
+HRESULT BuildProperties(const TVCard& card, std::uint32_t index, const std::vector<ULONG>& tags, ULONG* count,
+                        SPropValue** values, bool* missing)
+{
+    void* buffer = nullptr;
+    const std::size_t slots = tags.empty() ? 1 : tags.size();
+    if (const HRESULT rc = WabBuffers::Allocate(slots * sizeof(SPropValue), &buffer))
+        return rc;
+    auto* props = static_cast<SPropValue*>(buffer);
+    *missing = false;
+    for (std::size_t i = 0; i < tags.size(); ++i) {
+        const HRESULT rc = FillProperty(card, index, tags[i], buffer, props[i]);
+        if (rc == MAPI_E_NOT_FOUND) {
+            *missing = true;
+        } else if (rc != S_OK) {
+            WabBuffers::Free(buffer);
+            return rc;
+        }
+    }
+    *count = static_cast<ULONG>(tags.size());
+    *values = props;
+    return S_OK;
+}
+
+class TWabObject final : public TRefCounted<IWABObject>
+{
+public:
+    HRESULT AllocateBuffer(ULONG cbSize, void** buffer) override { return WabBuffers::Allocate(cbSize, buffer); }
+    HRESULT AllocateMore(ULONG cbSize, void* object, void** buffer) override
+    {
+        return WabBuffers::AllocateMore(cbSize, object, buffer);
+    }
+    ULONG FreeBuffer(void* buffer) override { return WabBuffers::Free(buffer); }
+};
+
+class TMailUser final : public TRefCounted<IMailUser>
+{
+public:
+    TMailUser(TStorePtr store, std::uint32_t index) : m_store(std::move(store)), m_index(index) {}
+
+    HRESULT GetProps(const SPropTagArray* propTagArray, ULONG flags, ULONG* count, SPropValue** values) override
+    {
+        return Guarded([&]() -> HRESULT {
+            if (!count || !values)
+                return MAPI_E_INVALID_PARAMETER;
+            if (flags != 0)
+                return MAPI_E_UNKNOWN_FLAGS;
+            const TVCard& card = m_store->Cards[m_index];
+            std::vector<ULONG> tags;
+            if (propTagArray) {
+                tags.assign(propTagArray->aulPropTag, propTagArray->aulPropTag + propTagArray->cValues);
+            } else {
+                // All properties the entry has.
+                tags = {PR_ENTRYID, PR_OBJECT_TYPE};
+                if (!card.Name.empty())
+                    tags.push_back(PR_DISPLAY_NAME);
+                if (IsUsable(card.Birthday))
+                    tags.push_back(PR_BIRTHDAY);
+                if (IsUsable(card.Anniversary))
+                    tags.push_back(PR_WEDDING_ANNIVERSARY);
+            }
+            bool missing = false;
+            if (const HRESULT rc = BuildProperties(card, m_index, tags, count, values, &missing))
+                return rc;
+            return missing ? MAPI_W_ERRORS_RETURNED : S_OK;
+        });
+    }
+
+private:
+    TStorePtr m_store;
+    std::uint32_t m_index;
+};
+
+class TMapiTable final : public TRefCounted<IMAPITable>
+{
+public:
+    explicit TMapiTable(TStorePtr store) : m_store(std::move(store)) {}
+
+    HRESULT SetColumns(const SPropTagArray* propTagArray, ULONG flags) override
+    {
+        return Guarded([&]() -> HRESULT {
+            if (!propTagArray)
+                return MAPI_E_INVALID_PARAMETER;
+            if (flags != 0)
+                return MAPI_E_UNKNOWN_FLAGS;
+            m_columns.assign(propTagArray->aulPropTag, propTagArray->aulPropTag + propTagArray->cValues);
+            return S_OK;
+        });
+    }
+
+    HRESULT SeekRow(BOOKMARK bookmark, LONG rowCount, LONG* rowsSought) override
+    {
+        const std::int64_t size = static_cast<std::int64_t>(m_store->Cards.size());
+        std::int64_t origin = 0;
+        if (bookmark == BOOKMARK_BEGINNING)
+            origin = 0;
+        else if (bookmark == BOOKMARK_CURRENT)
+            origin = m_cursor;
+        else if (bookmark == BOOKMARK_END)
+            origin = size;
+        else
+            return MAPI_E_INVALID_PARAMETER;
+        std::int64_t target = origin + rowCount;
+        target = target < 0 ? 0 : (target > size ? size : target);
+        if (rowsSought)
+            *rowsSought = static_cast<LONG>(target - origin);
+        m_cursor = target;
+        return S_OK;
+    }
+
+    HRESULT QueryRows(LONG rowCount, ULONG flags, SRowSet** rows) override
+    {
+        return Guarded([&]() -> HRESULT {
+            if (!rows || rowCount <= 0)
+                return MAPI_E_INVALID_PARAMETER;
+            if (flags != 0)
+                return MAPI_E_UNKNOWN_FLAGS;
+            const std::int64_t left = static_cast<std::int64_t>(m_store->Cards.size()) - m_cursor;
+            const ULONG count = static_cast<ULONG>(left < rowCount ? left : rowCount);
+            void* buffer = nullptr;
+            if (const HRESULT rc = WabBuffers::Allocate(CbNewSRowSet(count), &buffer))
+                return rc;
+            auto* set = static_cast<SRowSet*>(buffer);
+            set->cRows = 0;
+            for (ULONG i = 0; i < count; ++i) {
+                const auto index = static_cast<std::uint32_t>(m_cursor + i);
+                SRow& row = set->aRow[i];
+                row.ulAdrEntryPad = 0;
+                bool missing = false;
+                const HRESULT rc =
+                    BuildProperties(m_store->Cards[index], index, m_columns, &row.cValues, &row.lpProps, &missing);
+                if (rc != S_OK) {
+                    for (ULONG done = 0; done < i; ++done)
+                        WabBuffers::Free(set->aRow[done].lpProps);
+                    WabBuffers::Free(buffer);
+                    return rc;
+                }
+            }
+            set->cRows = count;
+            m_cursor += count;
+            *rows = set;
+            return S_OK;
+        });
+    }
+
+private:
+    TStorePtr m_store;
+    std::vector<ULONG> m_columns{PR_DISPLAY_NAME, PR_ENTRYID, PR_OBJECT_TYPE};
+    std::int64_t m_cursor = 0;
+};
+
+class TABContainer final : public TRefCounted<IABContainer>
+{
+public:
+    explicit TABContainer(TStorePtr store) : m_store(std::move(store)) {}
+
+    HRESULT GetContentsTable(ULONG flags, IMAPITable** table) override
+    {
+        return Guarded([&]() -> HRESULT {
+            if (!table)
+                return MAPI_E_INVALID_PARAMETER;
+            if (flags != 0)
+                return MAPI_E_UNKNOWN_FLAGS;
+            *table = new TMapiTable(m_store);
+            return S_OK;
+        });
+    }
+
+private:
+    TStorePtr m_store;
+};
+
+class TAddrBook final : public TRefCounted<IAddrBook>
+{
+public:
+    explicit TAddrBook(TStorePtr store) : m_store(std::move(store)) {}
+
+    HRESULT GetPAB(ULONG* cbEntryID, ENTRYID** entryID) override
+    {
+        if (!cbEntryID || !entryID)
+            return MAPI_E_INVALID_PARAMETER;
+        void* buffer = nullptr;
+        if (const HRESULT rc = WabBuffers::Allocate(sizeof(TEntryId), &buffer))
+            return rc;
+        const TEntryId id{kPabTag, 0};
+        std::memcpy(buffer, &id, sizeof id);
+        *cbEntryID = sizeof id;
+        *entryID = static_cast<ENTRYID*>(buffer);
+        return S_OK;
+    }
+
+    HRESULT OpenEntry(ULONG cbEntryID, ENTRYID* entryID, const IID* /*interface*/, ULONG flags, ULONG* objType,
+                      IUnknown** object) override
+    {
+        return Guarded([&]() -> HRESULT {
+            if (!objType || !object)
+                return MAPI_E_INVALID_PARAMETER;
+            if (flags != 0)
+                return MAPI_E_UNKNOWN_FLAGS;
+            // No identifier opens the root container, which here is the personal address book.
+            TEntryId id{kPabTag, 0};
+            if (cbEntryID != 0 || entryID) {
+                if (cbEntryID != sizeof id || !entryID)
+                    return MAPI_E_INVALID_ENTRYID;
+                std::memcpy(&id, entryID, sizeof id);
+            }
+            if (id.Tag == kPabTag && id.Index == 0) {
+                *object = new TABContainer(m_store);
+                *objType = MAPI_ABCONT;
+                return S_OK;
+            }
+            if (id.Tag != kContactTag)
+                return MAPI_E_INVALID_ENTRYID;
+            if (id.Index >= m_store->Cards.size())
+                return MAPI_E_NOT_FOUND;
+            *object = new TMailUser(m_store, id.Index);
+            *objType = m_store->Cards[id.Index].IsGroup ? MAPI_DISTLIST : MAPI_MAILUSER;
+            return S_OK;
+        });
+    }
+
+private:
+    TStorePtr m_store;
+};
+
+std::vector<std::filesystem::path> SourcesOf(const WAB_PARAM* param)
+{
+    if (!param || !param->szFileName)
+        return {VCard::DefaultContactsFolder()};
+    std::vector<std::filesystem::path> sources;
+    std::string_view list(param->szFileName);
+    while (!list.empty()) {
+        const std::size_t newline = list.find('\n');
+        std::string_view path = list.substr(0, newline);
+        if (!path.empty() && path.back() == '\r')
+            path.remove_suffix(1);
+        if (!path.empty())
+            sources.emplace_back(path);
+        if (newline == std::string_view::npos)
+            break;
+        list.remove_prefix(newline + 1);
+    }
+    return sources;
+}
+
+} // namespace
+
+extern "C" HRESULT WABOpen(IAddrBook** addrBook, IWABObject** wabObject, WAB_PARAM* param, ULONG /*reserved*/)
+{
+    return Guarded([&]() -> HRESULT {
+        if (!addrBook || !wabObject)
+            return MAPI_E_INVALID_PARAMETER;
+        auto store = std::make_shared<TStore>();
+        store->Cards = VCard::LoadVCards(SourcesOf(param));
+        // Entry identifiers carry a 32-bit index.
+        if (store->Cards.size() > 0xFFFFFFFFu)
+            store->Cards.resize(0xFFFFFFFFu);
+        auto book = std::make_unique<TAddrBook>(std::move(store));
+        auto* object = new TWabObject;
+        *addrBook = book.release();
+        *wabObject = object;
+        return S_OK;
+    });
+}
