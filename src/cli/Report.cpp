@@ -1,0 +1,47 @@
+#include "Report.h"
+
+#include "Calendar.h"
+#include "TConfig.h"
+#include "TEventList.h"
+#include "TExError.h"
+#include "TReportTable.h"
+
+#include <ctime>
+
+TReport MakeReport(const TAddressBook& contacts, TDate today, std::int32_t days, TReportFormat format)
+{
+    TEventList events;
+    events.CheckForwardDays = days;
+    events.Build(contacts, today);
+
+    const TIsoDateFormat dateFormat;
+    const TReportSource source{events, days, today, dateFormat};
+    TReportTable table;
+    FillEventList(table, source);
+
+    // The three headings are always there; anything beyond them is due.
+    return {format == TReportFormat::Tsv ? table.Tsv() : table.Text(), table.RowCount() > 3};
+}
+
+std::int32_t DefaultForwardDays(const std::string& configFileName)
+{
+    TConfig config;
+    config.CheckForwardDays = FallbackForwardDays;
+    try {
+        config.Load(configFileName);
+    } catch (const TExError&) {
+        // A report without an options file is normal: the window program's default holds.
+    }
+    return config.CheckForwardDays;
+}
+
+TDate LocalToday()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local = {};
+    if (::localtime_r(&now, &local) == nullptr)
+        return 0;
+    const Calendar::CivilDate date{local.tm_year + 1900, static_cast<unsigned>(local.tm_mon + 1),
+                                   static_cast<unsigned>(local.tm_mday)};
+    return static_cast<TDate>(Calendar::DayFromCivil(date));
+}

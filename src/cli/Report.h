@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ReportArguments.h"
+#include "TAddressBook.h"
+
+#include <cstdint>
+#include <string>
+
+inline constexpr std::int32_t FallbackForwardDays = 15;
+
+struct TReport
+{
+    std::string Output;
+    bool SomethingDue = false;
+};
+
+// The three groups for `contacts` seen on `today` with a window of `days`, written in `format`.
+TReport MakeReport(const TAddressBook& contacts, TDate today, std::int32_t days, TReportFormat format);
+
+// The window option of the options file, or FallbackForwardDays when the file does not load.
+std::int32_t DefaultForwardDays(const std::string& configFileName);
+
+// Today's local calendar date as a whole day.
+TDate LocalToday();

@@ -1,0 +1,102 @@
+#include "ReportArguments.h"
+
+#include "Calendar.h"
+
+#include <charconv>
+
+namespace {
+
+bool IsDigits(const std::string& text, std::size_t from, std::size_t count)
+{
+    for (std::size_t i = from; i < from + count; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+    }
+    return true;
+}
+
+unsigned Number(const std::string& text, std::size_t from, std::size_t count)
+{
+    unsigned value = 0;
+    for (std::size_t i = from; i < from + count; ++i)
+        value = value * 10 + static_cast<unsigned>(text[i] - '0');
+    return value;
+}
+
+} // namespace
+
+std::optional<TDate> ParseIsoDate(const std::string& text)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !IsDigits(text, 0, 4) || !IsDigits(text, 5, 2) ||
+        !IsDigits(text, 8, 2))
+        return std::nullopt;
+    const Calendar::CivilDate date{static_cast<int>(Number(text, 0, 4)), Number(text, 5, 2), Number(text, 8, 2)};
+    if (date.Year < 1 || !Calendar::IsValid(date))
+        return std::nullopt;
+    return static_cast<TDate>(Calendar::DayFromCivil(date));
+}
+
+std::optional<std::int32_t> ParseDayCount(const std::string& text)
+{
+    // from_chars takes no leading '+', which is fine: nobody writes one for a day count.
+    std::int32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
+
+TReportArguments ParseReportArguments(const std::vector<std::string>& arguments)
+{
+    TReportArguments result;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string option = arguments[i];
+        std::optional<std::string> inlineValue;
+        if (const auto equals = option.find('='); option.starts_with("--") && equals != std::string::npos) {
+            inlineValue = option.substr(equals + 1);
+            option.resize(equals);
+        }
+
+        if (option == "--help" || option == "-h") {
+            if (inlineValue)
+                throw TUsageError("option " + option + " takes no value");
+            result.Help = true;
+            continue;
+        }
+        if (option != "--today" && option != "--days" && option != "--contacts" && option != "--format")
+            throw TUsageError(option.starts_with("-") ? "unknown option " + option : "unexpected argument " + option);
+
+        std::string value;
+        if (inlineValue) {
+            value = *inlineValue;
+        } else {
+            if (i + 1 >= arguments.size())
+                throw TUsageError("option " + option + " needs a value");
+            value = arguments[++i];
+        }
+
+        if (option == "--today") {
+            result.Today = ParseIsoDate(value);
+            if (!result.Today)
+                throw TUsageError("--today needs a valid date as YYYY-MM-DD, not '" + value + "'");
+        } else if (option == "--days") {
+            result.Days = ParseDayCount(value);
+            if (!result.Days)
+                throw TUsageError("--days needs a whole number of days, not '" + value + "'");
+        } else if (option == "--contacts") {
+            // The address book takes its sources as one list of lines.
+            if (value.empty() || value.find('\n') != std::string::npos)
+                throw TUsageError("--contacts needs a file or folder path without line breaks");
+            result.Contacts.push_back(value);
+        } else {
+            if (value == "text")
+                result.Format = TReportFormat::Text;
+            else if (value == "tsv")
+                result.Format = TReportFormat::Tsv;
+            else
+                throw TUsageError("--format is text or tsv, not '" + value + "'");
+        }
+    }
+    return result;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Records.h"
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+enum class TReportFormat {
+    Text,
+    Tsv,
+};
+
+// What the command line asked for; an option that was not given stays empty and takes its default later.
+struct TReportArguments
+{
+    std::optional<TDate> Today;
+    std::optional<std::int32_t> Days;
+    std::vector<std::string> Contacts;
+    TReportFormat Format = TReportFormat::Text;
+    bool Help = false;
+};
+
+// A command line that cannot be run; what() says why.
+class TUsageError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+inline constexpr const char* ReportUsage =
+    "usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]\n";
+
+// Reads the arguments after the program name. Throws TUsageError.
+TReportArguments ParseReportArguments(const std::vector<std::string>& arguments);
+
+// A strict YYYY-MM-DD calendar date (years 1 to 9999) as a day count.
+std::optional<TDate> ParseIsoDate(const std::string& text);
+
+// A decimal 32-bit signed number with nothing around it.
+std::optional<std::int32_t> ParseDayCount(const std::string& text);

@@ -1,0 +1,83 @@
+#include "ReportArguments.h"
+#include "Calendar.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+TReportArguments Parse(std::vector<std::string> arguments)
+{
+    return ParseReportArguments(arguments);
+}
+
+TDate Day(int year, unsigned month, unsigned day)
+{
+    return static_cast<TDate>(Calendar::DayFromCivil({year, month, day}));
+}
+
+} // namespace
+
+TEST(ReportArguments, NothingGivenLeavesEveryDefaultOpen)
+{
+    const TReportArguments arguments = Parse({});
+    EXPECT_FALSE(arguments.Today);
+    EXPECT_FALSE(arguments.Days);
+    EXPECT_TRUE(arguments.Contacts.empty());
+    EXPECT_EQ(arguments.Format, TReportFormat::Text);
+    EXPECT_FALSE(arguments.Help);
+}
+
+TEST(ReportArguments, EveryOptionIsReadInSeparateAndJoinedForm)
+{
+    const TReportArguments arguments = Parse({"--today", "2026-06-15", "--days=366", "--contacts", "a.vcf",
+                                              "--contacts=dir with blanks", "--format", "tsv"});
+    EXPECT_EQ(arguments.Today, Day(2026, 6, 15));
+    EXPECT_EQ(arguments.Days, 366);
+    EXPECT_EQ(arguments.Contacts, (std::vector<std::string>{"a.vcf", "dir with blanks"}));
+    EXPECT_EQ(arguments.Format, TReportFormat::Tsv);
+
+    EXPECT_EQ(Parse({"--format=tsv", "--format", "text"}).Format, TReportFormat::Text);
+    EXPECT_TRUE(Parse({"--help"}).Help);
+}
+
+TEST(ReportArguments, DatesMustBeRealCalendarDaysInIsoForm)
+{
+    EXPECT_EQ(ParseIsoDate("2028-02-29"), Day(2028, 2, 29));
+    EXPECT_EQ(ParseIsoDate("0001-01-01"), Day(1, 1, 1));
+    EXPECT_EQ(ParseIsoDate("9999-12-31"), Day(9999, 12, 31));
+    for (const char* bad : {"2027-02-29", "2026-13-01", "2026-00-10", "2026-06-31", "0000-01-01", "2026-6-15",
+                            "20260615", "2026-06-15x", " 2026-06-15", "2026/06/15", "", "--06-15", "+026-06-15"})
+        EXPECT_FALSE(ParseIsoDate(bad)) << bad;
+}
+
+TEST(ReportArguments, DayCountsAreWholeThirtyTwoBitNumbers)
+{
+    EXPECT_EQ(ParseDayCount("0"), 0);
+    EXPECT_EQ(ParseDayCount("-3"), -3);
+    EXPECT_EQ(ParseDayCount("2147483647"), 2147483647);
+    for (const char* bad : {"", "x", "15x", "1.5", " 15", "15 ", "2147483648", "0x10"})
+        EXPECT_FALSE(ParseDayCount(bad)) << bad;
+}
+
+TEST(ReportArguments, BadCommandLinesAreUsageErrors)
+{
+    const std::vector<std::vector<std::string>> bad = {
+        {"--today", "2026-02-30"},
+        {"--days", "many"},
+        {"--format", "csv"},
+        {"--days"},
+        {"--contacts"},
+        {"--contacts", ""},
+        {"--contacts=a\nb"},
+        {"--color"},
+        {"stray"},
+        {"-d", "3"},
+        {"--help=yes"},
+        {"--today="},
+    };
+    for (const auto& arguments : bad)
+        EXPECT_THROW(Parse(arguments), TUsageError) << arguments.front();
+}
