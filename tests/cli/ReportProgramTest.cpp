@@ -1,0 +1,260 @@
+// Runs the real nelvora-report with the real address-book module over the shared vCard corpus and over small
+// generated folders.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string Program = NELVORA_REPORT_PROGRAM;
+const std::string Corpus = NELVORA_CORPUS_DIR;
+
+struct TRun
+{
+    int ExitCode = -1;
+    std::string Out;
+    std::string Err;
+};
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const fs::path& path, const std::string& content)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+}
+
+class TReportProgram : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "nelvora-report-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        m_folder = pattern;
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+
+    // Runs the program with `arguments` in `workingDirectory` (the test folder by default).
+    TRun Run(const std::vector<std::string>& arguments, const fs::path& workingDirectory = {},
+             const std::string& program = Program)
+    {
+        const fs::path out = m_folder / "stdout";
+        const fs::path err = m_folder / "stderr";
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            const fs::path cwd = workingDirectory.empty() ? m_folder : workingDirectory;
+            const int outFd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            if (::chdir(cwd.c_str()) != 0 || outFd < 0 || errFd < 0 || ::dup2(outFd, 1) < 0 || ::dup2(errFd, 2) < 0)
+                ::_exit(127);
+            std::vector<char*> argv{const_cast<char*>(program.c_str())};
+            for (const std::string& argument : arguments)
+                argv.push_back(const_cast<char*>(argument.c_str()));
+            argv.push_back(nullptr);
+            ::execv(program.c_str(), argv.data());
+            ::_exit(127);
+        }
+        TRun run;
+        int status = 0;
+        if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status))
+            run.ExitCode = WEXITSTATUS(status);
+        run.Out = ReadFile(out);
+        run.Err = ReadFile(err);
+        return run;
+    }
+
+    fs::path Folder(const std::string& name)
+    {
+        const fs::path path = m_folder / name;
+        fs::create_directories(path);
+        return path;
+    }
+
+    fs::path m_folder;
+};
+
+std::string Card(const std::string& name, const std::string& birthday)
+{
+    return "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + name + "\r\nBDAY:" + birthday + "\r\nEND:VCARD\r\n";
+}
+
+std::vector<std::vector<std::string>> Lines(const std::string& tsv)
+{
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream in(tsv);
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> fields;
+        std::istringstream fieldsIn(line);
+        for (std::string field; std::getline(fieldsIn, field, '\t');)
+            fields.push_back(field);
+        lines.push_back(fields);
+    }
+    return lines;
+}
+
+// (kind, name, date) -> how often, kind being "bday." or "anniv.".
+using TEventCounts = std::map<std::tuple<std::string, std::string, std::string>, int>;
+
+// What an independent reader found in the corpus: every date from 1900 on, or without a year.
+TEventCounts ExpectedCorpusEvents()
+{
+    TEventCounts counts;
+    const auto rows = Lines(ReadFile(fs::path(Corpus) / "expected.tsv"));
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const auto& row = rows[i];
+        for (const auto& [kind, column] : {std::pair{"bday.", 3u}, std::pair{"anniv.", 4u}}) {
+            if (row.size() <= column || row[column].empty())
+                continue;
+            const std::string& date = row[column];
+            if (date.starts_with("--") || std::stoi(date.substr(0, 4)) >= 1900)
+                ++counts[{kind, row[2], date}];
+        }
+    }
+    return counts;
+}
+
+std::map<fs::path, std::pair<std::string, fs::file_time_type>> Snapshot(const fs::path& folder)
+{
+    std::map<fs::path, std::pair<std::string, fs::file_time_type>> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file())
+            files[entry.path()] = {ReadFile(entry.path()), entry.last_write_time()};
+    return files;
+}
+
+} // namespace
+
+TEST_F(TReportProgram, TsvOverTheCorpusListsEveryDatedEventOnceInAYearLongWindow)
+{
+    const fs::path vcards = fs::path(Corpus) / "vcards";
+    const auto before = Snapshot(vcards);
+    const TRun run = Run({"--contacts", vcards.string(), "--today", "2026-06-15", "--days", "366", "--format", "tsv"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Err, "");
+
+    TEventCounts found;
+    for (const auto& fields : Lines(run.Out)) {
+        ASSERT_EQ(fields.size(), 4u);
+        EXPECT_TRUE(fields[0] == "today" || fields[0] == "tomorrow" || fields[0] == "within");
+        const std::string kind = fields[2].substr(0, fields[2].find(' '));
+        EXPECT_EQ(fields[2].back(), ' ');
+        ++found[{kind, fields[1], fields[3]}];
+    }
+    EXPECT_EQ(found, ExpectedCorpusEvents());
+
+    EXPECT_EQ(Snapshot(vcards), before) << "the contact files were changed";
+}
+
+TEST_F(TReportProgram, SameInputGivesByteIdenticalOutputInBothFormats)
+{
+    const std::string vcards = (fs::path(Corpus) / "vcards").string();
+    for (const char* format : {"text", "tsv"}) {
+        const std::vector<std::string> arguments = {"--contacts", vcards, "--today",  "2026-02-02",
+                                                    "--days",     "30",   "--format", format};
+        const TRun first = Run(arguments);
+        const TRun second = Run(arguments);
+        EXPECT_EQ(first.ExitCode, 0) << first.Err;
+        EXPECT_FALSE(first.Out.empty());
+        EXPECT_EQ(first.Out, second.Out) << format;
+    }
+}
+
+TEST_F(TReportProgram, TextShowsTheThreeHeadingsWithTheirRows)
+{
+    const fs::path contacts = Folder("contacts");
+    WriteFile(contacts / "a.vcf", Card("Anna", "1980-12-31") + Card("Ben", "1970-12-30"));
+    WriteFile(contacts / "b.vcf", Card("Dora", "19900104"));
+    const TRun run = Run({"--contacts", contacts.string(), "--today", "2026-12-30", "--days", "5"});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Out, "-=- Events for today -=-\n"
+                       "  Ben   bday. 56                   1970-12-30\n"
+                       "-=- Events for tomorrow -=-\n"
+                       "  Anna  bday. 46                   1980-12-31\n"
+                       "-=- Events within 5 days -=-\n"
+                       "  Dora  bday. 36 occurs in 5 days  1990-01-04\n");
+}
+
+TEST_F(TReportProgram, NothingDueExitsWithOneAndAnEmptyTsv)
+{
+    const fs::path contacts = Folder("contacts");
+    WriteFile(contacts / "a.vcf", Card("Anna", "1980-01-01"));
+    const TRun run = Run({"--contacts", contacts.string(), "--today", "2026-06-15", "--format", "tsv"});
+    EXPECT_EQ(run.ExitCode, 1) << run.Err;
+    EXPECT_EQ(run.Out, "");
+}
+
+TEST_F(TReportProgram, SeveralSourcesAreReadAndANameCannotBreakTheTsvLines)
+{
+    const fs::path first = Folder("first");
+    const fs::path second = Folder("second");
+    WriteFile(first / "a.vcf", Card("Tab\there\\nand line", "1990-06-16"));
+    WriteFile(second / "b.vcf", Card("Ben", "--0615"));
+    const TRun run = Run({"--contacts", first.string(), "--contacts", (second / "b.vcf").string(), "--today",
+                          "2026-06-15", "--format", "tsv"});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Out, "today\tBen\tbday. \t--06-15\n"
+                       "tomorrow\tTab here and line\tbday. 36 \t1990-06-16\n");
+}
+
+TEST_F(TReportProgram, WindowComesFromTheOptionsFileInTheWorkingDirectory)
+{
+    const fs::path contacts = Folder("contacts");
+    WriteFile(contacts / "a.vcf", Card("Anna", "1980-07-10"));
+    const std::vector<std::string> arguments = {"--contacts", contacts.string(), "--today", "2026-06-15"};
+
+    TRun run = Run(arguments); // no options file: 15 days
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_NE(run.Out.find("-=- Events within 15 days -=-\n"), std::string::npos);
+
+    const std::string image("\0\0\0\0\x34\x12\0\0\x02\0\0\0\x1E\0\0\0\x01\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 32);
+    WriteFile(m_folder / "Nelvora.cfg", image);
+    run = Run(arguments);
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_NE(run.Out.find("-=- Events within 30 days -=-\n  Anna  bday. 46 occurs in 25 days  1980-07-10\n"),
+              std::string::npos)
+        << run.Out;
+    EXPECT_EQ(ReadFile(m_folder / "Nelvora.cfg"), image);
+}
+
+TEST_F(TReportProgram, UsageErrorsExitWithTwoAndExplainOnStandardError)
+{
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--days", "x"}, {"--today", "2026-02-29"}, {"--format", "csv"}, {"extra"}}) {
+        const TRun run = Run(arguments);
+        EXPECT_EQ(run.ExitCode, 2) << arguments.front();
+        EXPECT_EQ(run.Out, "");
+        EXPECT_NE(run.Err.find("usage: nelvora-report"), std::string::npos);
+    }
+}
+
+TEST_F(TReportProgram, MissingModuleExitsWithTwoAndTheErrorLog)
+{
+    if (fs::exists("/etc/nelvora/registry.reg"))
+        GTEST_SKIP() << "a registry file names another module";
+    // A copy of the program whose RUNPATH leads nowhere.
+    const fs::path bin = Folder("bin");
+    const fs::path copy = bin / "nelvora-report";
+    fs::copy_file(Program, copy);
+    const TRun run = Run({"--today", "2026-06-15"}, {}, copy.string());
+    EXPECT_EQ(run.ExitCode, 2);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, ":Init - LoadLibrary failed for WAB.DLL! [id:0]\n");
+}
