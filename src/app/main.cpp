@@ -1,0 +1,132 @@
+#include "ShowErrorReport.h"
+#include "TExError.h"
+#include "TFormMain.h"
+#include "TLocaleDateFormat.h"
+#include "TPlatformServices.h"
+#include "TQtApplication.h"
+#include "TQtClipboard.h"
+#include "TQtDialogs.h"
+#include "TQtLauncher.h"
+#include "TQtTrayIcon.h"
+#include "TSystemClock.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QIcon>
+#include <QTimer>
+
+#include <chrono>
+#include <exception>
+#include <string>
+
+// The main window, for as long as it exists.
+TFormMain* FormMain = nullptr;
+
+namespace {
+
+// At log-in the autostart entry often runs before the panel that holds the notification area; giving up at once
+// would end the program on an ordinary start.
+constexpr std::chrono::milliseconds NotificationAreaWait = std::chrono::seconds(30);
+constexpr std::chrono::milliseconds NotificationAreaPoll{250};
+
+// The application object, with the framework's last line of defence: a failure that escapes an event handler is
+// shown in the standard error box and the program goes on. The window's own handlers catch theirs first; this is
+// for whatever slips past them, so that nothing ever unwinds through the toolkit's event loop.
+class TNelvoraApplication final : public QApplication
+{
+public:
+    TNelvoraApplication(int& argc, char** argv, IDialogs& dialogs) : QApplication(argc, argv), m_dialogs(dialogs) {}
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const TExError& error) {
+            Report(error.Message);
+        } catch (const std::exception& error) {
+            Report(error.what());
+        } catch (...) {
+            Report(std::string());
+        }
+        return false;
+    }
+
+private:
+    void Report(const std::string& message) noexcept
+    {
+        try {
+            ShowStandardError(m_dialogs, message);
+        } catch (...) {
+            // the error box itself failed; there is nobody left to tell
+        }
+    }
+
+    IDialogs& m_dialogs;
+};
+
+// Polls while the event loop runs, so that the desktop can answer the toolkit's questions about its tray.
+void WaitForNotificationArea(const ITrayIcon& tray)
+{
+    if (tray.IsAvailable())
+        return;
+    QElapsedTimer waited;
+    waited.start();
+    QEventLoop loop;
+    QTimer poll;
+    poll.setInterval(NotificationAreaPoll);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (tray.IsAvailable() || waited.elapsed() >= NotificationAreaWait.count())
+            loop.quit();
+    });
+    poll.start();
+    loop.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Taken before the toolkit removes the arguments it understands from argv.
+    const std::string firstArgument = argc > 1 && argv[1] != nullptr ? argv[1] : "";
+
+    TQtDialogs dialogs;
+    TQtClipboard clipboard;
+    TQtApplication application;
+    TNelvoraApplication app(argc, argv, dialogs);
+
+    try {
+        QApplication::setApplicationName(QStringLiteral("Nelvora"));
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/nelvora.svg")));
+        // The window spends most of its life hidden in the tray; closing a message box then must not end the program.
+        QApplication::setQuitOnLastWindowClosed(false);
+
+        TQtTrayIcon tray;
+        TSystemClock clock;
+        const TLocaleDateFormat dateFormat;
+        TQtLauncher launcher;
+        WaitForNotificationArea(tray);
+
+        const TPlatformServices services{dialogs,    clipboard, tray,        clock,
+                                         dateFormat, launcher,  application, firstArgument};
+        TFormMain form(services);
+        FormMain = &form;
+        form.FormCreate();
+        form.show();
+        QApplication::exec();
+        FormMain = nullptr;
+        return 0;
+    } catch (const TExError& error) {
+        FormMain = nullptr;
+        ShowErrorReport(dialogs, clipboard, application, "Uncaught exception", "An error occured:", error);
+        return 0;
+    } catch (const std::exception& error) {
+        FormMain = nullptr;
+        ShowStandardError(dialogs, error.what());
+        return 0;
+    } catch (...) {
+        FormMain = nullptr;
+        ShowStandardError(dialogs, std::string());
+        return 0;
+    }
+}

@@ -1,0 +1,308 @@
+#!/usr/bin/env bash
+# Runs the real program on a private X server with a window manager (openbox) and an XEmbed tray (trayer), and
+# drives it the way a user does: the list shows itself when something is due, "Send to Tray" hides it, a click on
+# the tray icon brings it back, "Quit Program" ends it; start-and-quit mode with nothing due ends without showing
+# anything; a missing address-book module gives the start-up box, and its answers end the program with status 0.
+#
+# Usage: nelvora-e2e.sh <folder holding nelvora and nelvora-launch> <folder for the screenshots>
+set -uo pipefail
+
+bindir=$(cd "${1:?bin folder}" && pwd)
+artifacts=${2:?artifact folder}
+mkdir -p "$artifacts"
+artifacts=$(cd "$artifacts" && pwd)
+
+for tool in Xvfb openbox trayer xdotool xwininfo xprop xclip import timeout date; do
+    command -v "$tool" >/dev/null || { echo "e2e: missing tool: $tool (run scripts/setup)" >&2; exit 1; }
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/nelvora-e2e.XXXXXX")
+pids=()
+
+cleanup()
+{
+    local pid
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    sleep 0.3
+    for pid in "${pids[@]}"; do
+        kill -9 "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+failures=0
+step() { echo "e2e: $*"; }
+fail()
+{
+    echo "e2e: FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# Waits until a command succeeds, up to a number of seconds.
+wait_for()
+{
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    while ! "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -ge "$deadline" ] && return 1
+        sleep 0.1
+    done
+}
+
+# Waits for a child to end and sets exit_status to its status, or to 124 when it still runs after the given seconds
+# (it is then killed).
+wait_exit()
+{
+    local pid=$1 seconds=$2
+    local deadline=$((SECONDS + seconds))
+    # A finished child stays a zombie until waited for, and kill -0 still finds a zombie.
+    while kill -0 "$pid" 2>/dev/null && [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" != Z ]; do
+        if [ "$SECONDS" -ge "$deadline" ]; then
+            kill "$pid" 2>/dev/null
+            exit_status=124
+            return
+        fi
+        sleep 0.1
+    done
+    wait "$pid"
+    exit_status=$?
+}
+
+# ---- the private desktop ----
+mkdir -p "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
+export XDG_CACHE_HOME=$work/home/.cache XDG_CONFIG_DIRS=$work/xdg XDG_DATA_DIRS=/usr/share
+# No session bus: the toolkit would otherwise look for a StatusNotifier tray there instead of the XEmbed one.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus
+export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
+unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS SESSION_MANAGER
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+exec 3>&-
+wait_for 20 test -s "$work/display" || { cat "$work/xvfb.log" >&2; echo "e2e: Xvfb did not start" >&2; exit 1; }
+DISPLAY=:$(head -n1 "$work/display")
+export DISPLAY
+wait_for 20 xwininfo -root || { echo "e2e: display $DISPLAY does not answer" >&2; exit 1; }
+step "private display $DISPLAY"
+
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || { echo "e2e: no window manager" >&2; exit 1; }
+
+trayer --edge top --align right --widthtype request --height 32 --SetDockType true --transparent false \
+    >"$work/trayer.log" 2>&1 &
+pids+=($!)
+wait_for 20 sh -c 'xwininfo -root -tree | grep -q "\"panel\""' || { echo "e2e: no tray" >&2; exit 1; }
+
+screen_width=$(xwininfo -root | awk '/Width:/ {print $2}')
+
+# ---- helpers for the program ----
+# A 32-byte options file: signature, run mode, look-ahead days, auto-close minutes, not on top.
+le32() { printf '\\%03o\\%03o\\%03o\\%03o' $(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255)) $((($1 >> 24) & 255)); }
+write_options()
+{
+    printf '%b' "$(le32 0)$(le32 4660)$(le32 "$2")$(le32 "$3")$(le32 "$4")$(le32 0)$(le32 0)$(le32 0)" >"$1"
+}
+
+# One vCard per line of "name|YYYYMMDD" on stdin.
+write_contacts()
+{
+    local folder=$1 name date n=0
+    mkdir -p "$folder"
+    while IFS='|' read -r name date; do
+        n=$((n + 1))
+        printf 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:%s\r\nBDAY:%s\r\nEND:VCARD\r\n' "$name" "$date" >"$folder/contact$n.vcf"
+    done
+}
+
+# A month and day some days from now, on a leap-year birth date so that 29 February stays a real date.
+birth_date() { echo "1980$(date -d "+$1 days" +%m%d)"; }
+
+visible_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
+
+main_window() { visible_windows '^Nelvora - ' | head -n1; }
+
+# The tray icon's window has no name of its own: the program's small mapped window that is not the main one.
+tray_icon()
+{
+    local w width height
+    for w in $(xdotool search --onlyvisible --class '^nelvora$' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
+        width=${WIDTH:-0} height=${HEIGHT:-0}
+        if [ "$width" -le 64 ] && [ "$height" -le 64 ] && [ "$width" -gt 0 ]; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
+}
+
+is_mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+is_unmapped() { ! is_mapped "$1"; }
+
+# Presses a button of a window through its mnemonic; if that does not take, clicks it at its place instead.
+press_button()
+{
+    local window=$1 keys=$2 x=$3 y=$4 check=$5
+    timeout 5 xdotool windowactivate --sync "$window" >/dev/null 2>&1
+    xdotool key --clearmodifiers "$keys"
+    wait_for 5 "$check" "$window" && return 0
+    xdotool mousemove --window "$window" "$x" "$y" click 1
+    wait_for 5 "$check" "$window"
+}
+
+# Starts the program through the launcher with its own address book and options folder.
+start_program()
+{
+    local case_dir=$1
+    shift
+    XDG_DATA_HOME=$case_dir/data XDG_CONFIG_HOME=$case_dir/config "$@" >"$case_dir/program.log" 2>&1 &
+    program_pid=$!
+    pids+=("$program_pid")
+}
+
+# ---- 1: something is due: shown, sent to the tray, restored from it, quit ----
+step "1: a birthday is due"
+case1=$work/case1
+{
+    echo "Due Today|$(birth_date 0)"
+    echo "Due Tomorrow|$(birth_date 1)"
+    echo "Due Soon|$(birth_date 5)"
+} | write_contacts "$case1/data/contacts"
+mkdir -p "$case1/config/nelvora"
+# Daily mode, 15 days, and an auto-close long enough not to race the test.
+write_options "$case1/config/nelvora/Nelvora.cfg" 2 15 30
+start_program "$case1" "$bindir/nelvora-launch"
+
+if ! wait_for 45 main_window; then
+    fail "the list did not show itself"
+else
+    window=$(main_window)
+    wait_for 20 tray_icon || fail "no tray icon docked"
+    # Let the fade-in finish before the picture is taken.
+    sleep 1
+    import -window root "$artifacts/e2e-window.png" 2>/dev/null || fail "screenshot failed"
+    title=$(xdotool getwindowname "$window")
+    case $title in
+    "Nelvora - "?*) ;;
+    *) fail "window caption is '$title'" ;;
+    esac
+
+    press_button "$window" alt+s 50 260 is_unmapped || fail "Send to Tray did not hide the window"
+
+    if icon=$(tray_icon); then
+        xdotool mousemove --window "$icon" 5 5 click 1
+        wait_for 10 is_mapped "$window" || fail "a click on the tray icon did not show the window"
+        import -window root "$artifacts/e2e-restored.png" 2>/dev/null
+    else
+        fail "tray icon gone after Send to Tray"
+    fi
+
+    press_button "$window" alt+q 378 260 false
+fi
+wait_exit "$program_pid" 15
+status=$exit_status
+[ "$status" = 0 ] || fail "Quit Program: exit status $status"
+
+# ---- 2: start-and-quit mode with nothing due ----
+step "2: start-and-quit mode, nothing due"
+case2=$work/case2
+echo "Far Away|$(birth_date 100)" | write_contacts "$case2/data/contacts"
+mkdir -p "$case2/config/nelvora"
+write_options "$case2/config/nelvora/Nelvora.cfg" 1 15 1
+start_program "$case2" "$bindir/nelvora-launch"
+seen_on_screen=0
+deadline=$((SECONDS + 45))
+while [ "$(ps -o stat= -p "$program_pid" 2>/dev/null | cut -c1)" != Z ] && kill -0 "$program_pid" 2>/dev/null; do
+    [ "$SECONDS" -ge "$deadline" ] && break
+    # The entry shows the main window as it does every main window, but off-screen and fully transparent.
+    for w in $(visible_windows '^Nelvora'); do
+        eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
+        if [ "${X:-0}" -lt "$screen_width" ] && [ "${WIDTH:-0}" -gt 64 ]; then
+            opacity=$(xprop -id "$w" _NET_WM_WINDOW_OPACITY 2>/dev/null | awk -F' = ' '/=/ {print $2}')
+            [ "${opacity:-1}" != 0 ] && seen_on_screen=1
+        fi
+    done
+    sleep 0.05
+done
+wait_exit "$program_pid" 5
+status=$exit_status
+[ "$status" = 0 ] || fail "start-and-quit: exit status $status"
+[ "$seen_on_screen" = 0 ] || fail "start-and-quit: a window appeared on the screen"
+
+# ---- 3 and 4: no address-book module: the start-up box ----
+# The program alone in a bin folder whose ../lib holds no module.
+mkdir -p "$work/nomodule/bin" "$work/nomodule/lib"
+cp "$bindir/nelvora" "$work/nomodule/bin/nelvora"
+
+startup_box() { visible_windows '^Uncaught exception$' | head -n1; }
+
+step "3: missing module, No"
+case3=$work/case3
+mkdir -p "$case3/data/contacts" "$case3/config/nelvora"
+write_options "$case3/config/nelvora/Nelvora.cfg" 2 15 1
+(cd "$case3/config/nelvora" && exec "$work/nomodule/bin/nelvora") >"$case3/program.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+if wait_for 45 startup_box; then
+    box=$(startup_box)
+    import -window root "$artifacts/e2e-startup-box.png" 2>/dev/null
+    timeout 5 xdotool windowactivate --sync "$box" >/dev/null 2>&1
+    # No is the default button.
+    xdotool key --clearmodifiers Return
+else
+    fail "missing module: no box titled 'Uncaught exception'"
+fi
+wait_exit "$program_pid" 15
+status=$exit_status
+[ "$status" = 0 ] || fail "missing module, No: exit status $status"
+[ -z "$(main_window)" ] || fail "missing module: the main window appeared"
+
+step "4: missing module, Yes copies the debug log"
+case4=$work/case4
+mkdir -p "$case4/config/nelvora"
+(cd "$case4/config/nelvora" && exec "$work/nomodule/bin/nelvora") >"$case4/program.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+if wait_for 45 startup_box; then
+    box=$(startup_box)
+    timeout 5 xdotool windowactivate --sync "$box" >/dev/null 2>&1
+    xdotool key --clearmodifiers alt+y
+    # The log box has the same caption; wait for the question box to give way to it.
+    wait_for 10 is_unmapped "$box" || fail "Yes did not close the question box"
+    if wait_for 10 startup_box; then
+        clip=$(timeout 5 xclip -selection clipboard -o 2>/dev/null)
+        case $clip in
+        *":Init - LoadLibrary failed for WAB.DLL! [id:0]"*) ;;
+        *) fail "clipboard holds '$clip'" ;;
+        esac
+        log_box=$(startup_box)
+        timeout 5 xdotool windowactivate --sync "$log_box" >/dev/null 2>&1
+        xdotool key --clearmodifiers Return
+    else
+        fail "Yes did not show the debug log"
+    fi
+else
+    fail "missing module: no box titled 'Uncaught exception'"
+fi
+wait_exit "$program_pid" 15
+status=$exit_status
+[ "$status" = 0 ] || fail "missing module, Yes: exit status $status"
+
+if [ "$failures" -ne 0 ]; then
+    for log in "$work"/case*/program.log; do
+        [ -s "$log" ] && { echo "--- $log"; cat "$log"; } >&2
+    done
+    echo "e2e: $failures failure(s); screenshots in $artifacts" >&2
+    exit 1
+fi
+echo "e2e: all passed; screenshots in $artifacts"
