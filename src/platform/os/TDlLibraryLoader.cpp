@@ -26,7 +26,9 @@ std::vector<std::string> ProgramSearchPath()
     if (dlinfo(program, RTLD_DI_SERINFOSIZE, info) != 0 || dlinfo(program, RTLD_DI_SERINFO, info) != 0)
         return directories;
     for (unsigned int i = 0; i < info->dls_cnt; ++i) {
-        if (info->dls_serpath[i].dls_name != nullptr && info->dls_serpath[i].dls_name[0] != '\0')
+        // An empty RUNPATH entry (CMake leaves one at the end of a build-tree RUNPATH) means the current
+        // directory; a module is never taken from there.
+        if (info->dls_serpath[i].dls_name != nullptr && info->dls_serpath[i].dls_name[0] == '/')
             directories.emplace_back(info->dls_serpath[i].dls_name);
     }
     return directories;
