@@ -84,6 +84,9 @@ void DecodeQuotedPrintable(std::string_view in, std::string& out)
     out.reserve(out.size() + in.size());
     for (std::size_t i = 0; i < in.size(); ++i) {
         const char c = in[i];
+        // A soft break left at the very end of the value carries nothing.
+        if (c == '=' && i + 1 == in.size())
+            break;
         if (c == '=' && i + 2 < in.size()) {
             const int hi = HexValue(in[i + 1]);
             const int lo = HexValue(in[i + 2]);

@@ -1,1 +1,193 @@
+#include "VCardParser.h"
+
 #include <gtest/gtest.h>
+
+namespace {
+
+using namespace VCard;
+
+TVCard OnlyCard(std::string_view text)
+{
+    auto cards = ParseVCards(text);
+    EXPECT_EQ(cards.size(), 1u);
+    return cards.empty() ? TVCard{} : cards.front();
+}
+
+constexpr TVCardDate Date(int year, int month, int day)
+{
+    return {static_cast<std::int16_t>(year), static_cast<std::uint8_t>(month), static_cast<std::uint8_t>(day)};
+}
+
+TEST(VCardLines, EveryLineEndFormReadsTheSame)
+{
+    for (std::string_view end : {"\r\n", "\n", "\r", "\r\r\n"}) {
+        std::string text;
+        for (std::string_view line : {"BEGIN:VCARD", "VERSION:3.0", "FN:Ann", " e Lee", "BDAY:1980-02-03", "END:VCARD"})
+            text.append(line).append(end);
+        const TVCard card = OnlyCard(text);
+        EXPECT_EQ(card.Name, "Anne Lee") << "line end " << testing::PrintToString(std::string(end));
+        EXPECT_EQ(card.Birthday, Date(1980, 2, 3));
+    }
+}
+
+TEST(VCardLines, FoldsJoinAcrossSplitUtf8AndTabs)
+{
+    // A fold may cut a multi-byte character in two; joining bytes first restores it.
+    const TVCard card = OnlyCard("BEGIN:VCARD\r\nFN:\xCE\r\n \xB2\xCE\xB3\r\n\t!\r\nEND:VCARD\r\n");
+    EXPECT_EQ(card.Name, "\xCE\xB2\xCE\xB3!");
+}
+
+TEST(VCardLines, CardsWithoutEndAndCardsAfterThemAreKept)
+{
+    const auto cards = ParseVCards("BEGIN:VCARD\nFN:One\nEND:VCARD.\nBEGIN:VCARD\nFN:Two\nBEGIN:VCARD\nFN:Three\n");
+    ASSERT_EQ(cards.size(), 3u);
+    EXPECT_EQ(cards[0].Name, "One");
+    EXPECT_EQ(cards[1].Name, "Two");
+    EXPECT_EQ(cards[2].Name, "Three");
+}
+
+TEST(VCardLines, TextOutsideCardsAndAByteOrderMarkAreIgnored)
+{
+    const auto cards = ParseVCards("\xEF\xBB\xBFgarbage\nFN:Nobody\nBEGIN:VCARD\nFN:Ann\nEND:VCARD\ntrailing");
+    ASSERT_EQ(cards.size(), 1u);
+    EXPECT_EQ(cards[0].Name, "Ann");
+}
+
+TEST(VCardLines, AnAgentsEmbeddedCardIsNotTheContact)
+{
+    const TVCard card = OnlyCard("BEGIN:VCARD\nVERSION:2.1\nFN:Boss\nAGENT:\nBEGIN:VCARD\nFN:Assistant\n"
+                                 "BDAY:19700101\nEND:VCARD\nBDAY:19600505\nEND:VCARD\n");
+    EXPECT_EQ(card.Name, "Boss");
+    EXPECT_EQ(card.Birthday, Date(1960, 5, 5));
+}
+
+TEST(VCardQuotedPrintable, SoftBreaksAndBareEncodingParameter)
+{
+    const TVCard card = OnlyCard("BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=UTF-8;QUOTED-PRINTABLE:=C3=91=20=C3=\r\n"
+                                 "=91=20\r\nBDAY:19650806\r\nEND:VCARD\r\n");
+    EXPECT_EQ(card.Name, "\xC3\x91 \xC3\x91");
+    EXPECT_EQ(card.Birthday, Date(1965, 8, 6));
+}
+
+TEST(VCardQuotedPrintable, AValueBrokenWithoutSoftBreakContinuesOnTheNextLine)
+{
+    // Sony Ericsson phones: the value starts on the line after "N;...:" with no "=" before the break.
+    const TVCard card = OnlyCard("BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:\r\n"
+                                 ";=D0=A2=D0=B0=D0=BD=D1=8F\r\nTEL;CELL:+380989945355\r\nEND:VCARD\r\n");
+    EXPECT_EQ(card.Name, "\xD0\xA2\xD0\xB0\xD0\xBD\xD1\x8F");
+}
+
+TEST(VCardQuotedPrintable, AStraySoftBreakDoesNotSwallowTheEnd)
+{
+    const auto cards = ParseVCards("BEGIN:VCARD\nFN;ENCODING=QUOTED-PRINTABLE:Ann=\nEND:VCARD\nBEGIN:VCARD\nFN:Bo\n"
+                                   "END:VCARD\n");
+    ASSERT_EQ(cards.size(), 2u);
+    EXPECT_EQ(cards[0].Name, "Ann");
+    EXPECT_EQ(cards[1].Name, "Bo");
+}
+
+TEST(VCardCharsets, NamedCharsetsAreConvertedToUtf8)
+{
+    EXPECT_EQ(OnlyCard("BEGIN:VCARD\nFN;CHARSET=ISO-8859-1:M\xFCller\nEND:VCARD\n").Name, "M\xC3\xBCller");
+    EXPECT_EQ(OnlyCard("BEGIN:VCARD\nVERSION:2.1\nFN;CHARSET=WINDOWS-1250;ENCODING=QUOTED-PRINTABLE:J=F3zef=20=B3\n"
+                       "END:VCARD\n")
+                  .Name,
+              "J\xC3\xB3zef \xC5\x82");
+}
+
+TEST(VCardCharsets, TextThatIsNotUtf8ReadsAsWindows1252)
+{
+    // No charset, a wrong charset claim, and an unknown charset all fall back the same way.
+    EXPECT_EQ(OnlyCard("BEGIN:VCARD\nFN:Spa\xDF \x80\nEND:VCARD\n").Name, "Spa\xC3\x9F \xE2\x82\xAC");
+    EXPECT_EQ(OnlyCard("BEGIN:VCARD\nFN;CHARSET=UTF-8:Ren\xE9\nEND:VCARD\n").Name, "Ren\xC3\xA9");
+    EXPECT_EQ(OnlyCard("BEGIN:VCARD\nFN;CHARSET=X-NO-SUCH-SET:Ren\xE9\nEND:VCARD\n").Name, "Ren\xC3\xA9");
+    EXPECT_EQ(OnlyCard("BEGIN:VCARD\nFN;CHARSET=X-NO-SUCH-SET:Ren\xC3\xA9\nEND:VCARD\n").Name, "Ren\xC3\xA9");
+}
+
+TEST(VCardNames, EscapesAreResolvedAndControlCharactersBlanked)
+{
+    EXPECT_EQ(OnlyCard("BEGIN:VCARD\nFN:Richter\\, James\\; Jr\\\\\nEND:VCARD\n").Name, "Richter, James; Jr\\");
+    EXPECT_EQ(OnlyCard("BEGIN:VCARD\nFN:Two\\nLines\nEND:VCARD\n").Name, "Two Lines");
+}
+
+TEST(VCardNames, WithoutFnTheNamePartsAreJoinedInReadingOrder)
+{
+    EXPECT_EQ(OnlyCard("BEGIN:VCARD\nVERSION:3.0\nN:Doe;John;Richter,James;Mr.;Sr.\nEND:VCARD\n").Name,
+              "Mr. John Richter James Doe Sr.");
+    EXPECT_EQ(OnlyCard("BEGIN:VCARD\nVERSION:3.0\nFN:  \nN:Doe\\, Jr;John;;;\nEND:VCARD\n").Name, "John Doe, Jr");
+    // vCard 2.1 has no value lists: the comma is part of the name.
+    EXPECT_EQ(OnlyCard("BEGIN:VCARD\nVERSION:2.1\nN:Doe;John;Richter,James\nEND:VCARD\n").Name,
+              "John Richter,James Doe");
+    EXPECT_EQ(OnlyCard("BEGIN:VCARD\nEMAIL:a@b.c\nEND:VCARD\n").Name, "");
+}
+
+TEST(VCardDates, BirthdayTakesTheFirstReadableDate)
+{
+    const TVCard card = OnlyCard("BEGIN:VCARD\nBDAY;VALUE=text:circa 1800\nBDAY:19723101\nbday:1972-01-31\n"
+                                 "BDAY:1999-09-09\nEND:VCARD\n");
+    EXPECT_EQ(card.Birthday, Date(1972, 1, 31));
+}
+
+TEST(VCardDates, AppleOmittedYearBecomesUnknown)
+{
+    EXPECT_EQ(OnlyCard("BEGIN:VCARD\nBDAY;X-APPLE-OMIT-YEAR=1900:1900-07-30\nEND:VCARD\n").Birthday,
+              Date(UnknownYear, 7, 30));
+    EXPECT_EQ(OnlyCard("BEGIN:VCARD\nBDAY;value=date:1604-02-29\nEND:VCARD\n").Birthday, Date(UnknownYear, 2, 29));
+}
+
+TEST(VCardDates, AnniversarySourcesFollowTheirPreferenceNotTheirOrder)
+{
+    const TVCard card = OnlyCard("BEGIN:VCARD\n"
+                                 "X-ANDROID-CUSTOM:vnd.android.cursor.item/contact_event;2001-01-01;1;;;\n"
+                                 "item1.X-ABDATE:2002-02-02\nitem1.X-ABLabel:_$!<Anniversary>!$_\n"
+                                 "X-WAB-WEDDING_ANNIVERSARY:20030303\nX-MS-ANNIVERSARY:20040404\n"
+                                 "X-EVOLUTION-ANNIVERSARY:2005-05-05\nEND:VCARD\n");
+    EXPECT_EQ(card.Anniversary, Date(2005, 5, 5));
+    EXPECT_EQ(
+        OnlyCard("BEGIN:VCARD\nX-EVOLUTION-ANNIVERSARY:2005-05-05\nANNIVERSARY:20060606\nEND:VCARD\n").Anniversary,
+        Date(2006, 6, 6));
+}
+
+TEST(VCardDates, AppleDatesCountOnlyWithAnAnniversaryLabelOfTheirOwnGroup)
+{
+    EXPECT_EQ(OnlyCard("BEGIN:VCARD\nitem1.X-ABDATE:2014-12-31\nitem1.X-ABLabel:Died\nX-ABDATE:1776-07-04\n"
+                       "ITEM2.X-ABLABEL:Anniversary\nitem2.X-ABDATE:1971-01-01\nEND:VCARD\n")
+                  .Anniversary,
+              Date(1971, 1, 1));
+    EXPECT_FALSE(OnlyCard("BEGIN:VCARD\nitem1.X-ABDATE:2014-12-31\nitem2.X-ABLabel:_$!<Anniversary>!$_\nEND:VCARD\n")
+                     .Anniversary);
+}
+
+TEST(VCardDates, AndroidEventsCountOnlyAsTypeOne)
+{
+    EXPECT_FALSE(OnlyCard("BEGIN:VCARD\nX-ANDROID-CUSTOM:vnd.android.cursor.item/contact_event;2015-03-05;2;;\n"
+                          "X-ANDROID-CUSTOM:vnd.android.cursor.item/relation;Sister;1;;\nEND:VCARD\n")
+                     .Anniversary);
+    EXPECT_EQ(OnlyCard("BEGIN:VCARD\nVERSION:2.1\nX-ANDROID-CUSTOM;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:"
+                       "vnd.android.cursor.item/contact_event;=32=30=31=35=2D=30=33=2D=30=36;=31\nEND:VCARD\n")
+                  .Anniversary,
+              Date(2015, 3, 6));
+}
+
+TEST(VCardGroups, GroupCardsAreFlaggedAndKeepTheirUid)
+{
+    const auto cards = ParseVCards("BEGIN:VCARD\nVERSION:4.0\nKIND:group\nFN:Family\nUID:g1\nEND:VCARD\n"
+                                   "BEGIN:VCARD\nX-ADDRESSBOOKSERVER-KIND:group\nFN:Club\nEND:VCARD\n"
+                                   "BEGIN:VLIST\nFN:List\nEND:VLIST\n"
+                                   "BEGIN:VCARD\nKIND:individual\nFN:Ann\nUID: a1 \nEND:VCARD\n");
+    ASSERT_EQ(cards.size(), 4u);
+    EXPECT_TRUE(cards[0].IsGroup);
+    EXPECT_EQ(cards[0].Uid, "g1");
+    EXPECT_TRUE(cards[1].IsGroup);
+    EXPECT_TRUE(cards[2].IsGroup);
+    EXPECT_FALSE(cards[3].IsGroup);
+    EXPECT_EQ(cards[3].Uid, "a1");
+}
+
+TEST(VCardLines, QuotedParameterValuesMayHoldColons)
+{
+    const TVCard card = OnlyCard("BEGIN:VCARD\nVERSION:4.0\nFN;ALTID=\"a:b;c\":Ann\nEND:VCARD\n");
+    EXPECT_EQ(card.Name, "Ann");
+}
+
+} // namespace

@@ -1,1 +1,117 @@
+#include "VCardSources.h"
+
+#include "TempFolder.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
+
+namespace {
+
+using namespace VCard;
+namespace fs = std::filesystem;
+
+std::vector<std::string> Relative(const std::vector<fs::path>& files, const fs::path& base)
+{
+    std::vector<std::string> names;
+    for (const auto& file : files)
+        names.push_back(file.lexically_relative(base).string());
+    return names;
+}
+
+std::vector<std::string> Names(const std::vector<TVCard>& cards)
+{
+    std::vector<std::string> names;
+    for (const auto& card : cards)
+        names.push_back(card.Name);
+    return names;
+}
+
+TEST(VCardSources, FoldersGiveEveryVcfBelowThemInSortedPathOrder)
+{
+    TTempFolder folder;
+    for (const char* name : {"b.vcf", "a.vcf", "a/c.vcf", "a-z.vcf", "notes.txt", "Z.VCF", "deep/er/x.vcf", "vcf"})
+        folder.Write(name, OneCard(name));
+    EXPECT_EQ(Relative(CollectVCardFiles({folder.Path()}), folder.Path()),
+              (std::vector<std::string>{"Z.VCF", "a-z.vcf", "a.vcf", "a/c.vcf", "b.vcf", "deep/er/x.vcf"}));
+}
+
+TEST(VCardSources, NamedFilesAreTakenInTheGivenOrderWhateverTheirName)
+{
+    TTempFolder folder;
+    const auto second = folder.Write("2.vcf", OneCard("Two"));
+    const auto first = folder.Write("contacts.txt", OneCard("One"));
+    EXPECT_EQ(Names(LoadVCards({first, second})), (std::vector<std::string>{"One", "Two"}));
+}
+
+TEST(VCardSources, LinksAreFollowedLoopsEndAndNoFileIsReadTwice)
+{
+    TTempFolder folder;
+    folder.Write("book/a.vcf", OneCard("Ann"));
+    folder.Write("other/b.vcf", OneCard("Bo"));
+    fs::create_directory_symlink(folder.Path() / "book", folder.Path() / "book" / "loop");
+    fs::create_directory_symlink(folder.Path() / "other", folder.Path() / "book" / "linked");
+    fs::create_symlink(folder.Path() / "book" / "a.vcf", folder.Path() / "book" / "z-again.vcf");
+    fs::create_symlink(folder.Path() / "gone.vcf", folder.Path() / "book" / "dangling.vcf");
+
+    EXPECT_EQ(Relative(CollectVCardFiles({folder.Path() / "book"}), folder.Path()),
+              (std::vector<std::string>{"book/a.vcf", "book/linked/b.vcf"}));
+}
+
+TEST(VCardSources, AMissingFolderIsAnEmptyAddressBook)
+{
+    TTempFolder folder;
+    EXPECT_TRUE(CollectVCardFiles({folder.Path() / "nothing-here"}).empty());
+    EXPECT_TRUE(LoadVCards({folder.Path() / "nothing-here", fs::path()}).empty());
+    EXPECT_FALSE(fs::exists(folder.Path() / "nothing-here"));
+}
+
+TEST(VCardSources, UnreadableFilesAreSkippedAndTheRestIsRead)
+{
+    TTempFolder folder;
+    folder.Write("1.vcf", OneCard("One"));
+    const auto locked = folder.Write("2.vcf", OneCard("Locked"));
+    ::chmod(locked.c_str(), 0);
+    ASSERT_EQ(::mkfifo((folder.Path() / "3.vcf").c_str(), 0600), 0);
+    folder.Write("4.vcf", OneCard("Four"));
+
+    std::string bytes;
+    EXPECT_FALSE(ReadVCardFile(folder.Path() / "3.vcf", bytes));
+    EXPECT_FALSE(ReadVCardFile(folder.Path() / "none.vcf", bytes));
+    EXPECT_FALSE(ReadVCardFile(folder.Path(), bytes));
+    const auto names = Names(LoadVCards({folder.Path()}));
+    // root reads a mode-0 file anyway; everyone else skips it.
+    if (::geteuid() == 0)
+        EXPECT_EQ(names, (std::vector<std::string>{"One", "Locked", "Four"}));
+    else
+        EXPECT_EQ(names, (std::vector<std::string>{"One", "Four"}));
+}
+
+TEST(VCardSources, ACardWhoseUidWasSeenBeforeIsDropped)
+{
+    TTempFolder folder;
+    folder.Write("a.vcf", OneCard("First", "uid-1") + OneCard("No uid") + OneCard("Other", "uid-2"));
+    folder.Write("b.vcf", OneCard("Copy", "uid-1") + OneCard("No uid either") + OneCard("Again", "uid-2"));
+    EXPECT_EQ(Names(LoadVCards({folder.Path()})),
+              (std::vector<std::string>{"First", "No uid", "Other", "No uid either"}));
+}
+
+TEST(VCardSources, TheDefaultFolderFollowsTheDataHomeRules)
+{
+    const char* savedData = std::getenv("XDG_DATA_HOME");
+    const std::string saved = savedData ? savedData : "";
+    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::setenv("XDG_DATA_HOME", "/data/home", 1);
+    EXPECT_EQ(DefaultContactsFolder(), fs::path("/data/home/contacts"));
+    ::setenv("XDG_DATA_HOME", "relative/ignored", 1);
+    ::setenv("HOME", "/home/ann", 1);
+    EXPECT_EQ(DefaultContactsFolder(), fs::path("/home/ann/.local/share/contacts"));
+    ::setenv("HOME", savedHome.c_str(), 1);
+    if (savedData)
+        ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_DATA_HOME");
+}
+
+} // namespace
