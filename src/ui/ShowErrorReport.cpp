@@ -1,0 +1,45 @@
+#include "ShowErrorReport.h"
+
+#include "Product.h"
+
+#include <cstring>
+
+namespace {
+
+QString FromText(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+void ShowErrorReport(IDialogs& dialogs, IClipboard& clipboard, IApplication& application, const std::string& caption,
+                     const std::string& leadText, const TExError& error, const std::string& question)
+{
+    const std::string shownQuestion = question.empty() ? std::string(StandardErrorQuestion) : question;
+    const QString text = FromText(leadText + "\n\n" + shownQuestion);
+
+    switch (dialogs.AskYesNoCancel(FromText(caption), text)) {
+    case IDialogs::Answer::Yes: {
+        // The record is a fixed buffer; never read past it even if a writer forgot the terminator.
+        const QString log = QString::fromUtf8(error.Log, static_cast<qsizetype>(strnlen(error.Log, sizeof error.Log)));
+        clipboard.SetText(log);
+        dialogs.ShowError(FromText(caption), log);
+        return;
+    }
+    case IDialogs::Answer::Cancel:
+        application.ExitNow(0);
+        return;
+    case IDialogs::Answer::No:
+    case IDialogs::Answer::Other:
+        return;
+    }
+}
+
+void ShowStandardError(IDialogs& dialogs, const std::string& message)
+{
+    std::string text = message;
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.'))
+        text += '.';
+    dialogs.ShowError(QString::fromUtf8(ProductName), FromText(text));
+}

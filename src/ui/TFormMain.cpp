@@ -1,0 +1,739 @@
+#include "TFormMain.h"
+
+#include "BuildStamp.h"
+#include "Calendar.h"
+#include "Product.h"
+#include "ShowErrorReport.h"
+#include "TClickLabel.h"
+#include "TEventReport.h"
+#include "TReportListView.h"
+#include "TWindowTimer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTabWidget>
+#include <QUrl>
+#include <QWindow>
+
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+constexpr const char* ConfigFileName = "Nelvora.cfg";
+constexpr const char* NoTrayMessage = "Cannot Create System Shell Notification Icon";
+constexpr const char* ForceDailyArgument = "-forcedaily";
+constexpr const char* NoBlendArgument = "-noblend";
+constexpr int TimerStartupInterval = 1;
+constexpr int TimerScrollInterval = 140;
+constexpr std::int64_t CheckInterval = 3600000;
+constexpr std::int64_t MillisecondsPerMinute = 60000;
+constexpr int FullRows = 3; // the three headings are always there
+
+QString Text(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Spin arrows without a visible number: the read-only edit beside them shows the value.
+class TUpDown final : public QSpinBox
+{
+public:
+    TUpDown(const char* name, QWidget* parent, int minimum, int maximum) : QSpinBox(parent)
+    {
+        setObjectName(QString::fromLatin1(name));
+        setRange(minimum, maximum);
+        setWrapping(false);
+        setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+        lineEdit()->setVisible(false);
+        // The hidden edit would swallow the focus; the arrows keys are handled by the spin box itself.
+        setFocusProxy(nullptr);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+};
+
+QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent, int x, int y)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QLabel* MakeFixedLabel(const char* name, const QString& text, QWidget* parent, const QRect& geometry,
+                       Qt::Alignment alignment, bool bold)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setAlignment(alignment);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
+}
+
+QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent, const QRect& geometry)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLineEdit* MakeValueEdit(const char* name, QWidget* parent, int x, int y)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setGeometry(x, y, 33, 21);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    return edit;
+}
+
+// The label of an edit sits to its left with 3 pixels between them.
+void MakeEditLabel(const QString& text, QWidget* parent, const QLineEdit* edit)
+{
+    auto* label = new QLabel(text, parent);
+    const int right = edit->x() - 3;
+    label->setGeometry(4, edit->y(), right - 4, edit->height());
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setBuddy(const_cast<QLineEdit*>(edit));
+}
+
+} // namespace
+
+const char* const TFormMain::HomePageUrl = "https://nelvora.example.org/nelvora_open.html";
+const char* const TFormMain::AboutScrollText =
+    "Please support the author by visiting his home page and/or providing feedback...";
+
+template <typename Body> void TFormMain::Guarded(Body&& body) noexcept
+{
+    std::string message;
+    try {
+        body();
+        return;
+    } catch (const TExError& error) {
+        message.assign(error.Message, strnlen(error.Message, sizeof error.Message));
+    } catch (const std::exception& error) {
+        message = error.what();
+    } catch (...) {
+    }
+    try {
+        ShowStandardError(m_services.Dialogs, message);
+    } catch (...) {
+        // the error box itself failed; there is nobody left to tell
+    }
+}
+
+TFormMain::TFormMain(const TPlatformServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services)
+{
+    setObjectName(QStringLiteral("FormMain"));
+    BuildLayout();
+
+    if (m_services.Registry != nullptr && m_services.Loader != nullptr)
+        m_iwab = std::make_unique<TIWAB>(*m_services.Registry, *m_services.Loader);
+    else
+        m_iwab = std::make_unique<TIWAB>();
+    m_events.CheckForwardDays = 2;
+
+    m_config.RunMode = 2;
+    m_config.CheckForwardDays = 15;
+    m_config.AutoCloseMinutes = 1;
+    m_config.AlwaysOnTop = 0;
+
+    m_iwab->Init();
+
+    StartupDone = false;
+    QuitAfterCheck = false;
+    LastCheckDay = 0;
+
+    m_alphaBlend = true;
+    SetOpacity(0);
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int screenWidth = screen != nullptr ? screen->geometry().width() : 0;
+    move(screenWidth + 50, y());
+
+    // Wired only now: a window that failed to construct must leave the tray nothing that points back to it.
+    char hint[64];
+    std::snprintf(hint, sizeof hint, "Click to open %s", ProductName);
+    m_services.Tray.SetIcon(IconList[0]);
+    m_services.Tray.SetMenu(TrayMenu);
+    m_services.Tray.SetRestoreHandler([this] { Guarded([this] { TrayRestore(); }); });
+    m_services.Tray.SetHint(QString::fromUtf8(hint));
+    m_services.Tray.Show();
+}
+
+TFormMain::~TFormMain()
+{
+    // The tray outlives the window: leave it nothing that points back here.
+    try {
+        m_services.Tray.SetRestoreHandler(nullptr);
+        m_services.Tray.SetMenu(nullptr);
+        m_services.Tray.Hide();
+    } catch (...) {
+    }
+}
+
+void TFormMain::BuildLayout()
+{
+    QFont formFont(QStringLiteral("MS Sans Serif"), 8);
+    formFont.setStyleHint(QFont::SansSerif);
+    setFont(formFont);
+    setFixedSize(428, 281);
+
+    IconList.push_back(QFile::exists(QStringLiteral(":/nelvora.svg")) ? QIcon(QStringLiteral(":/nelvora.svg"))
+                                                                      : QApplication::windowIcon());
+    if (!IconList[0].isNull())
+        setWindowIcon(IconList[0]);
+
+    PageControl = new QTabWidget(this);
+    PageControl->setObjectName(QStringLiteral("PageControl"));
+    PageControl->setGeometry(0, 0, 425, 233);
+    EventListSheet = BuildEventListSheet();
+    OptionsSheet = BuildOptionsSheet();
+    AboutSheet = BuildAboutSheet();
+    PageControl->addTab(EventListSheet, QStringLiteral("Event List"));
+    PageControl->addTab(OptionsSheet, QStringLiteral("Options"));
+    PageControl->addTab(AboutSheet, QStringLiteral("About"));
+    PageControl->setCurrentIndex(0);
+    // Only a page change by the user counts; the program's own selections stay silent.
+    connect(PageControl, &QTabWidget::currentChanged, this, [this](int) {
+        if (!m_silentPageChange)
+            PageControlChange();
+    });
+
+    btnMinimize = MakeButton("btnMinimize", QStringLiteral("&Send to Tray"), this, QRect(5, 248, 90, 25));
+    btnMinimize->setDefault(true);
+    btnCheckNow = MakeButton("btnCheckNow", QStringLiteral("&Check Now"), this, QRect(96, 248, 90, 25));
+    btnHelp = MakeButton("btnHelp", QStringLiteral("&Help"), this, QRect(216, 248, 90, 25));
+    btnQuit = MakeButton("btnQuit", QStringLiteral("&Quit Program"), this, QRect(333, 248, 90, 25));
+    connect(btnMinimize, &QPushButton::clicked, this, [this] { btnMinimizeClick(); });
+    connect(btnCheckNow, &QPushButton::clicked, this, [this] { btnCheckNowClick(); });
+    connect(btnHelp, &QPushButton::clicked, this, [this] { btnHelpClick(); });
+    connect(btnQuit, &QPushButton::clicked, this, [this] { btnQuitClick(); });
+
+    Timer = new TWindowTimer("Timer", this);
+    TimerCheck = new TWindowTimer("TimerCheck", this);
+    TimerEventList = new TWindowTimer("TimerEventList", this);
+    connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
+    connect(TimerCheck, &QTimer::timeout, this, [this] { TimerCheckTimer(); });
+    connect(TimerEventList, &QTimer::timeout, this, [this] { TimerEventListTimer(); });
+
+    BuildTray();
+}
+
+QWidget* TFormMain::BuildEventListSheet()
+{
+    auto* sheet = new QWidget();
+    sheet->setObjectName(QStringLiteral("EventListSheet"));
+    lvEventList = new TReportListView(sheet);
+    lvEventList->setGeometry(8, 8, 401, 193);
+    lvEventList->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    lvEventList->OnDoubleClick = [this] { lvEventListDblClick(); };
+    return sheet;
+}
+
+QWidget* TFormMain::BuildOptionsSheet()
+{
+    auto* sheet = new QWidget();
+    sheet->setObjectName(QStringLiteral("OptionsSheet"));
+    auto* group = new QGroupBox(QStringLiteral("Options"), sheet);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setGeometry(8, 8, 401, 185);
+
+    MakeLabel("Label1", QStringLiteral("Check mode for due events:"), group, 13, 30);
+    cbRunMode = new QComboBox(group);
+    cbRunMode->setObjectName(QStringLiteral("cbRunMode"));
+    cbRunMode->setEditable(false);
+    cbRunMode->addItem(QStringLiteral("Check on start and quit"));
+    cbRunMode->addItem(QStringLiteral("Check daily"));
+    cbRunMode->setGeometry(152, 26, 145, 21);
+
+    edCheckForward = MakeValueEdit("edCheckForward", group, 238, 56);
+    MakeEditLabel(QStringLiteral("Check forward for due events within "), group, edCheckForward);
+    UpDownForward = new TUpDown("UpDownForward", group, 2, 30);
+    UpDownForward->setGeometry(271, 56, 16, 21);
+    MakeLabel("Label2", QStringLiteral("days"), group, 296, 60);
+
+    edAutoClose = MakeValueEdit("edAutoClose", group, 238, 86);
+    MakeEditLabel(QStringLiteral("Automatically close event list after showing it for"), group, edAutoClose);
+    UpDownAutoClose = new TUpDown("UpDownAutoClose", group, 1, 15);
+    UpDownAutoClose->setGeometry(271, 86, 16, 21);
+    MakeLabel("Label5", QStringLiteral("minutes"), group, 296, 90);
+
+    // Each edit shows its spin position and changes only through the arrows.
+    connect(UpDownForward, &QSpinBox::valueChanged, edCheckForward,
+            [this](int value) { edCheckForward->setText(QString::number(value)); });
+    connect(UpDownAutoClose, &QSpinBox::valueChanged, edAutoClose,
+            [this](int value) { edAutoClose->setText(QString::number(value)); });
+    edCheckForward->setText(QString::number(UpDownForward->value()));
+    edAutoClose->setText(QString::number(UpDownAutoClose->value()));
+
+    cbAlwaysOnTop = new QCheckBox(QStringLiteral("Always on top"), group);
+    cbAlwaysOnTop->setObjectName(QStringLiteral("cbAlwaysOnTop"));
+    cbAlwaysOnTop->setLayoutDirection(Qt::RightToLeft); // caption left of the box
+    cbAlwaysOnTop->setGeometry(64, 116, 185, 17);
+
+    btnSaveChanges = MakeButton("btnSaveChanges", QStringLiteral("&Save Changes"), group, QRect(145, 152, 110, 25));
+    btnSaveChanges->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    btnSaveChanges->setDefault(true);
+    connect(btnSaveChanges, &QPushButton::clicked, this, [this] { btnSaveChangesClick(); });
+
+    QWidget::setTabOrder(cbRunMode, UpDownForward);
+    QWidget::setTabOrder(UpDownForward, UpDownAutoClose);
+    QWidget::setTabOrder(UpDownAutoClose, btnSaveChanges);
+    QWidget::setTabOrder(btnSaveChanges, cbAlwaysOnTop);
+    return sheet;
+}
+
+QWidget* TFormMain::BuildAboutSheet()
+{
+    auto* sheet = new QWidget();
+    sheet->setObjectName(QStringLiteral("AboutSheet"));
+    auto* group = new QGroupBox(QStringLiteral("About"), sheet);
+    group->setObjectName(QStringLiteral("GroupBox2"));
+    group->setGeometry(8, 8, 401, 185);
+
+    Image1 = new TClickLabel("Image1", group);
+    Image1->setGeometry(16, 32, 32, 32);
+    Image1->setPixmap(IconList[0].pixmap(32, 32));
+    Image1->OnClick = [this] { Image1Click(); };
+
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+    lblAbout = MakeFixedLabel("lblAbout", QString(), group, QRect(96, 20, 290, 16), centred, true);
+    MakeFixedLabel("Label3", QStringLiteral("Reminds you of birthdays and anniversaries."), group,
+                   QRect(96, 40, 290, 16), centred, true);
+    MakeFixedLabel("Label4", QStringLiteral("This program is free to use!"), group, QRect(96, 60, 290, 16), centred,
+                   true);
+    lblAboutScroll =
+        MakeFixedLabel("lblAboutScroll", QString(), group, QRect(15, 92, 380, 16), Qt::AlignLeft | Qt::AlignTop, false);
+
+    llblHomePage = new TClickLabel("llblHomePage", group);
+    llblHomePage->setText(QStringLiteral("-=> Visit Home Page <=-"));
+    llblHomePage->setGeometry(15, 144, 370, 16);
+    llblHomePage->setAlignment(centred);
+    QFont linkFont = llblHomePage->font();
+    linkFont.setBold(true);
+    llblHomePage->setFont(linkFont);
+    llblHomePage->setStyleSheet(QStringLiteral("color: black;"));
+    llblHomePage->setCursor(Qt::PointingHandCursor);
+    llblHomePage->OnClick = [this] { llblHomePageClick(); };
+    return sheet;
+}
+
+void TFormMain::BuildTray()
+{
+    if (!m_services.Tray.IsAvailable())
+        throw std::runtime_error(NoTrayMessage);
+
+    TrayMenu = new QMenu(this);
+    TrayMenu->setObjectName(QStringLiteral("TrayMenu"));
+    QAction* showAddressBook = TrayMenu->addAction(QStringLiteral("Show Address Book"));
+    showAddressBook->setObjectName(QStringLiteral("mnuShowAddressBook"));
+    TrayMenu->addSeparator();
+    QAction* show = TrayMenu->addAction(QStringLiteral("Show Main Window"));
+    show->setObjectName(QStringLiteral("mnuShow"));
+    TrayMenu->addSeparator();
+    QAction* quit = TrayMenu->addAction(QStringLiteral("Quit Application"));
+    quit->setObjectName(QStringLiteral("mnuQuit"));
+    connect(showAddressBook, &QAction::triggered, this, [this] { mnuShowAddressBookClick(); });
+    connect(show, &QAction::triggered, this, [this] { mnuShowClick(); });
+    connect(quit, &QAction::triggered, this, [this] { mnuQuitClick(); });
+}
+
+// ---- start-up ----
+
+void TFormMain::FormCreate()
+{
+    Guarded([this] {
+        setWindowTitle(QString::fromUtf8(ProductName));
+
+        try {
+            m_config.Load(ConfigFileName);
+        } catch (const TExError& error) {
+            ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, "Nelvora Error",
+                            "Can't load configuration! Defaults are used!", error);
+        }
+
+        SetTopmost(m_config.AlwaysOnTop != 0);
+
+        if (m_services.FirstArgument == ForceDailyArgument) {
+            m_config.RunMode = 2; // this run only; the file keeps its mode until the user saves
+            m_services.Dialogs.ShowInformation(QStringLiteral(
+                "Check mode is set back to 'Check Daily'.\nThis option can be changed from the 'Options' tab."));
+        }
+        if (m_services.FirstArgument == NoBlendArgument) {
+            m_alphaBlend = false;
+            SetOpacity(m_alphaValue);
+        }
+
+        if (m_config.RunMode == 1) {
+            QuitAfterCheck = true;
+            cbRunMode->setCurrentIndex(0);
+        } else {
+            QuitAfterCheck = false;
+            cbRunMode->setCurrentIndex(1);
+            TimerCheck->SetInterval(CheckInterval);
+            TimerCheck->SetEnabled(true);
+        }
+
+        // The spin fields hold 16-bit positions and clamp what lies outside their range.
+        UpDownForward->setValue(static_cast<std::int16_t>(m_config.CheckForwardDays));
+        UpDownAutoClose->setValue(static_cast<std::int16_t>(m_config.AutoCloseMinutes));
+        cbAlwaysOnTop->setChecked(m_config.AlwaysOnTop != 0);
+
+        Timer->SetInterval(TimerStartupInterval);
+        Timer->SetEnabled(true);
+
+        ApplyAutoCloseInterval();
+    });
+}
+
+void TFormMain::TimerTimer()
+{
+    Guarded([this] { DoTimerTimer(); });
+}
+
+void TFormMain::DoTimerTimer()
+{
+    if (StartupDone) {
+        // The about scroller: one more character per tick; the tick after the whole text starts again.
+        if (AboutScrollPos >= 80) {
+            AboutScrollPos = 0;
+            lblAboutScroll->setText(QString());
+        }
+        lblAboutScroll->setText(lblAboutScroll->text() + QLatin1Char(AboutScrollText[AboutScrollPos]));
+        ++AboutScrollPos;
+        return;
+    }
+
+    Timer->SetEnabled(false);
+    Timer->SetInterval(TimerScrollInterval);
+    hide();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect screenRect = screen != nullptr ? screen->geometry() : QRect();
+    const QRect frame = frameGeometry();
+    move(screenRect.width() - frame.width() - 10, screenRect.height() - frame.height() - 40);
+    SetOpacity(255);
+    StartupDone = true;
+    lblAboutScroll->setText(QString());
+    lblAbout->setText(QStringLiteral("%1 %2").arg(QString::fromUtf8(ProductName), QString::fromUtf8(ProductVersion)));
+    DoRunCheck();
+}
+
+// ---- the check cycle ----
+
+void TFormMain::RunCheck()
+{
+    DoRunCheck();
+}
+
+void TFormMain::DoRunCheck()
+{
+    try {
+        m_checkToday = m_services.Clock.Today();
+        setWindowTitle(QStringLiteral("%1 - %2").arg(QString::fromUtf8(ProductName),
+                                                     Text(DateText(m_checkToday, m_services.DateFormat))));
+        m_iwab->Load();
+        m_events.CheckForwardDays = m_config.CheckForwardDays;
+        m_events.Build(m_iwab->AddressBook, m_checkToday);
+        FillEventList();
+
+        if (lvEventList->RowCount() > FullRows) {
+            SelectPageSilently(0);
+            if (!isVisible()) {
+                TimerEventList->SetEnabled(true);
+                SetOptionsTabVisible(false);
+                btnCheckNow->setEnabled(false);
+                DoShowMainWindow(true);
+                FadeIn();
+            }
+        } else if (QuitAfterCheck) {
+            m_services.Application.Terminate();
+        }
+
+        LastCheckDay = Calendar::DayOfYear(Calendar::WholeDay(m_checkToday));
+    } catch (const TExError& error) {
+        ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, ProductName,
+                        "An error while checking address book!", error);
+    }
+}
+
+void TFormMain::FillEventList()
+{
+    const TReportSource source{m_events, m_config.CheckForwardDays, m_checkToday, m_services.DateFormat};
+    ::FillEventList(*lvEventList, source);
+}
+
+void TFormMain::TimerCheckTimer()
+{
+    Guarded([this] {
+        const std::int64_t today = Calendar::WholeDay(m_services.Clock.Today());
+        if (Calendar::DayOfYear(today) != LastCheckDay)
+            DoRunCheck();
+    });
+}
+
+void TFormMain::TimerEventListTimer()
+{
+    Guarded([this] {
+        if (QuitAfterCheck) {
+            m_services.Application.Terminate();
+            return;
+        }
+        if (isVisible())
+            DoBtnMinimizeClick();
+        DoStopAutoClose();
+    });
+}
+
+void TFormMain::StopAutoClose()
+{
+    DoStopAutoClose();
+}
+
+void TFormMain::DoStopAutoClose()
+{
+    if (!TimerEventList->Enabled())
+        return;
+    TimerEventList->SetEnabled(false);
+    SetOptionsTabVisible(true);
+    btnCheckNow->setEnabled(true);
+}
+
+void TFormMain::ApplyAutoCloseInterval()
+{
+    // Computed in 64 bits: a stored minute count too large for the timer, or a negative one, never fires.
+    TimerEventList->SetInterval(static_cast<std::int64_t>(m_config.AutoCloseMinutes) * MillisecondsPerMinute);
+}
+
+// ---- showing and hiding ----
+
+void TFormMain::btnMinimizeClick()
+{
+    Guarded([this] { DoBtnMinimizeClick(); });
+}
+
+void TFormMain::DoBtnMinimizeClick()
+{
+    DoStopAutoClose();
+    QuitAfterCheck = false; // a start-and-quit run sent to the tray stays resident
+    Timer->SetEnabled(false);
+    hide(); // tray minimise and hiding the window are one step here: the window leaves screen and taskbar
+}
+
+void TFormMain::ShowMainWindow(bool restoreFromTray)
+{
+    DoShowMainWindow(restoreFromTray);
+}
+
+void TFormMain::DoShowMainWindow(bool restoreFromTray)
+{
+    if (isVisible())
+        return;
+    if (restoreFromTray)
+        TrayRestore();
+    show();
+    DoPageControlChange();
+}
+
+// Brings the program back from the tray. The window itself is shown by the restore notification, so that showing
+// it always goes through ShowMainWindow and restarts the about scroller.
+void TFormMain::TrayRestore()
+{
+    TrayIconRestore();
+    raise();
+    activateWindow();
+}
+
+void TFormMain::TrayIconRestore()
+{
+    Guarded([this] { DoShowMainWindow(false); });
+}
+
+void TFormMain::mnuShowClick()
+{
+    Guarded([this] { DoShowMainWindow(true); });
+}
+
+void TFormMain::btnCheckNowClick()
+{
+    Guarded([this] { DoRunCheck(); });
+}
+
+void TFormMain::btnQuitClick()
+{
+    Guarded([this] { m_services.Application.Terminate(); });
+}
+
+void TFormMain::mnuQuitClick()
+{
+    Guarded([this] { m_services.Application.Terminate(); });
+}
+
+void TFormMain::FadeIn()
+{
+    if (m_services.FirstArgument == NoBlendArgument)
+        return;
+    for (int value = 0; value <= 255; ++value) {
+        SetOpacity(value);
+        repaint();
+    }
+}
+
+void TFormMain::SetOpacity(int value)
+{
+    m_alphaValue = value;
+    setWindowOpacity(m_alphaBlend ? value / 255.0 : 1.0);
+}
+
+void TFormMain::SetTopmost(bool on)
+{
+    // Switching the flag on the native window keeps it in place; the widget's own flag would re-create and hide it.
+    if (windowHandle() == nullptr)
+        create();
+    if (QWindow* window = windowHandle())
+        window->setFlag(Qt::WindowStaysOnTopHint, on);
+}
+
+void TFormMain::SelectPageSilently(int index)
+{
+    m_silentPageChange = true;
+    PageControl->setCurrentIndex(index);
+    m_silentPageChange = false;
+}
+
+void TFormMain::SetOptionsTabVisible(bool visible)
+{
+    m_silentPageChange = true;
+    PageControl->setTabVisible(PageControl->indexOf(OptionsSheet), visible);
+    m_silentPageChange = false;
+}
+
+// ---- the Options page ----
+
+void TFormMain::btnSaveChangesClick()
+{
+    Guarded([this] {
+        try {
+            m_config.RunMode = cbRunMode->currentIndex() == 0 ? 1 : 2;
+            m_config.CheckForwardDays = static_cast<std::int16_t>(UpDownForward->value());
+            m_config.AutoCloseMinutes = static_cast<std::int16_t>(UpDownAutoClose->value());
+            ApplyAutoCloseInterval();
+            m_config.AlwaysOnTop = cbAlwaysOnTop->isChecked() ? 1 : 0;
+            SetTopmost(cbAlwaysOnTop->isChecked());
+            m_config.Save(ConfigFileName);
+        } catch (const TExError& error) {
+            ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, "Nelvora Error",
+                            "Can't save configuration!", error);
+        }
+    });
+}
+
+// ---- the About page and the launches ----
+
+void TFormMain::PageControlChange()
+{
+    Guarded([this] { DoPageControlChange(); });
+}
+
+void TFormMain::DoPageControlChange()
+{
+    const QWidget* page = PageControl->currentWidget();
+    Timer->SetEnabled(page != nullptr && page->objectName() == QLatin1String("AboutSheet"));
+}
+
+void TFormMain::Image1Click()
+{
+    Guarded([this] {
+        m_services.Dialogs.ShowInformation(
+            QStringLiteral("%1 %2 %3")
+                .arg(QString::fromUtf8(ProductName), QString::fromUtf8(ProductVersion), Text(BuildStamp())));
+    });
+}
+
+void TFormMain::llblHomePageClick()
+{
+    Guarded([this] {
+        const QString url = QString::fromUtf8(HomePageUrl);
+        if (m_services.Launcher.OpenUrl(url))
+            return;
+        m_services.Dialogs.ShowErrorDialog(
+            QStringLiteral("Sorry!\nCouldn't find any web application to visit home page!\nPlease visit ") + url +
+            QStringLiteral(" by your own."));
+    });
+}
+
+void TFormMain::btnHelpClick()
+{
+    Guarded([this] {
+        const QString directory = QFileInfo(m_services.Launcher.ProgramFilePath()).path();
+        // QDir joins with exactly one separator, also beside the root directory.
+        const QString helpFile = QFileInfo(QDir(directory).filePath(QStringLiteral("nelvora.html"))).absoluteFilePath();
+        if (m_services.Launcher.OpenUrl(QUrl::fromLocalFile(helpFile).toString(QUrl::FullyEncoded)))
+            return;
+        m_services.Dialogs.ShowErrorDialog(QStringLiteral("Sorry!\nCouldn't open help file!\n"));
+    });
+}
+
+void TFormMain::mnuShowAddressBookClick()
+{
+    Guarded([this] { DoShowAddressBook(); });
+}
+
+void TFormMain::lvEventListDblClick()
+{
+    Guarded([this] { DoShowAddressBook(); });
+}
+
+void TFormMain::DoShowAddressBook()
+{
+    struct TContactManager
+    {
+        const char* Program;
+        QStringList Arguments;
+    };
+    const TContactManager managers[] = {
+        {"gnome-contacts", {}},
+        {"kaddressbook", {}},
+        {"evolution", {QStringLiteral("--component=contacts")}},
+        {"thunderbird", {QStringLiteral("-addressbook")}},
+    };
+    for (const TContactManager& manager : managers) {
+        const QString path = m_services.Launcher.FindProgram(QString::fromLatin1(manager.Program));
+        if (!path.isEmpty() && m_services.Launcher.StartProgram(path, manager.Arguments))
+            return;
+    }
+
+    // No contact manager: show the folder the contacts are read from.
+    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (dataHome.isEmpty() || !QDir::isAbsolutePath(dataHome))
+        dataHome = QDir::homePath() + QStringLiteral("/.local/share");
+    const QString folder = dataHome + QStringLiteral("/contacts");
+    if (QFileInfo(folder).isDir() &&
+        m_services.Launcher.OpenUrl(QUrl::fromLocalFile(folder).toString(QUrl::FullyEncoded)))
+        return;
+
+    m_services.Dialogs.ShowErrorDialog(QStringLiteral("Can't run Windows Address Book!"));
+}

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "TConfig.h"
+#include "TEventList.h"
+#include "TIWAB.h"
+#include "TPlatformServices.h"
+
+#include <QIcon>
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class TClickLabel;
+class TReportListView;
+class TWindowTimer;
+
+// The program's only window: it owns the options, the address-book binding and the event list, runs the check
+// cycle on its timers and lives in the tray between checks.
+class TFormMain final : public QWidget
+{
+public:
+    // Throws TExError when the address-book library cannot be bound, std::runtime_error when there is no tray.
+    explicit TFormMain(const TPlatformServices& services, QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    TFormMain(const TFormMain&) = delete;
+    TFormMain& operator=(const TFormMain&) = delete;
+
+    // Runs once after construction, before the event loop.
+    void FormCreate();
+
+    // Handlers. Each one shows any failure it does not expect in the standard error box and returns normally.
+    void TimerTimer();
+    void TimerCheckTimer();
+    void TimerEventListTimer();
+    void btnMinimizeClick();
+    void btnCheckNowClick();
+    void btnQuitClick();
+    void btnHelpClick();
+    void btnSaveChangesClick();
+    void mnuShowClick();
+    void mnuQuitClick();
+    void mnuShowAddressBookClick();
+    void TrayIconRestore();
+    void PageControlChange();
+    void Image1Click();
+    void llblHomePageClick();
+    void lvEventListDblClick();
+
+    // Operations the handlers share.
+    void RunCheck();
+    void StopAutoClose();
+    void ShowMainWindow(bool restoreFromTray);
+    void FadeIn();
+    void SetTopmost(bool on);
+    void FillEventList();
+
+    const TConfig& Config() const { return m_config; }
+    const TEventList& EventList() const { return m_events; }
+    const TIWAB& AddressBookBinding() const { return *m_iwab; }
+
+    bool StartupDone = false;
+    bool QuitAfterCheck = false;
+    std::uint32_t LastCheckDay = 0;
+    int AboutScrollPos = 0;
+
+    // The home page; only its path is fixed.
+    static const char* const HomePageUrl;
+    static const char* const AboutScrollText;
+
+private:
+    void BuildLayout();
+    QWidget* BuildEventListSheet();
+    QWidget* BuildOptionsSheet();
+    QWidget* BuildAboutSheet();
+    void BuildTray();
+
+    void DoRunCheck();
+    void DoTimerTimer();
+    void DoBtnMinimizeClick();
+    void DoShowMainWindow(bool restoreFromTray);
+    void DoStopAutoClose();
+    void DoPageControlChange();
+    void DoShowAddressBook();
+    void TrayRestore();
+    void SetOpacity(int value);
+    void SelectPageSilently(int index);
+    void SetOptionsTabVisible(bool visible);
+    void ApplyAutoCloseInterval();
+
+    // Runs one handler so that nothing it throws unwinds into the event loop.
+    template <typename Body> void Guarded(Body&& body) noexcept;
+
+    TPlatformServices m_services;
+
+    // Destroyed in reverse order: the event list before the contact list, as the owner frees them.
+    std::unique_ptr<TIWAB> m_iwab;
+    TEventList m_events;
+    TConfig m_config;
+
+    std::vector<QIcon> IconList;
+
+    bool m_alphaBlend = true;
+    int m_alphaValue = 0;
+    bool m_silentPageChange = false;
+    TDate m_checkToday = 0;
+
+    QTabWidget* PageControl = nullptr;
+    QWidget* EventListSheet = nullptr;
+    QWidget* OptionsSheet = nullptr;
+    QWidget* AboutSheet = nullptr;
+    TReportListView* lvEventList = nullptr;
+    QPushButton* btnMinimize = nullptr;
+    QPushButton* btnCheckNow = nullptr;
+    QPushButton* btnHelp = nullptr;
+    QPushButton* btnQuit = nullptr;
+
+    QComboBox* cbRunMode = nullptr;
+    QLineEdit* edCheckForward = nullptr;
+    QSpinBox* UpDownForward = nullptr;
+    QLineEdit* edAutoClose = nullptr;
+    QSpinBox* UpDownAutoClose = nullptr;
+    QCheckBox* cbAlwaysOnTop = nullptr;
+    QPushButton* btnSaveChanges = nullptr;
+
+    TClickLabel* Image1 = nullptr;
+    QLabel* lblAbout = nullptr;
+    QLabel* lblAboutScroll = nullptr;
+    TClickLabel* llblHomePage = nullptr;
+
+    TWindowTimer* Timer = nullptr;
+    TWindowTimer* TimerCheck = nullptr;
+    TWindowTimer* TimerEventList = nullptr;
+
+    QMenu* TrayMenu = nullptr;
+};

@@ -1,0 +1,703 @@
+#include "FormFixture.h"
+#include "ShowErrorReport.h"
+#include "TWindowTimer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <QWindow>
+
+#include <stdexcept>
+
+namespace {
+
+class FormMainTest : public FormFixture
+{
+protected:
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        WriteConfig(2);
+    }
+
+    QPushButton* Button(const char* name) const { return Find<QPushButton>(name); }
+    QAction* Action(const char* name) const { return Find<QAction>(name); }
+    TWindowTimer* TimerNamed(const char* name) const { return dynamic_cast<TWindowTimer*>(Find<QTimer>(name)); }
+    int CurrentPage() const { return Find<QTabWidget>("PageControl")->currentIndex(); }
+
+    void ExpectShownWithAutoClose()
+    {
+        EXPECT_TRUE(Form->isVisible());
+        EXPECT_TRUE(AutoCloseEnabled());
+        EXPECT_FALSE(OptionsTabVisible());
+        EXPECT_FALSE(Button("btnCheckNow")->isEnabled());
+    }
+    void ExpectShownWithoutAutoClose()
+    {
+        EXPECT_TRUE(Form->isVisible());
+        EXPECT_FALSE(AutoCloseEnabled());
+        EXPECT_TRUE(OptionsTabVisible());
+        EXPECT_TRUE(Button("btnCheckNow")->isEnabled());
+    }
+
+    // Reaches "Shown": a quiet first check, then the window opened from the tray.
+    void RunShown(const std::string& argument = "")
+    {
+        Run(argument);
+        Form->mnuShowClick();
+        ExpectShownWithoutAutoClose();
+    }
+};
+
+const QString StandardQuestion = QString::fromUtf8(StandardErrorQuestion);
+
+} // namespace
+
+// ---- construction and start-up ----
+
+TEST_F(FormMainTest, ConstructionSetsDefaultsAndWaitsOffScreenWithTheTrayReady)
+{
+    TFormMain& form = Create();
+
+    EXPECT_EQ(form.Config().RunMode, 2);
+    EXPECT_EQ(form.Config().CheckForwardDays, 15);
+    EXPECT_EQ(form.Config().AutoCloseMinutes, 1);
+    EXPECT_EQ(form.Config().AlwaysOnTop, 0);
+    EXPECT_EQ(form.EventList().CheckForwardDays, 2);
+    EXPECT_FALSE(form.StartupDone);
+    EXPECT_FALSE(form.QuitAfterCheck);
+    EXPECT_EQ(form.LastCheckDay, 0u);
+    EXPECT_DOUBLE_EQ(form.windowOpacity(), 0.0);
+    EXPECT_EQ(form.x(), QGuiApplication::primaryScreen()->geometry().width() + 50);
+    EXPECT_EQ(form.size(), QSize(428, 281));
+    EXPECT_FALSE(TimerEnabled("Timer"));
+    EXPECT_FALSE(TimerEnabled("TimerCheck"));
+    EXPECT_FALSE(TimerEnabled("TimerEventList"));
+    EXPECT_NE(form.AddressBookBinding().WABOpenEntry, nullptr);
+
+    EXPECT_TRUE(Tray.Shown);
+    EXPECT_TRUE(Tray.IconSet);
+    EXPECT_EQ(Tray.Hint, "Click to open Nelvora");
+    ASSERT_NE(Tray.Menu, nullptr);
+    const QList<QAction*> items = Tray.Menu->actions();
+    ASSERT_EQ(items.size(), 5);
+    EXPECT_EQ(items[0]->objectName(), "mnuShowAddressBook");
+    EXPECT_EQ(items[0]->text(), "Show Address Book");
+    EXPECT_TRUE(items[1]->isSeparator());
+    EXPECT_EQ(items[2]->objectName(), "mnuShow");
+    EXPECT_EQ(items[2]->text(), "Show Main Window");
+    EXPECT_TRUE(items[3]->isSeparator());
+    EXPECT_EQ(items[4]->objectName(), "mnuQuit");
+    EXPECT_EQ(items[4]->text(), "Quit Application");
+}
+
+TEST_F(FormMainTest, TheWindowHasItsFixedLayout)
+{
+    TFormMain& form = Create();
+    const Qt::WindowFlags flags = form.windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+
+    auto* pages = Find<QTabWidget>("PageControl");
+    EXPECT_EQ(pages->size(), QSize(425, 233));
+    ASSERT_EQ(pages->count(), 3);
+    EXPECT_EQ(pages->widget(0)->objectName(), "EventListSheet");
+    EXPECT_EQ(pages->tabText(0), "Event List");
+    EXPECT_EQ(pages->widget(1)->objectName(), "OptionsSheet");
+    EXPECT_EQ(pages->tabText(1), "Options");
+    EXPECT_EQ(pages->widget(2)->objectName(), "AboutSheet");
+    EXPECT_EQ(pages->tabText(2), "About");
+    EXPECT_EQ(pages->currentIndex(), 0);
+
+    const struct
+    {
+        const char* Name;
+        const char* Caption;
+        int X;
+    } buttons[] = {{"btnMinimize", "&Send to Tray", 5},
+                   {"btnCheckNow", "&Check Now", 96},
+                   {"btnHelp", "&Help", 216},
+                   {"btnQuit", "&Quit Program", 333}};
+    for (const auto& expected : buttons) {
+        QPushButton* button = Button(expected.Name);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), expected.Caption);
+        EXPECT_EQ(button->geometry(), QRect(expected.X, 248, 90, 25)) << expected.Name;
+    }
+    EXPECT_TRUE(Button("btnMinimize")->isDefault());
+
+    auto* list = Find<QTreeWidget>("lvEventList");
+    EXPECT_EQ(list->columnCount(), 3);
+    EXPECT_EQ(list->columnWidth(0), 150);
+    EXPECT_EQ(list->columnWidth(1), 160);
+    EXPECT_EQ(list->columnWidth(2), 80);
+    EXPECT_TRUE(list->isHeaderHidden());
+    EXPECT_FALSE(list->rootIsDecorated());
+    EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(list->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+TEST_F(FormMainTest, NoTrayMeansTheWindowCannotBeBuilt)
+{
+    Tray.Available = false;
+    try {
+        Create();
+        FAIL() << "constructed without a tray";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "Cannot Create System Shell Notification Icon");
+    }
+    EXPECT_FALSE(Tray.Shown);
+}
+
+TEST_F(FormMainTest, ABindingFailureLeavesTheConstructorAsTheRecord)
+{
+    Loader.FailLoad = true;
+    try {
+        Create();
+        FAIL() << "constructed without the address-book library";
+    } catch (const TExError& error) {
+        EXPECT_STREQ(error.Log, ":Init - LoadLibrary failed for WAB.DLL! [id:0]\n");
+    }
+    EXPECT_FALSE(Tray.Shown);
+    EXPECT_EQ(Tray.Restore, nullptr);
+}
+
+TEST_F(FormMainTest, FormCreateLoadsTheOptionsAndPreparesTheTimers)
+{
+    WriteConfig(2, 9, 4, 0);
+    TFormMain& form = Start();
+
+    EXPECT_EQ(form.windowTitle(), "Nelvora");
+    EXPECT_EQ(form.Config().CheckForwardDays, 9);
+    EXPECT_EQ(form.Config().AutoCloseMinutes, 4);
+    EXPECT_TRUE(Dialogs.Boxes.empty());
+    EXPECT_FALSE(form.QuitAfterCheck);
+    EXPECT_TRUE(TimerEnabled("TimerCheck"));
+    EXPECT_EQ(TimerNamed("TimerCheck")->Interval(), 3600000);
+    EXPECT_TRUE(TimerEnabled("Timer"));
+    EXPECT_EQ(TimerNamed("Timer")->Interval(), 1);
+    EXPECT_FALSE(TimerEnabled("TimerEventList"));
+    EXPECT_EQ(TimerNamed("TimerEventList")->Interval(), 4 * 60000);
+    EXPECT_FALSE(TimerNamed("TimerEventList")->isActive());
+}
+
+TEST_F(FormMainTest, AMissingOptionsFileIsReportedAndTheDefaultsStay)
+{
+    QFile::remove(QStringLiteral("Nelvora.cfg"));
+    Dialogs.Answers = {IDialogs::Answer::Yes};
+    TFormMain& form = Start();
+
+    ASSERT_GE(Dialogs.Boxes.size(), 2u);
+    EXPECT_EQ(Dialogs.Boxes[0].Caption, "Nelvora Error");
+    EXPECT_EQ(Dialogs.Boxes[0].Text, "Can't load configuration! Defaults are used!\n\n" + StandardQuestion);
+    ASSERT_EQ(Clipboard.Texts.size(), 1u);
+    EXPECT_TRUE(Clipboard.Texts[0].startsWith("TConfig:Load - Error loading file: Nelvora.cfg [Cannot open file"));
+    EXPECT_EQ(form.Config().RunMode, 2);
+    EXPECT_EQ(form.Config().CheckForwardDays, 15);
+    EXPECT_EQ(form.Config().AutoCloseMinutes, 1);
+    EXPECT_EQ(form.Config().AlwaysOnTop, 0);
+    EXPECT_TRUE(TimerEnabled("Timer")); // start-up goes on
+}
+
+TEST_F(FormMainTest, TheFirstTickHidesMovesChecksAndSetsTheAboutTexts)
+{
+    TFormMain& form = Run();
+
+    EXPECT_TRUE(form.StartupDone);
+    EXPECT_FALSE(TimerEnabled("Timer"));
+    EXPECT_EQ(TimerNamed("Timer")->Interval(), 140);
+    EXPECT_FALSE(form.isVisible());
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(form.frameGeometry().right() + 1, screen.width() - 10);
+    EXPECT_EQ(form.frameGeometry().bottom() + 1, screen.height() - 40);
+    EXPECT_DOUBLE_EQ(form.windowOpacity(), 1.0);
+    EXPECT_EQ(Find<QLabel>("lblAbout")->text(), "Nelvora v1.0");
+    EXPECT_EQ(Find<QLabel>("lblAboutScroll")->text(), "");
+    EXPECT_EQ(FakeWab::OpenCount, 1);
+    EXPECT_EQ(form.windowTitle(), "Nelvora - 2026-06-15");
+    EXPECT_EQ(form.LastCheckDay, 166u);
+}
+
+TEST_F(FormMainTest, TheEventLoopDeliversTheFirstTick)
+{
+    TFormMain& form = Start();
+    QElapsedTimer waited;
+    waited.start();
+    while (!form.StartupDone && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_TRUE(form.StartupDone);
+    EXPECT_EQ(FakeWab::OpenCount, 1);
+}
+
+TEST_F(FormMainTest, TheReportListCarriesCaptionsSubItemsAndDataValues)
+{
+    FakeWab::Contacts.push_back({"Carl", std::nullopt, std::nullopt});
+    AddDueContact("Ben");
+    Run();
+
+    auto* list = Find<QTreeWidget>("lvEventList");
+    ASSERT_EQ(list->topLevelItemCount(), 4);
+    const QTreeWidgetItem* heading = list->topLevelItem(0);
+    EXPECT_EQ(heading->text(0), "");
+    EXPECT_EQ(heading->text(1), "-=- Events for today -=- ");
+    EXPECT_EQ(heading->data(0, Qt::UserRole).toLongLong(), -1);
+    const QTreeWidgetItem* row = list->topLevelItem(1);
+    EXPECT_EQ(row->text(0), "Ben");
+    EXPECT_EQ(row->text(1), "bday. 56 ");
+    EXPECT_EQ(row->text(2), "1970-06-15");
+    EXPECT_EQ(row->data(0, Qt::UserRole).toLongLong(), 1);
+    EXPECT_EQ(list->topLevelItem(3)->text(1), "-=- Events within 15 days -=-");
+}
+
+// ---- the state table, from Starting ----
+
+TEST_F(FormMainTest, StartingWithSomethingDueFadesInWithAutoClose)
+{
+    AddDueContact();
+    TFormMain& form = Run();
+
+    ExpectShownWithAutoClose();
+    EXPECT_EQ(RowCount(), 4);
+    EXPECT_DOUBLE_EQ(form.windowOpacity(), 1.0);
+    EXPECT_EQ(CurrentPage(), 0);
+    EXPECT_TRUE(TimerNamed("TimerEventList")->isActive());
+    EXPECT_EQ(TimerNamed("TimerEventList")->interval(), 60000);
+    EXPECT_EQ(Application.TerminateCount, 0);
+    EXPECT_EQ(form.LastCheckDay, 166u);
+}
+
+TEST_F(FormMainTest, StartingWithNothingDueInStartAndQuitModeTerminates)
+{
+    WriteConfig(1);
+    TFormMain& form = Run();
+
+    EXPECT_TRUE(form.QuitAfterCheck);
+    EXPECT_EQ(Application.TerminateCount, 1);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(TimerEnabled("TimerCheck"));
+}
+
+TEST_F(FormMainTest, StartingWithNothingDueInDailyModeStaysHiddenWithTheHeadings)
+{
+    TFormMain& form = Run();
+
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(RowCount(), 3);
+    EXPECT_EQ(Application.TerminateCount, 0);
+    EXPECT_FALSE(AutoCloseEnabled());
+}
+
+TEST_F(FormMainTest, AFailedFirstCheckIsReportedAndLeavesTheDayUnrecorded)
+{
+    WriteConfig(1);
+    FakeWab::OpenResult = MAPI_E_CALL_FAILED;
+    Dialogs.Answers = {IDialogs::Answer::Yes};
+    TFormMain& form = Run();
+
+    ASSERT_EQ(BoxesOf("ask").size(), 1u);
+    EXPECT_EQ(Dialogs.Boxes[0].Caption, "Nelvora");
+    EXPECT_EQ(Dialogs.Boxes[0].Text, "An error while checking address book!\n\n" + StandardQuestion);
+    EXPECT_EQ(Clipboard.Texts.at(0), ":Load - Can't open address book! [id:0]\n");
+    EXPECT_EQ(form.LastCheckDay, 0u);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(Application.TerminateCount, 0); // start-and-quit mode stays in the tray
+}
+
+TEST_F(FormMainTest, CancelInTheCheckReportEndsTheProcess)
+{
+    FakeWab::OpenResult = MAPI_E_CALL_FAILED;
+    Dialogs.Answers = {IDialogs::Answer::Cancel};
+    Run();
+    EXPECT_EQ(Application.ExitNowCalls, std::vector<int>{0});
+}
+
+TEST_F(FormMainTest, AFailedCheckKeepsTheRowsOfTheCheckBefore)
+{
+    AddDueContact();
+    TFormMain& form = Run();
+    const std::uint32_t day = form.LastCheckDay;
+    Clock.AdvanceDay();
+    FakeWab::OpenResult = MAPI_E_CALL_FAILED;
+
+    Form->btnCheckNowClick();
+
+    EXPECT_EQ(RowCount(), 4);
+    EXPECT_EQ(form.LastCheckDay, day);
+    ExpectShownWithAutoClose();
+}
+
+TEST_F(FormMainTest, AFailureOfAnotherKindIsShownInTheStandardBoxAndTheProgramGoesOn)
+{
+    DateFormat.Throw = true;
+    TFormMain& form = Run();
+
+    const auto errors = BoxesOf("error");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].Caption, "Nelvora");
+    EXPECT_EQ(errors[0].Text, "date conversion failed.");
+    EXPECT_TRUE(form.StartupDone);
+    EXPECT_EQ(form.LastCheckDay, 0u);
+
+    DateFormat.Throw = false;
+    form.TimerCheckTimer(); // the hourly tick retries
+    EXPECT_EQ(form.LastCheckDay, 166u);
+}
+
+// ---- from Hidden ----
+
+TEST_F(FormMainTest, HiddenDayChangeWithSomethingDueShowsWithAutoClose)
+{
+    TFormMain& form = Run();
+    ASSERT_FALSE(form.isVisible());
+    Clock.AdvanceDay();
+    AddDueContact();
+
+    form.TimerCheckTimer();
+
+    ExpectShownWithAutoClose();
+    EXPECT_EQ(form.LastCheckDay, 167u);
+}
+
+TEST_F(FormMainTest, HiddenDayChangeWithNothingDueRefillsAndStaysHidden)
+{
+    FakeWab::Contacts.push_back({"Dora", FakeWab::TDay{1990, 6, 20}, std::nullopt});
+    TFormMain& form = Run();
+    ASSERT_EQ(RowCount(), 4); // due within the window: shown
+    ASSERT_TRUE(form.isVisible());
+    form.btnMinimizeClick();
+    FakeWab::Contacts.clear();
+    Clock.AdvanceDay();
+
+    form.TimerCheckTimer();
+
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(RowCount(), 3);
+    EXPECT_EQ(FakeWab::OpenCount, 2);
+}
+
+TEST_F(FormMainTest, TheHourlyTickChecksOnlyWhenTheDayHasChanged)
+{
+    TFormMain& form = Run();
+    form.TimerCheckTimer();
+    form.TimerCheckTimer();
+    EXPECT_EQ(FakeWab::OpenCount, 1);
+    Clock.AdvanceDay();
+    form.TimerCheckTimer();
+    EXPECT_EQ(FakeWab::OpenCount, 2);
+}
+
+TEST_F(FormMainTest, TheDayChangeAcrossNewYearCounts)
+{
+    for (const int year : {2026, 2024}) { // day 365, and day 366 of a leap year
+        FakeWab::Reset();
+        Clock.Set(year, 12, 31);
+        TFormMain& form = Run();
+        EXPECT_EQ(form.LastCheckDay, year == 2024 ? 366u : 365u);
+        Clock.AdvanceDay();
+        form.TimerCheckTimer();
+        EXPECT_EQ(FakeWab::OpenCount, 2) << year;
+        EXPECT_EQ(form.LastCheckDay, 1u);
+        Form.reset();
+    }
+}
+
+TEST_F(FormMainTest, HiddenTrayClickOrShowMainWindowShowsWithoutAutoClose)
+{
+    TFormMain& form = Run();
+    Tray.Click();
+    ExpectShownWithoutAutoClose();
+
+    form.btnMinimizeClick();
+    ASSERT_FALSE(form.isVisible());
+    Action("mnuShow")->trigger();
+    ExpectShownWithoutAutoClose();
+}
+
+TEST_F(FormMainTest, HiddenQuitApplicationTerminates)
+{
+    Run();
+    Action("mnuQuit")->trigger();
+    EXPECT_EQ(Application.TerminateCount, 1);
+}
+
+// ---- from Shown with the auto-close running ----
+
+TEST_F(FormMainTest, AutoCloseInStartAndQuitModeTerminates)
+{
+    WriteConfig(1);
+    AddDueContact();
+    TFormMain& form = Run();
+    ExpectShownWithAutoClose();
+
+    form.TimerEventListTimer();
+
+    EXPECT_EQ(Application.TerminateCount, 1);
+}
+
+TEST_F(FormMainTest, AutoCloseInDailyModeSendsToTheTray)
+{
+    AddDueContact();
+    TFormMain& form = Run();
+
+    form.TimerEventListTimer();
+
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(AutoCloseEnabled());
+    EXPECT_TRUE(OptionsTabVisible());
+    EXPECT_TRUE(Button("btnCheckNow")->isEnabled());
+    EXPECT_EQ(Application.TerminateCount, 0);
+}
+
+TEST_F(FormMainTest, SendToTrayStopsTheAutoCloseAndKeepsAStartAndQuitRunResident)
+{
+    WriteConfig(1);
+    AddDueContact();
+    TFormMain& form = Run();
+    ASSERT_TRUE(form.QuitAfterCheck);
+
+    Button("btnMinimize")->click();
+
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(form.QuitAfterCheck);
+    EXPECT_FALSE(AutoCloseEnabled());
+    EXPECT_FALSE(TimerNamed("TimerEventList")->isActive());
+    EXPECT_TRUE(OptionsTabVisible());
+
+    // Resident now: a check that finds nothing no longer ends the program.
+    FakeWab::Contacts.clear();
+    form.mnuShowClick();
+    Button("btnCheckNow")->click();
+    EXPECT_EQ(Application.TerminateCount, 0);
+}
+
+TEST_F(FormMainTest, ADayChangeWhileTheAutoCloseRunsRefreshesTheListAndLetsItRun)
+{
+    AddDueContact();
+    TFormMain& form = Run();
+    AddDueContact("Anna");
+    Clock.AdvanceDay();
+    FakeWab::Contacts[0].Birthday->Day += 1;
+    FakeWab::Contacts[1].Birthday->Day += 1;
+    const int remaining = TimerNamed("TimerEventList")->remainingTime();
+
+    form.TimerCheckTimer();
+
+    EXPECT_EQ(RowCount(), 5);
+    ExpectShownWithAutoClose();
+    EXPECT_TRUE(TimerNamed("TimerEventList")->isActive());
+    EXPECT_LE(TimerNamed("TimerEventList")->remainingTime(), remaining); // not restarted
+}
+
+// ---- from Shown ----
+
+TEST_F(FormMainTest, CheckNowWhileShownRefreshesAndSelectsTheEventListWithoutFadeOrAutoClose)
+{
+    RunShown();
+    auto* pages = Find<QTabWidget>("PageControl");
+    pages->setCurrentIndex(2);
+    AddDueContact();
+    int paints = 0;
+    struct TPaintCounter : QObject
+    {
+        int& Count;
+        explicit TPaintCounter(int& count) : Count(count) {}
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                ++Count;
+            return false;
+        }
+    } counter(paints);
+    Form->installEventFilter(&counter);
+
+    Button("btnCheckNow")->click();
+
+    Form->removeEventFilter(&counter);
+    EXPECT_EQ(RowCount(), 4);
+    EXPECT_EQ(CurrentPage(), 0);
+    ExpectShownWithoutAutoClose();
+    EXPECT_LT(paints, 10);
+    // The program's own page change raises no notification: the about scroller keeps ticking.
+    EXPECT_TRUE(TimerEnabled("Timer"));
+}
+
+TEST_F(FormMainTest, CheckNowWithNothingDueAfterAFailedStartAndQuitCheckTerminates)
+{
+    WriteConfig(1);
+    FakeWab::OpenResult = MAPI_E_CALL_FAILED;
+    Run();
+    Tray.Click();
+    ExpectShownWithoutAutoClose();
+    ASSERT_TRUE(Form->QuitAfterCheck);
+    FakeWab::OpenResult = S_OK;
+
+    Button("btnCheckNow")->click();
+
+    EXPECT_EQ(Application.TerminateCount, 1);
+}
+
+TEST_F(FormMainTest, SendToTrayFromShownHides)
+{
+    RunShown();
+    Button("btnMinimize")->click();
+    EXPECT_FALSE(Form->isVisible());
+    EXPECT_FALSE(TimerEnabled("Timer"));
+}
+
+TEST_F(FormMainTest, QuitProgramAndQuitApplicationTerminateWithoutSaving)
+{
+    RunShown();
+    const QByteArray before = ReadConfig();
+    Button("btnQuit")->click();
+    Action("mnuQuit")->trigger();
+    EXPECT_EQ(Application.TerminateCount, 2);
+    EXPECT_EQ(ReadConfig(), before);
+}
+
+TEST_F(FormMainTest, ATrayClickWhileShownChangesNothing)
+{
+    AddDueContact();
+    Run();
+    Tray.Click();
+    ExpectShownWithAutoClose();
+    EXPECT_EQ(FakeWab::OpenCount, 1);
+}
+
+// ---- options that shape the cycle ----
+
+TEST_F(FormMainTest, AStoredModeOtherThanOneActsAsDaily)
+{
+    for (const int mode : {0, 3, -1}) {
+        WriteConfig(mode);
+        TFormMain& form = Start();
+        EXPECT_FALSE(form.QuitAfterCheck) << mode;
+        EXPECT_TRUE(TimerEnabled("TimerCheck")) << mode;
+        EXPECT_EQ(Find<QComboBox>("cbRunMode")->currentIndex(), 1) << mode;
+        Form.reset();
+    }
+}
+
+TEST_F(FormMainTest, AutoCloseMinutesThatCannotFireKeepTheStateUntilSendToTray)
+{
+    for (const int minutes : {0, -5, 40000, INT32_MAX}) {
+        FakeWab::Reset();
+        WriteConfig(2, 15, minutes);
+        AddDueContact();
+        Run();
+        ExpectShownWithAutoClose();
+        EXPECT_FALSE(TimerNamed("TimerEventList")->isActive()) << minutes;
+        Button("btnMinimize")->click();
+        EXPECT_FALSE(AutoCloseEnabled());
+        EXPECT_TRUE(OptionsTabVisible());
+        Form.reset();
+    }
+}
+
+TEST_F(FormMainTest, TheAutoCloseTimerFiresThroughTheEventLoop)
+{
+    AddDueContact();
+    TFormMain& form = Run();
+    auto* timer = TimerNamed("TimerEventList");
+    timer->setInterval(1); // a minute is too long to wait for; the handler is the one wired to the timer
+    QElapsedTimer waited;
+    waited.start();
+    while (form.isVisible() && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(AutoCloseEnabled());
+}
+
+// ---- the first argument ----
+
+TEST_F(FormMainTest, ForceDailyRunsDailyForThisRunAndSaysSo)
+{
+    WriteConfig(1);
+    const QByteArray stored = ReadConfig();
+    TFormMain& form = Start("-forcedaily");
+
+    const auto info = BoxesOf("information");
+    ASSERT_EQ(info.size(), 1u);
+    EXPECT_EQ(info[0].Text,
+              "Check mode is set back to 'Check Daily'.\nThis option can be changed from the 'Options' tab.");
+    EXPECT_EQ(form.Config().RunMode, 2);
+    EXPECT_FALSE(form.QuitAfterCheck);
+    EXPECT_TRUE(TimerEnabled("TimerCheck"));
+    EXPECT_EQ(Find<QComboBox>("cbRunMode")->currentIndex(), 1);
+    EXPECT_EQ(ReadConfig(), stored);
+}
+
+TEST_F(FormMainTest, TheArgumentsAreCaseSensitive)
+{
+    WriteConfig(1);
+    for (const char* argument : {"-ForceDaily", "-FORCEDAILY", "-NoBlend", "forcedaily", "-forcedaily "}) {
+        Dialogs.Boxes.clear();
+        TFormMain& form = Run(argument);
+        EXPECT_TRUE(form.QuitAfterCheck) << argument;
+        EXPECT_TRUE(BoxesOf("information").empty()) << argument;
+        Form.reset();
+    }
+}
+
+TEST_F(FormMainTest, NoBlendKeepsTheWindowOpaqueAndSkipsTheFade)
+{
+    AddDueContact();
+    TFormMain& form = Start("-noblend");
+    EXPECT_DOUBLE_EQ(form.windowOpacity(), 1.0);
+    EXPECT_FALSE(form.QuitAfterCheck);
+    form.TimerTimer();
+    ExpectShownWithAutoClose();
+    EXPECT_DOUBLE_EQ(form.windowOpacity(), 1.0);
+}
+
+TEST_F(FormMainTest, FadeInRepaintsTheWindowOncePerStep)
+{
+    RunShown();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get())); // an unexposed window does not paint
+    int paints = 0;
+    struct TPaintCounter : QObject
+    {
+        int& Count;
+        explicit TPaintCounter(int& count) : Count(count) {}
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                ++Count;
+            return false;
+        }
+    } counter(paints);
+    Form->installEventFilter(&counter);
+    Form->FadeIn();
+    Form->removeEventFilter(&counter);
+    EXPECT_EQ(paints, 256);
+    EXPECT_DOUBLE_EQ(Form->windowOpacity(), 1.0);
+}
+
+TEST_F(FormMainTest, AlwaysOnTopFromTheFilePutsTheWindowInTheTopmostBand)
+{
+    WriteConfig(2, 15, 1, 7);
+    TFormMain& form = Start();
+    ASSERT_NE(form.windowHandle(), nullptr);
+    EXPECT_TRUE(form.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(Find<QCheckBox>("cbAlwaysOnTop")->isChecked());
+}
+
+TEST_F(FormMainTest, DestroyingTheWindowLeavesTheTrayNothingToCallBack)
+{
+    Run();
+    Form.reset();
+    EXPECT_EQ(Tray.Menu, nullptr);
+    EXPECT_EQ(Tray.Restore, nullptr);
+    EXPECT_FALSE(Tray.Shown);
+}
