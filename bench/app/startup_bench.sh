@@ -1,0 +1,175 @@
+#!/usr/bin/env bash
+# Start-up and idle figures of the real program on a private X server with a tray (Xvfb, openbox, trayer):
+#   1. time from start to the end of the first check, for 0, 1 000 and 100 000 contacts: start-and-quit mode with
+#      nothing due, where the program ends right after its first check (median of several runs, with the peak
+#      resident size of that run);
+#   2. resident memory after 10 s in the tray (daily mode, nothing due, 1 000 contacts);
+#   3. wake-ups of the idle program over 60 s in the tray: context switches of all its threads, from /proc.
+# Targets: first check within 100 ms for 1 000 contacts, under 40 MB resident, no wake-ups while idle.
+#
+# Usage: bench/app/startup_bench.sh [folder holding nelvora and nelvora-launch]   (default: build-release/bin, else
+# build/bin). Not a test: it prints figures and always succeeds when it could measure.
+set -uo pipefail
+
+top=$(cd "$(dirname "$0")/../.." && pwd)
+bindir=${1:-}
+if [ -z "$bindir" ]; then
+    bindir=$top/build-release/bin
+    [ -x "$bindir/nelvora" ] || bindir=$top/build/bin
+fi
+bindir=$(cd "$bindir" && pwd)
+[ -x "$bindir/nelvora" ] || { echo "bench: no program in $bindir" >&2; exit 1; }
+[ -x /usr/bin/time ] || { echo "bench: needs /usr/bin/time (package time)" >&2; exit 1; }
+
+runs=${NELVORA_BENCH_RUNS:-5}
+idle_seconds=${NELVORA_BENCH_IDLE:-60}
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/nelvora-bench.XXXXXX")
+pids=()
+cleanup()
+{
+    local pid
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    sleep 0.3
+    for pid in "${pids[@]}"; do
+        kill -9 "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+wait_for()
+{
+    local deadline=$((SECONDS + $1))
+    shift
+    while ! "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -ge "$deadline" ] && return 1
+        sleep 0.1
+    done
+}
+
+# ---- private desktop ----
+mkdir -p "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus
+export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
+unset WAYLAND_DISPLAY SESSION_MANAGER
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+pids+=($!)
+exec 3>&-
+wait_for 20 test -s "$work/display" || { echo "bench: Xvfb did not start" >&2; exit 1; }
+DISPLAY=:$(head -n1 "$work/display")
+export DISPLAY
+wait_for 20 xwininfo -root || exit 1
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || exit 1
+trayer --edge top --align right --widthtype request --height 32 >/dev/null 2>&1 &
+pids+=($!)
+wait_for 20 sh -c 'xwininfo -root -tree | grep -q "\"panel\""' || exit 1
+
+# ---- data ----
+le32() { printf '\\%03o\\%03o\\%03o\\%03o' $(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255)) $((($1 >> 24) & 255)); }
+write_options() # file run-mode days auto-close
+{
+    mkdir -p "$(dirname "$1")"
+    printf '%b' "$(le32 0)$(le32 4660)$(le32 "$2")$(le32 "$3")$(le32 "$4")$(le32 0)$(le32 0)$(le32 0)" >"$1"
+}
+
+# <count> contacts, one file each, none due within the 15-day window: dates 30 to 330 days ahead.
+make_contacts()
+{
+    local folder=$1 count=$2
+    mkdir -p "$folder"
+    python3 - "$folder" "$count" <<'PY'
+import datetime, os, sys
+folder, count = sys.argv[1], int(sys.argv[2])
+today = datetime.date.today()
+for i in range(count):
+    day = today + datetime.timedelta(days=30 + i % 300)
+    year = 1940 + i % 60
+    md = day.strftime("%m%d")
+    if md == "0229":
+        md = "0228"
+    with open(os.path.join(folder, f"c{i:06d}.vcf"), "w", newline="") as f:
+        f.write(f"BEGIN:VCARD\r\nVERSION:3.0\r\nUID:bench-{i}\r\nFN:Contact {i}\r\n"
+                f"N:{i};Contact;;;\r\nEMAIL:contact{i}@example.org\r\nBDAY:{year}{md}\r\nEND:VCARD\r\n")
+PY
+}
+
+for n in 0 1000 100000; do
+    make_contacts "$work/data$n/contacts" "$n"
+done
+write_options "$work/quit/nelvora/Nelvora.cfg" 1 15 1
+write_options "$work/daily/nelvora/Nelvora.cfg" 2 15 1
+
+# Runs the program once to its first check; prints "seconds maxrss_kb status".
+timed_run()
+{
+    local n=$1
+    (
+        cd "$work/quit/nelvora" &&
+            XDG_DATA_HOME=$work/data$n timeout 120 /usr/bin/time -f '%e %M %x' -o "$work/time.out" \
+                "$bindir/nelvora" >/dev/null 2>&1
+    )
+    cat "$work/time.out"
+}
+
+median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+
+echo "== start to end of the first check (start-and-quit mode, nothing due; median of $runs runs)"
+printf '%10s %12s %14s\n' contacts seconds peak_rss_MB
+for n in 0 1000 100000; do
+    timed_run "$n" >/dev/null # warm the file cache
+    : >"$work/times"
+    : >"$work/rss"
+    for _ in $(seq "$runs"); do
+        read -r seconds rss status < <(timed_run "$n")
+        [ "$status" = 0 ] || echo "bench: run with $n contacts ended with status $status" >&2
+        echo "$seconds" >>"$work/times"
+        echo "$rss" >>"$work/rss"
+    done
+    printf '%10s %12s %14s\n' "$n" "$(median <"$work/times")" \
+        "$(median <"$work/rss" | awk '{printf "%.1f", $1 / 1024}')"
+done
+
+# ---- resident size and wake-ups in the tray ----
+switches()
+{
+    local pid=$1 total=0 f v nv
+    for f in /proc/"$pid"/task/*/status; do
+        v=$(awk '/^voluntary_ctxt_switches/ {print $2}' "$f" 2>/dev/null)
+        nv=$(awk '/^nonvoluntary_ctxt_switches/ {print $2}' "$f" 2>/dev/null)
+        total=$((total + ${v:-0} + ${nv:-0}))
+    done
+    echo "$total"
+}
+
+(cd "$work/daily/nelvora" && XDG_DATA_HOME=$work/data1000 exec "$bindir/nelvora") >/dev/null 2>&1 &
+pid=$!
+pids+=("$pid")
+sleep 10
+rss_kb=$(awk '/^VmRSS/ {print $2}' /proc/"$pid"/status)
+threads=$(find /proc/"$pid"/task -mindepth 1 -maxdepth 1 | wc -l)
+echo "== in the tray (daily mode, nothing due, 1 000 contacts)"
+echo "resident after 10 s: $(awk -v k="$rss_kb" 'BEGIN {printf "%.1f", k / 1024}') MB ($threads threads)"
+
+before=$(switches "$pid")
+sleep "$idle_seconds"
+after=$(switches "$pid")
+echo "wake-ups over ${idle_seconds} s idle: $((after - before)) context switches (all threads)"
+if command -v strace >/dev/null && [ "${NELVORA_BENCH_STRACE:-1}" = 1 ]; then
+    # The same, seen as returns from the waiting system calls.
+    timeout -s INT 20 strace -f -c -e trace=poll,ppoll,epoll_wait,select,pselect6,futex -p "$pid" \
+        -o "$work/strace.out" 2>/dev/null
+    if [ -s "$work/strace.out" ]; then
+        echo "waiting system calls over 20 s idle (strace):"
+        sed -n '1,12p' "$work/strace.out"
+    else
+        echo "waiting system calls over 20 s idle (strace): none"
+    fi
+fi
