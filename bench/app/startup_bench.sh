@@ -80,25 +80,21 @@ write_options() # file run-mode days auto-close
     printf '%b' "$(le32 0)$(le32 4660)$(le32 "$2")$(le32 "$3")$(le32 "$4")$(le32 0)$(le32 0)$(le32 0)" >"$1"
 }
 
-# <count> contacts, one file each, none due within the 15-day window: dates 30 to 330 days ahead.
+# <count> contacts, one file each, none due within the 15-day window: dates 30 to 329 days ahead.
+for d in $(seq 30 329); do date -d "+$d days" +%m%d; done | sed 's/^0229$/0228/' >"$work/month-days"
 make_contacts()
 {
-    local folder=$1 count=$2
-    mkdir -p "$folder"
-    python3 - "$folder" "$count" <<'PY'
-import datetime, os, sys
-folder, count = sys.argv[1], int(sys.argv[2])
-today = datetime.date.today()
-for i in range(count):
-    day = today + datetime.timedelta(days=30 + i % 300)
-    year = 1940 + i % 60
-    md = day.strftime("%m%d")
-    if md == "0229":
-        md = "0228"
-    with open(os.path.join(folder, f"c{i:06d}.vcf"), "w", newline="") as f:
-        f.write(f"BEGIN:VCARD\r\nVERSION:3.0\r\nUID:bench-{i}\r\nFN:Contact {i}\r\n"
-                f"N:{i};Contact;;;\r\nEMAIL:contact{i}@example.org\r\nBDAY:{year}{md}\r\nEND:VCARD\r\n")
-PY
+    mkdir -p "$1"
+    awk -v folder="$1" -v count="$2" '
+        { md[n++] = $1 }
+        END {
+            for (i = 0; i < count; i++) {
+                file = sprintf("%s/c%06d.vcf", folder, i)
+                printf "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:bench-%d\r\nFN:Contact %d\r\nN:%d;Contact;;;\r\n", i, i, i > file
+                printf "EMAIL:contact%d@example.org\r\nBDAY:%d%s\r\nEND:VCARD\r\n", i, 1940 + i % 60, md[i % n] > file
+                close(file)
+            }
+        }' "$work/month-days"
 }
 
 for n in 0 1000 100000; do
