@@ -16,7 +16,7 @@ constexpr std::size_t kNone = std::string_view::npos;
 class TLineReader final
 {
 public:
-    explicit TLineReader(std::string_view data) : m_data(data), m_lf(Find('\n', 0)) {}
+    explicit TLineReader(std::string_view data) : m_data(data) {}
 
     bool Peek(std::string_view& line)
     {
@@ -39,43 +39,27 @@ public:
     }
 
 private:
-    std::size_t Find(char c, std::size_t from) const
-    {
-        if (from >= m_data.size())
-            return kNone;
-        const void* hit = std::memchr(m_data.data() + from, c, m_data.size() - from);
-        return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - m_data.data()) : kNone;
-    }
-
-    bool Scan(std::size_t pos, std::string_view& line, std::size_t& next)
+    bool Scan(std::size_t pos, std::string_view& line, std::size_t& next) const
     {
         const std::size_t size = m_data.size();
         if (pos >= size)
             return false;
-        // Remember the next LF: a file with CR-only line ends has none, and searching for it on every line
-        // would make reading quadratic.
-        if (m_lf != kNone && m_lf < pos)
-            m_lf = Find('\n', pos);
-        const std::size_t limit = m_lf == kNone ? size : m_lf;
-        const void* cr = std::memchr(m_data.data() + pos, '\r', limit - pos);
-        if (cr) {
-            std::size_t end = static_cast<std::size_t>(static_cast<const char*>(cr) - m_data.data());
-            line = m_data.substr(pos, end - pos);
-            while (end < size && m_data[end] == '\r')
-                ++end;
-            if (end < size && m_data[end] == '\n')
-                ++end;
-            next = end;
-        } else {
-            line = m_data.substr(pos, limit - pos);
-            next = limit == size ? size : limit + 1;
-        }
+        // Card lines are short: a plain loop beats two library searches per line.
+        const char* data = m_data.data();
+        std::size_t end = pos;
+        while (end < size && data[end] != '\n' && data[end] != '\r')
+            ++end;
+        line = m_data.substr(pos, end - pos);
+        while (end < size && data[end] == '\r')
+            ++end;
+        if (end < size && data[end] == '\n')
+            ++end;
+        next = end;
         return true;
     }
 
     std::string_view m_data;
     std::size_t m_pos = 0;
-    std::size_t m_lf;
     bool m_peeked = false;
     std::string_view m_peekLine;
     std::size_t m_peekNext = 0;
@@ -148,10 +132,17 @@ struct TContentLine
     std::string_view Value;
 };
 
+constexpr std::array<bool, 256> kNameChars = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[c] = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
+                   c == '.';
+    return table;
+}();
+
 bool IsNameChar(char c)
 {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
-           c == '.';
+    return kNameChars[static_cast<unsigned char>(c)];
 }
 
 // [group.]name[;params]:value. Parameter values may be quoted and then hold ':' and ';'.
@@ -179,23 +170,28 @@ bool SplitContentLine(std::string_view line, TContentLine& out)
         return true;
     }
     const std::size_t paramStart = i + 1;
-    bool quoted = false;
-    for (std::size_t j = paramStart; j < line.size(); ++j) {
-        const char c = line[j];
-        if (c == '"')
-            quoted = !quoted;
-        else if (c == ':' && !quoted) {
-            out.Params = line.substr(paramStart, j - paramStart);
-            out.Value = line.substr(j + 1);
-            return true;
-        }
-    }
-    // An unbalanced quote: fall back to the first colon rather than lose the line.
     const std::size_t colon = line.find(':', paramStart);
     if (colon == kNone)
         return false;
-    out.Params = line.substr(paramStart, colon - paramStart);
-    out.Value = line.substr(colon + 1);
+    // Quotes are rare; only a quote before the first colon can hide that colon inside a parameter value.
+    std::size_t valueColon = colon;
+    if (line.substr(paramStart, colon - paramStart).find('"') != kNone) {
+        bool quoted = false;
+        valueColon = kNone;
+        for (std::size_t j = paramStart; j < line.size(); ++j) {
+            if (line[j] == '"')
+                quoted = !quoted;
+            else if (line[j] == ':' && !quoted) {
+                valueColon = j;
+                break;
+            }
+        }
+        // An unbalanced quote: fall back to the first colon rather than lose the line.
+        if (valueColon == kNone)
+            valueColon = colon;
+    }
+    out.Params = line.substr(paramStart, valueColon - paramStart);
+    out.Value = line.substr(valueColon + 1);
     return true;
 }
 
@@ -301,12 +297,69 @@ constexpr TKnownProperty kKnown[] = {
 constexpr int kAnniversaryRanks = 8;
 constexpr int kAbDateRank = 6;
 
+// Classify picks these entries by position.
+static_assert(kKnown[0].Name == "BEGIN" && kKnown[1].Name == "END" && kKnown[2].Name == "VERSION" &&
+              kKnown[3].Name == "FN" && kKnown[4].Name == "N" && kKnown[5].Name == "BDAY" &&
+              kKnown[6].Name == "ANNIVERSARY" && kKnown[15].Name == "UID" && kKnown[16].Name == "KIND" &&
+              kKnown[18].Name == "AGENT");
+
+template <std::size_t N> bool Is(std::string_view key, const char (&literal)[N])
+{
+    return key.size() == N - 1 && std::memcmp(key.data(), literal, N - 1) == 0;
+}
+
 const TKnownProperty* Classify(std::string_view name)
 {
-    for (const auto& known : kKnown)
-        if (IEquals(name, known.Name))
-            return &known;
-    return nullptr;
+    // Called for every line of every card: compare upper-cased bytes, most names fail on length alone.
+    char upper[32];
+    if (name.size() > sizeof upper)
+        return nullptr;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        upper[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    const std::string_view key(upper, name.size());
+    int index = -1;
+    switch (key.size()) {
+    case 1:
+        index = Is(key, "N") ? 4 : -1;
+        break;
+    case 2:
+        index = Is(key, "FN") ? 3 : -1;
+        break;
+    case 3:
+        index = Is(key, "END") ? 1 : Is(key, "UID") ? 15 : -1;
+        break;
+    case 4:
+        index = Is(key, "BDAY") ? 5 : Is(key, "KIND") ? 16 : -1;
+        break;
+    case 5:
+        index = Is(key, "BEGIN") ? 0 : Is(key, "AGENT") ? 18 : -1;
+        break;
+    case 7:
+        index = Is(key, "VERSION") ? 2 : -1;
+        break;
+    default:
+        if (key.size() >= 8 && key[0] == 'X' && key[1] == '-') {
+            for (int i = 7; i < static_cast<int>(std::size(kKnown)); ++i)
+                if (kKnown[i].Name == key)
+                    return &kKnown[i];
+            return nullptr;
+        }
+        if (Is(key, "ANNIVERSARY"))
+            index = 6;
+        break;
+    }
+    return index < 0 ? nullptr : &kKnown[index];
+}
+
+// Only the transfer encoding matters for a property the reader does not keep: it decides how lines continue.
+bool SaysQuotedPrintable(std::string_view params)
+{
+    for (std::size_t at = params.find_first_of("Qq"); at != kNone; at = params.find_first_of("Qq", at + 1))
+        if (IStartsWith(params.substr(at), "QUOTED-PRINTABLE"))
+            return true;
+    return false;
 }
 
 bool IsDigit(char c)
@@ -351,12 +404,19 @@ public:
         while (reader.Next(line)) {
             if (!SplitContentLine(line, content))
                 continue;
+            const TKnownProperty* known = Classify(content.Name);
+            if (!known) {
+                m_lastWasAgent = false;
+                if (!content.Params.empty() && SaysQuotedPrintable(content.Params))
+                    JoinQuotedPrintable(reader, line);
+                continue;
+            }
             TParams params = ParseParams(content.Params);
             if (params.QuotedPrintable && JoinQuotedPrintable(reader, line)) {
                 SplitContentLine(line, content);
                 params = ParseParams(content.Params);
             }
-            Handle(content, params);
+            Handle(content, params, *known);
         }
         if (m_inCard)
             Finish();
@@ -385,10 +445,9 @@ private:
         return joined;
     }
 
-    void Handle(const TContentLine& line, const TParams& params)
+    void Handle(const TContentLine& line, const TParams& params, const TKnownProperty& known)
     {
-        const TKnownProperty* known = Classify(line.Name);
-        const TKind kind = known ? known->Kind : TKind::Other;
+        const TKind kind = known.Kind;
         const bool afterAgent = m_lastWasAgent;
         m_lastWasAgent = false;
 
@@ -462,8 +521,8 @@ private:
                 m_birthday = ReadDate(value, params);
             break;
         case TKind::Anniversary:
-            if (!m_anniversary[known->Rank])
-                m_anniversary[known->Rank] = ReadDate(value, params);
+            if (!m_anniversary[known.Rank])
+                m_anniversary[known.Rank] = ReadDate(value, params);
             break;
         case TKind::AbDate:
             // Apple's dates say what they are only through the label of their group.
@@ -478,8 +537,8 @@ private:
             break;
         }
         case TKind::AndroidCustom:
-            if (!m_anniversary[known->Rank])
-                m_anniversary[known->Rank] = ReadAndroidEvent(value);
+            if (!m_anniversary[known.Rank])
+                m_anniversary[known.Rank] = ReadAndroidEvent(value);
             break;
         default:
             break;
