@@ -54,9 +54,9 @@ protected:
 
     // Runs the program with `arguments` in `workingDirectory` (the test folder by default).
     TRun Run(const std::vector<std::string>& arguments, const fs::path& workingDirectory = {},
-             const std::string& program = Program)
+             const std::string& program = Program, const fs::path& standardOutput = {})
     {
-        const fs::path out = m_folder / "stdout";
+        const fs::path out = standardOutput.empty() ? m_folder / "stdout" : standardOutput;
         const fs::path err = m_folder / "stderr";
         const pid_t pid = ::fork();
         if (pid == 0) {
@@ -76,7 +76,7 @@ protected:
         int status = 0;
         if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status))
             run.ExitCode = WEXITSTATUS(status);
-        run.Out = ReadFile(out);
+        run.Out = standardOutput.empty() ? ReadFile(out) : std::string();
         run.Err = ReadFile(err);
         return run;
     }
@@ -257,4 +257,15 @@ TEST_F(TReportProgram, MissingModuleExitsWithTwoAndTheErrorLog)
     EXPECT_EQ(run.ExitCode, 2);
     EXPECT_EQ(run.Out, "");
     EXPECT_EQ(run.Err, ":Init - LoadLibrary failed for WAB.DLL! [id:0]\n");
+}
+
+TEST_F(TReportProgram, OutputThatCannotBeWrittenIsAnError)
+{
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    const TRun run =
+        Run({"--contacts", (fs::path(Corpus) / "vcards").string(), "--today", "2026-06-15", "--days", "366"}, {},
+            Program, "/dev/full");
+    EXPECT_EQ(run.ExitCode, 2);
+    EXPECT_NE(run.Err.find("cannot write the report"), std::string::npos) << run.Err;
 }
