@@ -7,14 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QWindow>
-
-#include <regex>
 
 namespace {
 
@@ -309,16 +308,16 @@ TEST_F(AboutPageTest, ClickingTheIconShowsTheVersionBox)
     const auto info = BoxesOf("information");
     ASSERT_EQ(info.size(), 1u);
     EXPECT_EQ(info[0].Caption, "Information");
-    const std::regex form(R"(Nelvora v1\.0 Built on:[A-Z][a-z]{2} \d{2} \d{4} \d{2}:\d{2}:\d{2})");
-    EXPECT_TRUE(std::regex_match(info[0].Text.toStdString(), form)) << info[0].Text.toStdString();
+    const QRegularExpression form(R"(^Nelvora v1\.0 Built on:[A-Z][a-z]{2} \d{2} \d{4} \d{2}:\d{2}:\d{2}$)");
+    EXPECT_TRUE(form.match(info[0].Text).hasMatch()) << info[0].Text.toStdString();
 }
 
 TEST(BuildStampTest, HasTheFixedFormWithTheDayPaddedByZero)
 {
     EXPECT_EQ(BuildDateTime("Jan  7 2007", "12:00:20"), "Jan 07 2007 12:00:20");
     EXPECT_EQ(BuildDateTime("Jan 17 2007", "12:00:20"), "Jan 17 2007 12:00:20");
-    const std::regex form(R"(Built on:[A-Z][a-z]{2} \d{2} \d{4} \d{2}:\d{2}:\d{2})");
-    EXPECT_TRUE(std::regex_match(BuildStamp(), form)) << BuildStamp();
+    const QRegularExpression form(R"(^Built on:[A-Z][a-z]{2} \d{2} \d{4} \d{2}:\d{2}:\d{2}$)");
+    EXPECT_TRUE(form.match(QString::fromStdString(BuildStamp())).hasMatch()) << BuildStamp();
 }
 
 // ---- launches ----
