@@ -170,28 +170,29 @@ bool SplitContentLine(std::string_view line, TContentLine& out)
         return true;
     }
     const std::size_t paramStart = i + 1;
-    const std::size_t colon = line.find(':', paramStart);
-    if (colon == kNone)
-        return false;
-    // Quotes are rare; only a quote before the first colon can hide that colon inside a parameter value.
-    std::size_t valueColon = colon;
-    if (line.substr(paramStart, colon - paramStart).find('"') != kNone) {
+    // Parameter values may be quoted and then hold ':'; quotes are rare, so look for both in one pass.
+    std::size_t j = paramStart;
+    while (j < line.size() && line[j] != ':' && line[j] != '"')
+        ++j;
+    if (j < line.size() && line[j] == '"') {
+        const std::size_t firstColon = line.find(':', j);
+        if (firstColon == kNone)
+            return false;
         bool quoted = false;
-        valueColon = kNone;
-        for (std::size_t j = paramStart; j < line.size(); ++j) {
+        for (; j < line.size(); ++j) {
             if (line[j] == '"')
                 quoted = !quoted;
-            else if (line[j] == ':' && !quoted) {
-                valueColon = j;
+            else if (line[j] == ':' && !quoted)
                 break;
-            }
         }
         // An unbalanced quote: fall back to the first colon rather than lose the line.
-        if (valueColon == kNone)
-            valueColon = colon;
+        if (j == line.size())
+            j = firstColon;
     }
-    out.Params = line.substr(paramStart, valueColon - paramStart);
-    out.Value = line.substr(valueColon + 1);
+    if (j >= line.size())
+        return false;
+    out.Params = line.substr(paramStart, j - paramStart);
+    out.Value = line.substr(j + 1);
     return true;
 }
 
