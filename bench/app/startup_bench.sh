@@ -134,15 +134,14 @@ for n in 0 1000 100000; do
 done
 
 # ---- resident size and wake-ups in the tray ----
+# "thread-id switches" for every thread; threads come and go, so deltas are taken per thread.
 switches()
 {
-    local pid=$1 total=0 f v nv
-    for f in /proc/"$pid"/task/*/status; do
-        v=$(awk '/^voluntary_ctxt_switches/ {print $2}' "$f" 2>/dev/null)
-        nv=$(awk '/^nonvoluntary_ctxt_switches/ {print $2}' "$f" 2>/dev/null)
-        total=$((total + ${v:-0} + ${nv:-0}))
+    local f
+    for f in /proc/"$1"/task/*/status; do
+        awk -v tid="$(basename "$(dirname "$f")")" \
+            '/^(non)?voluntary_ctxt_switches/ {n += $2} END {if (NR) print tid, n}' "$f" 2>/dev/null
     done
-    echo "$total"
 }
 
 (cd "$work/daily/nelvora" && XDG_DATA_HOME=$work/data1000 exec "$bindir/nelvora") >/dev/null 2>&1 &
@@ -154,10 +153,12 @@ threads=$(find /proc/"$pid"/task -mindepth 1 -maxdepth 1 | wc -l)
 echo "== in the tray (daily mode, nothing due, 1 000 contacts)"
 echo "resident after 10 s: $(awk -v k="$rss_kb" 'BEGIN {printf "%.1f", k / 1024}') MB ($threads threads)"
 
-before=$(switches "$pid")
+switches "$pid" >"$work/switches.before"
 sleep "$idle_seconds"
-after=$(switches "$pid")
-echo "wake-ups over ${idle_seconds} s idle: $((after - before)) context switches (all threads)"
+switches "$pid" >"$work/switches.after"
+wakeups=$(awk 'NR == FNR {before[$1] = $2; next} {n += $2 - before[$1]} END {print n + 0}' \
+    "$work/switches.before" "$work/switches.after")
+echo "wake-ups over ${idle_seconds} s idle: $wakeups context switches (threads alive at the end)"
 if command -v strace >/dev/null && [ "${NELVORA_BENCH_STRACE:-1}" = 1 ]; then
     # The same, seen as returns from the waiting system calls.
     timeout -s INT 20 strace -f -c -e trace=poll,ppoll,epoll_wait,select,pselect6,futex -p "$pid" \

@@ -55,14 +55,16 @@ wait_for()
     done
 }
 
+# A finished child stays a zombie until waited for, and kill -0 still finds a zombie.
+running() { kill -0 "$1" 2>/dev/null && [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" != Z ]; }
+
 # Waits for a child to end and sets exit_status to its status, or to 124 when it still runs after the given seconds
 # (it is then killed).
 wait_exit()
 {
     local pid=$1 seconds=$2
     local deadline=$((SECONDS + seconds))
-    # A finished child stays a zombie until waited for, and kill -0 still finds a zombie.
-    while kill -0 "$pid" 2>/dev/null && [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" != Z ]; do
+    while running "$pid"; do
         if [ "$SECONDS" -ge "$deadline" ]; then
             kill "$pid" 2>/dev/null
             exit_status=124
@@ -98,10 +100,13 @@ openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
 wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || { echo "e2e: no window manager" >&2; exit 1; }
 
-trayer --edge top --align right --widthtype request --height 32 --SetDockType true --transparent false \
-    >"$work/trayer.log" 2>&1 &
-pids+=($!)
-wait_for 20 sh -c 'xwininfo -root -tree | grep -q "\"panel\""' || { echo "e2e: no tray" >&2; exit 1; }
+start_tray()
+{
+    trayer --edge top --align right --widthtype request --height 32 --SetDockType true --transparent false \
+        >"$work/trayer.log" 2>&1 &
+    pids+=($!)
+    wait_for 20 sh -c 'xwininfo -root -tree | grep -q "\"panel\""' || { echo "e2e: no tray" >&2; exit 1; }
+}
 
 screen_width=$(xwininfo -root | awk '/Width:/ {print $2}')
 
@@ -181,7 +186,11 @@ case1=$work/case1
 mkdir -p "$case1/config/nelvora"
 # Daily mode, 15 days, and an auto-close long enough not to race the test.
 write_options "$case1/config/nelvora/Nelvora.cfg" 2 15 30
+# As at log-in, the program starts before the panel with the notification area and waits for it.
 start_program "$case1" "$bindir/nelvora-launch"
+sleep 2
+running "$program_pid" || fail "the program did not wait for the notification area"
+start_tray
 
 if ! wait_for 45 main_window; then
     fail "the list did not show itself"
@@ -222,7 +231,7 @@ write_options "$case2/config/nelvora/Nelvora.cfg" 1 15 1
 start_program "$case2" "$bindir/nelvora-launch"
 seen_on_screen=0
 deadline=$((SECONDS + 45))
-while [ "$(ps -o stat= -p "$program_pid" 2>/dev/null | cut -c1)" != Z ] && kill -0 "$program_pid" 2>/dev/null; do
+while running "$program_pid"; do
     [ "$SECONDS" -ge "$deadline" ] && break
     # The entry shows the main window as it does every main window, but off-screen and fully transparent.
     for w in $(visible_windows '^Nelvora'); do
