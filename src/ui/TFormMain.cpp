@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -193,6 +194,11 @@ TFormMain::~TFormMain()
         m_services.Tray.Hide();
     } catch (...) {
     }
+}
+
+void TFormMain::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
 }
 
 void TFormMain::BuildLayout()

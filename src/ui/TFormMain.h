@@ -79,6 +79,11 @@ public:
     static const char* const HomePageUrl;
     static const char* const AboutScrollText;
 
+protected:
+    // Only the window's own buttons, the tray menu and the auto-close hide or end it; a close request from the
+    // window manager (a close box some managers draw anyway, Alt+F4) is refused.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void BuildLayout();
     QWidget* BuildEventListSheet();

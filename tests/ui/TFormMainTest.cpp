@@ -566,6 +566,14 @@ TEST_F(FormMainTest, QuitProgramAndQuitApplicationTerminateWithoutSaving)
     EXPECT_EQ(ReadConfig(), before);
 }
 
+TEST_F(FormMainTest, ACloseRequestFromTheWindowManagerIsRefused)
+{
+    RunShown();
+    EXPECT_FALSE(Form->close());
+    ExpectShownWithoutAutoClose();
+    EXPECT_EQ(Application.TerminateCount, 0);
+}
+
 TEST_F(FormMainTest, ATrayClickWhileShownChangesNothing)
 {
     AddDueContact();
