@@ -368,9 +368,10 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// Decimal digits only, at most nine of them so that the value always fits.
 bool ReadNumber(std::string_view text, int& value)
 {
-    if (text.empty())
+    if (text.empty() || text.size() > 9)
         return false;
     value = 0;
     for (char c : text) {
