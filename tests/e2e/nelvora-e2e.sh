@@ -41,6 +41,11 @@ fail()
 {
     echo "e2e: FAIL: $*" >&2
     failures=$((failures + 1))
+    # What the screen looked like, for the artifacts.
+    import -window root "$artifacts/e2e-failure-$failures.png" 2>/dev/null
+    xwininfo -root -tree >"$artifacts/e2e-failure-$failures.txt" 2>&1
+    echo "e2e: windows now: $(xwininfo -root -tree 2>/dev/null | grep -E '"(nelvora|trayer)"' | sed 's/^ *//' | tr '\n' ';')" >&2
+    pgrep -x trayer >/dev/null || echo "e2e: trayer is not running: $(cat "$work/trayer.log" 2>/dev/null)" >&2
 }
 
 # Waits until a command succeeds, up to a number of seconds.
@@ -86,13 +91,28 @@ export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus
 export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
 unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS SESSION_MANAGER
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 3>&-
-wait_for 20 test -s "$work/display" || { cat "$work/xvfb.log" >&2; echo "e2e: Xvfb did not start" >&2; exit 1; }
-DISPLAY=:$(head -n1 "$work/display")
-export DISPLAY
+# A display number of our own, well away from the low numbers that desktops and other scripts take for granted.
+start_xvfb()
+{
+    local n pid
+    for _ in $(seq 20); do
+        n=$((200 + RANDOM % 800))
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        : >"$work/display"
+        Xvfb ":$n" -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" >>"$work/xvfb.log" 2>&1 &
+        pid=$!
+        while kill -0 "$pid" 2>/dev/null && [ ! -s "$work/display" ]; do sleep 0.1; done
+        if [ -s "$work/display" ]; then
+            pids+=("$pid")
+            DISPLAY=:$(head -n1 "$work/display")
+            export DISPLAY
+            return 0
+        fi
+        wait "$pid" 2>/dev/null
+    done
+    return 1
+}
+start_xvfb || { echo "no free display for Xvfb" >&2; exit 1; }
 wait_for 20 xwininfo -root || { echo "e2e: display $DISPLAY does not answer" >&2; exit 1; }
 step "private display $DISPLAY"
 
