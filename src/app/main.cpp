@@ -112,7 +112,10 @@ int main(int argc, char** argv)
         TFormMain form(services);
         FormMain = &form;
         form.FormCreate();
-        form.show();
+        // The window is not shown here. The first tick hides it before anything is drawn anyway, and a show that
+        // is followed by a hide a millisecond later can leave the window manager with a pending map that swallows
+        // the show of the first check (seen with openbox: the list never appeared although something was due).
+        // Not mapping it also keeps a start-and-quit run with nothing due entirely off the screen.
         QApplication::exec();
         FormMain = nullptr;
         return 0;
