@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -30,6 +31,7 @@
 #include <QUrl>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -120,6 +122,33 @@ void MakeEditLabel(const QString& text, QWidget* parent, const QLineEdit* edit)
     label->setBuddy(const_cast<QLineEdit*>(edit));
 }
 
+// The layout's fixed places were measured for a narrow bitmap font. The sans font that stands in for it on Linux
+// runs about a third wider, which cut the longer option labels off. Narrow the font just enough for the
+// widest fixed texts to fit their places (FreeType synthesises the stretch where the family has no narrow face).
+QFont FitToLayout(QFont font)
+{
+    struct FixedText
+    {
+        const char* Text;
+        int Width;
+    };
+    static constexpr FixedText Texts[] = {
+        {"Automatically close event list after showing it for", 222},
+        {"Check forward for due events within ", 222},
+        {"Check mode for due events:", 132},
+        {"-=- Events for tomorrow -=-", 144},
+    };
+    int stretch = 100;
+    const QFontMetrics metrics(font);
+    for (const FixedText& fixed : Texts) {
+        const int width = metrics.horizontalAdvance(QString::fromLatin1(fixed.Text));
+        if (width > fixed.Width)
+            stretch = std::min(stretch, fixed.Width * 100 / width);
+    }
+    font.setStretch(std::max(stretch, 60));
+    return font;
+}
+
 } // namespace
 
 const char* const TFormMain::HomePageUrl = "https://nelvora.example.org/nelvora_open.html";
@@ -205,7 +234,7 @@ void TFormMain::BuildLayout()
 {
     QFont formFont(QStringLiteral("MS Sans Serif"), 8);
     formFont.setStyleHint(QFont::SansSerif);
-    setFont(formFont);
+    setFont(FitToLayout(formFont));
     setFixedSize(428, 281);
 
     IconList.push_back(QFile::exists(QStringLiteral(":/nelvora.svg")) ? QIcon(QStringLiteral(":/nelvora.svg"))

@@ -2,6 +2,31 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Qt item views draw no grid; thin cell borders give the ruled look of a report list. Drawn by a delegate rather
+// than a style sheet, which would resolve the items' font without the window font's stretch.
+class TGridDelegate final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(option.palette.color(QPalette::Mid));
+        const QRect cell = option.rect;
+        painter->drawLine(cell.topRight(), cell.bottomRight());
+        painter->drawLine(cell.bottomLeft(), cell.bottomRight());
+        painter->restore();
+    }
+};
+
+} // namespace
 
 TReportListView::TReportListView(QWidget* parent) : QTreeWidget(parent)
 {
@@ -17,9 +42,7 @@ TReportListView::TReportListView(QWidget* parent) : QTreeWidget(parent)
     setColumnWidth(0, 150);
     setColumnWidth(1, 160);
     setColumnWidth(2, 80);
-    // Qt item views draw no grid; thin cell borders give the ruled look of a report list.
-    setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid palette(mid); "
-                                 "border-bottom: 1px solid palette(mid); }"));
+    setItemDelegate(new TGridDelegate(this));
 }
 
 void TReportListView::RemoveAllRows()
