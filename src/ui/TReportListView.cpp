@@ -39,6 +39,7 @@ TReportListView::TReportListView(QWidget* parent) : QTreeWidget(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    header()->setStretchLastSection(false);
     setColumnWidth(0, 150);
     setColumnWidth(1, 160);
     setColumnWidth(2, 80);
