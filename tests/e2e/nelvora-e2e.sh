@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the real program on a private X server with a window manager (openbox) and an XEmbed tray (trayer), and
 # drives it the way a user does: the list shows itself when something is due, "Send to Tray" hides it, a click on
-# the tray icon brings it back, "Quit Program" ends it; start-and-quit mode with nothing due ends without showing
+# the tray icon brings it back, its three pages are shown and an option saved on the Options page holds after a
+# restart, "Quit Program" ends it; start-and-quit mode with nothing due ends without showing
 # anything; a missing address-book module gives the start-up box, and its answers end the program with status 0.
 #
 # Usage: nelvora-e2e.sh <folder holding nelvora and nelvora-launch> <folder for the screenshots>
@@ -185,6 +186,27 @@ press_button()
     wait_for 5 "$check" "$window"
 }
 
+# Places inside the main window (client coordinates) of the page tabs and of the Options page's controls. The
+# pages sit at 2,25 under the tab bar and their group boxes at 8,8 inside them; the tabs follow the font. The
+# check box is clicked on its box, at the right end of "Always on top".
+OPTIONS_TAB=(105 13)
+ABOUT_TAB=(157 13)
+ALWAYS_ON_TOP=(252 157)
+SAVE_CHANGES=(210 197)
+
+click_at()
+{
+    timeout 5 xdotool windowactivate --sync "$1" >/dev/null 2>&1
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.3
+}
+
+# Whether the byte at an offset of a file has a value.
+option_byte_is() { [ "$(od -An -tu1 -j "$2" -N1 "$1" | tr -d ' ')" = "$3" ]; }
+
+# Whether the window manager keeps a window in the topmost band.
+is_on_top() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_ABOVE; }
+
 # Starts the program through the launcher with its own address book and options folder.
 start_program()
 {
@@ -232,6 +254,21 @@ else
         xdotool mousemove --window "$icon" 5 5 click 1
         wait_for 10 is_mapped "$window" || fail "a click on the tray icon did not show the window"
         import -window root "$artifacts/e2e-restored.png" 2>/dev/null
+        # Restored by hand, the window is out of the auto-close state: all three pages can be reached.
+        cp "$artifacts/e2e-restored.png" "$artifacts/e2e-page-event-list.png" 2>/dev/null
+        click_at "$window" "${OPTIONS_TAB[@]}"
+        sleep 0.5
+        import -window root "$artifacts/e2e-page-options.png" 2>/dev/null
+        # Change an option and save it: "Always on top" on.
+        click_at "$window" "${ALWAYS_ON_TOP[@]}"
+        click_at "$window" "${SAVE_CHANGES[@]}"
+        wait_for 5 option_byte_is "$case1/config/nelvora/Nelvora.cfg" 20 1 ||
+            fail "Save Changes did not store Always on top (file: $(od -An -tx1 "$case1/config/nelvora/Nelvora.cfg"))"
+        wait_for 5 is_on_top "$window" || fail "Always on top did not take effect at once"
+        click_at "$window" "${ABOUT_TAB[@]}"
+        # Let the scroller type part of its text.
+        sleep 2
+        import -window root "$artifacts/e2e-page-about.png" 2>/dev/null
     else
         fail "tray icon gone after Send to Tray"
     fi
@@ -241,6 +278,19 @@ fi
 wait_exit "$program_pid" 15
 status=$exit_status
 [ "$status" = 0 ] || fail "Quit Program: exit status $status"
+
+# ---- 1b: the saved option holds after a restart ----
+step "1b: restart with the saved options"
+start_program "$case1" "$bindir/nelvora-launch"
+if ! wait_for 45 main_window; then
+    fail "the list did not show itself after the restart"
+else
+    window=$(main_window)
+    wait_for 10 is_on_top "$window" || fail "Always on top did not hold after the restart"
+    press_button "$window" alt+q 378 260 false
+fi
+wait_exit "$program_pid" 15
+[ "$exit_status" = 0 ] || fail "Quit Program after the restart: exit status $exit_status"
 
 # ---- 2: start-and-quit mode with nothing due ----
 step "2: start-and-quit mode, nothing due"
