@@ -1,5 +1,7 @@
 #include "TRegFileRegistry.h"
 
+#include "Utf8.h"
+
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -43,25 +45,6 @@ std::string NormaliseKey(std::string_view key)
     while (!key.empty() && key.front() == '\\')
         key.remove_prefix(1);
     return LowerAscii(key);
-}
-
-void AppendUtf8(std::string& out, std::uint32_t codePoint)
-{
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (codePoint >> 18));
-        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
 }
 
 // regedit writes UTF-16LE with a byte-order mark; the rest of the program speaks UTF-8.
