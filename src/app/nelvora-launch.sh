@@ -10,7 +10,7 @@ set -eu
 self=$(readlink -f -- "$0" 2>/dev/null) || self=$0
 bindir=$(dirname -- "$self")
 
-# The base directory specification says to ignore a relative or empty value.
+# XDG base directories: a relative or empty value is to be ignored.
 config_home=${XDG_CONFIG_HOME:-}
 case $config_home in
 /*) ;;
