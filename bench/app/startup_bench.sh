@@ -26,6 +26,8 @@ idle_seconds=${NELVORA_BENCH_IDLE:-60}
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/nelvora-bench.XXXXXX")
 pids=()
+# shellcheck source=../../tests/e2e/xsession.sh
+. "$top/tests/e2e/xsession.sh"
 cleanup()
 {
     local pid
@@ -40,61 +42,13 @@ cleanup()
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-wait_for()
-{
-    local deadline=$((SECONDS + $1))
-    shift
-    while ! "$@" >/dev/null 2>&1; do
-        [ "$SECONDS" -ge "$deadline" ] && return 1
-        sleep 0.1
-    done
-}
-
 # ---- private desktop ----
-mkdir -p "$work/home" "$work/runtime"
-chmod 700 "$work/runtime"
-export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus
-export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
-unset WAYLAND_DISPLAY SESSION_MANAGER
-
-# A display number of our own, well away from the low numbers that desktops and other scripts take for granted.
-start_xvfb()
-{
-    local n pid
-    for _ in $(seq 20); do
-        n=$((200 + RANDOM % 800))
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        : >"$work/display"
-        Xvfb ":$n" -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" >>/dev/null 2>&1 &
-        pid=$!
-        while kill -0 "$pid" 2>/dev/null && [ ! -s "$work/display" ]; do sleep 0.1; done
-        if [ -s "$work/display" ]; then
-            pids+=("$pid")
-            DISPLAY=:$(head -n1 "$work/display")
-            export DISPLAY
-            return 0
-        fi
-        wait "$pid" 2>/dev/null
-    done
-    return 1
-}
-start_xvfb || { echo "no free display for Xvfb" >&2; exit 1; }
-wait_for 20 xwininfo -root || exit 1
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || exit 1
-trayer --edge top --align right --widthtype request --height 32 >/dev/null 2>&1 &
-pids+=($!)
-wait_for 20 sh -c 'xwininfo -root -tree | grep -q "\"panel\""' || exit 1
+private_environment
+start_xvfb || { echo "bench: no display for Xvfb" >&2; exit 1; }
+start_window_manager || exit 1
+start_tray || exit 1
 
 # ---- data ----
-le32() { printf '\\%03o\\%03o\\%03o\\%03o' $(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255)) $((($1 >> 24) & 255)); }
-write_options() # file run-mode days auto-close
-{
-    mkdir -p "$(dirname "$1")"
-    printf '%b' "$(le32 0)$(le32 4660)$(le32 "$2")$(le32 "$3")$(le32 "$4")$(le32 0)$(le32 0)$(le32 0)" >"$1"
-}
-
 # <count> contacts, one file each, none due within the 15-day window: dates 30 to 329 days ahead.
 for d in $(seq 30 329); do date -d "+$d days" +%m%d; done | sed 's/^0229$/0228/' >"$work/month-days"
 make_contacts()

@@ -19,6 +19,8 @@ done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/nelvora-e2e.XXXXXX")
 pids=()
+# shellcheck source=xsession.sh
+. "$(dirname "$0")/xsession.sh"
 
 cleanup()
 {
@@ -49,18 +51,6 @@ fail()
     pgrep -x trayer >/dev/null || echo "e2e: trayer is not running: $(cat "$work/trayer.log" 2>/dev/null)" >&2
 }
 
-# Waits until a command succeeds, up to a number of seconds.
-wait_for()
-{
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    while ! "$@" >/dev/null 2>&1; do
-        [ "$SECONDS" -ge "$deadline" ] && return 1
-        sleep 0.1
-    done
-}
-
 # A finished child stays a zombie until waited for, and kill -0 still finds a zombie.
 running() { kill -0 "$1" 2>/dev/null && [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" != Z ]; }
 
@@ -83,62 +73,14 @@ wait_exit()
 }
 
 # ---- the private desktop ----
-mkdir -p "$work/home" "$work/runtime"
-chmod 700 "$work/runtime"
-export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
-export XDG_CACHE_HOME=$work/home/.cache XDG_CONFIG_DIRS=$work/xdg XDG_DATA_DIRS=/usr/share
-# No session bus: the toolkit would otherwise look for a StatusNotifier tray there instead of the XEmbed one.
-export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus
-export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
-unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS SESSION_MANAGER
-
-# A display number of our own, well away from the low numbers that desktops and other scripts take for granted.
-start_xvfb()
-{
-    local n pid
-    for _ in $(seq 20); do
-        n=$((200 + RANDOM % 800))
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        : >"$work/display"
-        Xvfb ":$n" -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" >>"$work/xvfb.log" 2>&1 &
-        pid=$!
-        while kill -0 "$pid" 2>/dev/null && [ ! -s "$work/display" ]; do sleep 0.1; done
-        if [ -s "$work/display" ]; then
-            pids+=("$pid")
-            DISPLAY=:$(head -n1 "$work/display")
-            export DISPLAY
-            return 0
-        fi
-        wait "$pid" 2>/dev/null
-    done
-    return 1
-}
-start_xvfb || { echo "no free display for Xvfb" >&2; exit 1; }
-wait_for 20 xwininfo -root || { echo "e2e: display $DISPLAY does not answer" >&2; exit 1; }
+private_environment
+start_xvfb || { echo "e2e: no display for Xvfb" >&2; exit 1; }
 step "private display $DISPLAY"
-
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || { echo "e2e: no window manager" >&2; exit 1; }
-
-start_tray()
-{
-    trayer --edge top --align right --widthtype request --height 32 --SetDockType true --transparent false \
-        >"$work/trayer.log" 2>&1 &
-    pids+=($!)
-    wait_for 20 sh -c 'xwininfo -root -tree | grep -q "\"panel\""' || { echo "e2e: no tray" >&2; exit 1; }
-}
+start_window_manager || { echo "e2e: no window manager" >&2; exit 1; }
 
 screen_width=$(xwininfo -root | awk '/Width:/ {print $2}')
 
 # ---- helpers for the program ----
-# A 32-byte options file: signature, run mode, look-ahead days, auto-close minutes, not on top.
-le32() { printf '\\%03o\\%03o\\%03o\\%03o' $(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255)) $((($1 >> 24) & 255)); }
-write_options()
-{
-    printf '%b' "$(le32 0)$(le32 4660)$(le32 "$2")$(le32 "$3")$(le32 "$4")$(le32 0)$(le32 0)$(le32 0)" >"$1"
-}
-
 # One vCard per line of "name|YYYYMMDD" on stdin.
 write_contacts()
 {
@@ -232,7 +174,7 @@ write_options "$case1/config/nelvora/Nelvora.cfg" 2 15 30
 start_program "$case1" "$bindir/nelvora-launch"
 sleep 2
 running "$program_pid" || fail "the program did not wait for the notification area"
-start_tray
+start_tray || { echo "e2e: no tray" >&2; exit 1; }
 
 if ! wait_for 45 main_window; then
     fail "the list did not show itself"
