@@ -354,10 +354,21 @@ const TKnownProperty* Classify(std::string_view name)
     return index < 0 ? nullptr : &kKnown[index];
 }
 
+// The first `upper` or its lower-case form at or after `from`. string_view::find_first_of would search the
+// two-letter set once for every byte of the text.
+std::size_t FindLetter(std::string_view text, char upper, std::size_t from = 0)
+{
+    const char lower = static_cast<char>(upper - 'A' + 'a');
+    for (std::size_t i = from; i < text.size(); ++i)
+        if (text[i] == upper || text[i] == lower)
+            return i;
+    return kNone;
+}
+
 // Only the transfer encoding matters for a property the reader does not keep: it decides how lines continue.
 bool SaysQuotedPrintable(std::string_view params)
 {
-    for (std::size_t at = params.find_first_of("Qq"); at != kNone; at = params.find_first_of("Qq", at + 1))
+    for (std::size_t at = FindLetter(params, 'Q'); at != kNone; at = FindLetter(params, 'Q', at + 1))
         if (IStartsWith(params.substr(at), "QUOTED-PRINTABLE"))
             return true;
     return false;
@@ -705,7 +716,7 @@ std::optional<TVCardDate> ParseVCardDate(std::string_view value)
 {
     value = TrimSpace(value);
     // The time part and its zone are dropped, never applied: the card means the calendar day it writes.
-    const std::size_t time = value.find_first_of("Tt");
+    const std::size_t time = FindLetter(value, 'T');
     if (time != kNone)
         value = value.substr(0, time);
 
