@@ -8,10 +8,12 @@
 #include "TVCard.h"
 #include "VCardSources.h"
 
+#include <array>
 #include <atomic>
 #include <cstring>
 #include <memory>
 #include <new>
+#include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -92,30 +94,46 @@ bool IsUsable(const std::optional<TVCardDate>& date)
     return date && date->Year >= 1601;
 }
 
-// Fills one property value; text and binary data are chained to `parent`. False when the card has no such value.
-HRESULT FillProperty(const TVCard& card, std::uint32_t index, ULONG tag, void* parent, SPropValue& value)
+// Text and binary values live in the same buffer as their property array, behind it, so that a whole row is one
+// allocation and one FreeBuffer.
+constexpr std::size_t AlignedSize(std::size_t size)
+{
+    return (size + alignof(SPropValue) - 1) / alignof(SPropValue) * alignof(SPropValue);
+}
+
+std::size_t ValueBytes(const TVCard& card, ULONG tag)
+{
+    switch (tag) {
+    case PR_DISPLAY_NAME:
+        return card.Name.empty() ? 0 : AlignedSize(card.Name.size() + 1);
+    case PR_ENTRYID:
+        return AlignedSize(sizeof(TEntryId));
+    default:
+        return 0;
+    }
+}
+
+// Fills one property value, taking the space its text or binary data needs from `space`. MAPI_E_NOT_FOUND when
+// the card has no such value.
+HRESULT FillProperty(const TVCard& card, std::uint32_t index, ULONG tag, char*& space, SPropValue& value)
 {
     value.ulPropTag = tag;
     value.dwAlignPad = 0;
     switch (tag) {
     case PR_DISPLAY_NAME:
         if (!card.Name.empty()) {
-            void* text = nullptr;
-            if (const HRESULT rc = WabBuffers::AllocateMore(card.Name.size() + 1, parent, &text))
-                return rc;
-            std::memcpy(text, card.Name.c_str(), card.Name.size() + 1);
-            value.Value.lpszA = static_cast<char*>(text);
+            std::memcpy(space, card.Name.c_str(), card.Name.size() + 1);
+            value.Value.lpszA = space;
+            space += ValueBytes(card, tag);
             return S_OK;
         }
         break;
     case PR_ENTRYID: {
-        void* bytes = nullptr;
-        if (const HRESULT rc = WabBuffers::AllocateMore(sizeof(TEntryId), parent, &bytes))
-            return rc;
         const TEntryId id{kContactTag, index};
-        std::memcpy(bytes, &id, sizeof id);
+        std::memcpy(space, &id, sizeof id);
         value.Value.bin.cb = sizeof id;
-        value.Value.bin.lpb = static_cast<BYTE*>(bytes);
+        value.Value.bin.lpb = reinterpret_cast<BYTE*>(space);
+        space += ValueBytes(card, tag);
         return S_OK;
     }
     case PR_OBJECT_TYPE:
@@ -143,24 +161,22 @@ HRESULT FillProperty(const TVCard& card, std::uint32_t index, ULONG tag, void* p
 }
 
 // Property values of one entry for the given tags, in one buffer.
-HRESULT BuildProperties(const TVCard& card, std::uint32_t index, const std::vector<ULONG>& tags, ULONG* count,
+HRESULT BuildProperties(const TVCard& card, std::uint32_t index, std::span<const ULONG> tags, ULONG* count,
                         SPropValue** values, bool* missing)
 {
+    const std::size_t arrayBytes = (tags.empty() ? 1 : tags.size()) * sizeof(SPropValue);
+    std::size_t dataBytes = 0;
+    for (const ULONG tag : tags)
+        dataBytes += ValueBytes(card, tag);
     void* buffer = nullptr;
-    const std::size_t slots = tags.empty() ? 1 : tags.size();
-    if (const HRESULT rc = WabBuffers::Allocate(slots * sizeof(SPropValue), &buffer))
+    if (const HRESULT rc = WabBuffers::Allocate(arrayBytes + dataBytes, &buffer))
         return rc;
     auto* props = static_cast<SPropValue*>(buffer);
+    char* space = static_cast<char*>(buffer) + arrayBytes;
     *missing = false;
-    for (std::size_t i = 0; i < tags.size(); ++i) {
-        const HRESULT rc = FillProperty(card, index, tags[i], buffer, props[i]);
-        if (rc == MAPI_E_NOT_FOUND) {
+    for (std::size_t i = 0; i < tags.size(); ++i)
+        if (FillProperty(card, index, tags[i], space, props[i]) == MAPI_E_NOT_FOUND)
             *missing = true;
-        } else if (rc != S_OK) {
-            WabBuffers::Free(buffer);
-            return rc;
-        }
-    }
     *count = static_cast<ULONG>(tags.size());
     *values = props;
     return S_OK;
@@ -190,18 +206,22 @@ public:
             if (flags != 0)
                 return MAPI_E_UNKNOWN_FLAGS;
             const TVCard& card = m_store->Cards[m_index];
-            std::vector<ULONG> tags;
+            std::span<const ULONG> tags;
+            std::array<ULONG, 5> present;
             if (propTagArray) {
-                tags.assign(propTagArray->aulPropTag, propTagArray->aulPropTag + propTagArray->cValues);
+                tags = {propTagArray->aulPropTag, propTagArray->cValues};
             } else {
                 // All properties the entry has.
-                tags = {PR_ENTRYID, PR_OBJECT_TYPE};
+                std::size_t used = 0;
+                present[used++] = PR_ENTRYID;
+                present[used++] = PR_OBJECT_TYPE;
                 if (!card.Name.empty())
-                    tags.push_back(PR_DISPLAY_NAME);
+                    present[used++] = PR_DISPLAY_NAME;
                 if (IsUsable(card.Birthday))
-                    tags.push_back(PR_BIRTHDAY);
+                    present[used++] = PR_BIRTHDAY;
                 if (IsUsable(card.Anniversary))
-                    tags.push_back(PR_WEDDING_ANNIVERSARY);
+                    present[used++] = PR_WEDDING_ANNIVERSARY;
+                tags = {present.data(), used};
             }
             bool missing = false;
             if (const HRESULT rc = BuildProperties(card, m_index, tags, count, values, &missing))
