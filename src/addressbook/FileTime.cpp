@@ -65,17 +65,12 @@ bool FileTimeToSystemTime(const FILETIME& fileTime, TSystemTime& systemTime)
 
 TDate FileTimeToDate(const FILETIME& fileTime)
 {
-    TSystemTime time;
-    if (!FileTimeToSystemTime(fileTime, time))
+    const std::uint64_t ticks = (static_cast<std::uint64_t>(fileTime.dwHighDateTime) << 32) | fileTime.dwLowDateTime;
+    // Called for every date of every contact: the day count is the FILETIME's whole days moved to the other epoch,
+    // without the detour through calendar fields. Every FILETIME lies after year 1; the last day is 31 Dec 9999.
+    constexpr std::uint64_t FirstDayAfter9999 = 3067671; // 1 January 10000, in days since 1 January 1601
+    constexpr std::int64_t DaysFrom1601To1899 = 109205;  // 1 January 1601 to 30 December 1899
+    if (ticks > 0x7FFFFFFFFFFFFFFFull || ticks / TicksPerDay >= FirstDayAfter9999)
         return 0;
-    const std::int32_t year = time.Year;
-    if (year < 1 || year > 9999 || time.Month < 1 || time.Month > 12 || time.Day < 1 ||
-        time.Day > DaysInMonth(year, time.Month))
-        return 0;
-
-    std::int32_t dayOfYear = time.Day;
-    for (std::int32_t month = 1; month < time.Month; ++month)
-        dayOfYear += DaysInMonth(year, month);
-    const std::int32_t y = year - 1;
-    return static_cast<TDate>(y * 365 + y / 4 - y / 100 + y / 400 + dayOfYear - 693594);
+    return static_cast<TDate>(static_cast<std::int64_t>(ticks / TicksPerDay) - DaysFrom1601To1899);
 }
