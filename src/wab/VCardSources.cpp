@@ -153,17 +153,21 @@ std::vector<TVCard> LoadVCards(const std::vector<std::filesystem::path>& roots)
     std::unordered_set<std::size_t, decltype(hash), decltype(equal)> uids(16, hash, equal);
 
     std::string bytes;
-    std::vector<TVCard> fileCards;
     for (const auto& file : CollectVCardFiles(roots)) {
         if (!ReadVCardFile(file, bytes))
             continue;
-        fileCards.clear();
-        ParseVCards(bytes, fileCards);
-        for (auto& card : fileCards) {
-            cards.push_back(std::move(card));
-            if (!cards.back().Uid.empty() && !uids.insert(cards.size() - 1).second)
-                cards.pop_back();
+        // Parsed straight into the result and compacted there: a second list of a large file's cards would
+        // double the memory and move every card once more.
+        const std::size_t first = cards.size();
+        ParseVCards(bytes, cards);
+        std::size_t kept = first;
+        for (std::size_t i = first; i < cards.size(); ++i) {
+            if (i != kept)
+                cards[kept] = std::move(cards[i]);
+            if (cards[kept].Uid.empty() || uids.insert(kept).second)
+                ++kept;
         }
+        cards.resize(kept);
     }
     std::string().swap(bytes);
     return cards;
