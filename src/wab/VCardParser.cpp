@@ -3,6 +3,7 @@
 #include "VCardText.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace VCard {
@@ -39,16 +40,35 @@ public:
     }
 
 private:
+    // The first CR or LF at or after `pos`, else `size`. Looking for the line end is most of the reader's work;
+    // eight bytes are tested at a time, and the word that holds the end is then looked through byte by byte. Card
+    // lines are short, so this beats two library searches per line.
+    static std::size_t FindLineEnd(const char* data, std::size_t pos, std::size_t size)
+    {
+        constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+        constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+        while (size - pos >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, data + pos, sizeof word);
+            const std::uint64_t lf = word ^ (kOnes * '\n');
+            const std::uint64_t cr = word ^ (kOnes * '\r');
+            // (x - 1) & ~x sets a byte's high bit where x has a zero byte; exact as a yes/no answer for the word.
+            if ((((lf - kOnes) & ~lf) | ((cr - kOnes) & ~cr)) & kHighBits)
+                break;
+            pos += sizeof word;
+        }
+        while (pos < size && data[pos] != '\n' && data[pos] != '\r')
+            ++pos;
+        return pos;
+    }
+
     bool Scan(std::size_t pos, std::string_view& line, std::size_t& next) const
     {
         const std::size_t size = m_data.size();
         if (pos >= size)
             return false;
-        // Card lines are short: a plain loop beats two library searches per line.
         const char* data = m_data.data();
-        std::size_t end = pos;
-        while (end < size && data[end] != '\n' && data[end] != '\r')
-            ++end;
+        std::size_t end = FindLineEnd(data, pos, size);
         line = m_data.substr(pos, end - pos);
         while (end < size && data[end] == '\r')
             ++end;
