@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 namespace VCard {
 
@@ -421,6 +422,26 @@ int DaysInMonth(int year, int month)
     return kDays[month - 1];
 }
 
+std::string_view WithoutByteOrderMark(std::string_view bytes)
+{
+    // A byte order mark would otherwise hide the first BEGIN.
+    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
+    return bytes;
+}
+
+// Where the last line that starts with "BEGIN:" starts, else 0. No line before it goes on into it: it is no fold,
+// and a quoted-printable value stops in front of it.
+std::size_t LastBeginLine(std::string_view bytes)
+{
+    for (std::size_t at = bytes.size(); at-- > 1;)
+        if ((bytes[at - 1] == '\n' || bytes[at - 1] == '\r') && IStartsWith(bytes.substr(at), "BEGIN:"))
+            return at;
+    return 0;
+}
+
+} // namespace
+
 class TCardReader final
 {
 public:
@@ -428,9 +449,13 @@ public:
 
     void Run(std::string_view bytes)
     {
-        // A byte order mark would otherwise hide the first BEGIN.
-        if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
-            bytes.remove_prefix(3);
+        Read(WithoutByteOrderMark(bytes));
+        End();
+    }
+
+    // Reads whole lines; the card being read may go on in the lines of the next call.
+    void Read(std::string_view bytes)
+    {
         TLogicalReader reader(bytes);
         std::string_view line;
         TContentLine content;
@@ -451,6 +476,11 @@ public:
             }
             Handle(content, params, *known);
         }
+    }
+
+    // The end of the text: a card that never ended is kept.
+    void End()
+    {
         if (m_inCard)
             Finish();
     }
@@ -730,8 +760,6 @@ private:
     std::vector<std::string> m_anniversaryGroups;
 };
 
-} // namespace
-
 std::optional<TVCardDate> ParseVCardDate(std::string_view value)
 {
     value = TrimSpace(value);
@@ -779,6 +807,25 @@ std::optional<TVCardDate> ParseVCardDate(std::string_view value)
         return std::nullopt;
     return TVCardDate{static_cast<std::int16_t>(year), static_cast<std::uint8_t>(month),
                       static_cast<std::uint8_t>(day)};
+}
+
+TVCardStream::TVCardStream(std::vector<TVCard>& cards) : m_reader(std::make_unique<TCardReader>(cards)) {}
+
+TVCardStream::~TVCardStream() = default;
+
+std::size_t TVCardStream::Append(std::string_view bytes, bool last)
+{
+    const std::size_t taken = last ? bytes.size() : LastBeginLine(bytes);
+    if (taken == 0 && !last)
+        return 0;
+    std::string_view part = bytes.substr(0, taken);
+    if (!m_started)
+        part = WithoutByteOrderMark(part);
+    m_started = true;
+    m_reader->Read(part);
+    if (last)
+        m_reader->End();
+    return taken;
 }
 
 void ParseVCards(std::string_view bytes, std::vector<TVCard>& cards)

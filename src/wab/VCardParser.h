@@ -2,6 +2,8 @@
 
 #include "TVCard.h"
 
+#include <cstddef>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -13,6 +15,27 @@ namespace VCard {
 std::vector<TVCard> ParseVCards(std::string_view bytes);
 // The same, appending to `cards`, so that one list can collect many files without copying.
 void ParseVCards(std::string_view bytes, std::vector<TVCard>& cards);
+
+class TCardReader;
+
+// ParseVCards over a text that arrives in parts, so that a large file need not be held whole. A line must reach
+// the reader together with the lines that continue it, so Append reads `bytes` only up to its last line that starts
+// with "BEGIN:" and returns how much that is (0: nothing yet); the caller hands the rest over again together with
+// the text that follows it. The last part (`last`) is read whole, and ends the text.
+class TVCardStream final
+{
+public:
+    explicit TVCardStream(std::vector<TVCard>& cards);
+    TVCardStream(const TVCardStream&) = delete;
+    TVCardStream& operator=(const TVCardStream&) = delete;
+    ~TVCardStream();
+
+    std::size_t Append(std::string_view bytes, bool last);
+
+private:
+    std::unique_ptr<TCardReader> m_reader;
+    bool m_started = false;
+};
 
 // A BDAY or ANNIVERSARY value: YYYY-MM-DD, YYYYMMDD, --MM-DD, --MMDD, each optionally followed by a time part
 // (ignored), and the Sony Ericsson yearless 0MMDD. Year 0 and an unknown year give UnknownYear. Anything else,

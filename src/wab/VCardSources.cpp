@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <set>
 #include <system_error>
@@ -106,40 +107,109 @@ std::vector<std::filesystem::path> CollectVCardFiles(const std::vector<std::file
     return result;
 }
 
+namespace {
+
+// Opens a regular file read-only, -1 when it cannot be opened, is no regular file or is too large to be an
+// address book. Non-blocking, so that a FIFO named *.vcf cannot stall the check.
+int OpenVCardFile(const std::filesystem::path& path, std::size_t& size)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return -1;
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxFileSize) {
+        ::close(fd);
+        return -1;
+    }
+    size = static_cast<std::size_t>(info.st_size);
+    return fd;
+}
+
+// read(2) that goes on after a signal.
+ssize_t ReadSome(int fd, char* buffer, std::size_t size)
+{
+    ssize_t got;
+    do
+        got = ::read(fd, buffer, size);
+    while (got < 0 && errno == EINTR);
+    return got;
+}
+
+// Files are read in parts of this size: a large address book is never held whole, only its cards are.
+constexpr std::size_t kPartSize = std::size_t{1} << 20;
+
+// Reads the cards of one file into `cards` part by part; false, with `cards` as it was, when the file cannot be
+// read to its end (the same files ReadVCardFile fails on).
+bool LoadVCardFile(const std::filesystem::path& path, std::string& buffer, std::vector<TVCard>& cards)
+{
+    std::size_t size = 0;
+    const int fd = OpenVCardFile(path, size);
+    if (fd < 0)
+        return false;
+    const std::size_t first = cards.size();
+    TVCardStream stream(cards);
+    std::size_t total = 0;
+    std::size_t held = 0; // bytes at the front of `buffer` that the stream has not read yet
+    bool ok = true;
+    while (true) {
+        if (held == buffer.size())
+            buffer.resize(std::max(kPartSize, buffer.size() * 2));
+        const ssize_t got = ReadSome(fd, buffer.data() + held, buffer.size() - held);
+        if (got < 0) {
+            ok = false;
+            break;
+        }
+        // The file may have grown since it was opened.
+        total += static_cast<std::size_t>(got);
+        if (total >= static_cast<std::size_t>(kMaxFileSize)) {
+            ok = false;
+            break;
+        }
+        held += static_cast<std::size_t>(got);
+        const bool last = got == 0;
+        const std::size_t taken = stream.Append(std::string_view(buffer.data(), held), last);
+        if (last)
+            break;
+        std::memmove(buffer.data(), buffer.data() + taken, held - taken);
+        held -= taken;
+    }
+    ::close(fd);
+    if (!ok)
+        cards.resize(first);
+    return ok;
+}
+
+} // namespace
+
 bool ReadVCardFile(const std::filesystem::path& path, std::string& bytes)
 {
     bytes.clear();
-    // Read-only, and non-blocking so that a FIFO named *.vcf cannot stall the check.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    std::size_t size = 0;
+    const int fd = OpenVCardFile(path, size);
     if (fd < 0)
         return false;
-    struct stat info;
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= kMaxFileSize;
-    if (ok) {
-        bytes.resize(static_cast<std::size_t>(info.st_size));
-        std::size_t used = 0;
-        while (true) {
-            if (used == bytes.size()) {
-                // The file may have grown since fstat.
-                if (bytes.size() >= static_cast<std::size_t>(kMaxFileSize)) {
-                    ok = false;
-                    break;
-                }
-                bytes.resize(bytes.size() + 4096);
-            }
-            const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got < 0) {
+    bool ok = true;
+    bytes.resize(size);
+    std::size_t used = 0;
+    while (true) {
+        if (used == bytes.size()) {
+            // The file may have grown since fstat.
+            if (bytes.size() >= static_cast<std::size_t>(kMaxFileSize)) {
                 ok = false;
                 break;
             }
-            if (got == 0)
-                break;
-            used += static_cast<std::size_t>(got);
+            bytes.resize(bytes.size() + 4096);
         }
-        bytes.resize(ok ? used : 0);
+        const ssize_t got = ReadSome(fd, bytes.data() + used, bytes.size() - used);
+        if (got < 0) {
+            ok = false;
+            break;
+        }
+        if (got == 0)
+            break;
+        used += static_cast<std::size_t>(got);
     }
+    bytes.resize(ok ? used : 0);
     ::close(fd);
     return ok;
 }
@@ -152,14 +222,13 @@ std::vector<TVCard> LoadVCards(const std::vector<std::filesystem::path>& roots)
     const auto equal = [&cards](std::size_t a, std::size_t b) { return cards[a].Uid == cards[b].Uid; };
     std::unordered_set<std::size_t, decltype(hash), decltype(equal)> uids(16, hash, equal);
 
-    std::string bytes;
+    std::string buffer;
     for (const auto& file : CollectVCardFiles(roots)) {
-        if (!ReadVCardFile(file, bytes))
-            continue;
         // Parsed straight into the result and compacted there: a second list of a large file's cards would
         // double the memory and move every card once more.
         const std::size_t first = cards.size();
-        ParseVCards(bytes, cards);
+        if (!LoadVCardFile(file, buffer, cards))
+            continue;
         std::size_t kept = first;
         for (std::size_t i = first; i < cards.size(); ++i) {
             if (i != kept)
@@ -169,7 +238,7 @@ std::vector<TVCard> LoadVCards(const std::vector<std::filesystem::path>& roots)
         }
         cards.resize(kept);
     }
-    std::string().swap(bytes);
+    std::string().swap(buffer);
     return cards;
 }
 

@@ -193,4 +193,39 @@ TEST(VCardLines, QuotedParameterValuesMayHoldColons)
     EXPECT_EQ(card.Name, "Ann");
 }
 
+// Everything a card keeps, for comparing two reads of one text.
+std::string Describe(const std::vector<TVCard>& cards)
+{
+    std::string text;
+    for (const auto& card : cards)
+        text += card.Name + "|" + testing::PrintToString(card.Birthday) + "|" +
+                testing::PrintToString(card.Anniversary) + "|" + card.Uid + "|" + (card.IsGroup ? "group" : "") + "\n";
+    return text;
+}
+
+TEST(VCardStream, PartsOfAnySizeReadLikeTheWholeText)
+{
+    // Line forms that reach past their own line: folds, quoted-printable soft breaks and unbroken continuations,
+    // an AGENT card, a card without END, lower-case BEGIN, CR-only lines, and a byte order mark.
+    const std::string text = "\xEF\xBB\xBF"
+                             "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;ENCODING=QUOTED-PRINTABLE:Ann=\r\n=C3=A9=\r\n"
+                             "BEGIN:VCARD\r\nN;QUOTED-PRINTABLE:Lee;Bo=\r\nnot a property\r\nBDAY:19800203\r\n"
+                             "AGENT:\r\nBEGIN:VCARD\r\nFN:Agent\r\nEND:VCARD\r\nEND:VCARD\r\n"
+                             "begin:vcard\rFN:Cy\r  Dee\rUID:u1\rX-ANNIVERSARY:2001-05-06\rend:vcard\r"
+                             "BEGIN:VLIST\nFN:Team\nEND:VLIST\nBEGIN:VCARD\nFN:Cut\n BEGIN:VCARD\nBDAY:--0229\n";
+    const std::string expected = Describe(ParseVCards(text));
+    ASSERT_EQ(ParseVCards(text).size(), 5u) << expected;
+    for (std::size_t partSize = 1; partSize <= text.size(); ++partSize) {
+        std::vector<TVCard> cards;
+        TVCardStream stream(cards);
+        std::string held;
+        for (std::size_t at = 0; at < text.size(); at += partSize) {
+            held += text.substr(at, partSize);
+            held.erase(0, stream.Append(held, false));
+        }
+        EXPECT_EQ(stream.Append(held, true), held.size());
+        EXPECT_EQ(Describe(cards), expected) << "parts of " << partSize;
+    }
+}
+
 } // namespace

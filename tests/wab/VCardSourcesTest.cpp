@@ -1,5 +1,7 @@
 #include "VCardSources.h"
 
+#include "VCardParser.h"
+
 #include "TempFolder.h"
 
 #include <sys/stat.h>
@@ -95,6 +97,18 @@ TEST(VCardSources, ACardWhoseUidWasSeenBeforeIsDropped)
     folder.Write("b.vcf", OneCard("Copy", "uid-1") + OneCard("No uid either") + OneCard("Again", "uid-2"));
     EXPECT_EQ(Names(LoadVCards({folder.Path()})),
               (std::vector<std::string>{"First", "No uid", "Other", "No uid either"}));
+}
+
+TEST(VCardSources, ALargeFileReadsLikeItsWholeText)
+{
+    // Large enough to be read in several parts, with one card larger than a part.
+    std::string text;
+    for (int i = 0; i < 40000; ++i)
+        text += OneCard("Card " + std::to_string(i));
+    text.insert(text.size() / 2, "BEGIN:VCARD\nFN:Big\nNOTE:" + std::string(3 << 20, 'x') + "\nEND:VCARD\n");
+    TTempFolder folder;
+    const fs::path file = folder.Write("large.vcf", text);
+    EXPECT_EQ(Names(LoadVCards({file})), Names(ParseVCards(text)));
 }
 
 TEST(VCardSources, TheDefaultFolderFollowsTheDataHomeRules)
