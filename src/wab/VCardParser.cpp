@@ -698,8 +698,12 @@ private:
         for (char& c : name)
             if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
                 c = ' ';
+        // Trimmed in place: a copy would cost a second allocation for every card.
         const std::string_view trimmed = TrimSpace(name);
-        return std::string(trimmed);
+        const auto start = static_cast<std::size_t>(trimmed.data() - name.data());
+        name.erase(start + trimmed.size());
+        name.erase(0, start);
+        return name;
     }
 
     void Finish()

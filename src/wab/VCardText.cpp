@@ -235,23 +235,24 @@ void TCharsetConverter::ToUtf8(std::string_view charset, std::string_view in, st
 void AppendUnescaped(std::string_view in, std::string& out)
 {
     out.reserve(out.size() + in.size());
-    for (std::size_t i = 0; i < in.size(); ++i) {
-        const char c = in[i];
-        if (c == '\\' && i + 1 < in.size()) {
-            const char next = in[i + 1];
-            if (next == 'n' || next == 'N') {
-                out.push_back('\n');
-                ++i;
-                continue;
-            }
-            if (next == '\\' || next == ',' || next == ';' || next == ':') {
-                out.push_back(next);
-                ++i;
-                continue;
-            }
-        }
-        out.push_back(c);
+    // Most values hold no escape at all: the text between backslashes is appended in one piece.
+    std::size_t start = 0;
+    for (std::size_t i = in.find('\\'); i != std::string_view::npos; i = in.find('\\', i + 1)) {
+        if (i + 1 == in.size())
+            break;
+        const char next = in[i + 1];
+        char replacement;
+        if (next == 'n' || next == 'N')
+            replacement = '\n';
+        else if (next == '\\' || next == ',' || next == ';' || next == ':')
+            replacement = next;
+        else
+            continue;
+        out.append(in.substr(start, i - start));
+        out.push_back(replacement);
+        start = ++i + 1;
     }
+    out.append(in.substr(start));
 }
 
 std::vector<std::string_view> SplitUnescaped(std::string_view in, char separator)
