@@ -1,12 +1,15 @@
 // libFuzzer target for the vCard reader. Besides crashes and sanitizer reports it checks what callers rely on:
-// names are valid UTF-8 without control characters, dates are real calendar days.
+// names are valid UTF-8 without control characters, dates are real calendar days, and a text read in parts (as
+// files are) gives exactly the cards of the whole text.
 
 #include "VCardParser.h"
 #include "VCardText.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -26,12 +29,33 @@ void Check(bool condition)
         __builtin_trap();
 }
 
+bool SameCard(const VCard::TVCard& a, const VCard::TVCard& b)
+{
+    return a.Name == b.Name && a.Birthday == b.Birthday && a.Anniversary == b.Anniversary && a.Uid == b.Uid &&
+           a.IsGroup == b.IsGroup;
+}
+
+// Feeds the text to the reader in parts of `partSize` bytes, handing back what it did not take yet.
+std::vector<VCard::TVCard> ParseInParts(std::string_view bytes, std::size_t partSize)
+{
+    std::vector<VCard::TVCard> cards;
+    VCard::TVCardStream stream(cards);
+    std::string held;
+    for (std::size_t at = 0; at < bytes.size(); at += partSize) {
+        held.append(bytes.substr(at, partSize));
+        held.erase(0, stream.Append(held, false));
+    }
+    stream.Append(held, true);
+    return cards;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    for (const auto& card : VCard::ParseVCards(bytes)) {
+    const std::vector<VCard::TVCard> whole = VCard::ParseVCards(bytes);
+    for (const auto& card : whole) {
         Check(VCard::IsValidUtf8(card.Name));
         for (char c : card.Name)
             Check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
@@ -40,6 +64,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Check(IsCalendarDay(*card.Birthday));
         if (card.Anniversary)
             Check(IsCalendarDay(*card.Anniversary));
+    }
+    if (size > 0) {
+        const std::vector<VCard::TVCard> parts = ParseInParts(bytes, 1 + data[0] % 97);
+        Check(parts.size() == whole.size());
+        for (std::size_t i = 0; i < whole.size(); ++i)
+            Check(SameCard(parts[i], whole[i]));
     }
     if (auto date = VCard::ParseVCardDate(bytes.substr(0, 64)))
         Check(IsCalendarDay(*date));
