@@ -28,18 +28,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/nelvora-bench.XXXXXX")
 pids=()
 # shellcheck source=../../tests/e2e/xsession.sh
 . "$top/tests/e2e/xsession.sh"
-cleanup()
-{
-    local pid
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    sleep 0.3
-    for pid in "${pids[@]}"; do
-        kill -9 "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_session EXIT
 trap 'exit 130' INT TERM
 
 # ---- private desktop ----

@@ -29,17 +29,31 @@ void FillBook(TAddressBook& book, int count)
     }
 }
 
+constexpr std::int32_t ForwardDays = 15;
+
+// A generated address book and an event list that looks 15 days ahead of a day in late December, so that the
+// window crosses the year end.
+struct TScenario
+{
+    explicit TScenario(int count)
+    {
+        FillBook(Book, count);
+        Events.CheckForwardDays = ForwardDays;
+    }
+
+    TAddressBook Book;
+    TEventList Events;
+    const TDate Today = static_cast<TDate>(Calendar::DayFromCivil({2026, 12, 20}));
+};
+
 void BM_Build(benchmark::State& state)
 {
     const int count = static_cast<int>(state.range(0));
-    TAddressBook book;
-    FillBook(book, count);
-    TEventList events;
-    events.CheckForwardDays = 15;
-    const TDate today = static_cast<TDate>(Calendar::DayFromCivil({2026, 12, 20}));
+    TScenario scenario(count);
+    TEventList& events = scenario.Events;
     long long held = 0;
     for (auto _ : state) {
-        events.Build(book, today);
+        events.Build(scenario.Book, scenario.Today);
         state.PauseTiming();
         const long long before = HeapInUse();
         events.Clear();
@@ -72,16 +86,12 @@ private:
 void BM_FillEventList(benchmark::State& state)
 {
     const int count = static_cast<int>(state.range(0));
-    TAddressBook book;
-    FillBook(book, count);
-    TEventList events;
-    events.CheckForwardDays = 15;
-    const TDate today = static_cast<TDate>(Calendar::DayFromCivil({2026, 12, 20}));
-    events.Build(book, today);
+    TScenario scenario(count);
+    scenario.Events.Build(scenario.Book, scenario.Today);
     CountingReportList list;
     const TIsoDateFormat format;
     for (auto _ : state)
-        FillEventList(list, {events, 15, today, format});
+        FillEventList(list, {scenario.Events, ForwardDays, scenario.Today, format});
     state.SetItemsProcessed(state.iterations() * count);
     state.counters["rows"] = list.RowCount();
 }

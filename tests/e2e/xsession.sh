@@ -2,6 +2,21 @@
 # (trayer). Sourced by the end-to-end test and the start-up benchmark, which set `work` (a scratch folder) and
 # `pids` (processes to end on exit) before they source it.
 
+# Ends everything in `pids` (politely, then for good) and removes `work`; for `trap end_session EXIT`.
+end_session()
+{
+    local pid
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    sleep 0.3
+    for pid in "${pids[@]}"; do
+        kill -9 "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    rm -rf "$work"
+}
+
 # Waits until a command succeeds, up to a number of seconds.
 wait_for()
 {
