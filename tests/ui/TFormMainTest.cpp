@@ -502,6 +502,23 @@ TEST_F(FormMainTest, ADayChangeWhileTheAutoCloseRunsRefreshesTheListAndLetsItRun
 
 // ---- from Shown ----
 
+namespace {
+
+// Counts the paint events of the object it filters.
+struct TPaintCounter : QObject
+{
+    int& Count;
+    explicit TPaintCounter(int& count) : Count(count) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++Count;
+        return false;
+    }
+};
+
+} // namespace
+
 TEST_F(FormMainTest, CheckNowWhileShownRefreshesAndSelectsTheEventListWithoutFadeOrAutoClose)
 {
     RunShown();
@@ -509,17 +526,7 @@ TEST_F(FormMainTest, CheckNowWhileShownRefreshesAndSelectsTheEventListWithoutFad
     pages->setCurrentIndex(2);
     AddDueContact();
     int paints = 0;
-    struct TPaintCounter : QObject
-    {
-        int& Count;
-        explicit TPaintCounter(int& count) : Count(count) {}
-        bool eventFilter(QObject*, QEvent* event) override
-        {
-            if (event->type() == QEvent::Paint)
-                ++Count;
-            return false;
-        }
-    } counter(paints);
+    TPaintCounter counter(paints);
     Form->installEventFilter(&counter);
 
     Button("btnCheckNow")->click();
@@ -674,17 +681,7 @@ TEST_F(FormMainTest, FadeInRepaintsTheWindowOncePerStep)
     RunShown();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get())); // an unexposed window does not paint
     int paints = 0;
-    struct TPaintCounter : QObject
-    {
-        int& Count;
-        explicit TPaintCounter(int& count) : Count(count) {}
-        bool eventFilter(QObject*, QEvent* event) override
-        {
-            if (event->type() == QEvent::Paint)
-                ++Count;
-            return false;
-        }
-    } counter(paints);
+    TPaintCounter counter(paints);
     Form->installEventFilter(&counter);
     Form->FadeIn();
     Form->removeEventFilter(&counter);
