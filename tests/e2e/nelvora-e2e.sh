@@ -14,7 +14,7 @@ mkdir -p "$artifacts"
 artifacts=$(cd "$artifacts" && pwd)
 
 for tool in Xvfb openbox trayer xdotool xwininfo xprop xclip import timeout date; do
-    command -v "$tool" >/dev/null || { echo "e2e: missing tool: $tool (run scripts/setup)" >&2; exit 1; }
+    command -v "$tool" >/dev/null || { echo "e2e: missing tool: $tool (run scripts/setup --tests)" >&2; exit 1; }
 done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/nelvora-e2e.XXXXXX")
