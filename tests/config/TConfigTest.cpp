@@ -77,7 +77,8 @@ private:
         std::size_t ReadFromStart(unsigned char* buffer, std::size_t size) override
         {
             if (m_files.ReadFails) {
-                std::memset(buffer, 0xAA, size); // debris that must not be taken for content
+                // A failed read may still have left a whole valid image in the buffer: it is not content.
+                std::copy_n(m_files.Content.begin(), std::min(size, m_files.Content.size()), buffer);
                 return 0;
             }
             const std::size_t count = std::min(size, m_files.Content.size());
@@ -184,7 +185,13 @@ TEST_F(TConfigFile, RejectedFileLogsSignatureLineThenLoadLineAndKeepsTheFields)
     swapped[5] = 0x00;
     swapped[6] = 0x12;
     swapped[7] = 0x34;
-    for (const TBytes& bytes : {TBytes{}, TBytes{0x00, 0x00, 0x00, 0x00, 0x34}, swapped}) {
+    // The signature is the whole dword: a matching low word is not enough.
+    TBytes highWordSet = WorkedExample;
+    highWordSet[6] = 0x01;
+    TBytes highWordAllOnes = WorkedExample;
+    highWordAllOnes[6] = highWordAllOnes[7] = 0xFF;
+    for (const TBytes& bytes :
+         {TBytes{}, TBytes{0x00, 0x00, 0x00, 0x00, 0x34}, swapped, highWordSet, highWordAllOnes}) {
         WriteBytes(m_file, bytes);
         TConfig config;
         SetDefaults(config);

@@ -102,6 +102,9 @@ TEST(VCardCharsets, TextThatIsNotUtf8ReadsAsWindows1252)
     EXPECT_EQ(OnlyCard("BEGIN:VCARD\nFN;CHARSET=UTF-8:Ren\xE9\nEND:VCARD\n").Name, "Ren\xC3\xA9");
     EXPECT_EQ(OnlyCard("BEGIN:VCARD\nFN;CHARSET=X-NO-SUCH-SET:Ren\xE9\nEND:VCARD\n").Name, "Ren\xC3\xA9");
     EXPECT_EQ(OnlyCard("BEGIN:VCARD\nFN;CHARSET=X-NO-SUCH-SET:Ren\xC3\xA9\nEND:VCARD\n").Name, "Ren\xC3\xA9");
+    // A charset iconv knows, with bytes that are invalid in it: the same fallback, never an empty name.
+    EXPECT_EQ(OnlyCard("BEGIN:VCARD\nFN;CHARSET=SHIFT_JIS:Ren\xFF\nEND:VCARD\n").Name, "Ren\xC3\xBF");
+    EXPECT_EQ(OnlyCard("BEGIN:VCARD\nFN;CHARSET=UTF-16LE:Ren\nEND:VCARD\n").Name, "Ren");
 }
 
 TEST(VCardNames, EscapesAreResolvedAndControlCharactersBlanked)
@@ -149,6 +152,9 @@ TEST(VCardDates, AnniversarySourcesFollowTheirPreferenceNotTheirOrder)
     EXPECT_EQ(
         OnlyCard("BEGIN:VCARD\nX-EVOLUTION-ANNIVERSARY:2005-05-05\nANNIVERSARY:20060606\nEND:VCARD\n").Anniversary,
         Date(2006, 6, 6));
+    EXPECT_EQ(
+        OnlyCard("BEGIN:VCARD\nX-EVOLUTION-ANNIVERSARY:2005-05-05\nX-ANNIVERSARY:20070707\nEND:VCARD\n").Anniversary,
+        Date(2007, 7, 7));
 }
 
 TEST(VCardDates, AppleDatesCountOnlyWithAnAnniversaryLabelOfTheirOwnGroup)

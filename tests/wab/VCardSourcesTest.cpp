@@ -61,6 +61,28 @@ TEST(VCardSources, LinksAreFollowedLoopsEndAndNoFileIsReadTwice)
               (std::vector<std::string>{"book/a.vcf", "book/linked/b.vcf"}));
 }
 
+TEST(VCardSources, SeveralLinksBackToTheRootAndBetweenSiblingsAreWalkedOnce)
+{
+    // Without the guard on folders already entered, every extra link back doubles the walk (2^40 paths before the
+    // kernel's link limit stops one): the walk must end at once and read each file once.
+    TTempFolder folder;
+    const fs::path root = folder.Path() / "book";
+    folder.Write("book/a.vcf", OneCard("Ann"));
+    folder.Write("book/left/l.vcf", OneCard("Lee"));
+    folder.Write("book/right/r.vcf", OneCard("Ray"));
+    for (const char* back : {"up1", "up2", "left/up3", "right/up4"})
+        fs::create_directory_symlink(root, root / back);
+    fs::create_directory_symlink(root / "right", root / "left" / "to-right");
+    fs::create_directory_symlink(root / "left", root / "right" / "to-left");
+
+    const std::vector<std::string> expected = {"book/a.vcf", "book/left/l.vcf", "book/right/r.vcf"};
+    const auto walk = [&] {
+        ::alarm(10);
+        std::exit(Relative(CollectVCardFiles({root}), folder.Path()) == expected ? 0 : 1);
+    };
+    EXPECT_EXIT(walk(), ::testing::ExitedWithCode(0), "");
+}
+
 TEST(VCardSources, AMissingFolderIsAnEmptyAddressBook)
 {
     TTempFolder folder;
