@@ -16,7 +16,7 @@ mkdir -p "$artifacts"
 artifacts=$(cd "$artifacts" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 
-for tool in dpkg-deb lintian desktop-file-validate appstreamcli Xvfb openbox trayer xdotool xwininfo xprop import timeout; do
+for tool in dpkg-deb readelf lintian desktop-file-validate appstreamcli Xvfb openbox trayer xdotool xwininfo xprop import timeout; do
     command -v "$tool" >/dev/null || { echo "package: missing tool: $tool (run scripts/setup --tests)" >&2; exit 1; }
 done
 
@@ -68,6 +68,11 @@ for file in usr/bin/nelvora usr/bin/nelvora-report usr/bin/nelvora-launch "usr/l
     usr/share/nelvora/nelvora.html "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
     usr/share/man/man1/nelvora.1.gz usr/share/man/man1/nelvora-report.1.gz usr/share/doc/nelvora/copyright; do
     [ -e "$root/$file" ] || fail "no /$file"
+done
+# The module is found through the programs' own RUNPATH, relative to where they are: nowhere else is looked at.
+for program in nelvora nelvora-report; do
+    readelf -d "$root/usr/bin/$program" | grep -F "RUNPATH" | grep -qF "[\$ORIGIN/../lib/$multiarch/nelvora" ||
+        fail "$program: RUNPATH does not lead to /usr/lib/$multiarch/nelvora: $(readelf -d "$root/usr/bin/$program" | grep -F PATH)"
 done
 dpkg-deb -f "$deb" Depends | grep -q 'xdg-utils' || fail "Depends lacks xdg-utils"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Depends lacks what shlibdeps finds"
