@@ -28,5 +28,12 @@ if [ ! -e "$cfg" ] && [ ! -L "$cfg" ]; then
     ) 2>/dev/null || true
 fi
 
+# The window places itself at the bottom right and may stay on top, which a Wayland compositor does not allow a
+# program to do; XWayland does. A platform the user chose is left alone, and without X Qt's default applies.
+if [ -n "${DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    QT_QPA_PLATFORM=xcb
+    export QT_QPA_PLATFORM
+fi
+
 cd -- "$dir"
 exec "$bindir/nelvora" "$@"

@@ -724,8 +724,10 @@ void TFormMain::btnHelpClick()
 {
     Guarded([this] {
         const QString directory = QFileInfo(m_services.Launcher.ProgramFilePath()).path();
-        // QDir joins with exactly one separator, also beside the root directory.
-        const QString helpFile = QFileInfo(QDir(directory).filePath(QStringLiteral("nelvora.html"))).absoluteFilePath();
+        // Installed under <prefix>/share beside <prefix>/bin; the build tree mirrors that layout. QDir joins with
+        // exactly one separator, also when the parent is the root directory.
+        const QString helpFile =
+            QDir(QFileInfo(directory).path()).filePath(QStringLiteral("share/nelvora/nelvora.html"));
         if (m_services.Launcher.OpenUrl(QUrl::fromLocalFile(helpFile).toString(QUrl::FullyEncoded)))
             return;
         m_services.Dialogs.ShowErrorDialog(QStringLiteral("Sorry!\nCouldn't open help file!\n"));

@@ -87,3 +87,41 @@ write_options() # file run-mode days auto-close
     mkdir -p "$(dirname "$1")"
     printf '%b' "$(le32 0)$(le32 4660)$(le32 "$2")$(le32 "$3")$(le32 "$4")$(le32 0)$(le32 0)$(le32 0)" >"$1"
 }
+
+# A finished child stays a zombie until waited for, and kill -0 still finds a zombie.
+running() { kill -0 "$1" 2>/dev/null && [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" != Z ]; }
+
+# Waits for a child to end and sets exit_status to its status, or to 124 when it still runs after the given seconds
+# (it is then killed).
+wait_exit()
+{
+    local pid=$1 seconds=$2
+    local deadline=$((SECONDS + seconds))
+    while running "$pid"; do
+        if [ "$SECONDS" -ge "$deadline" ]; then
+            kill "$pid" 2>/dev/null
+            exit_status=124
+            return
+        fi
+        sleep 0.1
+    done
+    wait "$pid"
+    exit_status=$?
+}
+
+# One vCard per line of "name|YYYYMMDD" on stdin.
+write_contacts()
+{
+    local folder=$1 name date n=0
+    mkdir -p "$folder"
+    while IFS='|' read -r name date; do
+        n=$((n + 1))
+        printf 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:%s\r\nBDAY:%s\r\nEND:VCARD\r\n' "$name" "$date" >"$folder/contact$n.vcf"
+    done
+}
+
+# A month and day some days from now, on a leap-year birth date so that 29 February stays a real date.
+birth_date() { echo "1980$(date -d "+$1 days" +%m%d)"; }
+
+# The program's main window while it is shown.
+main_window() { xdotool search --onlyvisible --name '^Nelvora - ' 2>/dev/null | head -n1; }

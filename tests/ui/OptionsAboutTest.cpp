@@ -341,7 +341,7 @@ TEST_F(LaunchTest, TheHomePageOpensOrNamesItsAddressWhenItCannot)
                                   Launcher.OpenedUrls[0] + " by your own.");
 }
 
-TEST_F(LaunchTest, HelpOpensThePageBesideTheProgram)
+TEST_F(LaunchTest, HelpOpensThePageInTheDataFolderBesideTheProgram)
 {
     Run();
     Find<QPushButton>("btnHelp")->click();
@@ -351,9 +351,9 @@ TEST_F(LaunchTest, HelpOpensThePageBesideTheProgram)
     Form->btnHelpClick();
 
     ASSERT_EQ(Launcher.OpenedUrls.size(), 3);
-    EXPECT_EQ(Launcher.OpenedUrls[0], "file:///opt/nelvora/bin/nelvora.html");
-    EXPECT_EQ(Launcher.OpenedUrls[1], "file:///nelvora.html"); // one separator beside the root
-    EXPECT_EQ(QUrl(Launcher.OpenedUrls[2]).toLocalFile(), "/opt/my tools/nelvora.html");
+    EXPECT_EQ(Launcher.OpenedUrls[0], "file:///opt/nelvora/share/nelvora/nelvora.html");
+    EXPECT_EQ(Launcher.OpenedUrls[1], "file:///share/nelvora/nelvora.html"); // no parent above the root
+    EXPECT_EQ(QUrl(Launcher.OpenedUrls[2]).toLocalFile(), "/opt/share/nelvora/nelvora.html");
     EXPECT_TRUE(Dialogs.Boxes.empty());
 
     Launcher.OpenResult = false;
