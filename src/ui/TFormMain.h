@@ -30,7 +30,8 @@ class TWindowTimer;
 class TFormMain final : public QWidget
 {
 public:
-    // Throws TExError when the address-book library cannot be bound, std::runtime_error when there is no tray.
+    // Throws TExError when the address-book library cannot be bound. Without a notification area the window goes
+    // on without its icon and minimises where it would hide.
     explicit TFormMain(const TPlatformServices& services, QWidget* parent = nullptr);
     ~TFormMain() override;
 
@@ -80,9 +81,11 @@ public:
     static const char* const AboutScrollText;
 
 protected:
-    // Only the window's own buttons, the tray menu and the auto-close hide or end it; a close request from the
-    // window manager (a close box some managers draw anyway, Alt+F4) is refused.
+    // The window manager's close and minimise (which many managers offer whatever the window asks for) act as
+    // "Send to Tray"; only the quit commands end the program.
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildLayout();
@@ -100,6 +103,7 @@ private:
     void DoShowAddressBook();
     void TrayRestore();
     void SetOpacity(int value);
+    void SetMinimized(bool minimized);
     void SelectPageSilently(int index);
     void SetOptionsTabVisible(bool visible);
     void ApplyAutoCloseInterval();
@@ -119,6 +123,8 @@ private:
     bool m_alphaBlend = true;
     int m_alphaValue = 0;
     bool m_silentPageChange = false;
+    bool m_ownStateChange = false;
+    bool m_checkReportOpen = false;
     TDate m_checkToday = 0;
 
     QTabWidget* PageControl = nullptr;
