@@ -787,11 +787,13 @@ void TFormMain::llblHomePageClick()
 {
     Guarded([this] {
         const QString url = QString::fromUtf8(HomePageUrl);
-        if (m_services.Launcher.OpenUrl(url))
-            return;
-        m_services.Dialogs.ShowErrorDialog(
-            QStringLiteral("Sorry!\nCouldn't find any web application to visit home page!\nPlease visit ") + url +
-            QStringLiteral(" by your own."));
+        m_services.Launcher.OpenUrl(url, [this, url] {
+            Guarded([this, &url] {
+                m_services.Dialogs.ShowErrorDialog(
+                    QStringLiteral("Sorry!\nCouldn't find any web application to visit home page!\nPlease visit ") +
+                    url + QStringLiteral(" by your own."));
+            });
+        });
     });
 }
 
@@ -801,9 +803,16 @@ void TFormMain::btnHelpClick()
         const QString directory = QFileInfo(m_services.Launcher.ProgramFilePath()).path();
         // QDir joins with exactly one separator, also beside the root directory.
         const QString helpFile = QFileInfo(QDir(directory).filePath(QStringLiteral("nelvora.html"))).absoluteFilePath();
-        if (m_services.Launcher.OpenUrl(QUrl::fromLocalFile(helpFile).toString(QUrl::FullyEncoded)))
+        const auto sorry = [this] {
+            Guarded(
+                [this] { m_services.Dialogs.ShowErrorDialog(QStringLiteral("Sorry!\nCouldn't open help file!\n")); });
+        };
+        // A missing page would otherwise surface, if at all, as the browser's own "file not found".
+        if (!QFileInfo(helpFile).isFile()) {
+            sorry();
             return;
-        m_services.Dialogs.ShowErrorDialog(QStringLiteral("Sorry!\nCouldn't open help file!\n"));
+        }
+        m_services.Launcher.OpenUrl(QUrl::fromLocalFile(helpFile).toString(QUrl::FullyEncoded), sorry);
     });
 }
 
@@ -841,9 +850,11 @@ void TFormMain::DoShowAddressBook()
     if (dataHome.isEmpty() || !QDir::isAbsolutePath(dataHome))
         dataHome = QDir::homePath() + QStringLiteral("/.local/share");
     const QString folder = dataHome + QStringLiteral("/contacts");
-    if (QFileInfo(folder).isDir() &&
-        m_services.Launcher.OpenUrl(QUrl::fromLocalFile(folder).toString(QUrl::FullyEncoded)))
-        return;
-
-    m_services.Dialogs.ShowErrorDialog(QStringLiteral("Can't run Windows Address Book!"));
+    const auto cannotRun = [this] {
+        Guarded([this] { m_services.Dialogs.ShowErrorDialog(QStringLiteral("Can't run Windows Address Book!")); });
+    };
+    if (QFileInfo(folder).isDir())
+        m_services.Launcher.OpenUrl(QUrl::fromLocalFile(folder).toString(QUrl::FullyEncoded), cannotRun);
+    else
+        cannotRun();
 }
