@@ -519,6 +519,27 @@ void TFormMain::DoTimerTimer()
     lblAboutScroll->setText(QString());
     lblAbout->setText(QStringLiteral("%1 %2").arg(QString::fromUtf8(ProductName), QString::fromUtf8(ProductVersion)));
     DoRunCheck();
+    // Another start asked for the window before it could be shown.
+    if (m_showAfterStartup && !m_terminating) {
+        m_showAfterStartup = false;
+        DoShowMainWindow(true);
+    }
+}
+
+void TFormMain::ShowForAnotherStart()
+{
+    Guarded([this] {
+        if (StartupDone)
+            DoShowMainWindow(true);
+        else
+            m_showAfterStartup = true; // the first tick would hide it again
+    });
+}
+
+void TFormMain::Terminate()
+{
+    m_terminating = true;
+    m_services.Application.Terminate();
 }
 
 // ---- the check cycle ----
@@ -550,7 +571,7 @@ void TFormMain::DoRunCheck()
                 FadeIn();
             }
         } else if (QuitAfterCheck) {
-            m_services.Application.Terminate();
+            Terminate();
         }
 
         LastCheckDay = Calendar::DayOfYear(Calendar::WholeDay(m_checkToday));
@@ -589,7 +610,7 @@ void TFormMain::TimerEventListTimer()
 {
     Guarded([this] {
         if (QuitAfterCheck) {
-            m_services.Application.Terminate();
+            Terminate();
             return;
         }
         if (isVisible())
@@ -694,12 +715,12 @@ void TFormMain::btnCheckNowClick()
 
 void TFormMain::btnQuitClick()
 {
-    Guarded([this] { m_services.Application.Terminate(); });
+    Guarded([this] { Terminate(); });
 }
 
 void TFormMain::mnuQuitClick()
 {
-    Guarded([this] { m_services.Application.Terminate(); });
+    Guarded([this] { Terminate(); });
 }
 
 void TFormMain::FadeIn()

@@ -58,6 +58,8 @@ public:
     void Image1Click();
     void llblHomePageClick();
     void lvEventListDblClick();
+    // A second start of the program in this session: show the window as "Show Main Window" does.
+    void ShowForAnotherStart();
 
     // Operations the handlers share.
     void RunCheck();
@@ -104,6 +106,7 @@ private:
     void TrayRestore();
     void SetOpacity(int value);
     void SetMinimized(bool minimized);
+    void Terminate();
     void SelectPageSilently(int index);
     void SetOptionsTabVisible(bool visible);
     void ApplyAutoCloseInterval();
@@ -125,6 +128,8 @@ private:
     bool m_silentPageChange = false;
     bool m_ownStateChange = false;
     bool m_checkReportOpen = false;
+    bool m_showAfterStartup = false;
+    bool m_terminating = false;
     TDate m_checkToday = 0;
 
     QTabWidget* PageControl = nullptr;

@@ -676,6 +676,27 @@ TEST_F(FormMainTest, EnterPressesSendToTrayOnTheEventListAndSaveChangesOnTheOpti
     EXPECT_TRUE(Form->isVisible());
 }
 
+TEST_F(FormMainTest, AnotherStartShowsTheWindowAlsoWhenItCameBeforeTheFirstTick)
+{
+    Start();
+    Form->ShowForAnotherStart(); // while the program still waits for its first tick
+    Form->TimerTimer();
+    ExpectShownWithoutAutoClose();
+
+    Form->btnMinimizeClick();
+    Form->ShowForAnotherStart();
+    ExpectShownWithoutAutoClose();
+    Form.reset();
+
+    // A start-and-quit run that found nothing is ending anyway.
+    WriteConfig(1);
+    Start();
+    Form->ShowForAnotherStart();
+    Form->TimerTimer();
+    EXPECT_EQ(Application.TerminateCount, 1);
+    EXPECT_FALSE(Form->isVisible());
+}
+
 TEST_F(FormMainTest, AFailingCheckOpensNoSecondBoxWhileItsBoxIsOpen)
 {
     Run();
