@@ -174,7 +174,10 @@ template <typename Body> void TFormMain::Guarded(Body&& body) noexcept
 }
 
 TFormMain::TFormMain(const TPlatformServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services)
+    // A close box is offered: it sends the window to the tray. Without it, window managers that honour the wish
+    // refuse every close (Alt+F4 as well), and those that ignore it draw one anyway.
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_services(services)
 {
     setObjectName(QStringLiteral("FormMain"));
     BuildLayout();
@@ -657,11 +660,9 @@ void TFormMain::DoBtnMinimizeClick()
             SetMinimized(true);
         return;
     }
-    // Tray minimise and hiding are one step here: the window leaves screen and taskbar. It is hidden in its
-    // normal state, so that the next show does not bring it back minimised.
+    // Tray minimise and hiding are one step here: the window leaves screen and taskbar. A window minimised by the
+    // window manager keeps that state while hidden (leaving it would map the window again); the next show clears it.
     hide();
-    if (isMinimized())
-        SetMinimized(false);
 }
 
 void TFormMain::SetMinimized(bool minimized)
