@@ -8,6 +8,7 @@
 #include "TQtDialogs.h"
 #include "TQtLauncher.h"
 #include "TQtTrayIcon.h"
+#include "TSingleInstance.h"
 #include "TSystemClock.h"
 
 #include <QApplication>
@@ -25,8 +26,8 @@ TFormMain* FormMain = nullptr;
 
 namespace {
 
-// At log-in the autostart entry often runs before the panel that holds the notification area; giving up at once
-// would end the program on an ordinary start.
+// At log-in the autostart entry often runs before the panel that holds the notification area, so the program
+// waits for it a while; a desktop that has none at all gets the program without an icon after the wait.
 constexpr std::chrono::milliseconds NotificationAreaWait = std::chrono::seconds(30);
 constexpr std::chrono::milliseconds NotificationAreaPoll{250};
 
@@ -95,6 +96,11 @@ int main(int argc, char** argv)
     TQtApplication application;
     TNelvoraApplication app(argc, argv, dialogs);
 
+    // A second start in this session shows the running program's window and ends here.
+    TSingleInstance instance;
+    if (instance.Claim() == TSingleInstance::Role::Forwarded)
+        return 0;
+
     try {
         QApplication::setApplicationName(QStringLiteral("Nelvora"));
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/nelvora.svg")));
@@ -112,11 +118,13 @@ int main(int argc, char** argv)
         TFormMain form(services);
         FormMain = &form;
         form.FormCreate();
+        instance.SetShowHandler([&form] { form.ShowForAnotherStart(); });
         // The window is not shown here. The first tick hides it before anything is drawn anyway, and a show that
         // is followed by a hide a millisecond later can leave the window manager with a pending map that swallows
         // the show of the first check (seen with openbox: the list never appeared although something was due).
         // Not mapping it also keeps a start-and-quit run with nothing due entirely off the screen.
         QApplication::exec();
+        instance.SetShowHandler(nullptr);
         FormMain = nullptr;
         return 0;
     } catch (const TExError& error) {

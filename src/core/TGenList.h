@@ -65,11 +65,19 @@ public:
         return Items->at(static_cast<std::size_t>(index)).get();
     }
 
-    // Room for `count` records without growing the pointer list; a hint only.
+    // Room for `count` records without growing the pointer list. Running out of memory here is reported like
+    // running out in AddRawItem; the list keeps what it held.
     void Reserve(std::int32_t count)
     {
-        if (count > 0)
+        if (count <= 0)
+            return;
+        try {
             Items->reserve(static_cast<std::size_t>(count));
+        } catch (const std::bad_alloc&) {
+            ThrowAllocationFailure();
+        } catch (const std::length_error&) {
+            ThrowAllocationFailure();
+        }
     }
 
 protected:

@@ -33,8 +33,6 @@ public:
         m_tomorrowYear = m_tomorrow <= LastDay ? YearOf(m_tomorrow) : 0;
     }
 
-    int ThisYear() const { return m_valid ? m_thisYear : 0; }
-
     // `stored` is the date's whole day, already known to be in range.
     TDueDate Classify(std::int64_t stored, const CivilDate& civil) const
     {
@@ -114,18 +112,20 @@ void TEventList::Build(const TAddressBook& contacts, TDate today)
     Clear();
 
     const TDueClassifier classifier(today, CheckForwardDays);
-    const int thisYear = classifier.ThisYear();
-    // Classifies one date into the record's fields; the years value counts from today's year.
+    // Classifies one date into the record's fields. The years value is the one the date marks when it comes, so
+    // on 31 December a birthday on 1 January already counts the coming year.
     const auto classify = [&](TDate date, DueCategory& due, std::int32_t& years) {
         const TStoredDate stored = Decompose(date);
         if (!stored.Present)
             return;
-        due = classifier.Classify(stored.Day, stored.Civil).Due;
+        const TDueDate found = classifier.Classify(stored.Day, stored.Civil);
+        due = found.Due;
         if (due != dueNone)
-            years = static_cast<std::int32_t>(std::abs(thisYear - stored.Civil.Year));
+            years = static_cast<std::int32_t>(std::abs(YearOf(WholeDay(found.Occurrence)) - stored.Civil.Year));
     };
 
     const std::int32_t count = contacts.GetCount();
+    // The room for the records is allocated up front; running out there is the same failure as in AddRawItem.
     Reserve(count);
     tdstEvent event;
     for (std::int32_t i = 0; i < count; ++i) {

@@ -2,6 +2,7 @@
 
 #include "Product.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -18,6 +19,14 @@ void ShowErrorReport(IDialogs& dialogs, IClipboard& clipboard, IApplication& app
 {
     const std::string shownQuestion = question.empty() ? std::string(StandardErrorQuestion) : question;
     const QString text = FromText(leadText + "\n\n" + shownQuestion);
+
+    // The log also goes to standard error before anyone answers: an autostarted program's output lands in the
+    // session's journal, and it is kept there whatever becomes of the box and the clipboard.
+    const std::string log(error.Log, strnlen(error.Log, sizeof error.Log));
+    std::fprintf(stderr, "%s: %s: %s\n%s", ProductName, caption.c_str(), leadText.c_str(), log.c_str());
+    if (!log.empty() && log.back() != '\n')
+        std::fputc('\n', stderr);
+    std::fflush(stderr);
 
     switch (dialogs.AskYesNoCancel(FromText(caption), text)) {
     case IDialogs::Answer::Yes: {

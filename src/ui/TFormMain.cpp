@@ -20,6 +20,7 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -34,12 +35,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <stdexcept>
 
 namespace {
 
 constexpr const char* ConfigFileName = "Nelvora.cfg";
-constexpr const char* NoTrayMessage = "Cannot Create System Shell Notification Icon";
 constexpr const char* ForceDailyArgument = "-forcedaily";
 constexpr const char* NoBlendArgument = "-noblend";
 constexpr int TimerStartupInterval = 1;
@@ -175,7 +174,10 @@ template <typename Body> void TFormMain::Guarded(Body&& body) noexcept
 }
 
 TFormMain::TFormMain(const TPlatformServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services)
+    // A close box is offered: it sends the window to the tray. Without it, window managers that honour the wish
+    // refuse every close (Alt+F4 as well), and those that ignore it draw one anyway.
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_services(services)
 {
     setObjectName(QStringLiteral("FormMain"));
     BuildLayout();
@@ -200,9 +202,10 @@ TFormMain::TFormMain(const TPlatformServices& services, QWidget* parent)
     m_alphaBlend = true;
     SetOpacity(0);
 
+    // Off the primary screen to the right; its origin counts where it does not start at 0,0.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const int screenWidth = screen != nullptr ? screen->geometry().width() : 0;
-    move(screenWidth + 50, y());
+    const QRect screenRect = screen != nullptr ? screen->geometry() : QRect();
+    move(screenRect.x() + screenRect.width() + 50, y());
 
     // Wired only now: a window that failed to construct must leave the tray nothing that points back to it.
     char hint[64];
@@ -211,6 +214,7 @@ TFormMain::TFormMain(const TPlatformServices& services, QWidget* parent)
     m_services.Tray.SetMenu(TrayMenu);
     m_services.Tray.SetRestoreHandler([this] { Guarded([this] { TrayRestore(); }); });
     m_services.Tray.SetHint(QString::fromUtf8(hint));
+    // Shown even where no notification area answers yet: the toolkit docks it when one appears later.
     m_services.Tray.Show();
 }
 
@@ -227,7 +231,46 @@ TFormMain::~TFormMain()
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
+    // The program ends only through its quit commands; the window manager's close puts it away as "Send to Tray"
+    // does.
     event->ignore();
+    btnMinimizeClick();
+}
+
+void TFormMain::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || m_ownStateChange || !isMinimized())
+        return;
+    // The window manager's minimise is the tray minimise. Run after the state change has been delivered, not
+    // inside it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isVisible() && isMinimized())
+                btnMinimizeClick();
+        },
+        Qt::QueuedConnection);
+}
+
+void TFormMain::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses the page's default button, as in a dialog; a focused button that takes Enter itself has
+    // already done so.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && modifiers == Qt::NoModifier) {
+        QPushButton* button = nullptr;
+        if (PageControl->currentWidget() == EventListSheet)
+            button = btnMinimize;
+        else if (PageControl->currentWidget() == OptionsSheet)
+            button = btnSaveChanges;
+        if (button != nullptr && button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TFormMain::BuildLayout()
@@ -263,6 +306,10 @@ void TFormMain::BuildLayout()
     btnCheckNow = MakeButton("btnCheckNow", QStringLiteral("&Check Now"), this, QRect(96, 248, 90, 25));
     btnHelp = MakeButton("btnHelp", QStringLiteral("&Help"), this, QRect(216, 248, 90, 25));
     btnQuit = MakeButton("btnQuit", QStringLiteral("&Quit Program"), this, QRect(333, 248, 90, 25));
+    // As in a dialog, Enter presses the button that has the focus; otherwise the page's default (keyPressEvent).
+    // The default buttons take Enter when focused anyway; made auto-default they would lose their look on focus-out.
+    for (QPushButton* button : {btnCheckNow, btnHelp, btnQuit})
+        button->setAutoDefault(true);
     connect(btnMinimize, &QPushButton::clicked, this, [this] { btnMinimizeClick(); });
     connect(btnCheckNow, &QPushButton::clicked, this, [this] { btnCheckNowClick(); });
     connect(btnHelp, &QPushButton::clicked, this, [this] { btnHelpClick(); });
@@ -379,9 +426,6 @@ QWidget* TFormMain::BuildAboutSheet()
 
 void TFormMain::BuildTray()
 {
-    if (!m_services.Tray.IsAvailable())
-        throw std::runtime_error(NoTrayMessage);
-
     TrayMenu = new QMenu(this);
     TrayMenu->setObjectName(QStringLiteral("TrayMenu"));
     QAction* showAddressBook = TrayMenu->addAction(QStringLiteral("Show Address Book"));
@@ -466,15 +510,39 @@ void TFormMain::DoTimerTimer()
     Timer->SetEnabled(false);
     Timer->SetInterval(TimerScrollInterval);
     hide();
+    // The bottom-right corner of the primary screen, which need not start at 0,0 (a second screen to its left or
+    // above it).
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect screenRect = screen != nullptr ? screen->geometry() : QRect();
     const QRect frame = frameGeometry();
-    move(screenRect.width() - frame.width() - 10, screenRect.height() - frame.height() - 40);
+    move(screenRect.x() + screenRect.width() - frame.width() - 10,
+         screenRect.y() + screenRect.height() - frame.height() - 40);
     SetOpacity(255);
     StartupDone = true;
     lblAboutScroll->setText(QString());
     lblAbout->setText(QStringLiteral("%1 %2").arg(QString::fromUtf8(ProductName), QString::fromUtf8(ProductVersion)));
     DoRunCheck();
+    // Another start asked for the window before it could be shown.
+    if (m_showAfterStartup && !m_terminating) {
+        m_showAfterStartup = false;
+        DoShowMainWindow(true);
+    }
+}
+
+void TFormMain::ShowForAnotherStart()
+{
+    Guarded([this] {
+        if (StartupDone)
+            DoShowMainWindow(true);
+        else
+            m_showAfterStartup = true; // the first tick would hide it again
+    });
+}
+
+void TFormMain::Terminate()
+{
+    m_terminating = true;
+    m_services.Application.Terminate();
 }
 
 // ---- the check cycle ----
@@ -497,7 +565,8 @@ void TFormMain::DoRunCheck()
 
         if (lvEventList->RowCount() > FullRows) {
             SelectPageSilently(0);
-            if (!isVisible()) {
+            // A minimised window is out of sight too: it comes back as from the tray.
+            if (!isVisible() || isMinimized()) {
                 TimerEventList->SetEnabled(true);
                 SetOptionsTabVisible(false);
                 btnCheckNow->setEnabled(false);
@@ -505,13 +574,21 @@ void TFormMain::DoRunCheck()
                 FadeIn();
             }
         } else if (QuitAfterCheck) {
-            m_services.Application.Terminate();
+            Terminate();
         }
 
         LastCheckDay = Calendar::DayOfYear(Calendar::WholeDay(m_checkToday));
     } catch (const TExError& error) {
-        ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, ProductName,
-                        "An error while checking address book!", error);
+        // The hourly tick keeps running while the box is open; it must not stack a second box on this one.
+        m_checkReportOpen = true;
+        try {
+            ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, ProductName,
+                            "An error while checking address book!", error);
+        } catch (...) {
+            m_checkReportOpen = false;
+            throw;
+        }
+        m_checkReportOpen = false;
     }
 }
 
@@ -524,6 +601,8 @@ void TFormMain::FillEventList()
 void TFormMain::TimerCheckTimer()
 {
     Guarded([this] {
+        if (m_checkReportOpen)
+            return; // the failure of the last check is still on screen; the next tick retries
         const std::int64_t today = Calendar::WholeDay(m_services.Clock.Today());
         if (Calendar::DayOfYear(today) != LastCheckDay)
             DoRunCheck();
@@ -534,7 +613,7 @@ void TFormMain::TimerEventListTimer()
 {
     Guarded([this] {
         if (QuitAfterCheck) {
-            m_services.Application.Terminate();
+            Terminate();
             return;
         }
         if (isVisible())
@@ -575,7 +654,22 @@ void TFormMain::DoBtnMinimizeClick()
     DoStopAutoClose();
     QuitAfterCheck = false; // a start-and-quit run sent to the tray stays resident
     Timer->SetEnabled(false);
-    hide(); // tray minimise and hiding the window are one step here: the window leaves screen and taskbar
+    if (!m_services.Tray.IsAvailable()) {
+        // No notification area to bring it back from: minimise, so the task switcher still offers the window.
+        if (isVisible() && !isMinimized())
+            SetMinimized(true);
+        return;
+    }
+    // Tray minimise and hiding are one step here: the window leaves screen and taskbar. A window minimised by the
+    // window manager keeps that state while hidden (leaving it would map the window again); the next show clears it.
+    hide();
+}
+
+void TFormMain::SetMinimized(bool minimized)
+{
+    m_ownStateChange = true;
+    setWindowState(minimized ? windowState() | Qt::WindowMinimized : windowState() & ~Qt::WindowMinimized);
+    m_ownStateChange = false;
 }
 
 void TFormMain::ShowMainWindow(bool restoreFromTray)
@@ -585,10 +679,13 @@ void TFormMain::ShowMainWindow(bool restoreFromTray)
 
 void TFormMain::DoShowMainWindow(bool restoreFromTray)
 {
-    if (isVisible())
+    // A minimised window still counts as visible, but the user cannot see it.
+    if (isVisible() && !isMinimized())
         return;
     if (restoreFromTray)
         TrayRestore();
+    if (isMinimized())
+        SetMinimized(false);
     show();
     DoPageControlChange();
 }
@@ -619,12 +716,12 @@ void TFormMain::btnCheckNowClick()
 
 void TFormMain::btnQuitClick()
 {
-    Guarded([this] { m_services.Application.Terminate(); });
+    Guarded([this] { Terminate(); });
 }
 
 void TFormMain::mnuQuitClick()
 {
-    Guarded([this] { m_services.Application.Terminate(); });
+    Guarded([this] { Terminate(); });
 }
 
 void TFormMain::FadeIn()
@@ -712,11 +809,13 @@ void TFormMain::llblHomePageClick()
 {
     Guarded([this] {
         const QString url = QString::fromUtf8(HomePageUrl);
-        if (m_services.Launcher.OpenUrl(url))
-            return;
-        m_services.Dialogs.ShowErrorDialog(
-            QStringLiteral("Sorry!\nCouldn't find any web application to visit home page!\nPlease visit ") + url +
-            QStringLiteral(" by your own."));
+        m_services.Launcher.OpenUrl(url, [this, url] {
+            Guarded([this, &url] {
+                m_services.Dialogs.ShowErrorDialog(
+                    QStringLiteral("Sorry!\nCouldn't find any web application to visit home page!\nPlease visit ") +
+                    url + QStringLiteral(" by your own."));
+            });
+        });
     });
 }
 
@@ -728,9 +827,16 @@ void TFormMain::btnHelpClick()
         // exactly one separator, also when the parent is the root directory.
         const QString helpFile =
             QDir(QFileInfo(directory).path()).filePath(QStringLiteral("share/nelvora/nelvora.html"));
-        if (m_services.Launcher.OpenUrl(QUrl::fromLocalFile(helpFile).toString(QUrl::FullyEncoded)))
+        const auto sorry = [this] {
+            Guarded(
+                [this] { m_services.Dialogs.ShowErrorDialog(QStringLiteral("Sorry!\nCouldn't open help file!\n")); });
+        };
+        // A missing page would otherwise surface, if at all, as the browser's own "file not found".
+        if (!QFileInfo(helpFile).isFile()) {
+            sorry();
             return;
-        m_services.Dialogs.ShowErrorDialog(QStringLiteral("Sorry!\nCouldn't open help file!\n"));
+        }
+        m_services.Launcher.OpenUrl(QUrl::fromLocalFile(helpFile).toString(QUrl::FullyEncoded), sorry);
     });
 }
 
@@ -768,9 +874,11 @@ void TFormMain::DoShowAddressBook()
     if (dataHome.isEmpty() || !QDir::isAbsolutePath(dataHome))
         dataHome = QDir::homePath() + QStringLiteral("/.local/share");
     const QString folder = dataHome + QStringLiteral("/contacts");
-    if (QFileInfo(folder).isDir() &&
-        m_services.Launcher.OpenUrl(QUrl::fromLocalFile(folder).toString(QUrl::FullyEncoded)))
-        return;
-
-    m_services.Dialogs.ShowErrorDialog(QStringLiteral("Can't run Windows Address Book!"));
+    const auto cannotRun = [this] {
+        Guarded([this] { m_services.Dialogs.ShowErrorDialog(QStringLiteral("Can't run Windows Address Book!")); });
+    };
+    if (QFileInfo(folder).isDir())
+        m_services.Launcher.OpenUrl(QUrl::fromLocalFile(folder).toString(QUrl::FullyEncoded), cannotRun);
+    else
+        cannotRun();
 }

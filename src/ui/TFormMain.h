@@ -30,7 +30,8 @@ class TWindowTimer;
 class TFormMain final : public QWidget
 {
 public:
-    // Throws TExError when the address-book library cannot be bound, std::runtime_error when there is no tray.
+    // Throws TExError when the address-book library cannot be bound. Without a notification area the window goes
+    // on without its icon and minimises where it would hide.
     explicit TFormMain(const TPlatformServices& services, QWidget* parent = nullptr);
     ~TFormMain() override;
 
@@ -57,6 +58,8 @@ public:
     void Image1Click();
     void llblHomePageClick();
     void lvEventListDblClick();
+    // A second start of the program in this session: show the window as "Show Main Window" does.
+    void ShowForAnotherStart();
 
     // Operations the handlers share.
     void RunCheck();
@@ -80,9 +83,11 @@ public:
     static const char* const AboutScrollText;
 
 protected:
-    // Only the window's own buttons, the tray menu and the auto-close hide or end it; a close request from the
-    // window manager (a close box some managers draw anyway, Alt+F4) is refused.
+    // The window manager's close and minimise (which many managers offer whatever the window asks for) act as
+    // "Send to Tray"; only the quit commands end the program.
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildLayout();
@@ -100,6 +105,8 @@ private:
     void DoShowAddressBook();
     void TrayRestore();
     void SetOpacity(int value);
+    void SetMinimized(bool minimized);
+    void Terminate();
     void SelectPageSilently(int index);
     void SetOptionsTabVisible(bool visible);
     void ApplyAutoCloseInterval();
@@ -119,6 +126,10 @@ private:
     bool m_alphaBlend = true;
     int m_alphaValue = 0;
     bool m_silentPageChange = false;
+    bool m_ownStateChange = false;
+    bool m_checkReportOpen = false;
+    bool m_showAfterStartup = false;
+    bool m_terminating = false;
     TDate m_checkToday = 0;
 
     QTabWidget* PageControl = nullptr;

@@ -189,7 +189,16 @@ TEST_F(TReportProgram, TextShowsTheThreeHeadingsWithTheirRows)
                        "-=- Events for tomorrow -=-\n"
                        "  Anna  bday. 46                   1980-12-31\n"
                        "-=- Events within 5 days -=-\n"
-                       "  Dora  bday. 36 occurs in 5 days  1990-01-04\n");
+                       "  Dora  bday. 37 occurs in 5 days  1990-01-04\n");
+}
+
+TEST_F(TReportProgram, OnNewYearsEveTomorrowsBirthdayShowsTheComingAge)
+{
+    const fs::path contacts = Folder("contacts");
+    WriteFile(contacts / "a.vcf", Card("Anna", "1985-01-01"));
+    const TRun run = Run({"--contacts", contacts.string(), "--today", "2026-12-31", "--days", "5"});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_NE(run.Out.find("-=- Events for tomorrow -=-\n  Anna  bday. 42 "), std::string::npos) << run.Out;
 }
 
 TEST_F(TReportProgram, NothingDueExitsWithOneAndAnEmptyTsv)

@@ -1,3 +1,4 @@
+#include "FailingAllocation.h"
 #include "TAddressBook.h"
 
 #include <gtest/gtest.h>
@@ -90,4 +91,18 @@ TEST(TGenList, AllocationFailureBecomesErrorRecordAndKeepsEarlierItems)
         EXPECT_EQ(error.Id, 0);
     }
     EXPECT_EQ(list.GetCount(), 1);
+}
+
+TEST(TGenList, RoomThatCannotBeAllocatedBecomesTheSameErrorRecord)
+{
+    TAddressBook book;
+    book.AddItem("Anna", 0, 0);
+    const TFailingAllocation failing(1024);
+    try {
+        book.Reserve(100000);
+        FAIL() << "no error record thrown";
+    } catch (const TExError& error) {
+        EXPECT_STREQ(error.Log, "TGenList:AddRawItem - Can't allocate memory! [id:0]\n");
+    }
+    EXPECT_EQ(book.GetCount(), 1);
 }

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Runs the real program on a private X server with a window manager (openbox) and an XEmbed tray (trayer), and
 # drives it the way a user does: the list shows itself when something is due, "Send to Tray" hides it, a click on
-# the tray icon brings it back, its three pages are shown and an option saved on the Options page holds after a
-# restart, "Quit Program" ends it; start-and-quit mode with nothing due ends without showing
-# anything; a missing address-book module gives the start-up box, and its answers end the program with status 0.
+# the tray icon brings it back, and so do the window manager's minimise and close; its three pages are shown and
+# an option saved on the Options page holds after a restart, "Quit Program" ends it; start-and-quit mode with
+# nothing due ends without showing anything; a missing address-book module gives the start-up box, its log goes to
+# standard error, and its answers end the program with status 0. Before the tray runs: a desktop with no
+# notification area, where the window minimises instead and a new day's check brings it back. Also: Help with its
+# page missing says "Sorry!", and one program per session (a second start shows the first one's window; two
+# starts at the same moment leave one; a socket left by a killed program does not block the next start).
 #
 # Usage: nelvora-e2e.sh <folder holding nelvora and nelvora-launch> <folder for the screenshots>
 set -uo pipefail
@@ -13,7 +17,7 @@ artifacts=${2:?artifact folder}
 mkdir -p "$artifacts"
 artifacts=$(cd "$artifacts" && pwd)
 
-for tool in Xvfb openbox trayer xdotool xwininfo xprop xclip import timeout date; do
+for tool in Xvfb openbox trayer xdotool wmctrl xwininfo xprop xclip import timeout date; do
     command -v "$tool" >/dev/null || { echo "e2e: missing tool: $tool (run scripts/setup --tests)" >&2; exit 1; }
 done
 
@@ -103,6 +107,12 @@ tray_icon()
 
 is_mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 is_unmapped() { ! is_mapped "$1"; }
+# Minimised: the window manager keeps it as an icon (the task switcher offers it).
+is_iconic() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'; }
+# Put away into the tray: neither on screen nor an icon.
+is_withdrawn() { is_unmapped "$1" && ! is_iconic "$1"; }
+# On screen in its normal state.
+is_shown_normal() { is_mapped "$1" && ! is_iconic "$1"; }
 
 # Presses a button of a window through its mnemonic; if that does not take, clicks it at its place instead.
 press_button()
@@ -146,6 +156,69 @@ start_program()
     pids+=("$program_pid")
 }
 
+# A second start of the program: it must hand over to the running one and end with status 0.
+second_start()
+{
+    local case_dir=$1
+    XDG_DATA_HOME=$case_dir/data XDG_CONFIG_HOME=$case_dir/config "$bindir/nelvora-launch" >"$case_dir/second.log" 2>&1 &
+    local pid=$!
+    pids+=("$pid")
+    wait_exit "$pid" 20
+    [ "$exit_status" = 0 ] || fail "a second start: exit status $exit_status ($(cat "$case_dir/second.log"))"
+}
+
+# The day as the program sees it: libfaketime moves its clocks, the monotonic one included, so that the hourly
+# check runs at once and sees a new day.
+faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n1)
+[ -n "$faketime_lib" ] || { echo "e2e: missing libfaketime (run scripts/setup --tests)" >&2; exit 1; }
+
+# An idle program sleeps until its next timer is due by the clock it saw when it went to sleep; a property change
+# on its window wakes it, so that it sees the moved clock and the hourly check that is now overdue.
+nudged_shown_normal()
+{
+    xprop -id "$1" -f _NELVORA_E2E_NUDGE 8s -set _NELVORA_E2E_NUDGE 1 2>/dev/null
+    is_shown_normal "$1"
+}
+
+# ---- 0: no notification area at all: no error, the window minimises instead of hiding ----
+step "0: a desktop without a notification area"
+case0=$work/case0
+{
+    echo "Due Today|$(birth_date 0)"
+    echo "Due Tomorrow|$(birth_date 1)"
+} | write_contacts "$case0/data/contacts"
+write_options "$case0/config/nelvora/Nelvora.cfg" 2 15 30
+echo "+0" >"$case0/faketime"
+start_program "$case0" env LD_PRELOAD="$faketime_lib" FAKETIME_TIMESTAMP_FILE="$case0/faketime" \
+    FAKETIME_NO_CACHE=1 "$bindir/nelvora-launch"
+# The program waits for a notification area (30 seconds) before it goes on without one.
+if ! wait_for 60 main_window; then
+    fail "no notification area: the list did not show itself"
+else
+    window=$(main_window)
+    [ -z "$(visible_windows '^Nelvora$')" ] || fail "no notification area: an error box appeared"
+    sleep 1
+    import -window root "$artifacts/e2e-no-tray.png" 2>/dev/null
+    press_button "$window" alt+s 50 260 is_iconic || fail "no notification area: Send to Tray did not minimise"
+    running "$program_pid" || fail "no notification area: the program ended"
+
+    # A second start brings it back.
+    second_start "$case0"
+    wait_for 10 is_shown_normal "$window" || fail "no notification area: a second start did not show the window"
+
+    # The window manager's minimise stays a minimise here; a new day's check with something due shows it.
+    xdotool windowminimize "$window"
+    wait_for 10 is_iconic "$window" || fail "no notification area: minimise did not take"
+    sleep 1
+    is_iconic "$window" || fail "no notification area: the minimised window did not stay an icon"
+    echo "+1d" >"$case0/faketime"
+    wait_for 20 nudged_shown_normal "$window" || fail "a check with something due did not show the minimised window"
+
+    press_button "$window" alt+q 378 260 false
+fi
+wait_exit "$program_pid" 15
+[ "$exit_status" = 0 ] || fail "no notification area, Quit Program: exit status $exit_status"
+
 # ---- 1: something is due: shown, sent to the tray, restored from it, quit ----
 step "1: a birthday is due"
 case1=$work/case1
@@ -183,6 +256,30 @@ else
         xdotool mousemove --window "$icon" 5 5 click 1
         wait_for 10 is_mapped "$window" || fail "a click on the tray icon did not show the window"
         import -window root "$artifacts/e2e-restored.png" 2>/dev/null
+
+        # The window manager's minimise sends it to the tray; one click brings it back in its normal state.
+        xdotool windowminimize "$window"
+        wait_for 10 is_withdrawn "$window" || fail "minimise did not send the window to the tray"
+        # The window manager and the program settle first, as they do before a person gets to the icon.
+        sleep 1
+        is_withdrawn "$window" || fail "the minimised window did not stay in the tray"
+        xdotool mousemove --window "$icon" 5 5 click 1
+        wait_for 10 is_shown_normal "$window" || fail "a click on the tray icon did not bring the minimised window back"
+
+        # So does its close, and the program keeps running.
+        wmctrl -i -c "$window"
+        wait_for 10 is_withdrawn "$window" || fail "close did not send the window to the tray"
+        sleep 1
+        running "$program_pid" || fail "close ended the program"
+        xdotool mousemove --window "$icon" 5 5 click 1
+        wait_for 10 is_shown_normal "$window" || fail "a click on the tray icon did not bring the closed window back"
+
+        # A second start shows the window of the running program and ends.
+        press_button "$window" alt+s 50 260 is_withdrawn || fail "Send to Tray did not hide the window"
+        second_start "$case1"
+        wait_for 10 is_shown_normal "$window" || fail "a second start did not show the running program's window"
+        running "$program_pid" || fail "a second start ended the first program"
+
         # Restored by hand, the window is out of the auto-close state: all three pages can be reached.
         cp "$artifacts/e2e-restored.png" "$artifacts/e2e-page-event-list.png" 2>/dev/null
         click_at "$window" "${OPTIONS_TAB[@]}"
@@ -267,6 +364,9 @@ fi
 wait_exit "$program_pid" 15
 status=$exit_status
 [ "$status" = 0 ] || fail "missing module, No: exit status $status"
+# The start-up log also went to standard error, where a session journal keeps it.
+grep -q ':Init - LoadLibrary failed for WAB.DLL! \[id:0\]' "$case3/program.log" ||
+    fail "missing module: the debug log is not on standard error ($(cat "$case3/program.log"))"
 [ -z "$(main_window)" ] || fail "missing module: the main window appeared"
 
 step "4: missing module, Yes copies the debug log"
@@ -300,8 +400,82 @@ wait_exit "$program_pid" 15
 status=$exit_status
 [ "$status" = 0 ] || fail "missing module, Yes: exit status $status"
 
+# ---- 5: Help with its page missing ----
+step "5: Help without its page"
+# The program and its module, but no help page anywhere near them.
+mkdir -p "$work/nohelp/bin" "$work/nohelp/lib"
+cp "$bindir/nelvora" "$work/nohelp/bin/nelvora"
+module=$(ls "$bindir"/../lib/nelvora/libwab32.so "$bindir"/../lib/libwab32.so 2>/dev/null | head -n1)
+cp "$module" "$work/nohelp/lib/"
+case5=$work/case5
+echo "Due Today|$(birth_date 0)" | write_contacts "$case5/data/contacts"
+write_options "$case5/config/nelvora/Nelvora.cfg" 2 15 30
+(cd "$case5/config/nelvora" && XDG_DATA_HOME=$case5/data exec "$work/nohelp/bin/nelvora") >"$case5/program.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+sorry_box() { visible_windows '^Error$' | head -n1; }
+if ! wait_for 45 main_window; then
+    fail "Help: the list did not show itself"
+else
+    window=$(main_window)
+    timeout 5 xdotool windowactivate --sync "$window" >/dev/null 2>&1
+    xdotool key --clearmodifiers alt+h
+    if wait_for 10 sorry_box; then
+        import -window root "$artifacts/e2e-help-missing.png" 2>/dev/null
+        timeout 5 xdotool windowactivate --sync "$(sorry_box)" >/dev/null 2>&1
+        xdotool key --clearmodifiers Return
+        wait_for 10 sh -c '! xdotool search --onlyvisible --name "^Error$" >/dev/null' || fail "Help: the Sorry box did not close"
+    else
+        fail "Help with its page missing showed no Sorry box"
+    fi
+    press_button "$window" alt+q 378 260 false
+fi
+wait_exit "$program_pid" 15
+[ "$exit_status" = 0 ] || fail "Help: exit status $exit_status"
+
+# ---- 6: one program per session ----
+step "6: two starts at the same moment, then a killed program's socket"
+case6=$work/case6
+echo "Due Today|$(birth_date 0)" | write_contacts "$case6/data/contacts"
+write_options "$case6/config/nelvora/Nelvora.cfg" 2 15 30
+XDG_DATA_HOME=$case6/data XDG_CONFIG_HOME=$case6/config "$bindir/nelvora-launch" >"$case6/a.log" 2>&1 &
+first=$!
+XDG_DATA_HOME=$case6/data XDG_CONFIG_HOME=$case6/config "$bindir/nelvora-launch" >"$case6/b.log" 2>&1 &
+second=$!
+pids+=("$first" "$second")
+one_ended() { ! running "$first" || ! running "$second"; }
+wait_for 20 one_ended || fail "two starts at the same moment: both still run"
+sleep 2
+if running "$first" && ! running "$second"; then
+    survivor=$first loser=$second
+elif running "$second" && ! running "$first"; then
+    survivor=$second loser=$first
+else
+    survivor="" loser=""
+    fail "two starts at the same moment: not exactly one program left"
+fi
+if [ -n "$survivor" ]; then
+    wait "$loser"
+    loser_status=$?
+    [ "$loser_status" = 0 ] || fail "two starts at the same moment: the second ended with $loser_status"
+    wait_for 45 main_window || fail "two starts at the same moment: the list did not show itself"
+    # Killed, it leaves its socket behind; the next start must not be blocked by it.
+    kill -9 "$survivor"
+    wait "$survivor" 2>/dev/null
+    wait_for 10 sh -c '[ -z "$(xdotool search --onlyvisible --name "^Nelvora - " 2>/dev/null)" ]'
+    [ -S "$XDG_RUNTIME_DIR/nelvora.socket" ] || echo "e2e: note: no socket left behind to test" >&2
+    start_program "$case6" "$bindir/nelvora-launch"
+    if wait_for 45 main_window; then
+        press_button "$(main_window)" alt+q 378 260 false
+    else
+        fail "a socket left by a killed program blocked the next start"
+    fi
+    wait_exit "$program_pid" 15
+    [ "$exit_status" = 0 ] || fail "after a killed program: exit status $exit_status"
+fi
+
 if [ "$failures" -ne 0 ]; then
-    for log in "$work"/case*/program.log; do
+    for log in "$work"/case*/*.log; do
         [ -s "$log" ] && { echo "--- $log"; cat "$log"; } >&2
     done
     echo "e2e: $failures failure(s); screenshots in $artifacts" >&2

@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <vector>
 
 using namespace Calendar;
 
@@ -21,9 +22,15 @@ struct Example
     TDate Occurrence;
 };
 
-std::int32_t YearsValue(TDate today, TDate date)
+// The years value a build gives the date as a birthday.
+std::int32_t YearsValue(TDate today, std::int32_t n, TDate date)
 {
-    return std::abs(YearOf(WholeDay(today)) - YearOf(WholeDay(date)));
+    TAddressBook book;
+    book.AddItem("Someone", date, 0);
+    TEventList events;
+    events.CheckForwardDays = n;
+    events.Build(book, today);
+    return events.GetItem(0)->BirthdayYears;
 }
 
 } // namespace
@@ -40,12 +47,12 @@ TEST(ClassifyDate, WorkedExamplesHold)
         {D(15, 6, 2026), 2, D(15, 6, 2030), dueToday, 4, D(15, 6, 2026)},
         {D(15, 6, 2026), 2, D(15, 6, 2026), dueToday, 0, D(15, 6, 2026)},
         {D(30, 12, 2026), 5, D(31, 12, 1980), dueTomorrow, 46, D(31, 12, 2026)},
-        {D(30, 12, 2026), 5, D(2, 1, 1990), dueWithin, 36, D(2, 1, 2027)},
-        {D(30, 12, 2026), 5, D(4, 1, 1990), dueWithin, 36, D(4, 1, 2027)},
+        {D(30, 12, 2026), 5, D(2, 1, 1990), dueWithin, 37, D(2, 1, 2027)},
+        {D(30, 12, 2026), 5, D(4, 1, 1990), dueWithin, 37, D(4, 1, 2027)},
         {D(30, 12, 2026), 5, D(5, 1, 1990), dueNone, 0, 0},
-        {D(31, 12, 2026), 5, D(1, 1, 1985), dueTomorrow, 41, D(1, 1, 2027)},
-        {D(31, 12, 2026), 2, D(2, 1, 2000), dueWithin, 26, D(2, 1, 2027)},
-        {D(30, 12, 2026), 30, D(29, 1, 1990), dueWithin, 36, D(29, 1, 2027)},
+        {D(31, 12, 2026), 5, D(1, 1, 1985), dueTomorrow, 42, D(1, 1, 2027)},
+        {D(31, 12, 2026), 2, D(2, 1, 2000), dueWithin, 27, D(2, 1, 2027)},
+        {D(30, 12, 2026), 30, D(29, 1, 1990), dueWithin, 37, D(29, 1, 2027)},
         {D(28, 2, 2028), 5, D(29, 2, 1992), dueTomorrow, 36, D(29, 2, 2028)},
         {D(25, 2, 2027), 5, D(1, 3, 1992), dueWithin, 35, D(1, 3, 2027)},
         {D(25, 2, 2028), 5, D(1, 3, 1990), dueWithin, 38, D(1, 3, 2028)},
@@ -57,7 +64,7 @@ TEST(ClassifyDate, WorkedExamplesHold)
         EXPECT_EQ(due.Due, e.Due);
         if (e.Due != dueNone) {
             EXPECT_EQ(due.Occurrence, e.Occurrence);
-            EXPECT_EQ(YearsValue(e.Today, e.Date), e.Years);
+            EXPECT_EQ(YearsValue(e.Today, e.N, e.Date), e.Years);
         }
     }
 }
@@ -158,22 +165,41 @@ TEST(ClassifyDate, AgreesWithBruteForceOverTwoWholeYears)
 {
     const std::int64_t first = DayFromCivil({2027, 1, 1});
     const std::int64_t last = DayFromCivil({2028, 12, 31});
-    // Every day of the leap year 1992 as the stored date.
+    // Every day of the leap year 1992 as the stored date, each once as a contact's birthday.
     std::vector<CivilDate> dates;
-    for (std::int64_t d = DayFromCivil({1992, 1, 1}); d <= DayFromCivil({1992, 12, 31}); ++d)
+    TAddressBook book;
+    for (std::int64_t d = DayFromCivil({1992, 1, 1}); d <= DayFromCivil({1992, 12, 31}); ++d) {
         dates.push_back(CivilFromDay(d));
+        book.AddItem("", static_cast<TDate>(d), 0);
+    }
 
     int mismatches = 0;
-    for (int n : {-1, 0, 1, 2, 5, 15, 30, 100, 365, 366, 400}) {
+    TEventList events;
+    // The years value depends on the occurrence only, so the widest window checks it for every occurrence.
+    constexpr int widest = 400;
+    for (int n : {-1, 0, 1, 2, 5, 15, 30, 100, 365, 366, widest}) {
+        events.CheckForwardDays = n;
         for (std::int64_t today = first; today <= last; ++today) {
-            for (const CivilDate& date : dates) {
+            if (n == widest)
+                events.Build(book, static_cast<TDate>(today));
+            for (std::size_t i = 0; i < dates.size(); ++i) {
+                const CivilDate& date = dates[i];
                 std::int64_t expectedDays = -1;
                 const DueCategory expected = BruteForce(date, today, n, &expectedDays);
+                // The years the date marks on the day it comes.
+                const int expectedYears = expected == dueNone ? 0 : YearOf(today + expectedDays) - date.Year;
                 const TDueDate got = ClassifyDate(static_cast<TDate>(DayFromCivil(date)), today, n);
-                if (got.Due != expected || (expected != dueNone && WholeDay(got.Occurrence) - today != expectedDays)) {
+                const tdstEvent* built = n == widest ? events.GetItem(static_cast<std::int32_t>(i)) : nullptr;
+                const bool buildAgrees =
+                    built == nullptr ||
+                    (built->BirthdayDue == expected && (expected == dueNone || built->BirthdayYears == expectedYears));
+                if (got.Due != expected || !buildAgrees ||
+                    (expected != dueNone && WholeDay(got.Occurrence) - today != expectedDays)) {
                     if (++mismatches <= 5)
                         ADD_FAILURE() << "n " << n << " today " << today << " date " << date.Month << "/" << date.Day
-                                      << ": got " << int(got.Due) << " expected " << int(expected);
+                                      << ": got " << int(got.Due) << " years "
+                                      << (built != nullptr ? built->BirthdayYears : -1) << " expected " << int(expected)
+                                      << " years " << expectedYears;
                 }
             }
         }

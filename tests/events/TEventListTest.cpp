@@ -31,7 +31,7 @@ TEST(TEventList, BuildKeepsOneRecordPerContactInOrderWithStoredDates)
     EXPECT_EQ(anna.BirthdayYears, 46);
     EXPECT_EQ(anna.Anniversary, D(2, 1, 2000));
     EXPECT_EQ(anna.AnniversaryDue, dueWithin);
-    EXPECT_EQ(anna.AnniversaryYears, 26);
+    EXPECT_EQ(anna.AnniversaryYears, 27); // 2 January 2027 marks 27 years
 
     EXPECT_EQ(events.GetItem(1)->BirthdayDue, dueToday);
     EXPECT_EQ(events.GetItem(1)->BirthdayYears, 56);
@@ -42,11 +42,11 @@ TEST(TEventList, BuildKeepsOneRecordPerContactInOrderWithStoredDates)
     EXPECT_EQ(events.GetItem(2)->AnniversaryDue, dueNone);
 
     EXPECT_EQ(events.GetItem(3)->BirthdayDue, dueWithin);
-    EXPECT_EQ(events.GetItem(3)->BirthdayYears, 36);
+    EXPECT_EQ(events.GetItem(3)->BirthdayYears, 37);
     EXPECT_EQ(events.GetItem(3)->AnniversaryDue, dueNone);
 }
 
-TEST(TEventList, YearsCountFromTodaysYearAlsoForLaterDates)
+TEST(TEventList, YearsOfALaterDateStayPositive)
 {
     TAddressBook book;
     book.AddItem("Future", D(15, 6, 2030), D(15, 6, 2026));

@@ -84,8 +84,8 @@ TEST(FillEventList, WorkedExampleGivesTheRowsInGroupOrder)
         {"", -1, {"-=- Events for tomorrow -=-"}},
         {"Anna", 0, {"bday. 46 ", "31/12/1980"}},
         {"", -1, {"-=- Events within 5 days -=-"}},
-        {"Anna", 0, {"anniv. 26 occurs in 3 days ", "2/1/2000"}},
-        {"Dora", 3, {"bday. 36 occurs in 5 days ", "4/1/1990"}},
+        {"Anna", 0, {"anniv. 27 occurs in 3 days ", "2/1/2000"}},
+        {"Dora", 3, {"bday. 37 occurs in 5 days ", "4/1/1990"}},
     };
     EXPECT_EQ(report.List.Rows, expected);
 }

@@ -144,10 +144,12 @@ public:
     QStringList OpenedUrls;
     std::vector<std::pair<QString, QStringList>> Started;
 
-    bool OpenUrl(const QString& url) override
+    // Without OpenResult the opener fails at once, as one that cannot be started.
+    void OpenUrl(const QString& url, std::function<void()> failed) override
     {
         OpenedUrls.push_back(url);
-        return OpenResult;
+        if (!OpenResult)
+            failed();
     }
     bool StartProgram(const QString& program, const QStringList& arguments) override
     {

@@ -57,6 +57,15 @@ TEST_F(ShowErrorReportTest, YesCopiesTheLogAndShowsItUnderTheSameCaption)
     EXPECT_TRUE(Application.ExitNowCalls.empty());
 }
 
+TEST_F(ShowErrorReportTest, TheLogAlsoGoesToStandardErrorWhateverTheAnswer)
+{
+    Dialogs.Answers = {IDialogs::Answer::No};
+    ::testing::internal::CaptureStderr();
+    Report(ErrorWithLine());
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "Nelvora: Uncaught exception: An error occured:\n:Init - LoadLibrary failed for WAB.DLL! [id:0]\n");
+}
+
 TEST_F(ShowErrorReportTest, NoAndOtherAnswersReturnWithoutTouchingTheClipboard)
 {
     Dialogs.Answers = {IDialogs::Answer::No, IDialogs::Answer::Other};

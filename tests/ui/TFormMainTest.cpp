@@ -77,7 +77,8 @@ TEST_F(FormMainTest, ConstructionSetsDefaultsAndWaitsOffScreenWithTheTrayReady)
     EXPECT_FALSE(form.QuitAfterCheck);
     EXPECT_EQ(form.LastCheckDay, 0u);
     EXPECT_DOUBLE_EQ(form.windowOpacity(), 0.0);
-    EXPECT_EQ(form.x(), QGuiApplication::primaryScreen()->geometry().width() + 50);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(form.x(), screen.x() + screen.width() + 50);
     EXPECT_EQ(form.size(), QSize(428, 281));
     EXPECT_FALSE(TimerEnabled("Timer"));
     EXPECT_FALSE(TimerEnabled("TimerCheck"));
@@ -106,7 +107,7 @@ TEST_F(FormMainTest, TheWindowHasItsFixedLayout)
     const Qt::WindowFlags flags = form.windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
     EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint)); // it sends the window to the tray
     EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
 
@@ -149,16 +150,43 @@ TEST_F(FormMainTest, TheWindowHasItsFixedLayout)
     EXPECT_EQ(list->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
 
-TEST_F(FormMainTest, NoTrayMeansTheWindowCannotBeBuilt)
+TEST_F(FormMainTest, WithoutANotificationAreaTheWindowMinimisesWhereItWouldHide)
 {
     Tray.Available = false;
-    try {
-        Create();
-        FAIL() << "constructed without a tray";
-    } catch (const std::runtime_error& error) {
-        EXPECT_STREQ(error.what(), "Cannot Create System Shell Notification Icon");
-    }
-    EXPECT_FALSE(Tray.Shown);
+    AddDueContact();
+    TFormMain& form = Run();
+    ExpectShownWithAutoClose();
+    EXPECT_TRUE(Dialogs.Boxes.empty());
+
+    // The auto-close and "Send to Tray" leave the window to the task switcher.
+    form.TimerEventListTimer();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.isMinimized());
+    EXPECT_FALSE(AutoCloseEnabled());
+
+    // The next day's check brings it back as from the tray.
+    Clock.AdvanceDay();
+    AddDueContact("Cleo");
+    form.TimerCheckTimer();
+    EXPECT_FALSE(form.isMinimized());
+    ExpectShownWithAutoClose();
+
+    Button("btnMinimize")->click();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.isMinimized());
+    EXPECT_FALSE(AutoCloseEnabled());
+    form.mnuShowClick();
+    EXPECT_FALSE(form.isMinimized());
+}
+
+TEST_F(FormMainTest, WithoutANotificationAreaStartAndQuitModeStillEnds)
+{
+    Tray.Available = false;
+    WriteConfig(1);
+    Run();
+    EXPECT_EQ(Application.TerminateCount, 1);
+    EXPECT_TRUE(Dialogs.Boxes.empty());
 }
 
 TEST_F(FormMainTest, ABindingFailureLeavesTheConstructorAsTheRecord)
@@ -219,9 +247,11 @@ TEST_F(FormMainTest, TheFirstTickHidesMovesChecksAndSetsTheAboutTexts)
     EXPECT_FALSE(TimerEnabled("Timer"));
     EXPECT_EQ(TimerNamed("Timer")->Interval(), 140);
     EXPECT_FALSE(form.isVisible());
+    // The test screen does not start at 0,0 (see main.cpp): the corner is the primary screen's own.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(form.frameGeometry().right() + 1, screen.width() - 10);
-    EXPECT_EQ(form.frameGeometry().bottom() + 1, screen.height() - 40);
+    ASSERT_NE(screen.topLeft(), QPoint(0, 0));
+    EXPECT_EQ(form.frameGeometry().right() + 1, screen.right() + 1 - 10);
+    EXPECT_EQ(form.frameGeometry().bottom() + 1, screen.bottom() + 1 - 40);
     EXPECT_DOUBLE_EQ(form.windowOpacity(), 1.0);
     EXPECT_EQ(Find<QLabel>("lblAbout")->text(), "Nelvora v1.0");
     EXPECT_EQ(Find<QLabel>("lblAboutScroll")->text(), "");
@@ -573,12 +603,117 @@ TEST_F(FormMainTest, QuitProgramAndQuitApplicationTerminateWithoutSaving)
     EXPECT_EQ(ReadConfig(), before);
 }
 
-TEST_F(FormMainTest, ACloseRequestFromTheWindowManagerIsRefused)
+TEST_F(FormMainTest, TheWindowManagersCloseSendsToTheTray)
+{
+    WriteConfig(1);
+    AddDueContact();
+    Run();
+    ExpectShownWithAutoClose();
+    EXPECT_FALSE(Form->close());
+    EXPECT_FALSE(Form->isVisible());
+    EXPECT_FALSE(AutoCloseEnabled());
+    EXPECT_FALSE(Form->QuitAfterCheck); // as "Send to Tray": the program stays
+    EXPECT_EQ(Application.TerminateCount, 0);
+    Tray.Click();
+    ExpectShownWithoutAutoClose();
+}
+
+TEST_F(FormMainTest, TheWindowManagersMinimiseSendsToTheTrayAndATrayClickRestores)
+{
+    AddDueContact();
+    Run();
+    ExpectShownWithAutoClose();
+    Form->setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Form->isVisible());
+    EXPECT_FALSE(AutoCloseEnabled());
+
+    Tray.Click();
+    EXPECT_TRUE(Form->isVisible());
+    EXPECT_FALSE(Form->isMinimized());
+}
+
+TEST_F(FormMainTest, AMinimisedWindowComesBackFromTheMenuAndFromADueCheck)
+{
+    // Minimised but not yet put away (the window manager's state arrives first): still out of sight.
+    RunShown();
+    Form->setWindowState(Qt::WindowMinimized);
+    Action("mnuShow")->trigger();
+    EXPECT_TRUE(Form->isVisible());
+    EXPECT_FALSE(Form->isMinimized());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Form->isVisible());
+
+    Form->setWindowState(Qt::WindowMinimized);
+    Clock.AdvanceDay();
+    AddDueContact();
+    Form->TimerCheckTimer();
+    EXPECT_FALSE(Form->isMinimized());
+    ExpectShownWithAutoClose();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Form->isVisible());
+}
+
+TEST_F(FormMainTest, EnterPressesSendToTrayOnTheEventListAndSaveChangesOnTheOptions)
 {
     RunShown();
-    EXPECT_FALSE(Form->close());
+    auto* list = Find<QTreeWidget>("lvEventList");
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_FALSE(Form->isVisible());
+
+    Form->mnuShowClick();
+    Find<QTabWidget>("PageControl")->setCurrentIndex(1);
+    Find<QCheckBox>("cbAlwaysOnTop")->setChecked(true);
+    QTest::keyClick(Find<QComboBox>("cbRunMode"), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(Form->isVisible());
+    EXPECT_EQ(ReadConfig(), ConfigImage(2, 15, 1, 1));
+
+    // A focused button takes Enter itself, as in a dialog.
+    Find<QTabWidget>("PageControl")->setCurrentIndex(0);
+    const int opened = FakeWab::OpenCount;
+    QTest::keyClick(Button("btnCheckNow"), Qt::Key_Return);
+    EXPECT_EQ(FakeWab::OpenCount, opened + 1);
+    EXPECT_TRUE(Form->isVisible());
+}
+
+TEST_F(FormMainTest, AnotherStartShowsTheWindowAlsoWhenItCameBeforeTheFirstTick)
+{
+    Start();
+    Form->ShowForAnotherStart(); // while the program still waits for its first tick
+    Form->TimerTimer();
     ExpectShownWithoutAutoClose();
-    EXPECT_EQ(Application.TerminateCount, 0);
+
+    Form->btnMinimizeClick();
+    Form->ShowForAnotherStart();
+    ExpectShownWithoutAutoClose();
+    Form.reset();
+
+    // A start-and-quit run that found nothing is ending anyway.
+    WriteConfig(1);
+    Start();
+    Form->ShowForAnotherStart();
+    Form->TimerTimer();
+    EXPECT_EQ(Application.TerminateCount, 1);
+    EXPECT_FALSE(Form->isVisible());
+}
+
+TEST_F(FormMainTest, AFailingCheckOpensNoSecondBoxWhileItsBoxIsOpen)
+{
+    Run();
+    Clock.AdvanceDay();
+    FakeWab::OpenResult = MAPI_E_CALL_FAILED;
+    int ticksWhileOpen = 0;
+    Dialogs.WhileAsking = [&] {
+        // Hours pass with the box open.
+        if (++ticksWhileOpen <= 3)
+            Form->TimerCheckTimer();
+    };
+    Form->TimerCheckTimer();
+    EXPECT_EQ(BoxesOf("ask").size(), 1u);
+
+    Dialogs.WhileAsking = nullptr;
+    Form->TimerCheckTimer(); // box closed: the next tick retries
+    EXPECT_EQ(BoxesOf("ask").size(), 2u);
 }
 
 TEST_F(FormMainTest, ATrayClickWhileShownChangesNothing)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
@@ -28,12 +29,20 @@ int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
 
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
     char runtimeDir[] = "/tmp/nelvora-ui-tests-XXXXXX";
     if (mkdtemp(runtimeDir) == nullptr)
         return 2;
     chmod(runtimeDir, 0700);
     setenv("XDG_RUNTIME_DIR", runtimeDir, 1);
+
+    // A primary screen that does not start at 0,0 (as beside a second screen to its left): placement must take
+    // its origin into account.
+    const std::string screens = std::string(runtimeDir) + "/screens.json";
+    if (FILE* file = std::fopen(screens.c_str(), "w")) {
+        std::fputs(R"({"screens": [{"name": "primary", "x": 1024, "y": 168, "width": 1280, "height": 800}]})", file);
+        std::fclose(file);
+    }
+    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens).c_str(), 1);
 
     g_defaultHandler = qInstallMessageHandler(QuietHandler);
     int result = 0;
@@ -41,6 +50,7 @@ int main(int argc, char** argv)
         QApplication application(argc, argv);
         result = RUN_ALL_TESTS();
     }
+    std::remove(screens.c_str());
     rmdir(runtimeDir);
     return result;
 }

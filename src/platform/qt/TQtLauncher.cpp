@@ -1,18 +1,55 @@
 #include "TQtLauncher.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
-bool TQtLauncher::OpenUrl(const QString& url)
+#include <memory>
+#include <utility>
+
+TQtLauncher::~TQtLauncher()
+{
+    // Whoever asked is gone: an opener that still runs reports to nobody. (Ending it leaves what it started alone.)
+    for (QObject* child : m_openers.children())
+        QObject::disconnect(child, nullptr, nullptr, nullptr);
+}
+
+void TQtLauncher::OpenUrl(const QString& url, std::function<void()> failed)
 {
     // A bare path would be read as a relative URL, which no handler opens.
     const QUrl target = url.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(url) : QUrl(url);
-    if (!target.isValid())
-        return false;
-    return QDesktopServices::openUrl(target);
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!target.isValid() || target.isRelative() || opener.isEmpty()) {
+        failed();
+        return;
+    }
+
+    auto* process = new QProcess(&m_openers);
+    process->setProgram(opener);
+    process->setArguments({target.isLocalFile() ? target.toLocalFile() : target.toString(QUrl::FullyEncoded)});
+    process->setStandardInputFile(QProcess::nullDevice());
+    // Its complaints belong in the session's log, beside ours.
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+
+    // Called once, whichever of the two signals comes.
+    auto report = std::make_shared<std::function<void()>>(std::move(failed));
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, report](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return; // a crash or a lost pipe also ends in finished()
+        process->deleteLater();
+        if (auto call = std::exchange(*report, nullptr))
+            call();
+    });
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, report](int exitCode, QProcess::ExitStatus exitStatus) {
+                         process->deleteLater();
+                         if (exitStatus == QProcess::NormalExit && exitCode == 0)
+                             return;
+                         if (auto call = std::exchange(*report, nullptr))
+                             call();
+                     });
+    process->start();
 }
 
 bool TQtLauncher::StartProgram(const QString& program, const QStringList& arguments)

@@ -1,5 +1,11 @@
 #include "TQtLauncher.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 TEST(TQtLauncherTest, StartingAProgramThatIsNotThereReportsFailure)
@@ -16,8 +22,70 @@ TEST(TQtLauncherTest, ProgramsAreFoundOnThePath)
     EXPECT_TRUE(launcher.FindProgram("nelvora-no-such-program").isEmpty());
 }
 
-TEST(TQtLauncherTest, AnAddressThatIsNotOneOpensNothing)
+namespace {
+
+// An opener of our own first on PATH: it ends with the given status after the given time.
+class FakeOpener
+{
+public:
+    FakeOpener(int status, const char* delay = "0")
+    {
+        const QString script = m_dir.path() + QStringLiteral("/xdg-open");
+        QFile file(script);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("#!/bin/sh\nsleep %1\nexit %2\n").arg(QLatin1String(delay)).arg(status).toUtf8());
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        m_oldPath = qgetenv("PATH");
+        qputenv("PATH", m_dir.path().toUtf8() + ":" + m_oldPath);
+    }
+    ~FakeOpener() { qputenv("PATH", m_oldPath); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_oldPath;
+};
+
+// Opens the target and lets the event loop run until the opener has had time to end.
+int FailuresOf(TQtLauncher& launcher, const QString& url, int waitMs = 3000)
+{
+    int failures = 0;
+    QElapsedTimer clock;
+    clock.start();
+    launcher.OpenUrl(url, [&failures] { ++failures; });
+    EXPECT_LT(clock.elapsed(), 500) << "the window must not wait for the opener";
+    QDeadlineTimer deadline(waitMs);
+    while (failures == 0 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QCoreApplication::processEvents();
+    return failures;
+}
+
+} // namespace
+
+TEST(TQtLauncherTest, TheOpenersFailureStatusIsAFailureAndSuccessIsNot)
 {
     TQtLauncher launcher;
-    EXPECT_FALSE(launcher.OpenUrl("http://[::1"));
+    {
+        const FakeOpener opener(3, "0.5"); // no handler for the target, after a while
+        EXPECT_EQ(FailuresOf(launcher, QStringLiteral("https://example.org/")), 1);
+    }
+    {
+        const FakeOpener opener(0);
+        EXPECT_EQ(FailuresOf(launcher, QStringLiteral("/tmp"), 700), 0);
+    }
+}
+
+TEST(TQtLauncherTest, NoOpenerOrAnAddressThatIsNotOneFailsAtOnce)
+{
+    TQtLauncher launcher;
+    int failures = 0;
+    launcher.OpenUrl(QStringLiteral("http://[::1"), [&failures] { ++failures; });
+    EXPECT_EQ(failures, 1);
+
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent-nelvora-test");
+    launcher.OpenUrl(QStringLiteral("https://example.org/"), [&failures] { ++failures; });
+    qputenv("PATH", oldPath);
+    EXPECT_EQ(failures, 2);
 }
