@@ -42,27 +42,6 @@ fail()
     pgrep -x trayer >/dev/null || echo "e2e: trayer is not running: $(cat "$work/trayer.log" 2>/dev/null)" >&2
 }
 
-# A finished child stays a zombie until waited for, and kill -0 still finds a zombie.
-running() { kill -0 "$1" 2>/dev/null && [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" != Z ]; }
-
-# Waits for a child to end and sets exit_status to its status, or to 124 when it still runs after the given seconds
-# (it is then killed).
-wait_exit()
-{
-    local pid=$1 seconds=$2
-    local deadline=$((SECONDS + seconds))
-    while running "$pid"; do
-        if [ "$SECONDS" -ge "$deadline" ]; then
-            kill "$pid" 2>/dev/null
-            exit_status=124
-            return
-        fi
-        sleep 0.1
-    done
-    wait "$pid"
-    exit_status=$?
-}
-
 # ---- the private desktop ----
 private_environment
 start_xvfb || { echo "e2e: no display for Xvfb" >&2; exit 1; }
@@ -72,23 +51,7 @@ start_window_manager || { echo "e2e: no window manager" >&2; exit 1; }
 screen_width=$(xwininfo -root | awk '/Width:/ {print $2}')
 
 # ---- helpers for the program ----
-# One vCard per line of "name|YYYYMMDD" on stdin.
-write_contacts()
-{
-    local folder=$1 name date n=0
-    mkdir -p "$folder"
-    while IFS='|' read -r name date; do
-        n=$((n + 1))
-        printf 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:%s\r\nBDAY:%s\r\nEND:VCARD\r\n' "$name" "$date" >"$folder/contact$n.vcf"
-    done
-}
-
-# A month and day some days from now, on a leap-year birth date so that 29 February stays a real date.
-birth_date() { echo "1980$(date -d "+$1 days" +%m%d)"; }
-
 visible_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
-
-main_window() { visible_windows '^Nelvora - ' | head -n1; }
 
 # The tray icon's window has no name of its own: the program's small mapped window that is not the main one.
 tray_icon()
@@ -105,8 +68,6 @@ tray_icon()
     return 1
 }
 
-is_mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-is_unmapped() { ! is_mapped "$1"; }
 # Minimised: the window manager keeps it as an icon (the task switcher offers it).
 is_iconic() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'; }
 # Put away into the tray: neither on screen nor an icon.

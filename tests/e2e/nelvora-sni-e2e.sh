@@ -59,8 +59,6 @@ wait_for 20 test -e "$items" || { echo "sni: the watcher did not start: $(cat "$
 
 sni() { timeout 10 "$python" "$here/sni-watcher.py" "$@"; }
 registered() { [ -s "$items" ]; }
-is_mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-is_unmapped() { ! is_mapped "$1"; }
 has_entry() { printf '%s\n' "$menu" | cut -f2 | grep -qxF "$1"; }
 
 # Daily mode with nothing due: the program starts in the tray, reachable only through its item.

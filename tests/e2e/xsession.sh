@@ -125,3 +125,6 @@ birth_date() { echo "1980$(date -d "+$1 days" +%m%d)"; }
 
 # The program's main window while it is shown.
 main_window() { xdotool search --onlyvisible --name '^Nelvora - ' 2>/dev/null | head -n1; }
+
+is_mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+is_unmapped() { ! is_mapped "$1"; }
