@@ -12,8 +12,10 @@ namespace {
 
 // The built-in personal book: its source may have no file, and its folder is not named by its uid.
 constexpr std::string_view kSystemUid = "system-address-book";
-// A synced book's cache marks a contact deleted here but not yet on the server with this state.
-constexpr int kDeletedState = 4;
+// A synced book's cache keeps each contact's offline state: -1 unknown, 0 synced, 1 created here, 2 changed here,
+// 3 deleted here but not yet on the server (Evolution 3.46's EOfflineState). Only the first four are live
+// contacts; a state this program does not know is not taken for one.
+constexpr std::string_view kLiveStates = "ECacheState IS NULL OR ECacheState IN (-1, 0, 1, 2)";
 
 struct TBases
 {
@@ -67,7 +69,7 @@ std::string QueryFor(TSqliteDatabase& database)
         return {};
     if (database.HasColumn("ECacheObjects", "ECacheOBJ")) {
         if (database.HasColumn("ECacheObjects", "ECacheState"))
-            return "SELECT ECacheOBJ FROM ECacheObjects WHERE ECacheState IS NOT " + std::to_string(kDeletedState);
+            return "SELECT ECacheOBJ FROM ECacheObjects WHERE " + std::string(kLiveStates);
         return "SELECT ECacheOBJ FROM ECacheObjects";
     }
     return {};
