@@ -112,9 +112,10 @@ std::string TEvolutionStoreKind::Read(const TStoreLocation& store, TStoreRun& /*
     TSqliteStatement statement(database, query);
     if (!statement.IsPrepared())
         return statement.Error();
+    VCard::TVCardTexts reader(cards);
     while (statement.Step()) {
         if (!statement.IsNull(0))
-            VCard::ParseVCards(statement.Bytes(0), cards);
+            reader.Read(statement.Bytes(0));
     }
     return statement.Error();
 }
