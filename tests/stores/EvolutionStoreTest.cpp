@@ -1,5 +1,6 @@
 #include "ContactStores.h"
 #include "TSqliteDatabase.h"
+#include "TSqliteStatement.h"
 
 #include "TPrivateHome.h"
 
@@ -212,6 +213,27 @@ TEST(EvolutionStore, AWalBookIsReadWithoutCreatingAnythingBesideIt)
     ASSERT_EQ(closed.size(), 1u);
     EXPECT_EQ(Names(LoadContacts({})), (std::vector<std::string>{"Ann", "Bo"}));
     EXPECT_EQ(Files(book.parent_path()), closed);
+}
+
+TEST(EvolutionStore, ACopyReadGetsPastAnOwnersExclusiveLockAndLeavesNothingBehind)
+{
+    TPrivateHome home;
+    const fs::path book = home.Path() / "abook.sqlite";
+    TTestDatabase owner(book);
+    owner.Run(kLocalSchema);
+    owner.AddCard("a", "Ann");
+    owner.Run("PRAGMA locking_mode=EXCLUSIVE");
+    owner.Run("BEGIN EXCLUSIVE");
+    const auto before = Files(home.Path());
+    {
+        TSqliteDatabase copy(book, TSqliteDatabase::TMode::AlwaysCopy);
+        ASSERT_TRUE(copy.IsOpen()) << copy.Error();
+        TSqliteStatement rows(copy, "SELECT uid FROM folder_id");
+        ASSERT_TRUE(rows.Step()) << rows.Error();
+        EXPECT_EQ(rows.Bytes(0), "a");
+    }
+    EXPECT_EQ(Files(home.Path()), before);
+    owner.Run("COMMIT");
 }
 
 TEST(EvolutionStore, DevicesAndFifosNeverReachSqlite)
