@@ -104,8 +104,10 @@ public:
     // Lower case, blanks trimmed and runs of them made one space, as UTF-8.
     std::string Folded(std::string_view name) const
     {
-        std::string folded;
-        folded.reserve(name.size());
+        // Folding never makes a character longer than four bytes, nor an ASCII one longer at all.
+        std::string folded(name.size() * 4, '\0');
+        char* out = folded.data();
+        char* const begin = out;
         bool blank = false;
         for (std::size_t i = 0; i < name.size();) {
             const auto byte = static_cast<unsigned char>(name[i]);
@@ -122,14 +124,22 @@ public:
                     code = static_cast<char32_t>(::towlower_l(static_cast<wint_t>(code), m_locale));
             }
             if (space) {
-                blank = !folded.empty();
+                blank = out != begin;
                 continue;
             }
             if (blank)
-                folded += ' ';
+                *out++ = ' ';
             blank = false;
-            AppendUtf8(code, folded);
+            if (code < 0x80) {
+                *out++ = static_cast<char>(code);
+            } else {
+                std::string encoded;
+                AppendUtf8(code, encoded);
+                for (const char c : encoded)
+                    *out++ = c;
+            }
         }
+        folded.resize(static_cast<std::size_t>(out - begin));
         return folded;
     }
 

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 
@@ -132,6 +133,25 @@ TEST(EvolutionStore, ADatabaseIsRecognisedByItsContentNotItsName)
     EXPECT_EQ(contacts.Stores[0].Skipped, "a database of no known address book");
     EXPECT_EQ(contacts.Stores[1].Location.Kind, "evolution");
     EXPECT_EQ(contacts.Stores[1].Contacts, 2u);
+}
+
+TEST(EvolutionStore, ALargeBookGivesEveryRowAndTheFirstOfAUidWins)
+{
+    TPrivateHome home;
+    TTestDatabase book(LocalBook(home, "system"));
+    book.Run(kLocalSchema);
+    book.Run("BEGIN");
+    for (int i = 0; i < 4000; ++i)
+        book.AddCard("u" + std::to_string(i), "Person " + std::to_string(i), "NOTE:" + std::string(200, 'n') + "\r\n");
+    // Rows are parsed in parts and on two threads; the row order still decides which card of a UID is kept.
+    book.Run("INSERT INTO folder_id (uid, vcard) VALUES ('again', 'BEGIN:VCARD\r\nUID:u7\r\nFN:Later\r\nEND:VCARD')");
+    book.Run("COMMIT");
+    const TContacts contacts = LoadContacts({});
+    ASSERT_EQ(contacts.Cards.size(), 4000u);
+    EXPECT_EQ(contacts.Stores[0].Contacts, 4001u);
+    EXPECT_EQ(std::count_if(contacts.Cards.begin(), contacts.Cards.end(),
+                            [](const auto& card) { return card.Name == "Later"; }),
+              0);
 }
 
 TEST(EvolutionStore, BrokenBooksAreSkippedWithAReasonAndTheOthersRead)
