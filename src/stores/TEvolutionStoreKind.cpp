@@ -107,7 +107,9 @@ private:
     std::vector<std::size_t> m_ends;
 };
 
-constexpr std::size_t kPartBytes = std::size_t{8} << 20;
+// Up to this much text the rows are all gathered before any is parsed, so that the database is released first and
+// the owner's writes never wait for our parsing; only a book beyond any usual size holds it longer.
+constexpr std::size_t kPartBytes = std::size_t{32} << 20;
 // Below this a second thread costs more than it saves.
 constexpr std::size_t kParallelBytes = std::size_t{512} << 10;
 
@@ -188,8 +190,7 @@ std::string TEvolutionStoreKind::Read(const TStoreLocation& store, TStoreRun& /*
     TSqliteStatement statement(database, query);
     if (!statement.IsPrepared())
         return statement.Error();
-    // The rows' bytes are gathered in parts and parsed part by part: the database is read at its own pace, and a
-    // large book is never held whole as text.
+    // The rows' bytes are gathered and parsed in parts, so that a very large book is never held whole as text.
     TRows rows;
     while (statement.Step()) {
         if (statement.IsNull(0))
