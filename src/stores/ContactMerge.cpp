@@ -246,21 +246,42 @@ void MergeContacts(std::vector<TVCard>& cards, const std::vector<std::uint32_t>&
     people = {};
     uids = {};
 
-    std::vector<std::size_t> order;
-    order.reserve(cards.size());
-    for (std::size_t i = 0; i < cards.size(); ++i)
-        if (!dropped[i])
-            order.push_back(i);
-    for (const std::size_t i : order)
-        folded[i] = collation.SortKey(std::move(folded[i]));
+    // Dropped cards go, the rest keep reading order; then the order by name is applied in place, so that no
+    // second list of every card is made.
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        if (dropped[i])
+            continue;
+        if (i != kept) {
+            cards[kept] = std::move(cards[i]);
+            folded[kept] = std::move(folded[i]);
+        }
+        ++kept;
+    }
+    cards.resize(kept);
+    folded.resize(kept);
+    for (auto& name : folded)
+        name = collation.SortKey(std::move(name));
+    std::vector<std::size_t> order(kept);
+    for (std::size_t i = 0; i < kept; ++i)
+        order[i] = i;
     std::stable_sort(order.begin(), order.end(),
                      [&folded](std::size_t a, std::size_t b) { return folded[a] < folded[b]; });
-
-    std::vector<TVCard> merged;
-    merged.reserve(order.size());
-    for (const std::size_t i : order)
-        merged.push_back(std::move(cards[i]));
-    cards = std::move(merged);
+    // Row i takes the card at order[i]: follow each cycle of the permutation once.
+    for (std::size_t start = 0; start < kept; ++start) {
+        if (order[start] == start)
+            continue;
+        TVCard held = std::move(cards[start]);
+        std::size_t at = start;
+        while (order[at] != start) {
+            const std::size_t from = order[at];
+            cards[at] = std::move(cards[from]);
+            order[at] = at;
+            at = from;
+        }
+        cards[at] = std::move(held);
+        order[at] = at;
+    }
 }
 
 } // namespace Stores

@@ -6,6 +6,7 @@
 #include "TSqliteStatement.h"
 #include "VCardParser.h"
 
+#include <algorithm>
 #include <exception>
 #include <iterator>
 #include <system_error>
@@ -94,6 +95,9 @@ public:
         m_bytes.clear();
         m_ends.clear();
     }
+    // Room for the text of a database of `size` bytes, made at once: growing a large text step by step copies it
+    // again and again into fresh memory.
+    void Reserve(std::size_t size) { m_bytes.reserve(size); }
     std::size_t Size() const { return m_bytes.size(); }
     std::size_t Count() const { return m_ends.size(); }
     std::string_view Row(std::size_t index) const
@@ -125,11 +129,13 @@ void ParseRange(const TRows& rows, std::size_t first, std::size_t last, std::vec
 void ParseRows(const TRows& rows, std::vector<VCard::TVCard>& cards)
 {
     const std::size_t half = rows.Count() / 2;
+    cards.reserve(cards.size() + rows.Count());
     if (rows.Size() < kParallelBytes || std::thread::hardware_concurrency() < 2) {
         ParseRange(rows, 0, rows.Count(), cards);
         return;
     }
     std::vector<VCard::TVCard> second;
+    second.reserve(rows.Count() - half);
     std::exception_ptr failure;
     {
         std::jthread worker;
@@ -192,6 +198,10 @@ std::string TEvolutionStoreKind::Read(const TStoreLocation& store, TStoreRun& /*
         return statement.Error();
     // The rows' bytes are gathered and parsed in parts, so that a very large book is never held whole as text.
     TRows rows;
+    std::error_code error;
+    const std::uintmax_t fileSize = std::filesystem::file_size(store.Path, error);
+    // The cards' text is smaller than the database that holds it.
+    rows.Reserve(error ? 0 : static_cast<std::size_t>(std::min<std::uintmax_t>(fileSize, kPartBytes)));
     while (statement.Step()) {
         if (statement.IsNull(0))
             continue;
