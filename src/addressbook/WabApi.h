@@ -273,3 +273,11 @@ extern "C" NELVORA_WAB_EXPORT HRESULT WABOpen(IAddrBook** addrBook, IWABObject**
                                               ULONG reserved);
 
 using LPWABOPEN = HRESULT (*)(IAddrBook** addrBook, IWABObject** wabObject, WAB_PARAM* param, ULONG reserved);
+
+// Not part of the published interface: what the last WABOpen of this process read, one store a line, its fields
+// separated by tabs: kind ("vcard-folder", "evolution", ...), path, contacts read, and "ok" or why the store was
+// skipped. Copies at most size - 1 bytes and a NUL into buffer (which may be null when size is 0) and returns the
+// whole length, so a caller can ask again with room enough. Optional: a module may leave it out.
+extern "C" NELVORA_WAB_EXPORT ULONG NelvoraStoreList(char* buffer, ULONG size);
+
+using LPNELVORASTORELIST = ULONG (*)(char* buffer, ULONG size);

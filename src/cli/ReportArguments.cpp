@@ -58,10 +58,10 @@ TReportArguments ParseReportArguments(const std::vector<std::string>& arguments)
             option.resize(equals);
         }
 
-        if (option == "--help" || option == "-h") {
+        if (option == "--help" || option == "-h" || option == "--sources") {
             if (inlineValue)
                 throw TUsageError("option " + option + " takes no value");
-            result.Help = true;
+            (option == "--sources" ? result.Sources : result.Help) = true;
             continue;
         }
         if (option != "--today" && option != "--days" && option != "--contacts" && option != "--format")

@@ -21,6 +21,7 @@ struct TReportArguments
     std::vector<std::string> Contacts;
     TReportFormat Format = TReportFormat::Text;
     bool Help = false;
+    bool Sources = false; // list the contact stores instead of the report
 };
 
 // A command line that cannot be run; what() says why.
@@ -31,7 +32,8 @@ public:
 };
 
 inline constexpr const char* ReportUsage =
-    "usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]\n";
+    "usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]\n"
+    "       nelvora-report --sources [--contacts PATH]...\n";
 
 // Reads the arguments after the program name. Throws TUsageError.
 TReportArguments ParseReportArguments(const std::vector<std::string>& arguments);

@@ -1,16 +1,19 @@
 // nelvora-report: the window program's report list on standard output. Exit status 0 when something is due, 1 when
-// nothing is, 2 on an error.
+// nothing is, 2 on an error. With --sources, the contact stores it found instead, and status 0.
 
 #include "Report.h"
 #include "ReportArguments.h"
 #include "TExError.h"
 #include "TIWAB.h"
 
+#include <dlfcn.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -24,6 +27,50 @@ bool WriteAll(std::FILE* stream, const std::string& text)
     return std::fwrite(text.data(), 1, text.size(), stream) == text.size() && std::fflush(stream) == 0;
 }
 
+// The module's list of the stores it read, one a line: kind, path, contacts read, "ok" or the reason, separated by
+// tabs. Empty when the module keeps no such list.
+std::string StoreList(void* library)
+{
+    const auto entry = reinterpret_cast<LPNELVORASTORELIST>(library ? ::dlsym(library, "NelvoraStoreList") : nullptr);
+    if (!entry)
+        return {};
+    std::string list(entry(nullptr, 0), '\0');
+    if (list.empty())
+        return list;
+    list.resize(entry(list.data(), static_cast<ULONG>(list.size() + 1)));
+    return list;
+}
+
+std::vector<std::string_view> Fields(std::string_view line)
+{
+    std::vector<std::string_view> fields;
+    while (true) {
+        const std::size_t tab = line.find('\t');
+        fields.push_back(line.substr(0, tab));
+        if (tab == std::string_view::npos)
+            return fields;
+        line.remove_prefix(tab + 1);
+    }
+}
+
+// One line on standard error for every store that could not be read; the report goes on without it.
+void ReportSkippedStores(const std::string& list)
+{
+    std::string_view rest(list);
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        const auto fields = Fields(rest.substr(0, end));
+        if (fields.size() == 4 && fields[3] != "ok") {
+            const std::string line =
+                "nelvora-report: skipped " + std::string(fields[1]) + ": " + std::string(fields[3]) + "\n";
+            std::fputs(line.c_str(), stderr);
+        }
+        if (end == std::string_view::npos)
+            break;
+        rest.remove_prefix(end + 1);
+    }
+}
+
 int Run(const std::vector<std::string>& arguments)
 {
     const TReportArguments options = ParseReportArguments(arguments);
@@ -32,13 +79,22 @@ int Run(const std::vector<std::string>& arguments)
         return ExitDue;
     }
 
-    const TDate today = options.Today ? *options.Today : LocalToday();
-    const std::int32_t days = options.Days ? *options.Days : DefaultForwardDays("Nelvora.cfg");
-
     TIWAB addressBook;
     addressBook.Sources = options.Contacts;
     addressBook.Init();
     addressBook.Load();
+    const std::string stores = StoreList(addressBook.LibraryHandle);
+    if (options.Sources) {
+        if (!WriteAll(stdout, stores)) {
+            std::fprintf(stderr, "nelvora-report: cannot write the list: %s\n", std::strerror(errno));
+            return ExitError;
+        }
+        return ExitDue;
+    }
+    ReportSkippedStores(stores);
+
+    const TDate today = options.Today ? *options.Today : LocalToday();
+    const std::int32_t days = options.Days ? *options.Days : DefaultForwardDays("Nelvora.cfg");
 
     const TReport report = MakeReport(addressBook.AddressBook, today, days, options.Format);
     if (!WriteAll(stdout, report.Output)) {

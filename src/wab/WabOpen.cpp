@@ -1,19 +1,22 @@
-// The provider module: the address-book interfaces over the user's vCards. Loaded with dlopen; WABOpen is its
-// only exported symbol. Every WABOpen reads the sources afresh, since the program opens a new connection for
-// every check and expects to see today's files.
+// The provider module: the address-book interfaces over the user's merged contacts. Loaded with dlopen; WABOpen and
+// NelvoraStoreList are its only exported symbols. Every WABOpen reads the stores afresh, since the program opens a
+// new connection for every check and expects to see today's contacts.
 
 #include "WabApi.h"
 #include "WabBuffers.h"
 
+#include "ContactStores.h"
 #include "TVCard.h"
-#include "VCardSources.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <new>
 #include <span>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -390,7 +393,7 @@ private:
 std::vector<std::filesystem::path> SourcesOf(const WAB_PARAM* param)
 {
     if (!param || !param->szFileName)
-        return {VCard::DefaultContactsFolder()};
+        return {};
     std::vector<std::filesystem::path> sources;
     std::string_view list(param->szFileName);
     while (!list.empty()) {
@@ -407,7 +410,49 @@ std::vector<std::filesystem::path> SourcesOf(const WAB_PARAM* param)
     return sources;
 }
 
+// The store list of the last WABOpen, for NelvoraStoreList.
+std::mutex g_storeListLock;
+std::string g_storeList;
+
+// Paths are shown one a line with tab-separated fields: control characters would break the line apart.
+void AppendField(std::string& out, std::string_view text)
+{
+    for (const char c : text)
+        out += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+}
+
+std::string StoreList(const std::vector<Stores::TStoreReport>& stores)
+{
+    std::string list;
+    for (const auto& store : stores) {
+        AppendField(list, store.Location.Kind);
+        list += '\t';
+        AppendField(list, store.Location.Path.native());
+        list += '\t';
+        list += std::to_string(store.Contacts);
+        list += '\t';
+        AppendField(list, store.Skipped.empty() ? "ok" : store.Skipped);
+        list += '\n';
+    }
+    return list;
+}
+
 } // namespace
+
+extern "C" ULONG NelvoraStoreList(char* buffer, ULONG size)
+{
+    try {
+        const std::lock_guard lock(g_storeListLock);
+        if (buffer && size > 0) {
+            const std::size_t count = std::min<std::size_t>(g_storeList.size(), size - 1);
+            std::memcpy(buffer, g_storeList.data(), count);
+            buffer[count] = '\0';
+        }
+        return static_cast<ULONG>(std::min<std::size_t>(g_storeList.size(), 0xFFFFFFFEu));
+    } catch (...) {
+        return 0;
+    }
+}
 
 extern "C" HRESULT WABOpen(IAddrBook** addrBook, IWABObject** wabObject, WAB_PARAM* param, ULONG /*reserved*/)
 {
@@ -415,7 +460,18 @@ extern "C" HRESULT WABOpen(IAddrBook** addrBook, IWABObject** wabObject, WAB_PAR
         if (!addrBook || !wabObject)
             return MAPI_E_INVALID_PARAMETER;
         auto store = std::make_shared<TStore>();
-        store->Cards = VCard::LoadVCards(SourcesOf(param));
+        // A list that names nothing is an empty address book, not a request to look everywhere.
+        const bool explicitList = param && param->szFileName;
+        const std::vector<std::filesystem::path> sources = SourcesOf(param);
+        Stores::TContacts contacts;
+        if (!explicitList || !sources.empty())
+            contacts = Stores::LoadContacts(sources);
+        store->Cards = std::move(contacts.Cards);
+        {
+            std::string list = StoreList(contacts.Stores);
+            const std::lock_guard lock(g_storeListLock);
+            g_storeList = std::move(list);
+        }
         // Entry identifiers carry a 32-bit index.
         if (store->Cards.size() > 0xFFFFFFFFu)
             store->Cards.resize(0xFFFFFFFFu);

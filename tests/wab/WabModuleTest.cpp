@@ -3,7 +3,7 @@
 #include "WabApi.h"
 
 #include "CorpusExpectations.h"
-#include "TempFolder.h"
+#include "TPrivateHome.h"
 
 #include <dlfcn.h>
 #include <sys/stat.h>
@@ -172,10 +172,14 @@ TEST(WabModule, TheCorpusReadsAsExpectedAndStaysUntouched)
     const auto rows = ReadAddressBook(folder.c_str());
     EXPECT_EQ(HashesBelow(folder), before);
 
+    // The table is in display-name order; cards of the same name keep their file order on both sides.
     auto expected = LoadExpectedCards();
     std::stable_sort(expected.begin(), expected.end(),
                      [](const TExpectedCard& a, const TExpectedCard& b) { return a.File < b.File; });
-    const auto contacts = Contacts(rows);
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const TExpectedCard& a, const TExpectedCard& b) { return a.Name < b.Name; });
+    auto contacts = Contacts(rows);
+    std::stable_sort(contacts.begin(), contacts.end(), [](const TRow& a, const TRow& b) { return a.Name < b.Name; });
     ASSERT_EQ(contacts.size(), expected.size());
     // A FILETIME counts from 1601: earlier dates (the corpus has the year 1000) cannot travel and arrive as none.
     const auto travels = [](const std::string& date) {
@@ -199,7 +203,7 @@ TEST(WabModule, GroupsAreDistributionListsBetweenTheContacts)
 {
     TTempFolder folder;
     folder.Write("a.vcf",
-                 OneCard("Ann") + "BEGIN:VCARD\nVERSION:4.0\nKIND:group\nFN:Family\nEND:VCARD\n" + OneCard("Bo"));
+                 OneCard("Ann") + "BEGIN:VCARD\nVERSION:4.0\nKIND:group\nFN:Bea's family\nEND:VCARD\n" + OneCard("Bo"));
     const auto rows = ReadAddressBook(folder.Path().c_str());
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[1].ObjectType, MAPI_DISTLIST);
@@ -221,20 +225,15 @@ TEST(WabModule, SeveralSourcesDuplicatesAndMissingOnes)
 
 TEST(WabModule, WithoutParametersTheDataHomeContactsAreRead)
 {
-    TTempFolder folder;
-    folder.Write("contacts/work/b.vcf", OneCard("Bo"));
-    folder.Write("contacts/a.vcf", OneCard("Ann"));
-    const char* saved = std::getenv("XDG_DATA_HOME");
-    const std::string savedValue = saved ? saved : "";
-    ::setenv("XDG_DATA_HOME", folder.Path().c_str(), 1);
+    TPrivateHome home;
+    home.Write(".local/share/contacts/work/b.vcf", OneCard("Bo"));
+    home.Write(".local/share/contacts/a.vcf", OneCard("Ann"));
     EXPECT_EQ(Names(ReadAddressBook(nullptr)), (std::vector<std::string>{"Ann", "Bo"}));
-    fs::remove_all(folder.Path() / "contacts");
+    // A list that names nothing is an empty address book.
+    EXPECT_TRUE(ReadAddressBook("\n").empty());
+    fs::remove_all(home.Path() / ".local/share/contacts");
     EXPECT_TRUE(ReadAddressBook(nullptr).empty());
-    EXPECT_FALSE(fs::exists(folder.Path() / "contacts"));
-    if (saved)
-        ::setenv("XDG_DATA_HOME", savedValue.c_str(), 1);
-    else
-        ::unsetenv("XDG_DATA_HOME");
+    EXPECT_FALSE(fs::exists(home.Path() / ".local/share/contacts"));
 }
 
 TEST(WabModule, DatesArriveAsMidnightUtcAndUnknownYearsAs1604)
@@ -244,11 +243,12 @@ TEST(WabModule, DatesArriveAsMidnightUtcAndUnknownYearsAs1604)
                           "BEGIN:VCARD\nBDAY:1601-01-01\nEND:VCARD\n");
     const auto rows = ReadAddressBook(folder.Path().c_str());
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(DateText(rows[0].Birthday), "1953-10-15");
-    EXPECT_EQ(rows[0].Anniversary, (VCard::TVCardDate{1604, 2, 29}));
-    EXPECT_EQ(rows[1].Name, "");
-    EXPECT_EQ(DateText(rows[1].Birthday), "1601-01-01");
-    EXPECT_FALSE(rows[1].Anniversary);
+    // A card without a name sorts first.
+    EXPECT_EQ(rows[0].Name, "");
+    EXPECT_EQ(DateText(rows[0].Birthday), "1601-01-01");
+    EXPECT_FALSE(rows[0].Anniversary);
+    EXPECT_EQ(DateText(rows[1].Birthday), "1953-10-15");
+    EXPECT_EQ(rows[1].Anniversary, (VCard::TVCardDate{1604, 2, 29}));
 }
 
 class WabConnection : public testing::Test

@@ -138,8 +138,8 @@ ssize_t ReadSome(int fd, char* buffer, std::size_t size)
 // Files are read in parts of this size: a large address book is never held whole, only its cards are.
 constexpr std::size_t kPartSize = std::size_t{1} << 20;
 
-// Reads the cards of one file into `cards` part by part; false, with `cards` as it was, when the file cannot be
-// read to its end (the same files ReadVCardFile fails on).
+} // namespace
+
 bool LoadVCardFile(const std::filesystem::path& path, std::string& buffer, std::vector<TVCard>& cards)
 {
     std::size_t size = 0;
@@ -178,8 +178,6 @@ bool LoadVCardFile(const std::filesystem::path& path, std::string& buffer, std::
         cards.resize(first);
     return ok;
 }
-
-} // namespace
 
 bool ReadVCardFile(const std::filesystem::path& path, std::string& bytes)
 {

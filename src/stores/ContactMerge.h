@@ -1,0 +1,22 @@
+#pragma once
+
+#include "TVCard.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace Stores {
+
+// One person, one row, in the order an address book lists them. `cards` come store by store in reading order;
+// `storeOf[i]` is the store of cards[i]. A card whose UID came before is dropped (the first store, and inside a
+// store the first file, wins). Across stores, cards with the same display name (ignoring case and runs of blanks)
+// and the same birthday month and day are one person too: the one that gives a birth year wins. What is left is
+// sorted by display name, case-insensitively in the user's collation; ties keep reading order.
+void MergeContacts(std::vector<VCard::TVCard>& cards, const std::vector<std::uint32_t>& storeOf);
+
+// The display name as the merge compares it: lower case, blanks trimmed and runs of them made one space.
+std::string FoldedName(std::string_view name);
+
+} // namespace Stores

@@ -1,0 +1,22 @@
+#include "StoreKinds.h"
+
+#include "TEvolutionStoreKind.h"
+#include "TVCardStoreKind.h"
+
+#include <array>
+
+namespace Stores {
+
+std::span<const IStoreKind* const> StoreKinds()
+{
+    // Kinds keep no state, so one object of each serves every reading.
+    static const TVCardStoreKind vcard;
+    static const TEvolutionStoreKind evolution;
+    static const std::array<const IStoreKind*, 2> kinds{
+        &vcard,
+        &evolution,
+    };
+    return kinds;
+}
+
+} // namespace Stores

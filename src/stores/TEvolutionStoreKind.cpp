@@ -1,0 +1,218 @@
+#include "TEvolutionStoreKind.h"
+
+#include "ConfigFile.h"
+#include "TKeyFile.h"
+#include "TSqliteDatabase.h"
+#include "TSqliteStatement.h"
+#include "VCardParser.h"
+
+#include <algorithm>
+#include <exception>
+#include <iterator>
+#include <system_error>
+#include <thread>
+
+namespace Stores {
+
+namespace {
+
+// The built-in personal book: its source may have no file, and its folder is not named by its uid.
+constexpr std::string_view kSystemUid = "system-address-book";
+// A synced book's cache keeps each contact's offline state: -1 unknown, 0 synced, 1 created here, 2 changed here,
+// 3 deleted here but not yet on the server (Evolution 3.46's EOfflineState). Only the first four are live
+// contacts; a state this program does not know is not taken for one.
+constexpr std::string_view kLiveStates = "ECacheState IS NULL OR ECacheState IN (-1, 0, 1, 2)";
+
+struct TBases
+{
+    std::filesystem::path Config;
+    std::filesystem::path Data;
+    std::filesystem::path Cache;
+};
+
+void FindBooks(const TBases& bases, std::vector<TStoreLocation>& found)
+{
+    const auto local = [&](std::string_view folder) {
+        return bases.Data / "evolution" / "addressbook" / folder / "contacts.db";
+    };
+    bool systemEnabled = true;
+    std::vector<std::filesystem::path> others;
+    std::string bytes;
+    for (const auto& file : FolderEntries(bases.Config / "evolution" / "sources", "", ".source")) {
+        if (!ReadConfigFile(file, bytes))
+            continue;
+        const TKeyFile source(bytes);
+        if (!source.HasGroup("Address Book"))
+            continue;
+        const std::string uid = file.stem().string();
+        const std::string enabled = source.Value("Data Source", "Enabled").value_or("true");
+        if (enabled == "false" || enabled == "0") {
+            if (uid == kSystemUid)
+                systemEnabled = false;
+            continue;
+        }
+        if (uid == kSystemUid || uid.empty() || uid == "." || uid == "..")
+            continue;
+        if (source.Value("Address Book", "BackendName").value_or("") == "local")
+            others.push_back(local(uid));
+        else
+            others.push_back(bases.Cache / "evolution" / "addressbook" / uid / "cache.db");
+    }
+    if (systemEnabled)
+        found.push_back({"evolution", local("system")});
+    for (auto& path : others)
+        found.push_back({"evolution", std::move(path)});
+}
+
+// The query that gives a book's vCards, by the tables it has; empty (with the reason in `database.Error()`)
+// when it has neither.
+std::string QueryFor(TSqliteDatabase& database)
+{
+    if (database.HasColumn("folder_id", "vcard"))
+        return "SELECT vcard FROM folder_id";
+    const std::string localReason = database.Error();
+    if (!localReason.starts_with("no "))
+        return {};
+    if (database.HasColumn("ECacheObjects", "ECacheOBJ")) {
+        if (database.HasColumn("ECacheObjects", "ECacheState"))
+            return "SELECT ECacheOBJ FROM ECacheObjects WHERE " + std::string(kLiveStates);
+        return "SELECT ECacheOBJ FROM ECacheObjects";
+    }
+    return {};
+}
+
+// Rows gathered for parsing: their bytes one after the other and where each ends.
+class TRows final
+{
+public:
+    void Add(std::string_view bytes)
+    {
+        m_bytes.append(bytes);
+        m_ends.push_back(m_bytes.size());
+    }
+    void Clear()
+    {
+        m_bytes.clear();
+        m_ends.clear();
+    }
+    // Room for the text of a database of `size` bytes, made at once: growing a large text step by step copies it
+    // again and again into fresh memory.
+    void Reserve(std::size_t size) { m_bytes.reserve(size); }
+    std::size_t Size() const { return m_bytes.size(); }
+    std::size_t Count() const { return m_ends.size(); }
+    std::string_view Row(std::size_t index) const
+    {
+        const std::size_t begin = index == 0 ? 0 : m_ends[index - 1];
+        return std::string_view(m_bytes).substr(begin, m_ends[index] - begin);
+    }
+
+private:
+    std::string m_bytes;
+    std::vector<std::size_t> m_ends;
+};
+
+// Up to this much text the rows are all gathered before any is parsed, so that the database is released first and
+// the owner's writes never wait for our parsing; only a book beyond any usual size holds it longer.
+constexpr std::size_t kPartBytes = std::size_t{32} << 20;
+// Below this a second thread costs more than it saves.
+constexpr std::size_t kParallelBytes = std::size_t{512} << 10;
+
+void ParseRange(const TRows& rows, std::size_t first, std::size_t last, std::vector<VCard::TVCard>& cards)
+{
+    VCard::TVCardTexts reader(cards);
+    for (std::size_t i = first; i < last; ++i)
+        reader.Read(rows.Row(i));
+}
+
+// Parsing the cards, not reading the database, is most of the time a large book takes: with a second core, the
+// second half of the rows is parsed beside the first. The cards keep the rows' order either way.
+void ParseRows(const TRows& rows, std::vector<VCard::TVCard>& cards)
+{
+    const std::size_t half = rows.Count() / 2;
+    cards.reserve(cards.size() + rows.Count());
+    if (rows.Size() < kParallelBytes || std::thread::hardware_concurrency() < 2) {
+        ParseRange(rows, 0, rows.Count(), cards);
+        return;
+    }
+    std::vector<VCard::TVCard> second;
+    second.reserve(rows.Count() - half);
+    std::exception_ptr failure;
+    {
+        std::jthread worker;
+        try {
+            worker = std::jthread([&] {
+                try {
+                    ParseRange(rows, half, rows.Count(), second);
+                } catch (...) {
+                    failure = std::current_exception();
+                }
+            });
+        } catch (const std::system_error&) {
+            // No thread to be had: one does it all.
+            ParseRange(rows, 0, rows.Count(), cards);
+            return;
+        }
+        ParseRange(rows, 0, half, cards);
+    }
+    if (failure)
+        std::rethrow_exception(failure);
+    cards.insert(cards.end(), std::make_move_iterator(second.begin()), std::make_move_iterator(second.end()));
+}
+
+} // namespace
+
+void TEvolutionStoreKind::Find(const TStoreEnvironment& environment, std::vector<TStoreLocation>& found) const
+{
+    if (!environment.ConfigHome.empty() && !environment.DataHome.empty() && !environment.CacheHome.empty())
+        FindBooks({environment.ConfigHome, environment.DataHome, environment.CacheHome}, found);
+    if (!environment.Home.empty()) {
+        const auto flatpak = environment.Home / ".var" / "app" / "org.gnome.Evolution";
+        FindBooks({flatpak / "config", flatpak / "data", flatpak / "cache"}, found);
+    }
+}
+
+std::optional<std::string> TEvolutionStoreKind::Recognise(const std::filesystem::path& path,
+                                                          std::string_view head) const
+{
+    if (!TSqliteDatabase::IsSqliteHead(head))
+        return std::nullopt;
+    TSqliteDatabase database(path);
+    if (QueryFor(database).empty())
+        return std::nullopt;
+    return "evolution";
+}
+
+std::string TEvolutionStoreKind::Read(const TStoreLocation& store, TStoreRun& /*run*/,
+                                      std::vector<VCard::TVCard>& cards) const
+{
+    TSqliteDatabase database(store.Path);
+    if (!database.IsOpen())
+        return database.Error();
+    const std::string query = QueryFor(database);
+    if (query.empty()) {
+        const std::string& reason = database.Error();
+        return reason.starts_with("no ") ? "no table folder_id or ECacheObjects" : reason;
+    }
+    TSqliteStatement statement(database, query);
+    if (!statement.IsPrepared())
+        return statement.Error();
+    // The rows' bytes are gathered and parsed in parts, so that a very large book is never held whole as text.
+    TRows rows;
+    std::error_code error;
+    const std::uintmax_t fileSize = std::filesystem::file_size(store.Path, error);
+    // The cards' text is smaller than the database that holds it.
+    rows.Reserve(error ? 0 : static_cast<std::size_t>(std::min<std::uintmax_t>(fileSize, kPartBytes)));
+    while (statement.Step()) {
+        if (statement.IsNull(0))
+            continue;
+        rows.Add(statement.Bytes(0));
+        if (rows.Size() >= kPartBytes) {
+            ParseRows(rows, cards);
+            rows.Clear();
+        }
+    }
+    ParseRows(rows, cards);
+    return statement.Error();
+}
+
+} // namespace Stores

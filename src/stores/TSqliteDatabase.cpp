@@ -1,0 +1,256 @@
+#include "TSqliteDatabase.h"
+
+#include "TSqliteStatement.h"
+
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <system_error>
+
+namespace Stores {
+
+namespace {
+
+// Long enough to outlast one of the owner's writes, short enough that a stuck lock does not stall the check.
+constexpr int kBusyMilliseconds = 2000;
+constexpr std::size_t kHeaderSize = 100;
+constexpr std::string_view kSqliteMagic{"SQLite format 3\0", 16};
+
+// A file descriptor that closes itself.
+class TFile final
+{
+public:
+    explicit TFile(int fd) : m_fd(fd) {}
+    TFile(const TFile&) = delete;
+    TFile& operator=(const TFile&) = delete;
+    ~TFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    int Get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+std::string ErrnoReason(int error)
+{
+    if (error == EACCES || error == EPERM)
+        return "no permission";
+    if (error == ENOENT)
+        return "not found";
+    return std::strerror(error);
+}
+
+// Opens without blocking (a FIFO would wait for a writer) and refuses anything but a regular file.
+std::string OpenRegular(const std::filesystem::path& path, int& fd)
+{
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return ErrnoReason(errno);
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        fd = -1;
+        return "not a regular file";
+    }
+    return {};
+}
+
+ssize_t ReadSome(int fd, char* buffer, std::size_t size)
+{
+    ssize_t got;
+    do
+        got = ::read(fd, buffer, size);
+    while (got < 0 && errno == EINTR);
+    return got;
+}
+
+bool WriteAll(int fd, const char* data, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t done = ::write(fd, data, size);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            return false;
+        data += done;
+        size -= static_cast<std::size_t>(done);
+    }
+    return true;
+}
+
+std::string CopyFile(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    int rawIn = -1;
+    if (std::string reason = OpenRegular(from, rawIn); !reason.empty())
+        return reason;
+    const TFile in(rawIn);
+    const TFile out(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (out.Get() < 0)
+        return "cannot copy: " + ErrnoReason(errno);
+    char buffer[64 * 1024];
+    while (true) {
+        const ssize_t got = ReadSome(in.Get(), buffer, sizeof buffer);
+        if (got < 0)
+            return ErrnoReason(errno);
+        if (got == 0)
+            return {};
+        if (!WriteAll(out.Get(), buffer, static_cast<std::size_t>(got)))
+            return "cannot copy: " + ErrnoReason(errno);
+    }
+}
+
+bool Exists(const std::filesystem::path& path)
+{
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+std::filesystem::path WithSuffix(const std::filesystem::path& path, const char* suffix)
+{
+    return std::filesystem::path(path.native() + suffix);
+}
+
+} // namespace
+
+TSqliteDatabase::TSqliteDatabase(const std::filesystem::path& path, TMode mode)
+{
+    const std::string head = Head(path);
+    int fd = -1;
+    if (std::string reason = OpenRegular(path, fd); !reason.empty()) {
+        Fail(std::move(reason));
+        return;
+    }
+    ::close(fd);
+
+    // Byte 18 and 19 of the header are 2 in WAL mode.
+    const bool wal = IsSqliteHead(head) && head.size() >= 20 && (head[18] == 2 || head[19] == 2);
+    std::filesystem::path target = path;
+    if (mode == TMode::AlwaysCopy || (wal && !(Exists(WithSuffix(path, "-wal")) && Exists(WithSuffix(path, "-shm"))))) {
+        std::string pattern = (std::filesystem::temp_directory_path() / "nelvora-store-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) {
+            Fail("cannot make a private copy: " + ErrnoReason(errno));
+            return;
+        }
+        m_copyFolder = pattern;
+        target = m_copyFolder / "store.db";
+        if (std::string reason = CopyFile(path, target); !reason.empty()) {
+            Fail(std::move(reason));
+            return;
+        }
+        // The owner's latest writes may still sit in its -wal.
+        if (const auto walFile = WithSuffix(path, "-wal"); Exists(walFile))
+            CopyFile(walFile, WithSuffix(target, "-wal"));
+    }
+
+    sqlite3* database = nullptr;
+    const int rc = sqlite3_open_v2(target.c_str(), &database, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        Fail(Reason(rc, database));
+        sqlite3_close_v2(database);
+        return;
+    }
+    m_database = database;
+    sqlite3_extended_result_codes(m_database, 1);
+    sqlite3_busy_timeout(m_database, kBusyMilliseconds);
+    // A reader must never try to checkpoint the owner's WAL when it leaves.
+    sqlite3_db_config(m_database, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+}
+
+TSqliteDatabase::~TSqliteDatabase()
+{
+    if (m_database)
+        sqlite3_close_v2(m_database);
+    if (!m_copyFolder.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_copyFolder, ignored);
+    }
+}
+
+void TSqliteDatabase::Fail(std::string reason)
+{
+    m_error = std::move(reason);
+    if (m_database) {
+        sqlite3_close_v2(m_database);
+        m_database = nullptr;
+    }
+}
+
+bool TSqliteDatabase::HasColumn(std::string_view table, std::string_view column)
+{
+    if (!m_database)
+        return false;
+    // Names come from this program, never from a file; quoting keeps mixed case as written.
+    const std::string sql = "SELECT \"" + std::string(column) + "\" FROM \"" + std::string(table) + "\" LIMIT 0";
+    TSqliteStatement statement(*this, sql);
+    if (statement.IsPrepared())
+        return true;
+    const std::string message = sqlite3_errmsg(m_database);
+    if (message.starts_with("no such table"))
+        m_error = "no table " + std::string(table);
+    else if (message.starts_with("no such column"))
+        m_error = "no column " + std::string(column) + " in " + std::string(table);
+    else
+        m_error = statement.Error();
+    return false;
+}
+
+std::string TSqliteDatabase::Head(const std::filesystem::path& path)
+{
+    int fd = -1;
+    if (!OpenRegular(path, fd).empty())
+        return {};
+    const TFile file(fd);
+    std::string head(kHeaderSize, '\0');
+    std::size_t used = 0;
+    while (used < head.size()) {
+        const ssize_t got = ReadSome(file.Get(), head.data() + used, head.size() - used);
+        if (got <= 0)
+            break;
+        used += static_cast<std::size_t>(got);
+    }
+    head.resize(used);
+    return head;
+}
+
+bool TSqliteDatabase::IsSqliteHead(std::string_view head)
+{
+    return head.starts_with(kSqliteMagic);
+}
+
+std::string TSqliteDatabase::Reason(int code, sqlite3* database)
+{
+    switch (code & 0xFF) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return "still locked by its owner";
+    case SQLITE_NOTADB:
+        return "not a database";
+    case SQLITE_CORRUPT:
+        return "damaged database";
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return "no permission";
+    case SQLITE_NOMEM:
+        return "out of memory";
+    case SQLITE_READONLY:
+        // A read-only reader meets this when the owner left an unfinished write that only it may roll back.
+        return "an unfinished write of its owner is pending";
+    case SQLITE_CANTOPEN:
+    case SQLITE_IOERR:
+        if (database && sqlite3_system_errno(database) != 0)
+            return ErrnoReason(sqlite3_system_errno(database));
+        return code == SQLITE_CANTOPEN ? "cannot be opened" : "read error";
+    default:
+        return sqlite3_errstr(code);
+    }
+}
+
+} // namespace Stores

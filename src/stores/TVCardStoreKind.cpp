@@ -1,0 +1,195 @@
+#include "TVCardStoreKind.h"
+
+#include "ConfigFile.h"
+#include "KhardConfig.h"
+#include "TKeyFile.h"
+#include "TSqliteDatabase.h"
+#include "VCardSources.h"
+#include "VdirsyncerConfig.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace Stores {
+
+namespace {
+
+std::string KindOf(const std::filesystem::path& path)
+{
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) ? "vcard-folder" : "vcard-file";
+}
+
+void Add(const std::filesystem::path& path, std::vector<TStoreLocation>& found)
+{
+    if (!path.empty())
+        found.push_back({KindOf(path), path});
+}
+
+bool EndsWithVcf(std::string_view path)
+{
+    if (path.size() < 4)
+        return false;
+    std::string_view tail = path.substr(path.size() - 4);
+    for (std::size_t i = 1; i < 4; ++i)
+        if ((tail[i] | 0x20) != ".vcf"[i])
+            return false;
+    return tail[0] == '.';
+}
+
+// KDE's folder and file resources keep their place in `Path=` of [General].
+void FindKdeResources(const TStoreEnvironment& environment, std::vector<TStoreLocation>& found)
+{
+    std::string bytes;
+    for (const char* prefix : {"akonadi_contacts_resource_", "akonadi_vcarddir_resource_", "akonadi_vcard_resource_"}) {
+        for (const auto& rc : FolderEntries(environment.ConfigHome, prefix, "rc")) {
+            if (!ReadConfigFile(rc, bytes))
+                continue;
+            if (const auto path = TKeyFile(bytes).Value("General", "Path"))
+                Add(environment.Expand(*path), found);
+        }
+    }
+}
+
+void FindVdirsyncer(const TStoreEnvironment& environment, std::vector<TStoreLocation>& found)
+{
+    std::filesystem::path config = TStoreEnvironment::Variable("VDIRSYNCER_CONFIG");
+    if (config.empty()) {
+        config = environment.Home.empty() ? std::filesystem::path() : environment.Home / ".vdirsyncer" / "config";
+        struct stat info;
+        if (config.empty() || ::stat(config.c_str(), &info) != 0)
+            config = environment.ConfigHome.empty() ? std::filesystem::path()
+                                                    : environment.ConfigHome / "vdirsyncer" / "config";
+    }
+    std::string bytes;
+    if (config.empty() || !ReadConfigFile(config, bytes))
+        return;
+    for (const auto& storage : ParseVdirsyncerConfig(bytes)) {
+        if (storage.Type == "filesystem" && EndsWithVcf(storage.FileExt) && storage.FileExt.size() == 4) {
+            Add(environment.Expand(storage.Path), found);
+        } else if (storage.Type == "singlefile" && EndsWithVcf(storage.Path)) {
+            const std::string path = environment.Expand(storage.Path).string();
+            if (path.find("%s") == std::string::npos) {
+                Add(path, found);
+                continue;
+            }
+            // One file per collection: "%s" stands for each collection's name.
+            std::string pattern;
+            for (std::size_t i = 0; i < path.size(); ++i) {
+                if (path.compare(i, 2, "%s") == 0) {
+                    pattern += '*';
+                    ++i;
+                } else {
+                    if (path[i] == '*' || path[i] == '?' || path[i] == '[' || path[i] == '\\')
+                        pattern += '\\';
+                    pattern += path[i];
+                }
+            }
+            for (const auto& file : GlobPaths(pattern))
+                Add(file, found);
+        }
+    }
+}
+
+void FindKhard(const TStoreEnvironment& environment, std::vector<TStoreLocation>& found)
+{
+    std::filesystem::path config = TStoreEnvironment::Variable("KHARD_CONFIG");
+    if (config.empty() && !environment.ConfigHome.empty())
+        config = environment.ConfigHome / "khard" / "khard.conf";
+    std::string bytes;
+    if (config.empty() || !ReadConfigFile(config, bytes))
+        return;
+    for (const auto& book : ParseKhardConfig(bytes)) {
+        const std::filesystem::path path = environment.Expand(book.Path);
+        if (!book.Discover) {
+            Add(path, found);
+            continue;
+        }
+        for (const auto& folder : GlobPaths(path.string())) {
+            struct stat info;
+            if (::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+                Add(folder, found);
+        }
+    }
+}
+
+std::string ErrnoReason(int error)
+{
+    if (error == EACCES || error == EPERM)
+        return "no permission";
+    return std::strerror(error);
+}
+
+// Why a single file cannot be read, before the reader tries; empty when it can be opened.
+std::string CheckFile(const std::filesystem::path& path, struct stat& info)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return ErrnoReason(errno);
+    std::string reason;
+    if (::fstat(fd, &info) != 0)
+        reason = ErrnoReason(errno);
+    else if (!S_ISREG(info.st_mode))
+        reason = "not a regular file or folder";
+    ::close(fd);
+    return reason;
+}
+
+} // namespace
+
+void TVCardStoreKind::Find(const TStoreEnvironment& environment, std::vector<TStoreLocation>& found) const
+{
+    if (!environment.DataHome.empty())
+        Add(environment.DataHome / "contacts", found);
+    // KDE's personal contacts resource uses this path whatever XDG_DATA_HOME says.
+    if (!environment.Home.empty())
+        Add(environment.Home / ".local" / "share" / "contacts", found);
+    FindKdeResources(environment, found);
+    FindVdirsyncer(environment, found);
+    FindKhard(environment, found);
+}
+
+std::optional<std::string> TVCardStoreKind::Recognise(const std::filesystem::path& path, std::string_view head) const
+{
+    // Databases belong to other kinds; anything else the user names is read as vCards, whatever its name.
+    if (TSqliteDatabase::IsSqliteHead(head))
+        return std::nullopt;
+    return KindOf(path);
+}
+
+std::string TVCardStoreKind::Read(const TStoreLocation& store, TStoreRun& run, std::vector<VCard::TVCard>& cards) const
+{
+    struct stat info;
+    if (::stat(store.Path.c_str(), &info) != 0)
+        return ErrnoReason(errno);
+    std::vector<std::filesystem::path> files;
+    if (S_ISDIR(info.st_mode)) {
+        DIR* folder = ::opendir(store.Path.c_str());
+        if (!folder)
+            return ErrnoReason(errno);
+        ::closedir(folder);
+        files = VCard::CollectVCardFiles({store.Path});
+    } else if (std::string reason = CheckFile(store.Path, info); !reason.empty()) {
+        return reason;
+    } else {
+        files.push_back(store.Path);
+    }
+
+    std::string buffer;
+    for (const auto& file : files) {
+        struct stat fileInfo;
+        if (::stat(file.c_str(), &fileInfo) != 0 || !run.FirstVisit(fileInfo.st_dev, fileInfo.st_ino))
+            continue;
+        // Inside a folder an unreadable file is left out, as it always was; a store that is one file fails whole.
+        if (!VCard::LoadVCardFile(file, buffer, cards) && files.size() == 1 && file == store.Path)
+            return "cannot be read";
+    }
+    return {};
+}
+
+} // namespace Stores

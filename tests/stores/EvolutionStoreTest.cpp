@@ -1,0 +1,270 @@
+#include "ContactStores.h"
+#include "TSqliteDatabase.h"
+#include "TSqliteStatement.h"
+
+#include "TPrivateHome.h"
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <map>
+
+namespace {
+
+using namespace Stores;
+namespace fs = std::filesystem;
+
+// Runs SQL on a database this test owns; the handle closes with the object.
+class TTestDatabase final
+{
+public:
+    explicit TTestDatabase(const fs::path& path)
+    {
+        fs::create_directories(path.parent_path());
+        sqlite3_open(path.c_str(), &m_database);
+    }
+    ~TTestDatabase() { sqlite3_close(m_database); }
+    TTestDatabase(const TTestDatabase&) = delete;
+    TTestDatabase& operator=(const TTestDatabase&) = delete;
+
+    void Run(const std::string& sql)
+    {
+        char* error = nullptr;
+        ASSERT_EQ(sqlite3_exec(m_database, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK) << error << "\n" << sql;
+    }
+    void AddCard(const std::string& uid, const std::string& name, const std::string& extra = {})
+    {
+        Run("INSERT INTO folder_id (uid, vcard) VALUES ('" + uid + "', 'BEGIN:VCARD\r\nVERSION:3.0\r\nUID:" + uid +
+            "\r\nFN:" + name + "\r\n" + extra + "END:VCARD\r\n')");
+    }
+
+private:
+    sqlite3* m_database = nullptr;
+};
+
+// Evolution 3.46's local book keeps more columns; these are the ones read.
+constexpr const char* kLocalSchema =
+    "CREATE TABLE folder_id (uid TEXT PRIMARY KEY, Rev TEXT, file_as TEXT, vcard TEXT, "
+    "bdata TEXT)";
+
+fs::path LocalBook(const TPrivateHome& home, const std::string& folder)
+{
+    return home.Path() / ".local/share/evolution/addressbook" / folder / "contacts.db";
+}
+
+void WriteSource(const TPrivateHome& home, const std::string& uid, const std::string& text)
+{
+    home.Write(".config/evolution/sources/" + uid + ".source", text);
+}
+
+// Every file below `folder` with its size and modification time.
+std::map<std::string, std::pair<off_t, std::int64_t>> Files(const fs::path& folder)
+{
+    std::map<std::string, std::pair<off_t, std::int64_t>> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        struct stat info;
+        ::lstat(entry.path().c_str(), &info);
+        files[entry.path().string()] = {info.st_size, info.st_mtim.tv_sec * 1000000000 + info.st_mtim.tv_nsec};
+    }
+    return files;
+}
+
+std::vector<std::string> Names(const TContacts& contacts)
+{
+    std::vector<std::string> names;
+    for (const auto& card : contacts.Cards)
+        names.push_back(card.Name);
+    return names;
+}
+
+std::map<std::string, std::string> Reasons(const TContacts& contacts, const fs::path& base)
+{
+    std::map<std::string, std::string> reasons;
+    for (const auto& store : contacts.Stores)
+        reasons[store.Location.Path.lexically_relative(base).string()] = store.Skipped;
+    return reasons;
+}
+
+TEST(EvolutionStore, BooksComeFromTheSourceFilesAndThePersonalBook)
+{
+    TPrivateHome home;
+    TTestDatabase(LocalBook(home, "system")).Run(kLocalSchema);
+    TTestDatabase personal(LocalBook(home, "system"));
+    personal.AddCard("p1", "Pat Personal");
+    WriteSource(home, "work-book", "[Data Source]\nDisplayName=Work\n[Address Book]\nBackendName=local\n");
+    TTestDatabase work(LocalBook(home, "work-book"));
+    work.Run(kLocalSchema);
+    work.AddCard("w1", "Wes Work");
+    WriteSource(home, "old-book", "[Data Source]\nEnabled=false\n[Address Book]\nBackendName=local\n");
+    TTestDatabase old(LocalBook(home, "old-book"));
+    old.Run(kLocalSchema);
+    old.AddCard("o1", "Olaf Old");
+    WriteSource(home, "calendar", "[Data Source]\n[Calendar]\nBackendName=local\n");
+    TTestDatabase flatpak(home.Path() / ".var/app/org.gnome.Evolution/data/evolution/addressbook/system/contacts.db");
+    flatpak.Run(kLocalSchema);
+    flatpak.AddCard("f1", "Fay Flatpak");
+
+    const TContacts contacts = LoadContacts({});
+    EXPECT_EQ(Names(contacts), (std::vector<std::string>{"Fay Flatpak", "Pat Personal", "Wes Work"}));
+    ASSERT_EQ(contacts.Stores.size(), 3u);
+    EXPECT_EQ(contacts.Stores[0].Location.Kind, "evolution");
+    EXPECT_EQ(contacts.Stores[0].Location.Path, LocalBook(home, "system"));
+}
+
+TEST(EvolutionStore, ADatabaseIsRecognisedByItsContentNotItsName)
+{
+    TPrivateHome home;
+    TTestDatabase synced(home.Path() / "backup.bin");
+    synced.Run("CREATE TABLE ECacheObjects (ECacheUID TEXT PRIMARY KEY, ECacheREV TEXT, ECacheOBJ TEXT, "
+               "ECacheState INTEGER)");
+    synced.Run("INSERT INTO ECacheObjects VALUES ('a', '', 'BEGIN:VCARD\nFN:Sam Synced\nEND:VCARD\n', 0), "
+               "('b', '', 'BEGIN:VCARD\nFN:Dora Deleted\nEND:VCARD\n', 3), "
+               "('c', '', 'BEGIN:VCARD\nFN:Cid Created\nEND:VCARD\n', 1)");
+    TTestDatabase(home.Path() / "other.db").Run("CREATE TABLE notes (text TEXT)");
+
+    const TContacts contacts = LoadContacts({home.Path() / "backup.bin", home.Path() / "other.db"});
+    EXPECT_EQ(Names(contacts), (std::vector<std::string>{"Cid Created", "Sam Synced"}));
+    ASSERT_EQ(contacts.Stores.size(), 2u);
+    EXPECT_EQ(contacts.Stores[0].Location.Kind, "unknown");
+    EXPECT_EQ(contacts.Stores[0].Skipped, "a database of no known address book");
+    EXPECT_EQ(contacts.Stores[1].Location.Kind, "evolution");
+    EXPECT_EQ(contacts.Stores[1].Contacts, 2u);
+}
+
+TEST(EvolutionStore, ALargeBookGivesEveryRowAndTheFirstOfAUidWins)
+{
+    TPrivateHome home;
+    TTestDatabase book(LocalBook(home, "system"));
+    book.Run(kLocalSchema);
+    book.Run("BEGIN");
+    for (int i = 0; i < 4000; ++i)
+        book.AddCard("u" + std::to_string(i), "Person " + std::to_string(i), "NOTE:" + std::string(200, 'n') + "\r\n");
+    // Rows are parsed in parts and on two threads; the row order still decides which card of a UID is kept.
+    book.Run("INSERT INTO folder_id (uid, vcard) VALUES ('again', 'BEGIN:VCARD\r\nUID:u7\r\nFN:Later\r\nEND:VCARD')");
+    book.Run("COMMIT");
+    const TContacts contacts = LoadContacts({});
+    ASSERT_EQ(contacts.Cards.size(), 4000u);
+    EXPECT_EQ(contacts.Stores[0].Contacts, 4001u);
+    EXPECT_EQ(std::count_if(contacts.Cards.begin(), contacts.Cards.end(),
+                            [](const auto& card) { return card.Name == "Later"; }),
+              0);
+}
+
+TEST(EvolutionStore, BrokenBooksAreSkippedWithAReasonAndTheOthersRead)
+{
+    TPrivateHome home;
+    for (const char* uid : {"truncated", "empty", "text", "tableless", "latin1", "good"})
+        WriteSource(home, uid, "[Address Book]\nBackendName=local\n");
+    {
+        TTestDatabase good(LocalBook(home, "good"));
+        good.Run(kLocalSchema);
+        good.AddCard("g1", "Gil Good");
+        TTestDatabase(LocalBook(home, "tableless")).Run("CREATE TABLE keys (key TEXT)");
+        TTestDatabase latin1(LocalBook(home, "latin1"));
+        latin1.Run(kLocalSchema);
+        latin1.Run("INSERT INTO folder_id (uid, vcard) VALUES ('l', CAST(X'424547494E3A56434152440A464E3A52E96D790A"
+                   "454E443A56434152440A' AS TEXT))");
+        latin1.Run("INSERT INTO folder_id (uid, vcard) VALUES ('n', NULL)");
+        TTestDatabase truncated(LocalBook(home, "truncated"));
+        truncated.Run(kLocalSchema);
+        for (int i = 0; i < 200; ++i)
+            truncated.AddCard("t" + std::to_string(i), "Tom Truncated", "NOTE:" + std::string(400, 'x') + "\r\n");
+    }
+    fs::resize_file(LocalBook(home, "truncated"), 8192);
+    home.Write(".local/share/evolution/addressbook/empty/contacts.db", "");
+    home.Write(".local/share/evolution/addressbook/text/contacts.db", std::string(4096, 'x'));
+    const auto before = Files(home.Path() / ".local/share/evolution");
+
+    const TContacts contacts = LoadContacts({});
+    // The Latin-1 card is read as the vCard reader reads 8-bit text without a character set.
+    EXPECT_EQ(Names(contacts), (std::vector<std::string>{"Gil Good", "Rémy"}));
+    const auto reasons = Reasons(contacts, home.Path() / ".local/share/evolution/addressbook");
+    EXPECT_EQ(reasons.at("truncated/contacts.db"), "damaged database");
+    EXPECT_EQ(reasons.at("empty/contacts.db"), "no table folder_id or ECacheObjects");
+    EXPECT_EQ(reasons.at("text/contacts.db"), "not a database");
+    EXPECT_EQ(reasons.at("tableless/contacts.db"), "no table folder_id or ECacheObjects");
+    EXPECT_EQ(reasons.at("latin1/contacts.db"), "");
+    EXPECT_EQ(Files(home.Path() / ".local/share/evolution"), before);
+}
+
+TEST(EvolutionStore, ABookLockedByItsOwnerIsSkippedAfterTheTimeout)
+{
+    TPrivateHome home;
+    TTestDatabase owner(LocalBook(home, "system"));
+    owner.Run(kLocalSchema);
+    owner.AddCard("a", "Ann");
+    owner.Run("BEGIN EXCLUSIVE");
+    owner.AddCard("b", "Bo");
+
+    const auto start = std::chrono::steady_clock::now();
+    const TContacts contacts = LoadContacts({});
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_TRUE(contacts.Cards.empty());
+    ASSERT_EQ(contacts.Stores.size(), 1u);
+    EXPECT_EQ(contacts.Stores[0].Skipped, "still locked by its owner");
+    EXPECT_LT(waited, std::chrono::seconds(10));
+    owner.Run("COMMIT");
+    EXPECT_EQ(Names(LoadContacts({})), (std::vector<std::string>{"Ann", "Bo"}));
+}
+
+TEST(EvolutionStore, AWalBookIsReadWithoutCreatingAnythingBesideIt)
+{
+    TPrivateHome home;
+    const fs::path book = LocalBook(home, "system");
+    {
+        TTestDatabase owner(book);
+        owner.Run("PRAGMA journal_mode=WAL");
+        owner.Run(kLocalSchema);
+        owner.AddCard("a", "Ann");
+        // While the owner runs, its latest writes sit in the -wal beside the database.
+        owner.Run("PRAGMA wal_autocheckpoint=0");
+        owner.AddCard("b", "Bo");
+        const auto running = Files(book.parent_path());
+        ASSERT_EQ(running.size(), 3u);
+        EXPECT_EQ(Names(LoadContacts({})), (std::vector<std::string>{"Ann", "Bo"}));
+        EXPECT_EQ(Files(book.parent_path()), running);
+    }
+    // The owner has gone and taken its -wal and -shm: a reader in place would create both again.
+    const auto closed = Files(book.parent_path());
+    ASSERT_EQ(closed.size(), 1u);
+    EXPECT_EQ(Names(LoadContacts({})), (std::vector<std::string>{"Ann", "Bo"}));
+    EXPECT_EQ(Files(book.parent_path()), closed);
+}
+
+TEST(EvolutionStore, ACopyReadGetsPastAnOwnersExclusiveLockAndLeavesNothingBehind)
+{
+    TPrivateHome home;
+    const fs::path book = home.Path() / "abook.sqlite";
+    TTestDatabase owner(book);
+    owner.Run(kLocalSchema);
+    owner.AddCard("a", "Ann");
+    owner.Run("PRAGMA locking_mode=EXCLUSIVE");
+    owner.Run("BEGIN EXCLUSIVE");
+    const auto before = Files(home.Path());
+    {
+        TSqliteDatabase copy(book, TSqliteDatabase::TMode::AlwaysCopy);
+        ASSERT_TRUE(copy.IsOpen()) << copy.Error();
+        TSqliteStatement rows(copy, "SELECT uid FROM folder_id");
+        ASSERT_TRUE(rows.Step()) << rows.Error();
+        EXPECT_EQ(rows.Bytes(0), "a");
+    }
+    EXPECT_EQ(Files(home.Path()), before);
+    owner.Run("COMMIT");
+}
+
+TEST(EvolutionStore, DevicesAndFifosNeverReachSqlite)
+{
+    TPrivateHome home;
+    ASSERT_EQ(::mkfifo((home.Path() / "fifo.db").c_str(), 0600), 0);
+    TSqliteDatabase fifo(home.Path() / "fifo.db");
+    EXPECT_FALSE(fifo.IsOpen());
+    EXPECT_EQ(fifo.Error(), "not a regular file");
+    TSqliteDatabase device("/dev/zero");
+    EXPECT_FALSE(device.IsOpen());
+}
+
+} // namespace
