@@ -7,10 +7,7 @@
 #include "VCardParser.h"
 
 #include <algorithm>
-#include <exception>
-#include <iterator>
 #include <system_error>
-#include <thread>
 
 namespace Stores {
 
@@ -114,49 +111,13 @@ private:
 // Up to this much text the rows are all gathered before any is parsed, so that the database is released first and
 // the owner's writes never wait for our parsing; only a book beyond any usual size holds it longer.
 constexpr std::size_t kPartBytes = std::size_t{32} << 20;
-// Below this a second thread costs more than it saves.
-constexpr std::size_t kParallelBytes = std::size_t{512} << 10;
 
-void ParseRange(const TRows& rows, std::size_t first, std::size_t last, std::vector<VCard::TVCard>& cards)
-{
-    VCard::TVCardTexts reader(cards);
-    for (std::size_t i = first; i < last; ++i)
-        reader.Read(rows.Row(i));
-}
-
-// Parsing the cards, not reading the database, is most of the time a large book takes: with a second core, the
-// second half of the rows is parsed beside the first. The cards keep the rows' order either way.
 void ParseRows(const TRows& rows, std::vector<VCard::TVCard>& cards)
 {
-    const std::size_t half = rows.Count() / 2;
     cards.reserve(cards.size() + rows.Count());
-    if (rows.Size() < kParallelBytes || std::thread::hardware_concurrency() < 2) {
-        ParseRange(rows, 0, rows.Count(), cards);
-        return;
-    }
-    std::vector<VCard::TVCard> second;
-    second.reserve(rows.Count() - half);
-    std::exception_ptr failure;
-    {
-        std::jthread worker;
-        try {
-            worker = std::jthread([&] {
-                try {
-                    ParseRange(rows, half, rows.Count(), second);
-                } catch (...) {
-                    failure = std::current_exception();
-                }
-            });
-        } catch (const std::system_error&) {
-            // No thread to be had: one does it all.
-            ParseRange(rows, 0, rows.Count(), cards);
-            return;
-        }
-        ParseRange(rows, 0, half, cards);
-    }
-    if (failure)
-        std::rethrow_exception(failure);
-    cards.insert(cards.end(), std::make_move_iterator(second.begin()), std::make_move_iterator(second.end()));
+    VCard::TVCardTexts reader(cards);
+    for (std::size_t i = 0; i < rows.Count(); ++i)
+        reader.Read(rows.Row(i));
 }
 
 } // namespace
