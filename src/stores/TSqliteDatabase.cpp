@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <system_error>
@@ -92,7 +93,8 @@ std::string CopyFile(const std::filesystem::path& from, const std::filesystem::p
     if (std::string reason = OpenRegular(from, rawIn); !reason.empty())
         return reason;
     const TFile in(rawIn);
-    const TFile out(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    // Only ever inside this program's own private folder, where a second attempt overwrites the first.
+    const TFile out(::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (out.Get() < 0)
         return "cannot copy: " + ErrnoReason(errno);
     char buffer[64 * 1024];
@@ -118,6 +120,64 @@ std::filesystem::path WithSuffix(const std::filesystem::path& path, const char* 
     return std::filesystem::path(path.native() + suffix);
 }
 
+// What tells whether a file changed while it was copied.
+struct TFileStamp
+{
+    bool Exists = false;
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    off_t Size = 0;
+    std::int64_t Modified = 0;
+    friend bool operator==(const TFileStamp&, const TFileStamp&) = default;
+};
+
+TFileStamp Stamp(const std::filesystem::path& path)
+{
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0)
+        return {};
+    return {true, info.st_dev, info.st_ino, info.st_size,
+            std::int64_t{info.st_mtim.tv_sec} * 1000000000 + info.st_mtim.tv_nsec};
+}
+
+// Copies a database with its -wal as one state. An owner that checkpoints while the copy runs moves the log's pages
+// into the database and starts the log again, which would pair a database of one moment with a log of another:
+// so the pair is copied again until neither file changed during the copy.
+std::string CopyDatabase(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    constexpr int kAttempts = 4;
+    const auto fromLog = WithSuffix(from, "-wal");
+    const auto toLog = WithSuffix(to, "-wal");
+    std::string reason;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        const TFileStamp database = Stamp(from);
+        const TFileStamp log = Stamp(fromLog);
+        reason = CopyFile(from, to);
+        if (reason.empty() && log.Exists) {
+            if (reason = CopyFile(fromLog, toLog); !reason.empty())
+                reason = "cannot copy its -wal: " + reason;
+        } else if (!log.Exists) {
+            ::unlink(toLog.c_str());
+        }
+        if (Stamp(from) == database && Stamp(fromLog) == log)
+            return reason;
+    }
+    return reason.empty() ? "kept changing while it was copied" : reason;
+}
+
+// Below $XDG_RUNTIME_DIR when there is one: a folder only this user may enter, on a file system that the
+// session's end clears, so a copy outlives no failure for long.
+std::filesystem::path PrivateFolderBase()
+{
+    for (const char* variable : {"XDG_RUNTIME_DIR", "TMPDIR"}) {
+        const char* value = std::getenv(variable);
+        struct stat info;
+        if (value && value[0] == '/' && ::stat(value, &info) == 0 && S_ISDIR(info.st_mode))
+            return value;
+    }
+    return "/tmp";
+}
+
 } // namespace
 
 TSqliteDatabase::TSqliteDatabase(const std::filesystem::path& path, TMode mode)
@@ -134,20 +194,19 @@ TSqliteDatabase::TSqliteDatabase(const std::filesystem::path& path, TMode mode)
     const bool wal = IsSqliteHead(head) && head.size() >= 20 && (head[18] == 2 || head[19] == 2);
     std::filesystem::path target = path;
     if (mode == TMode::AlwaysCopy || (wal && !(Exists(WithSuffix(path, "-wal")) && Exists(WithSuffix(path, "-shm"))))) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "nelvora-store-XXXXXX").string();
+        // mkdtemp makes the folder with mode 0700.
+        std::string pattern = (PrivateFolderBase() / "nelvora-store-XXXXXX").string();
         if (!::mkdtemp(pattern.data())) {
             Fail("cannot make a private copy: " + ErrnoReason(errno));
             return;
         }
         m_copyFolder = pattern;
         target = m_copyFolder / "store.db";
-        if (std::string reason = CopyFile(path, target); !reason.empty()) {
+        // The owner's latest writes may still sit in its -wal.
+        if (std::string reason = CopyDatabase(path, target); !reason.empty()) {
             Fail(std::move(reason));
             return;
         }
-        // The owner's latest writes may still sit in its -wal.
-        if (const auto walFile = WithSuffix(path, "-wal"); Exists(walFile))
-            CopyFile(walFile, WithSuffix(target, "-wal"));
     }
 
     sqlite3* database = nullptr;
