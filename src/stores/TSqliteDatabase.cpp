@@ -221,6 +221,8 @@ TSqliteDatabase::TSqliteDatabase(const std::filesystem::path& path, TMode mode)
     sqlite3_busy_timeout(m_database, kBusyMilliseconds);
     // A reader must never try to checkpoint the owner's WAL when it leaves.
     sqlite3_db_config(m_database, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    // A quoted name of a missing column would otherwise pass for a text literal, and HasColumn would say yes.
+    sqlite3_db_config(m_database, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
 }
 
 TSqliteDatabase::~TSqliteDatabase()
