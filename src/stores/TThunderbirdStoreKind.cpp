@@ -14,7 +14,9 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <memory>
+#include <unordered_map>
 
 namespace Stores {
 
@@ -33,10 +35,11 @@ constexpr std::array<std::string_view, 4> kProfileRoots{
 // The personal address book: Thunderbird's built-in preferences name it, so prefs.js usually does not.
 constexpr std::string_view kPersonalBook = "abook.sqlite";
 
-// The properties a card is read from. From Thunderbird 102 on, `_vCard` holds the whole card; older books keep
-// the name and the dates as separate properties.
-enum TProperty : std::size_t {
-    VCardText,
+// From Thunderbird 102 on, a card's `_vCard` property holds the whole card; older books keep the name and the dates
+// as separate properties, which newer ones still keep beside the vCard for searching.
+constexpr std::string_view kVCardProperty = "_vCard";
+
+enum TOlderProperty : std::size_t {
     DisplayName,
     FirstName,
     LastName,
@@ -46,16 +49,12 @@ enum TProperty : std::size_t {
     AnniversaryYear,
     AnniversaryMonth,
     AnniversaryDay,
-    PropertyCount,
+    OlderPropertyCount,
 };
-constexpr std::array<std::string_view, PropertyCount> kPropertyNames{
-    "_vCard",     "DisplayName", "FirstName",       "LastName",         "BirthYear",
-    "BirthMonth", "BirthDay",    "AnniversaryYear", "AnniversaryMonth", "AnniversaryDay",
+constexpr std::array<std::string_view, OlderPropertyCount> kOlderNames{
+    "DisplayName", "FirstName",       "LastName",         "BirthYear",      "BirthMonth",
+    "BirthDay",    "AnniversaryYear", "AnniversaryMonth", "AnniversaryDay",
 };
-// Rows come grouped by card, so one card's properties are collected and then turned into one card.
-constexpr std::string_view kCardQuery =
-    "SELECT card, name, value FROM properties WHERE name IN ('_vCard', 'DisplayName', 'FirstName', 'LastName', "
-    "'BirthYear', 'BirthMonth', 'BirthDay', 'AnniversaryYear', 'AnniversaryMonth', 'AnniversaryDay') ORDER BY card";
 
 std::string RealPath(const fs::path& path)
 {
@@ -133,70 +132,23 @@ std::optional<VCard::TVCardDate> OlderDate(std::string_view yearText, std::strin
     return VCard::ParseVCardDate(text);
 }
 
-// One card's properties while its rows are read.
-class TCardProperties final
+// The older properties of one card.
+struct TOlderCard
 {
-public:
-    const std::string& Card() const { return m_card; }
+    std::string Card;
+    std::array<std::string, OlderPropertyCount> Values;
 
-    void Start(std::string_view card)
+    std::string Name() const
     {
-        m_card = card;
-        for (auto& value : m_values)
-            value.clear();
-        m_present.fill(false);
-    }
-
-    void Set(std::string_view name, std::string_view value)
-    {
-        const auto it = std::find(kPropertyNames.begin(), kPropertyNames.end(), name);
-        if (it == kPropertyNames.end())
-            return;
-        const auto index = static_cast<std::size_t>(it - kPropertyNames.begin());
-        m_values[index] = value;
-        m_present[index] = true;
-    }
-
-    void AppendTo(std::vector<VCard::TVCard>& cards, std::vector<VCard::TVCard>& scratch) const
-    {
-        VCard::TVCard card;
-        bool whole = false;
-        if (m_present[VCardText]) {
-            scratch.clear();
-            VCard::ParseVCards(m_values[VCardText], scratch);
-            if (!scratch.empty()) {
-                card = std::move(scratch.front());
-                whole = true;
-            }
-        }
-        if (!whole) {
-            card.Birthday = OlderDate(m_values[BirthYear], m_values[BirthMonth], m_values[BirthDay]);
-            card.Anniversary =
-                OlderDate(m_values[AnniversaryYear], m_values[AnniversaryMonth], m_values[AnniversaryDay]);
-        }
-        if (card.Name.empty())
-            card.Name = OlderName();
-        // Thunderbird's own identifier of the card, the same in every copy of a synced book.
-        card.Uid = m_card;
-        cards.push_back(std::move(card));
-    }
-
-private:
-    std::string OlderName() const
-    {
-        if (const auto display = Trimmed(m_values[DisplayName]); !display.empty())
+        if (const auto display = Trimmed(Values[DisplayName]); !display.empty())
             return std::string(display);
-        const auto first = Trimmed(m_values[FirstName]);
-        const auto last = Trimmed(m_values[LastName]);
+        const auto first = Trimmed(Values[FirstName]);
+        const auto last = Trimmed(Values[LastName]);
         std::string name(first);
         if (!first.empty() && !last.empty())
             name += ' ';
         return name.append(last);
     }
-
-    std::string m_card;
-    std::array<std::string, PropertyCount> m_values;
-    std::array<bool, PropertyCount> m_present{};
 };
 
 bool HasPropertiesTable(TSqliteDatabase& database)
@@ -205,30 +157,129 @@ bool HasPropertiesTable(TSqliteDatabase& database)
            database.HasColumn("properties", "value");
 }
 
+// Turns the rows of the properties table into cards. Thunderbird writes a card's properties together, so its rows
+// mostly follow each other: the table is read once in its own order (no sort, no index lookup per row) and each run
+// of one card's rows becomes a card. The few rows that stand apart from their card's run are joined at the end.
+class TCardCollector final
+{
+public:
+    explicit TCardCollector(std::vector<VCard::TVCard>& cards) : m_cards(cards), m_first(cards.size()) {}
+
+    // `value` is asked for only for the properties read: most rows are of others (e-mail addresses, times).
+    template <typename TValue> void Row(std::string_view card, std::string_view name, const TValue& value)
+    {
+        if (!m_started || card != m_run.Card) {
+            EndRun();
+            m_run.Card = card;
+            m_vCard.clear();
+            m_hasVCard = false;
+            m_hasOlder = false;
+            for (auto& older : m_run.Values)
+                older.clear();
+            m_started = true;
+        }
+        if (name == kVCardProperty) {
+            m_vCard = value();
+            m_hasVCard = true;
+            return;
+        }
+        const auto older = std::find(kOlderNames.begin(), kOlderNames.end(), name);
+        if (older != kOlderNames.end()) {
+            m_run.Values[static_cast<std::size_t>(older - kOlderNames.begin())] = value();
+            m_hasOlder = true;
+        }
+    }
+
+    void Finish()
+    {
+        EndRun();
+        if (m_apart.empty())
+            return;
+        std::unordered_map<std::string_view, std::size_t> whole; // card -> its place in m_cards, read from _vCard
+        for (std::size_t i = m_first; i < m_cards.size(); ++i)
+            whole.emplace(m_cards[i].Uid, i);
+        // A card in several runs has all its older properties together here, a later run winning.
+        std::unordered_map<std::string_view, TOlderCard*> byCard;
+        std::vector<TOlderCard*> joined;
+        for (auto& apart : m_apart) {
+            const auto [it, added] = byCard.emplace(apart.Card, &apart);
+            if (added) {
+                joined.push_back(&apart);
+                continue;
+            }
+            for (std::size_t i = 0; i < OlderPropertyCount; ++i) {
+                if (!apart.Values[i].empty())
+                    it->second->Values[i] = std::move(apart.Values[i]);
+            }
+        }
+        std::vector<VCard::TVCard> added;
+        for (TOlderCard* properties : joined) {
+            if (const auto it = whole.find(properties->Card); it != whole.end()) {
+                if (m_cards[it->second].Name.empty())
+                    m_cards[it->second].Name = properties->Name();
+                continue;
+            }
+            VCard::TVCard card;
+            card.Name = properties->Name();
+            const auto& values = properties->Values;
+            card.Birthday = OlderDate(values[BirthYear], values[BirthMonth], values[BirthDay]);
+            card.Anniversary = OlderDate(values[AnniversaryYear], values[AnniversaryMonth], values[AnniversaryDay]);
+            card.Uid = properties->Card;
+            added.push_back(std::move(card));
+        }
+        // Only now: `whole` looks into the cards already there.
+        std::move(added.begin(), added.end(), std::back_inserter(m_cards));
+    }
+
+private:
+    void EndRun()
+    {
+        if (!m_started)
+            return;
+        // A card whose vCard comes twice is one contact; the merge keeps the first, as for any repeated UID.
+        if (m_hasVCard) {
+            m_parsed.clear();
+            VCard::ParseVCards(m_vCard, m_parsed);
+            // A vCard that gives no card leaves the card to its older properties, as if it had none.
+            if (!m_parsed.empty()) {
+                VCard::TVCard& card = m_parsed.front();
+                if (card.Name.empty())
+                    card.Name = m_run.Name();
+                // Thunderbird's own identifier of the card, the same in every copy of a synced book.
+                card.Uid = m_run.Card;
+                m_cards.push_back(std::move(card));
+                if (!m_cards.back().Name.empty() || !m_hasOlder)
+                    return;
+            }
+        }
+        if (m_hasOlder)
+            m_apart.push_back(m_run);
+    }
+
+    std::vector<VCard::TVCard>& m_cards;
+    std::size_t m_first; // this book's first card in m_cards
+    TOlderCard m_run;
+    std::string m_vCard;
+    bool m_started = false;
+    bool m_hasVCard = false;
+    bool m_hasOlder = false;
+    std::vector<VCard::TVCard> m_parsed;
+    std::vector<TOlderCard> m_apart;
+};
+
 std::string ReadCards(TSqliteDatabase& database, std::vector<VCard::TVCard>& cards)
 {
-    TSqliteStatement statement(database, kCardQuery);
+    TSqliteStatement statement(database, "SELECT card, name, value FROM properties");
     if (!statement.IsPrepared())
         return statement.Error();
-    TCardProperties properties;
-    std::vector<VCard::TVCard> scratch;
-    bool started = false;
+    TCardCollector collector(cards);
     while (statement.Step()) {
-        if (statement.IsNull(0) || statement.IsNull(1))
-            continue;
-        const std::string_view card = statement.Bytes(0);
-        if (!started || card != properties.Card()) {
-            if (started)
-                properties.AppendTo(cards, scratch);
-            properties.Start(card);
-            started = true;
-        }
-        properties.Set(statement.Bytes(1), statement.Bytes(2));
+        if (!statement.IsNull(0) && !statement.IsNull(1))
+            collector.Row(statement.Bytes(0), statement.Bytes(1), [&statement] { return statement.Bytes(2); });
     }
     if (!statement.Error().empty())
         return statement.Error();
-    if (started)
-        properties.AppendTo(cards, scratch);
+    collector.Finish();
     return {};
 }
 
