@@ -183,8 +183,8 @@ TEST(ThunderbirdStore, CardsOfEitherGenerationListsAndDatesAreReadAsThunderbirdS
         TTestBook book(home.Profile / "abook.sqlite");
         book.Card("uid-ann", {{"_vCard", VCard4("Ann Thunder", "UID:other\r\nBDAY:--0322\r\nANNIVERSARY:20050325\r\n")},
                               {"DisplayName", "Ann T."}});
-        book.Card("uid-nameless", {{"_vCard", "BEGIN:VCARD\r\nVERSION:4.0\r\nBDAY:19900101\r\nEND:VCARD\r\n"},
-                                   {"DisplayName", "Nora Nameless"}});
+        book.Card("uid-nameless", {{"_vCard", "BEGIN:VCARD\r\nVERSION:4.0\r\nBDAY:19900101\r\nEND:VCARD\r\n"}});
+        book.Card("uid-split", {{"BirthMonth", "7"}, {"BirthDay", "4"}});
         book.Card("uid-garbled", {{"_vCard", "not a card"},
                                   {"FirstName", " Gary "},
                                   {"LastName", "Garbled"},
@@ -200,6 +200,9 @@ TEST(ThunderbirdStore, CardsOfEitherGenerationListsAndDatesAreReadAsThunderbirdS
                               {"AnniversaryDay", "1"},
                               {"PrimaryEmail", "olga@example.org"}});
         book.Card("uid-plain", {{"LastName", "Plain"}});
+        // A card edited later may have rows apart from the others.
+        book.Card("uid-nameless", {{"DisplayName", "Nora Nameless"}});
+        book.Card("uid-split", {{"DisplayName", "Sam Split"}, {"BirthYear", "1976"}});
         book.Run("INSERT INTO lists VALUES ('uid-list', 'Choir', '', '')");
         book.Run("INSERT INTO list_cards VALUES ('uid-list', 'uid-ann')");
         book.Run("INSERT INTO properties VALUES (NULL, 'DisplayName', 'No Card')");
@@ -214,7 +217,7 @@ TEST(ThunderbirdStore, CardsOfEitherGenerationListsAndDatesAreReadAsThunderbirdS
     std::map<std::string, VCard::TVCard> cards;
     for (const auto& card : contacts.Cards)
         cards[card.Uid] = card;
-    ASSERT_EQ(cards.size(), 6u);
+    ASSERT_EQ(cards.size(), 7u);
     EXPECT_EQ(cards["uid-ann"].Name, "Ann Thunder");
     EXPECT_EQ(cards["uid-ann"].Birthday, (VCard::TVCardDate{VCard::UnknownYear, 3, 22}));
     EXPECT_EQ(cards["uid-ann"].Anniversary, (VCard::TVCardDate{2005, 3, 25}));
@@ -225,6 +228,8 @@ TEST(ThunderbirdStore, CardsOfEitherGenerationListsAndDatesAreReadAsThunderbirdS
     EXPECT_EQ(cards["uid-old"].Name, "Olga Older");
     EXPECT_EQ(cards["uid-old"].Birthday, (VCard::TVCardDate{VCard::UnknownYear, 3, 2}));
     EXPECT_FALSE(cards["uid-old"].Anniversary);
+    EXPECT_EQ(cards["uid-split"].Name, "Sam Split");
+    EXPECT_EQ(cards["uid-split"].Birthday, (VCard::TVCardDate{1976, 7, 4}));
     EXPECT_EQ(cards["uid-plain"].Name, "Plain");
     EXPECT_FALSE(cards["uid-plain"].Birthday || cards["uid-plain"].Anniversary);
     EXPECT_EQ(cards["uid-list"].Name, "Choir");
