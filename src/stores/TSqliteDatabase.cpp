@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -183,17 +184,23 @@ std::string CopyDatabase(const std::filesystem::path& from, const std::filesyste
     return reason.empty() ? "kept changing while it was copied" : reason;
 }
 
-// Below $XDG_RUNTIME_DIR when there is one: a folder only this user may enter, on a file system that the
-// session's end clears, so a copy outlives no failure for long.
-std::filesystem::path PrivateFolderBase()
+// A new folder (mode 0700) for a private copy: below $XDG_RUNTIME_DIR when there is one, a folder only this user
+// may enter on a file system that the session's end clears, so a copy outlives no failure for long.
+std::string MakePrivateFolder(std::filesystem::path& folder)
 {
-    for (const char* variable : {"XDG_RUNTIME_DIR", "TMPDIR"}) {
-        const char* value = std::getenv(variable);
-        struct stat info;
-        if (value && value[0] == '/' && ::stat(value, &info) == 0 && S_ISDIR(info.st_mode))
-            return value;
+    int error = ENOENT;
+    const std::array<const char*, 3> bases{std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"), "/tmp"};
+    for (const char* base : bases) {
+        if (!base || base[0] != '/')
+            continue;
+        std::string pattern = (std::filesystem::path(base) / "nelvora-store-XXXXXX").string();
+        if (::mkdtemp(pattern.data())) {
+            folder = pattern;
+            return {};
+        }
+        error = errno;
     }
-    return "/tmp";
+    return "cannot make a private copy: " + ErrnoReason(error);
 }
 
 } // namespace
@@ -212,13 +219,10 @@ TSqliteDatabase::TSqliteDatabase(const std::filesystem::path& path, TMode mode)
     const bool wal = IsSqliteHead(head) && head.size() >= 20 && (head[18] == 2 || head[19] == 2);
     std::filesystem::path target = path;
     if (mode == TMode::AlwaysCopy || (wal && !(Exists(WithSuffix(path, "-wal")) && Exists(WithSuffix(path, "-shm"))))) {
-        // mkdtemp makes the folder with mode 0700.
-        std::string pattern = (PrivateFolderBase() / "nelvora-store-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) {
-            Fail("cannot make a private copy: " + ErrnoReason(errno));
+        if (std::string reason = MakePrivateFolder(m_copyFolder); !reason.empty()) {
+            Fail(std::move(reason));
             return;
         }
-        m_copyFolder = pattern;
         target = m_copyFolder / "store.db";
         // The owner's latest writes may still sit in its -wal.
         if (std::string reason = CopyDatabase(path, target); !reason.empty()) {

@@ -325,7 +325,8 @@ std::optional<std::string> TThunderbirdStoreKind::Recognise(const std::filesyste
 {
     if (!TSqliteDatabase::IsSqliteHead(head))
         return std::nullopt;
-    TSqliteDatabase database(path);
+    // Thunderbird may be holding it locked.
+    TSqliteDatabase database(path, TSqliteDatabase::TMode::AlwaysCopy);
     if (!HasPropertiesTable(database))
         return std::nullopt;
     return "thunderbird";
