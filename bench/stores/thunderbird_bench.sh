@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Times nelvora-report with no --contacts over a Thunderbird profile whose personal book holds 10 000 cards with
 # `_vCard` (its private copy of the book included), unlocked and while another process holds the book under
-# Thunderbird's exclusive lock, against sqlite3 selecting the same vCards from an unlocked copy. Target: within 3x.
+# Thunderbird's exclusive lock, against sqlite3 selecting the same vCards from an unlocked copy of the book, the
+# making of that copy included (a locked book cannot be read otherwise). Target: within 3x. Also shown: sqlite3
+# on a copy made beforehand, and nelvora-report over the same cards as one vCard file (no database, no copy).
 #
 # usage: bench/stores/thunderbird_bench.sh [path/to/nelvora-report] [runs]
 # Build the program in release mode first, e.g.
@@ -80,20 +82,24 @@ report() { "$program" --today 2026-06-15 --days 15 --format tsv || [ $? -eq 1 ];
 select_vcards() { sqlite3 copy.sqlite "select value from properties where name='_vCard'"; }
 copy_and_select() { cp "$profile/abook.sqlite" copy.sqlite && select_vcards; }
 
-select_vcards >/dev/null # warm the page cache
+select_vcards >cards.vcf # also warms the page cache
 sqlite_ms=$(median_ms select_vcards)
 copy_ms=$(median_ms copy_and_select)
+vcf_ms=$(median_ms "$program" --contacts cards.vcf --today 2026-06-15 --days 15 --format tsv)
 echo "== 10 000 cards with _vCard ($(stat -c %s "$profile/abook.sqlite") bytes), median of $runs runs"
-echo "   sqlite3 select:         $sqlite_ms ms (with cp of the book first: $copy_ms ms)"
+echo "   cp of the book + sqlite3 select: $copy_ms ms (sqlite3 select alone: $sqlite_ms ms)"
+echo "   nelvora-report over the same cards as one vCard file: $vcf_ms ms"
 status=0
 measure() {
-    local label=$1 rows ms rss ratio
+    local label=$1 rows ms rss ratio alone
     rows=$(report | wc -l)
     [ "$rows" -gt 0 ] || { echo "   $label: no rows" >&2; status=1; }
     ms=$(median_ms report)
     rss=$(/usr/bin/time -f %M "$program" --today 2026-06-15 --days 15 --format tsv 2>&1 >/dev/null | tail -n 1)
-    ratio=$(awk -v a="$ms" -v b="$sqlite_ms" 'BEGIN { printf "%.2f", (b > 0) ? a / b : 0 }')
-    echo "   nelvora-report, $label: $ms ms (${ratio}x sqlite3), $rows rows due, peak RSS $((rss / 1024)) MB"
+    ratio=$(awk -v a="$ms" -v b="$copy_ms" 'BEGIN { printf "%.2f", (b > 0) ? a / b : 0 }')
+    alone=$(awk -v a="$ms" -v b="$sqlite_ms" 'BEGIN { printf "%.2f", (b > 0) ? a / b : 0 }')
+    echo "   nelvora-report, $label: $ms ms (${ratio}x cp + sqlite3, ${alone}x sqlite3 alone), $rows rows due," \
+        "peak RSS $((rss / 1024)) MB"
     awk -v r="$ratio" 'BEGIN { exit !(r > 3) }' && { echo "   over the 3x target"; status=1; }
     return 0
 }

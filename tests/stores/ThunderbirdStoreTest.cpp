@@ -1,4 +1,6 @@
 #include "ContactStores.h"
+#include "TSqliteDatabase.h"
+#include "TSqliteStatement.h"
 #include "ThunderbirdConfig.h"
 
 #include "TPrivateHome.h"
@@ -275,14 +277,29 @@ TEST(ThunderbirdStore, BrokenBooksAreSkippedWithAReasonLeavingNoCopyAndTheOthers
     EXPECT_TRUE(home.NoCopyLeft());
 }
 
-TEST(ThunderbirdStore, ACopyThatCannotBeMadeIsASkipThatLeavesNothingBehind)
+TEST(ThunderbirdStore, TheCopyIsPrivateAndGoneAfterwardsAlsoWhenItCannotBeMade)
 {
     TThunderbirdHome home;
     {
         TTestBook book(home.Profile / "abook.sqlite");
         for (int i = 0; i < 100; ++i)
             book.Card("c" + std::to_string(i), {{"_vCard", VCard4("Cy Copy", "NOTE:" + std::string(300, 'x'))}});
+        book.Run("PRAGMA wal_autocheckpoint=0");
+        book.Card("last", {{"_vCard", VCard4("Lea Last")}});
+        // While the book is read, its copy and the copy's -wal sit in a folder of the runtime folder that only this
+        // user may enter.
+        TSqliteDatabase copy(home.Profile / "abook.sqlite", TSqliteDatabase::TMode::AlwaysCopy);
+        ASSERT_TRUE(copy.IsOpen()) << copy.Error();
+        std::vector<fs::path> folders(fs::directory_iterator(home.Runtime), fs::directory_iterator());
+        ASSERT_EQ(folders.size(), 1u);
+        EXPECT_EQ(fs::status(folders[0]).permissions(), fs::perms::owner_all);
+        EXPECT_TRUE(fs::exists(folders[0] / "store.db-wal"));
+        TSqliteStatement last(copy, "SELECT count(*) FROM properties WHERE card = 'last'");
+        ASSERT_TRUE(last.Step());
+        EXPECT_EQ(last.Integer(0), 1);
     }
+    EXPECT_TRUE(home.NoCopyLeft());
+
     // A full disk, as the file size limit makes it: the copy's writes fail part-way.
     rlimit saved{};
     ::getrlimit(RLIMIT_FSIZE, &saved);
