@@ -71,6 +71,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::size_t i = 0; i < whole.size(); ++i)
             Check(SameCard(parts[i], whole[i]));
     }
+    {
+        // One reader over separate texts (database rows) reads each as if it were alone.
+        std::vector<VCard::TVCard> rows;
+        VCard::TVCardTexts texts(rows);
+        const std::size_t half = size / 2;
+        texts.Read(bytes.substr(0, half));
+        const std::size_t first = rows.size();
+        texts.Read(bytes.substr(half));
+        const std::vector<VCard::TVCard> front = VCard::ParseVCards(bytes.substr(0, half));
+        const std::vector<VCard::TVCard> back = VCard::ParseVCards(bytes.substr(half));
+        Check(first == front.size() && rows.size() == front.size() + back.size());
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            Check(SameCard(rows[i], i < first ? front[i] : back[i - first]));
+    }
     if (auto date = VCard::ParseVCardDate(bytes.substr(0, 64)))
         Check(IsCalendarDay(*date));
     return 0;

@@ -5,7 +5,8 @@
 #include <wctype.h>
 
 #include <algorithm>
-#include <numeric>
+#include <cstdlib>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -15,98 +16,161 @@ namespace {
 
 using VCard::TVCard;
 
-// Decodes UTF-8 to code points; a byte that does not belong to a valid sequence becomes U+FFFD.
-std::wstring Decoded(std::string_view text)
+// The next code point of UTF-8 text; a byte that does not start a valid sequence gives U+FFFD and is skipped alone.
+char32_t NextCodePoint(std::string_view text, std::size_t& i)
 {
-    std::wstring out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead < 0x80           ? 1
-                             : (lead >> 5) == 0x6  ? 2
-                             : (lead >> 4) == 0xE  ? 3
-                             : (lead >> 3) == 0x1E ? 4
-                                                   : 0;
-        char32_t code = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
-        bool valid = length != 0 && i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            code = (code << 6) | (next & 0x3F);
-        }
-        // Overlong forms, surrogates and values past Unicode are not characters.
-        constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (valid && (code < kMinimum[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)))
-            valid = false;
-        if (!valid) {
-            out += static_cast<wchar_t>(0xFFFD);
-            ++i;
-            continue;
-        }
-        out += static_cast<wchar_t>(code);
-        i += length;
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80           ? 1
+                               : (lead >> 5) == 0x6  ? 2
+                               : (lead >> 4) == 0xE  ? 3
+                               : (lead >> 3) == 0x1E ? 4
+                                                     : 0;
+    char32_t code = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+    bool valid = length != 0 && i + length <= text.size();
+    for (std::size_t k = 1; valid && k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[i + k]);
+        valid = (next & 0xC0) == 0x80;
+        code = (code << 6) | (next & 0x3F);
     }
-    return out;
+    // Overlong forms, surrogates and values past Unicode are not characters.
+    constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (valid && (code < kMinimum[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)))
+        valid = false;
+    if (!valid) {
+        ++i;
+        return 0xFFFD;
+    }
+    i += length;
+    return code;
 }
 
-// A locale_t that frees itself.
-class TLocale final
+void AppendUtf8(char32_t code, std::string& out)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// The first of LC_ALL, LC_COLLATE and LANG that is set, as the C library picks the collation.
+std::string_view CollationName()
+{
+    for (const char* variable : {"LC_ALL", "LC_COLLATE", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value && *value)
+            return value;
+    }
+    return "C";
+}
+
+// The user's collation, with Unicode case mapping whatever the user's LC_CTYPE. A C or POSIX collation orders by
+// code point, which byte order of UTF-8 already gives, so no sort keys are made for it.
+class TCollation final
 {
 public:
-    TLocale()
+    TCollation()
     {
-        // Case mapping follows Unicode whatever the user's LC_CTYPE; the order is the user's LC_COLLATE.
         m_locale = ::newlocale(LC_ALL_MASK, "C.UTF-8", nullptr);
         if (!m_locale)
             m_locale = ::newlocale(LC_ALL_MASK, "C", nullptr);
-        if (m_locale) {
+        const std::string_view name = CollationName();
+        m_codePointOrder = name == "C" || name == "POSIX" || name.starts_with("C.");
+        if (m_locale && !m_codePointOrder) {
             if (locale_t user = ::newlocale(LC_COLLATE_MASK, "", m_locale))
                 m_locale = user;
+            else
+                m_codePointOrder = true;
         }
     }
-    TLocale(const TLocale&) = delete;
-    TLocale& operator=(const TLocale&) = delete;
-    ~TLocale()
+    TCollation(const TCollation&) = delete;
+    TCollation& operator=(const TCollation&) = delete;
+    ~TCollation()
     {
         if (m_locale)
             ::freelocale(m_locale);
     }
-    locale_t Get() const { return m_locale; }
+
+    // Lower case, blanks trimmed and runs of them made one space, as UTF-8.
+    std::string Folded(std::string_view name) const
+    {
+        // Folding never makes a character longer than four bytes, nor an ASCII one longer at all.
+        std::string folded(name.size() * 4, '\0');
+        char* out = folded.data();
+        char* const begin = out;
+        bool blank = false;
+        for (std::size_t i = 0; i < name.size();) {
+            const auto byte = static_cast<unsigned char>(name[i]);
+            char32_t code;
+            bool space;
+            if (byte < 0x80) {
+                ++i;
+                space = byte == ' ' || (byte >= '\t' && byte <= '\r');
+                code = byte >= 'A' && byte <= 'Z' ? byte + 0x20 : byte;
+            } else {
+                code = NextCodePoint(name, i);
+                space = m_locale && ::iswspace_l(static_cast<wint_t>(code), m_locale);
+                if (m_locale)
+                    code = static_cast<char32_t>(::towlower_l(static_cast<wint_t>(code), m_locale));
+            }
+            if (space) {
+                blank = out != begin;
+                continue;
+            }
+            if (blank)
+                *out++ = ' ';
+            blank = false;
+            if (code < 0x80) {
+                *out++ = static_cast<char>(code);
+            } else {
+                std::string encoded;
+                AppendUtf8(code, encoded);
+                for (const char c : encoded)
+                    *out++ = c;
+            }
+        }
+        folded.resize(static_cast<std::size_t>(out - begin));
+        return folded;
+    }
+
+    // What the order compares: the folded name itself in code-point order, else its collation key.
+    std::string SortKey(std::string folded) const
+    {
+        if (m_codePointOrder)
+            return folded;
+        std::wstring wide;
+        for (std::size_t i = 0; i < folded.size();)
+            wide += static_cast<wchar_t>(NextCodePoint(folded, i));
+        const std::size_t size = ::wcsxfrm_l(nullptr, wide.c_str(), 0, m_locale);
+        if (size == static_cast<std::size_t>(-1))
+            return folded;
+        std::wstring key(size + 1, L'\0');
+        ::wcsxfrm_l(key.data(), wide.c_str(), key.size(), m_locale);
+        // As bytes, most significant first, so that plain string order is the order of the keys.
+        std::string bytes;
+        bytes.reserve(size * 4);
+        for (std::size_t i = 0; i < size; ++i) {
+            const auto value = static_cast<std::uint32_t>(key[i]);
+            for (int shift = 24; shift >= 0; shift -= 8)
+                bytes += static_cast<char>((value >> shift) & 0xFF);
+        }
+        return bytes;
+    }
 
 private:
     locale_t m_locale = nullptr;
+    bool m_codePointOrder = true;
 };
-
-std::wstring Folded(std::string_view name, locale_t locale)
-{
-    std::wstring folded;
-    bool blank = false;
-    for (const wchar_t c : Decoded(name)) {
-        if (locale ? ::iswspace_l(static_cast<wint_t>(c), locale) : ::iswspace(static_cast<wint_t>(c))) {
-            blank = !folded.empty();
-            continue;
-        }
-        if (blank)
-            folded += L' ';
-        blank = false;
-        folded += static_cast<wchar_t>(locale ? ::towlower_l(static_cast<wint_t>(c), locale)
-                                              : ::towlower(static_cast<wint_t>(c)));
-    }
-    return folded;
-}
-
-std::wstring SortKey(const std::wstring& folded, locale_t locale)
-{
-    if (!locale)
-        return folded;
-    const std::size_t size = ::wcsxfrm_l(nullptr, folded.c_str(), 0, locale);
-    if (size == static_cast<std::size_t>(-1))
-        return folded;
-    std::wstring key(size + 1, L'\0');
-    ::wcsxfrm_l(key.data(), folded.c_str(), key.size(), locale);
-    key.resize(size);
-    return key;
-}
 
 bool HasYear(const TVCard& card)
 {
@@ -115,7 +179,7 @@ bool HasYear(const TVCard& card)
 
 struct TPersonKey
 {
-    std::wstring Name;
+    std::string_view Name;
     unsigned Month;
     unsigned Day;
     friend bool operator==(const TPersonKey&, const TPersonKey&) = default;
@@ -125,36 +189,42 @@ struct TPersonKeyHash
 {
     std::size_t operator()(const TPersonKey& key) const
     {
-        return std::hash<std::wstring>{}(key.Name) ^ (key.Month * 31u + key.Day) * 0x9E3779B9u;
+        return std::hash<std::string_view>{}(key.Name) ^ (key.Month * 31u + key.Day) * 0x9E3779B9u;
     }
 };
 
 } // namespace
 
-std::wstring FoldedName(std::string_view name)
+std::string FoldedName(std::string_view name)
 {
-    const TLocale locale;
-    return Folded(name, locale.Get());
+    return TCollation().Folded(name);
 }
 
 void MergeContacts(std::vector<TVCard>& cards, const std::vector<std::uint32_t>& storeOf)
 {
     if (cards.empty())
         return;
-    const TLocale locale;
+    const TCollation collation;
     std::vector<bool> dropped(cards.size(), false);
-    std::vector<std::wstring> folded(cards.size());
+    std::vector<std::string> folded(cards.size());
 
-    std::unordered_set<std::string> uids;
+    // Views into the cards' own UIDs and into `folded`: neither moves until the lookups are done.
+    std::unordered_set<std::string_view> uids;
+    uids.reserve(cards.size());
+    // The rule for one person in several stores needs several stores; most users have one.
+    const bool severalStores =
+        !storeOf.empty() && std::any_of(storeOf.begin(), storeOf.end(), [&](auto s) { return s != storeOf.front(); });
     std::unordered_map<TPersonKey, std::size_t, TPersonKeyHash> people;
+    if (severalStores)
+        people.reserve(cards.size());
     for (std::size_t i = 0; i < cards.size(); ++i) {
         TVCard& card = cards[i];
         if (!card.Uid.empty() && !uids.insert(card.Uid).second) {
             dropped[i] = true;
             continue;
         }
-        folded[i] = Folded(card.Name, locale.Get());
-        if (card.IsGroup || !card.Birthday || folded[i].empty())
+        folded[i] = collation.Folded(card.Name);
+        if (!severalStores || card.IsGroup || !card.Birthday || folded[i].empty())
             continue;
         const auto [it, added] = people.try_emplace({folded[i], card.Birthday->Month, card.Birthday->Day}, i);
         const std::size_t kept = it->second;
@@ -162,26 +232,29 @@ void MergeContacts(std::vector<TVCard>& cards, const std::vector<std::uint32_t>&
         if (added || i >= storeOf.size() || kept >= storeOf.size() || storeOf[kept] == storeOf[i])
             continue;
         dropped[i] = true;
-        if (HasYear(card) && !HasYear(cards[kept])) {
-            // The row keeps its place; its content comes from the card that knows the year.
-            if (!card.Anniversary)
-                card.Anniversary = cards[kept].Anniversary;
-            cards[kept] = std::move(card);
-        } else if (!cards[kept].Anniversary) {
-            cards[kept].Anniversary = card.Anniversary;
+        TVCard& row = cards[kept];
+        if (HasYear(card) && !HasYear(row)) {
+            // The row keeps its place and its UID; its content comes from the card that knows the year.
+            row.Name.swap(card.Name);
+            row.Birthday = card.Birthday;
+            if (card.Anniversary)
+                row.Anniversary = card.Anniversary;
+        } else if (!row.Anniversary) {
+            row.Anniversary = card.Anniversary;
         }
     }
-    std::unordered_set<std::string>().swap(uids);
+    people = {};
+    uids = {};
 
     std::vector<std::size_t> order;
     order.reserve(cards.size());
     for (std::size_t i = 0; i < cards.size(); ++i)
         if (!dropped[i])
             order.push_back(i);
-    std::vector<std::wstring> keys(cards.size());
     for (const std::size_t i : order)
-        keys[i] = SortKey(folded[i], locale.Get());
-    std::stable_sort(order.begin(), order.end(), [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+        folded[i] = collation.SortKey(std::move(folded[i]));
+    std::stable_sort(order.begin(), order.end(),
+                     [&folded](std::size_t a, std::size_t b) { return folded[a] < folded[b]; });
 
     std::vector<TVCard> merged;
     merged.reserve(order.size());

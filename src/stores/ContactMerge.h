@@ -17,6 +17,6 @@ namespace Stores {
 void MergeContacts(std::vector<VCard::TVCard>& cards, const std::vector<std::uint32_t>& storeOf);
 
 // The display name as the merge compares it: lower case, blanks trimmed and runs of them made one space.
-std::wstring FoldedName(std::string_view name);
+std::string FoldedName(std::string_view name);
 
 } // namespace Stores

@@ -6,6 +6,11 @@
 #include "TSqliteStatement.h"
 #include "VCardParser.h"
 
+#include <exception>
+#include <iterator>
+#include <system_error>
+#include <thread>
+
 namespace Stores {
 
 namespace {
@@ -75,6 +80,79 @@ std::string QueryFor(TSqliteDatabase& database)
     return {};
 }
 
+// Rows gathered for parsing: their bytes one after the other and where each ends.
+class TRows final
+{
+public:
+    void Add(std::string_view bytes)
+    {
+        m_bytes.append(bytes);
+        m_ends.push_back(m_bytes.size());
+    }
+    void Clear()
+    {
+        m_bytes.clear();
+        m_ends.clear();
+    }
+    std::size_t Size() const { return m_bytes.size(); }
+    std::size_t Count() const { return m_ends.size(); }
+    std::string_view Row(std::size_t index) const
+    {
+        const std::size_t begin = index == 0 ? 0 : m_ends[index - 1];
+        return std::string_view(m_bytes).substr(begin, m_ends[index] - begin);
+    }
+
+private:
+    std::string m_bytes;
+    std::vector<std::size_t> m_ends;
+};
+
+// Up to this much text the rows are all gathered before any is parsed, so that the database is released first and
+// the owner's writes never wait for our parsing; only a book beyond any usual size holds it longer.
+constexpr std::size_t kPartBytes = std::size_t{32} << 20;
+// Below this a second thread costs more than it saves.
+constexpr std::size_t kParallelBytes = std::size_t{512} << 10;
+
+void ParseRange(const TRows& rows, std::size_t first, std::size_t last, std::vector<VCard::TVCard>& cards)
+{
+    VCard::TVCardTexts reader(cards);
+    for (std::size_t i = first; i < last; ++i)
+        reader.Read(rows.Row(i));
+}
+
+// Parsing the cards, not reading the database, is most of the time a large book takes: with a second core, the
+// second half of the rows is parsed beside the first. The cards keep the rows' order either way.
+void ParseRows(const TRows& rows, std::vector<VCard::TVCard>& cards)
+{
+    const std::size_t half = rows.Count() / 2;
+    if (rows.Size() < kParallelBytes || std::thread::hardware_concurrency() < 2) {
+        ParseRange(rows, 0, rows.Count(), cards);
+        return;
+    }
+    std::vector<VCard::TVCard> second;
+    std::exception_ptr failure;
+    {
+        std::jthread worker;
+        try {
+            worker = std::jthread([&] {
+                try {
+                    ParseRange(rows, half, rows.Count(), second);
+                } catch (...) {
+                    failure = std::current_exception();
+                }
+            });
+        } catch (const std::system_error&) {
+            // No thread to be had: one does it all.
+            ParseRange(rows, 0, rows.Count(), cards);
+            return;
+        }
+        ParseRange(rows, 0, half, cards);
+    }
+    if (failure)
+        std::rethrow_exception(failure);
+    cards.insert(cards.end(), std::make_move_iterator(second.begin()), std::make_move_iterator(second.end()));
+}
+
 } // namespace
 
 void TEvolutionStoreKind::Find(const TStoreEnvironment& environment, std::vector<TStoreLocation>& found) const
@@ -112,10 +190,18 @@ std::string TEvolutionStoreKind::Read(const TStoreLocation& store, TStoreRun& /*
     TSqliteStatement statement(database, query);
     if (!statement.IsPrepared())
         return statement.Error();
+    // The rows' bytes are gathered and parsed in parts, so that a very large book is never held whole as text.
+    TRows rows;
     while (statement.Step()) {
-        if (!statement.IsNull(0))
-            VCard::ParseVCards(statement.Bytes(0), cards);
+        if (statement.IsNull(0))
+            continue;
+        rows.Add(statement.Bytes(0));
+        if (rows.Size() >= kPartBytes) {
+            ParseRows(rows, cards);
+            rows.Clear();
+        }
     }
+    ParseRows(rows, cards);
     return statement.Error();
 }
 

@@ -61,7 +61,8 @@ std::optional<std::string> JsonString(std::string_view literal)
     out.reserve(body.size());
     for (std::size_t i = 0; i < body.size(); ++i) {
         const char c = body[i];
-        if (c == '"')
+        // JSON has no raw quote or control character inside a string.
+        if (c == '"' || static_cast<unsigned char>(c) < 0x20)
             return std::nullopt;
         if (c != '\\') {
             out += c;

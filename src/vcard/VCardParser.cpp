@@ -449,6 +449,8 @@ public:
 
     void Run(std::string_view bytes)
     {
+        // A text read after another starts afresh: End left no card open.
+        m_lastWasAgent = false;
         Read(WithoutByteOrderMark(bytes));
         End();
     }
@@ -830,6 +832,15 @@ std::size_t TVCardStream::Append(std::string_view bytes, bool last)
     if (last)
         m_reader->End();
     return taken;
+}
+
+TVCardTexts::TVCardTexts(std::vector<TVCard>& cards) : m_reader(std::make_unique<TCardReader>(cards)) {}
+
+TVCardTexts::~TVCardTexts() = default;
+
+void TVCardTexts::Read(std::string_view bytes)
+{
+    m_reader->Run(bytes);
 }
 
 void ParseVCards(std::string_view bytes, std::vector<TVCard>& cards)

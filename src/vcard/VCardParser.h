@@ -37,6 +37,22 @@ private:
     bool m_started = false;
 };
 
+// ParseVCards over many separate texts (a database keeps one card per row), each read exactly as ParseVCards reads
+// it alone, appending to one list. One reader serves them all, so its buffers are made once, not once a card.
+class TVCardTexts final
+{
+public:
+    explicit TVCardTexts(std::vector<TVCard>& cards);
+    TVCardTexts(const TVCardTexts&) = delete;
+    TVCardTexts& operator=(const TVCardTexts&) = delete;
+    ~TVCardTexts();
+
+    void Read(std::string_view bytes);
+
+private:
+    std::unique_ptr<TCardReader> m_reader;
+};
+
 // A BDAY or ANNIVERSARY value: YYYY-MM-DD, YYYYMMDD, --MM-DD, --MMDD, each optionally followed by a time part
 // (ignored), and the Sony Ericsson yearless 0MMDD. Year 0 and an unknown year give UnknownYear. Anything else,
 // or a day that does not exist, gives nothing.

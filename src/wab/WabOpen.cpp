@@ -460,7 +460,12 @@ extern "C" HRESULT WABOpen(IAddrBook** addrBook, IWABObject** wabObject, WAB_PAR
         if (!addrBook || !wabObject)
             return MAPI_E_INVALID_PARAMETER;
         auto store = std::make_shared<TStore>();
-        Stores::TContacts contacts = Stores::LoadContacts(SourcesOf(param));
+        // A list that names nothing is an empty address book, not a request to look everywhere.
+        const bool explicitList = param && param->szFileName;
+        const std::vector<std::filesystem::path> sources = SourcesOf(param);
+        Stores::TContacts contacts;
+        if (!explicitList || !sources.empty())
+            contacts = Stores::LoadContacts(sources);
         store->Cards = std::move(contacts.Cards);
         {
             std::string list = StoreList(contacts.Stores);

@@ -41,6 +41,7 @@ TEST(ReportArguments, EveryOptionIsReadInSeparateAndJoinedForm)
 
     EXPECT_EQ(Parse({"--format=tsv", "--format", "text"}).Format, TReportFormat::Text);
     EXPECT_TRUE(Parse({"--help"}).Help);
+    EXPECT_TRUE(Parse({"--sources", "--contacts", "a.vcf"}).Sources);
 }
 
 TEST(ReportArguments, DatesMustBeRealCalendarDaysInIsoForm)
@@ -76,6 +77,7 @@ TEST(ReportArguments, BadCommandLinesAreUsageErrors)
         {"stray"},
         {"-d", "3"},
         {"--help=yes"},
+        {"--sources=all"},
         {"--today="},
     };
     for (const auto& arguments : bad)

@@ -45,6 +45,7 @@ TEST(ConfigReaders, VdirsyncerValuesAreJsonStrings)
     EXPECT_EQ(storages[1].Path, "");
     EXPECT_FALSE(JsonString("\"\\u0000\""));
     EXPECT_FALSE(JsonString("\"\\ud800\""));
+    EXPECT_FALSE(JsonString(std::string("\"a\0b\"", 5)));
 }
 
 TEST(ConfigReaders, KhardBooksAreTheSubsectionsOfAddressbooks)

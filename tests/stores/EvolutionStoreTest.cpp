@@ -1,5 +1,6 @@
 #include "ContactStores.h"
 #include "TSqliteDatabase.h"
+#include "TSqliteStatement.h"
 
 #include "TPrivateHome.h"
 
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 
@@ -133,6 +135,25 @@ TEST(EvolutionStore, ADatabaseIsRecognisedByItsContentNotItsName)
     EXPECT_EQ(contacts.Stores[1].Contacts, 2u);
 }
 
+TEST(EvolutionStore, ALargeBookGivesEveryRowAndTheFirstOfAUidWins)
+{
+    TPrivateHome home;
+    TTestDatabase book(LocalBook(home, "system"));
+    book.Run(kLocalSchema);
+    book.Run("BEGIN");
+    for (int i = 0; i < 4000; ++i)
+        book.AddCard("u" + std::to_string(i), "Person " + std::to_string(i), "NOTE:" + std::string(200, 'n') + "\r\n");
+    // Rows are parsed in parts and on two threads; the row order still decides which card of a UID is kept.
+    book.Run("INSERT INTO folder_id (uid, vcard) VALUES ('again', 'BEGIN:VCARD\r\nUID:u7\r\nFN:Later\r\nEND:VCARD')");
+    book.Run("COMMIT");
+    const TContacts contacts = LoadContacts({});
+    ASSERT_EQ(contacts.Cards.size(), 4000u);
+    EXPECT_EQ(contacts.Stores[0].Contacts, 4001u);
+    EXPECT_EQ(std::count_if(contacts.Cards.begin(), contacts.Cards.end(),
+                            [](const auto& card) { return card.Name == "Later"; }),
+              0);
+}
+
 TEST(EvolutionStore, BrokenBooksAreSkippedWithAReasonAndTheOthersRead)
 {
     TPrivateHome home;
@@ -212,6 +233,27 @@ TEST(EvolutionStore, AWalBookIsReadWithoutCreatingAnythingBesideIt)
     ASSERT_EQ(closed.size(), 1u);
     EXPECT_EQ(Names(LoadContacts({})), (std::vector<std::string>{"Ann", "Bo"}));
     EXPECT_EQ(Files(book.parent_path()), closed);
+}
+
+TEST(EvolutionStore, ACopyReadGetsPastAnOwnersExclusiveLockAndLeavesNothingBehind)
+{
+    TPrivateHome home;
+    const fs::path book = home.Path() / "abook.sqlite";
+    TTestDatabase owner(book);
+    owner.Run(kLocalSchema);
+    owner.AddCard("a", "Ann");
+    owner.Run("PRAGMA locking_mode=EXCLUSIVE");
+    owner.Run("BEGIN EXCLUSIVE");
+    const auto before = Files(home.Path());
+    {
+        TSqliteDatabase copy(book, TSqliteDatabase::TMode::AlwaysCopy);
+        ASSERT_TRUE(copy.IsOpen()) << copy.Error();
+        TSqliteStatement rows(copy, "SELECT uid FROM folder_id");
+        ASSERT_TRUE(rows.Step()) << rows.Error();
+        EXPECT_EQ(rows.Bytes(0), "a");
+    }
+    EXPECT_EQ(Files(home.Path()), before);
+    owner.Run("COMMIT");
 }
 
 TEST(EvolutionStore, DevicesAndFifosNeverReachSqlite)

@@ -229,6 +229,8 @@ TEST(WabModule, WithoutParametersTheDataHomeContactsAreRead)
     home.Write(".local/share/contacts/work/b.vcf", OneCard("Bo"));
     home.Write(".local/share/contacts/a.vcf", OneCard("Ann"));
     EXPECT_EQ(Names(ReadAddressBook(nullptr)), (std::vector<std::string>{"Ann", "Bo"}));
+    // A list that names nothing is an empty address book.
+    EXPECT_TRUE(ReadAddressBook("\n").empty());
     fs::remove_all(home.Path() / ".local/share/contacts");
     EXPECT_TRUE(ReadAddressBook(nullptr).empty());
     EXPECT_FALSE(fs::exists(home.Path() / ".local/share/contacts"));
