@@ -6,9 +6,15 @@
   thunderbird-book.py hold BOOK UID NAME=VALUE...      holds the book as a running Thunderbird does (exclusive
                                                        lock, write-ahead log), adds the card only to the -wal,
                                                        prints "holding" and keeps the lock until stdin closes
+  thunderbird-book.py locked BOOK                      exit status 0 when another process locks the book
 """
+import fcntl
 import sqlite3
 import sys
+
+# SQLite's lock bytes: a reader takes a read lock on its shared range, which a writer's exclusive lock refuses.
+SHARED_FIRST = 0x40000000 + 2
+SHARED_SIZE = 510
 
 # Thunderbird 115's book layout (SQLiteDirectory): one row per property, lists and their members apart.
 SCHEMA = """
@@ -62,6 +68,13 @@ def main(argv):
         print("holding", flush=True)
         sys.stdin.read()
         connection.close()
+    elif command == "locked":
+        with open(path, "rb") as book:
+            try:
+                fcntl.lockf(book, fcntl.LOCK_SH | fcntl.LOCK_NB, SHARED_SIZE, SHARED_FIRST)
+            except OSError:
+                sys.exit(0)
+        sys.exit(1)
     else:
         sys.exit("unknown command " + command)
 

@@ -94,8 +94,7 @@ holder=$HOLD_PID
 read -r -t 30 ready <&"${HOLD[0]}" || true
 [ "${ready:-}" == holding ] || { echo "thunderbird-e2e: the book holder did not start" >&2; exit 1; }
 [ -s "$profile/abook.sqlite-wal" ] || fail "the newest card is not in a -wal"
-inode=$(stat -c %i "$profile/abook.sqlite")
-grep -q "POSIX.*:$inode " /proc/locks || fail "the personal book is not locked"
+book locked "$profile/abook.sqlite" || fail "the personal book is not locked"
 
 # Every file of both profiles with its size, modification time and hash.
 snapshot()
