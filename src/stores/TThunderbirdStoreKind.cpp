@@ -5,6 +5,7 @@
 #include "TSqliteStatement.h"
 #include "ThunderbirdConfig.h"
 #include "VCardParser.h"
+#include "VCardText.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -132,6 +133,23 @@ std::optional<VCard::TVCardDate> OlderDate(std::string_view yearText, std::strin
     return VCard::ParseVCardDate(text);
 }
 
+// A name from a property or a list, shown as the vCard reader shows names: UTF-8 (bytes that are not are read as
+// Windows-1252), no control characters, trimmed.
+std::string ShownName(std::string_view bytes)
+{
+    bytes = Trimmed(bytes);
+    std::string name;
+    if (VCard::IsValidUtf8(bytes))
+        name = bytes;
+    else
+        VCard::AppendWindows1252AsUtf8(bytes, name);
+    for (char& c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = ' ';
+    }
+    return std::string(Trimmed(name));
+}
+
 // The older properties of one card.
 struct TOlderCard
 {
@@ -140,12 +158,11 @@ struct TOlderCard
 
     std::string Name() const
     {
-        if (const auto display = Trimmed(Values[DisplayName]); !display.empty())
-            return std::string(display);
-        const auto first = Trimmed(Values[FirstName]);
-        const auto last = Trimmed(Values[LastName]);
-        std::string name(first);
-        if (!first.empty() && !last.empty())
+        if (std::string display = ShownName(Values[DisplayName]); !display.empty())
+            return display;
+        std::string name = ShownName(Values[FirstName]);
+        const std::string last = ShownName(Values[LastName]);
+        if (!name.empty() && !last.empty())
             name += ' ';
         return name.append(last);
     }
@@ -293,7 +310,7 @@ std::string ReadLists(TSqliteDatabase& database, std::vector<VCard::TVCard>& car
         return statement.Error();
     while (statement.Step()) {
         VCard::TVCard list;
-        list.Name = Trimmed(statement.Bytes(1));
+        list.Name = ShownName(statement.Bytes(1));
         list.Uid = statement.Bytes(0);
         list.IsGroup = true;
         cards.push_back(std::move(list));

@@ -201,7 +201,8 @@ TEST(ThunderbirdStore, CardsOfEitherGenerationListsAndDatesAreReadAsThunderbirdS
                               {"AnniversaryMonth", "13"},
                               {"AnniversaryDay", "1"},
                               {"PrimaryEmail", "olga@example.org"}});
-        book.Card("uid-plain", {{"LastName", "Plain"}});
+        book.Card("uid-plain", {{"LastName", "Plain"}, {"FirstName", "\t"}});
+        book.Card("uid-latin1", {{"DisplayName", "R\xE9my\nRow"}});
         // A card edited later may have rows apart from the others.
         book.Card("uid-nameless", {{"DisplayName", "Nora Nameless"}});
         book.Card("uid-split", {{"DisplayName", "Sam Split"}, {"BirthYear", "1976"}});
@@ -219,7 +220,7 @@ TEST(ThunderbirdStore, CardsOfEitherGenerationListsAndDatesAreReadAsThunderbirdS
     std::map<std::string, VCard::TVCard> cards;
     for (const auto& card : contacts.Cards)
         cards[card.Uid] = card;
-    ASSERT_EQ(cards.size(), 7u);
+    ASSERT_EQ(cards.size(), 8u);
     EXPECT_EQ(cards["uid-ann"].Name, "Ann Thunder");
     EXPECT_EQ(cards["uid-ann"].Birthday, (VCard::TVCardDate{VCard::UnknownYear, 3, 22}));
     EXPECT_EQ(cards["uid-ann"].Anniversary, (VCard::TVCardDate{2005, 3, 25}));
@@ -233,6 +234,7 @@ TEST(ThunderbirdStore, CardsOfEitherGenerationListsAndDatesAreReadAsThunderbirdS
     EXPECT_EQ(cards["uid-split"].Name, "Sam Split");
     EXPECT_EQ(cards["uid-split"].Birthday, (VCard::TVCardDate{1976, 7, 4}));
     EXPECT_EQ(cards["uid-plain"].Name, "Plain");
+    EXPECT_EQ(cards["uid-latin1"].Name, "R\xC3\xA9my Row");
     EXPECT_FALSE(cards["uid-plain"].Birthday || cards["uid-plain"].Anniversary);
     EXPECT_EQ(cards["uid-list"].Name, "Choir");
     EXPECT_TRUE(cards["uid-list"].IsGroup);
