@@ -188,7 +188,6 @@ public:
         if (!m_started || card != m_run.Card) {
             EndRun();
             m_run.Card = card;
-            m_vCard.clear();
             m_hasVCard = false;
             m_hasOlder = false;
             for (auto& older : m_run.Values)
@@ -196,7 +195,9 @@ public:
             m_started = true;
         }
         if (name == kVCardProperty) {
-            m_vCard = value();
+            // Read at once, while the row's bytes are there, instead of keeping a copy until the run ends.
+            m_parsed.clear();
+            m_texts.Read(value());
             m_hasVCard = true;
             return;
         }
@@ -255,8 +256,6 @@ private:
             return;
         // A card whose vCard comes twice is one contact; the merge keeps the first, as for any repeated UID.
         if (m_hasVCard) {
-            m_parsed.clear();
-            VCard::ParseVCards(m_vCard, m_parsed);
             // A vCard that gives no card leaves the card to its older properties, as if it had none.
             if (!m_parsed.empty()) {
                 VCard::TVCard& card = m_parsed.front();
@@ -276,11 +275,11 @@ private:
     std::vector<VCard::TVCard>& m_cards;
     std::size_t m_first; // this book's first card in m_cards
     TOlderCard m_run;
-    std::string m_vCard;
     bool m_started = false;
     bool m_hasVCard = false;
     bool m_hasOlder = false;
-    std::vector<VCard::TVCard> m_parsed;
+    std::vector<VCard::TVCard> m_parsed;  // the cards of the run's vCard
+    VCard::TVCardTexts m_texts{m_parsed}; // one reader for every vCard of the book
     std::vector<TOlderCard> m_apart;
 };
 
