@@ -4,10 +4,13 @@
 
 #include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <system_error>
@@ -92,9 +95,27 @@ std::string CopyFile(const std::filesystem::path& from, const std::filesystem::p
     if (std::string reason = OpenRegular(from, rawIn); !reason.empty())
         return reason;
     const TFile in(rawIn);
-    const TFile out(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    // Only ever inside this program's own private folder, where a second attempt overwrites the first.
+    const TFile out(::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (out.Get() < 0)
         return "cannot copy: " + ErrnoReason(errno);
+    // The kernel copies page by page without a detour through this process; a file system that cannot do so
+    // says so at the first call.
+    off_t copied = 0;
+    while (true) {
+        const ssize_t sent = ::sendfile(out.Get(), in.Get(), nullptr, std::size_t{1} << 30);
+        if (sent > 0) {
+            copied += sent;
+            continue;
+        }
+        if (sent == 0)
+            return {};
+        if (errno == EINTR)
+            continue;
+        if (copied > 0 || (errno != EINVAL && errno != ENOSYS))
+            return "cannot copy: " + ErrnoReason(errno);
+        break;
+    }
     char buffer[64 * 1024];
     while (true) {
         const ssize_t got = ReadSome(in.Get(), buffer, sizeof buffer);
@@ -118,6 +139,70 @@ std::filesystem::path WithSuffix(const std::filesystem::path& path, const char* 
     return std::filesystem::path(path.native() + suffix);
 }
 
+// What tells whether a file changed while it was copied.
+struct TFileStamp
+{
+    bool Exists = false;
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    off_t Size = 0;
+    std::int64_t Modified = 0;
+    friend bool operator==(const TFileStamp&, const TFileStamp&) = default;
+};
+
+TFileStamp Stamp(const std::filesystem::path& path)
+{
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0)
+        return {};
+    return {true, info.st_dev, info.st_ino, info.st_size,
+            std::int64_t{info.st_mtim.tv_sec} * 1000000000 + info.st_mtim.tv_nsec};
+}
+
+// Copies a database with its -wal as one state. An owner that checkpoints while the copy runs moves the log's pages
+// into the database and starts the log again, which would pair a database of one moment with a log of another:
+// so the pair is copied again until neither file changed during the copy.
+std::string CopyDatabase(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    constexpr int kAttempts = 4;
+    const auto fromLog = WithSuffix(from, "-wal");
+    const auto toLog = WithSuffix(to, "-wal");
+    std::string reason;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        const TFileStamp database = Stamp(from);
+        const TFileStamp log = Stamp(fromLog);
+        reason = CopyFile(from, to);
+        if (reason.empty() && log.Exists) {
+            if (reason = CopyFile(fromLog, toLog); !reason.empty())
+                reason = "cannot copy its -wal: " + reason;
+        } else if (!log.Exists) {
+            ::unlink(toLog.c_str());
+        }
+        if (Stamp(from) == database && Stamp(fromLog) == log)
+            return reason;
+    }
+    return reason.empty() ? "kept changing while it was copied" : reason;
+}
+
+// A new folder (mode 0700) for a private copy: below $XDG_RUNTIME_DIR when there is one, a folder only this user
+// may enter on a file system that the session's end clears, so a copy outlives no failure for long.
+std::string MakePrivateFolder(std::filesystem::path& folder)
+{
+    int error = ENOENT;
+    const std::array<const char*, 3> bases{std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"), "/tmp"};
+    for (const char* base : bases) {
+        if (!base || base[0] != '/')
+            continue;
+        std::string pattern = (std::filesystem::path(base) / "nelvora-store-XXXXXX").string();
+        if (::mkdtemp(pattern.data())) {
+            folder = pattern;
+            return {};
+        }
+        error = errno;
+    }
+    return "cannot make a private copy: " + ErrnoReason(error);
+}
+
 } // namespace
 
 TSqliteDatabase::TSqliteDatabase(const std::filesystem::path& path, TMode mode)
@@ -134,20 +219,16 @@ TSqliteDatabase::TSqliteDatabase(const std::filesystem::path& path, TMode mode)
     const bool wal = IsSqliteHead(head) && head.size() >= 20 && (head[18] == 2 || head[19] == 2);
     std::filesystem::path target = path;
     if (mode == TMode::AlwaysCopy || (wal && !(Exists(WithSuffix(path, "-wal")) && Exists(WithSuffix(path, "-shm"))))) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "nelvora-store-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) {
-            Fail("cannot make a private copy: " + ErrnoReason(errno));
-            return;
-        }
-        m_copyFolder = pattern;
-        target = m_copyFolder / "store.db";
-        if (std::string reason = CopyFile(path, target); !reason.empty()) {
+        if (std::string reason = MakePrivateFolder(m_copyFolder); !reason.empty()) {
             Fail(std::move(reason));
             return;
         }
+        target = m_copyFolder / "store.db";
         // The owner's latest writes may still sit in its -wal.
-        if (const auto walFile = WithSuffix(path, "-wal"); Exists(walFile))
-            CopyFile(walFile, WithSuffix(target, "-wal"));
+        if (std::string reason = CopyDatabase(path, target); !reason.empty()) {
+            Fail(std::move(reason));
+            return;
+        }
     }
 
     sqlite3* database = nullptr;
@@ -162,6 +243,12 @@ TSqliteDatabase::TSqliteDatabase(const std::filesystem::path& path, TMode mode)
     sqlite3_busy_timeout(m_database, kBusyMilliseconds);
     // A reader must never try to checkpoint the owner's WAL when it leaves.
     sqlite3_db_config(m_database, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    // A quoted name of a missing column would otherwise pass for a text literal, and HasColumn would say yes.
+    sqlite3_db_config(m_database, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    // Nobody else holds the private copy, so it cannot shrink under the mapping: read it mapped, one system call
+    // instead of one per page.
+    if (!m_copyFolder.empty())
+        sqlite3_exec(m_database, "PRAGMA mmap_size = 1073741824", nullptr, nullptr, nullptr);
 }
 
 TSqliteDatabase::~TSqliteDatabase()

@@ -13,7 +13,7 @@ namespace Stores {
 // neither its bytes nor its times: a database in WAL mode whose -wal and -shm files are not both there (SQLite would
 // create them even for a reader) is read from a private copy instead, and so is every database opened with
 // `AlwaysCopy` (for owners that hold an exclusive lock). The copy, with its -wal, lives in a private temporary
-// folder that goes with this object.
+// folder (mode 0700, below $XDG_RUNTIME_DIR when that is set) that goes with this object, failures included.
 class TSqliteDatabase final
 {
 public:
