@@ -17,6 +17,9 @@ std::vector<std::string_view> ConfigLines(std::string_view text);
 
 std::string_view Trimmed(std::string_view text);
 
+// The value of a hexadecimal digit, or -1.
+int HexDigit(char c);
+
 // The entries of `folder` whose names start with `prefix` and end with `suffix`, sorted by name.
 std::vector<std::filesystem::path> FolderEntries(const std::filesystem::path& folder, std::string_view prefix,
                                                  std::string_view suffix);

@@ -1,5 +1,7 @@
 #include "ContactMerge.h"
 
+#include "Utf8.h"
+
 #include <locale.h>
 #include <wchar.h>
 #include <wctype.h>
@@ -42,25 +44,6 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i)
     }
     i += length;
     return code;
-}
-
-void AppendUtf8(char32_t code, std::string& out)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 // The first of LC_ALL, LC_COLLATE and LANG that is set, as the C library picks the collation.
@@ -134,7 +117,7 @@ public:
                 *out++ = static_cast<char>(code);
             } else {
                 std::string encoded;
-                AppendUtf8(code, encoded);
+                AppendUtf8(encoded, code);
                 for (const char c : encoded)
                     *out++ = c;
             }

@@ -1,5 +1,7 @@
 #include "TStoreEnvironment.h"
 
+#include "ConfigFile.h"
+
 #include <pwd.h>
 #include <unistd.h>
 
@@ -20,24 +22,13 @@ std::filesystem::path BaseFolder(const char* variable, const std::filesystem::pa
     return home / fallback;
 }
 
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 std::string PercentDecoded(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 && HexValue(text[i + 2]) >= 0) {
-            const char decoded = static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+        if (text[i] == '%' && i + 2 < text.size() && HexDigit(text[i + 1]) >= 0 && HexDigit(text[i + 2]) >= 0) {
+            const char decoded = static_cast<char>(HexDigit(text[i + 1]) * 16 + HexDigit(text[i + 2]));
             // A NUL would cut the path short when it reaches the system.
             if (decoded != '\0') {
                 out += decoded;

@@ -1,6 +1,7 @@
 #include "ThunderbirdConfig.h"
 
 #include "ConfigFile.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -14,36 +15,6 @@ constexpr std::string_view kServerPrefix = "ldap_2.servers.";
 constexpr std::string_view kFilenameSuffix = ".filename";
 constexpr std::string_view kHistoryFile = "history.sqlite";
 constexpr std::string_view kHistoryBook = "history";
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-void AppendUtf8(std::string& out, std::uint32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
 
 bool IsIdentifierChar(char c)
 {
@@ -162,7 +133,7 @@ private:
             if (high < 0 || low < 0 || high * 16 + low == 0)
                 return false;
             m_pos += 2;
-            AppendUtf8(out, static_cast<std::uint32_t>(high * 16 + low));
+            AppendUtf8(out, static_cast<char32_t>(high * 16 + low));
             return true;
         }
         case 'u': {
@@ -179,7 +150,7 @@ private:
                     return false;
                 code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
             }
-            AppendUtf8(out, static_cast<std::uint32_t>(code));
+            AppendUtf8(out, static_cast<char32_t>(code));
             return true;
         }
         default:

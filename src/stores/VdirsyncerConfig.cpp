@@ -1,21 +1,11 @@
 #include "VdirsyncerConfig.h"
 
 #include "ConfigFile.h"
+#include "Utf8.h"
 
 namespace Stores {
 
 namespace {
-
-int Hex(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 bool ReadHex4(std::string_view text, std::size_t at, char32_t& value)
 {
@@ -23,31 +13,12 @@ bool ReadHex4(std::string_view text, std::size_t at, char32_t& value)
         return false;
     value = 0;
     for (std::size_t i = at; i < at + 4; ++i) {
-        const int digit = Hex(text[i]);
+        const int digit = HexDigit(text[i]);
         if (digit < 0)
             return false;
         value = value * 16 + static_cast<char32_t>(digit);
     }
     return true;
-}
-
-void AppendUtf8(char32_t code, std::string& out)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 } // namespace
@@ -109,7 +80,7 @@ std::optional<std::string> JsonString(std::string_view literal)
             // A NUL would cut a path short when it reaches the system.
             if (code == 0)
                 return std::nullopt;
-            AppendUtf8(code, out);
+            AppendUtf8(out, code);
             break;
         }
         default:
