@@ -462,16 +462,39 @@ public:
         std::string_view line;
         TContentLine content;
         while (reader.Next(line)) {
-            if (!SplitContentLine(line, content))
+            // Most lines are properties the reader ignores (TEL, EMAIL, ADR, ...): their name decides that before
+            // the rest of the line is split, and only a parameter list that may name quoted-printable is looked at.
+            std::size_t nameEnd = 0;
+            std::size_t dot = kNone;
+            while (nameEnd < line.size() && IsNameChar(line[nameEnd])) {
+                if (line[nameEnd] == '.')
+                    dot = nameEnd;
+                ++nameEnd;
+            }
+            if (nameEnd == 0 || nameEnd == line.size() || (line[nameEnd] != ';' && line[nameEnd] != ':') ||
+                dot + 1 == nameEnd)
                 continue;
-            const TKnownProperty* known = Classify(content.Name);
+            const std::string_view name =
+                dot == kNone ? line.substr(0, nameEnd) : line.substr(dot + 1, nameEnd - dot - 1);
+            const TKnownProperty* known = Classify(name);
             if (!known) {
+                if (line[nameEnd] == ':') {
+                    m_lastWasAgent = false;
+                    continue;
+                }
+                // Without a colon the line is no property at all.
+                const std::string_view rest = line.substr(nameEnd + 1);
+                if (rest.find(':') == kNone)
+                    continue;
                 m_lastWasAgent = false;
-                if (!content.Params.empty() && SaysQuotedPrintable(content.Params))
+                if (FindLetter(rest, 'Q') != kNone && SplitContentLine(line, content) &&
+                    SaysQuotedPrintable(content.Params))
                     JoinQuotedPrintable(reader, line);
                 continue;
             }
-            TParams params = ParseParams(content.Params);
+            if (!SplitContentLine(line, content))
+                continue;
+            TParams params = content.Params.empty() ? TParams{} : ParseParams(content.Params);
             if (params.QuotedPrintable && JoinQuotedPrintable(reader, line)) {
                 SplitContentLine(line, content);
                 params = ParseParams(content.Params);
@@ -613,6 +636,9 @@ private:
     std::string_view Decode(const TContentLine& line, const TParams& params)
     {
         std::string_view raw = line.Value;
+        // The common value: plain UTF-8 with no charset to convert from is used where it lies.
+        if (!params.QuotedPrintable && params.Charset.empty() && IsValidUtf8(raw))
+            return raw;
         if (params.QuotedPrintable) {
             m_qpBuffer.clear();
             DecodeQuotedPrintable(raw, m_qpBuffer);
