@@ -84,12 +84,28 @@ public:
             ::freelocale(m_locale);
     }
 
+    // The most bytes the folded form of `name` can take: folding never makes a character longer than four bytes,
+    // nor an ASCII one longer at all.
+    static std::size_t FoldedBound(std::string_view name)
+    {
+        std::size_t bound = name.size();
+        for (const char c : name)
+            if (static_cast<unsigned char>(c) >= 0x80)
+                bound += 3;
+        return bound;
+    }
+
     // Lower case, blanks trimmed and runs of them made one space, as UTF-8.
     std::string Folded(std::string_view name) const
     {
-        // Folding never makes a character longer than four bytes, nor an ASCII one longer at all.
-        std::string folded(name.size() * 4, '\0');
-        char* out = folded.data();
+        std::string folded(FoldedBound(name), '\0');
+        folded.resize(FoldInto(name, folded.data()));
+        return folded;
+    }
+
+    // Writes the folded name at `out`, which has room for FoldedBound(name) bytes; returns how many it wrote.
+    std::size_t FoldInto(std::string_view name, char* out) const
+    {
         char* const begin = out;
         bool blank = false;
         for (std::size_t i = 0; i < name.size();) {
@@ -122,21 +138,20 @@ public:
                     *out++ = c;
             }
         }
-        folded.resize(static_cast<std::size_t>(out - begin));
-        return folded;
+        return static_cast<std::size_t>(out - begin);
     }
 
-    // What the order compares: the folded name itself in code-point order, else its collation key.
-    std::string SortKey(std::string folded) const
+    bool CodePointOrder() const { return m_codePointOrder; }
+
+    // What the order compares when the order is not by code point: the folded name's collation key.
+    std::string SortKey(std::string_view folded) const
     {
-        if (m_codePointOrder)
-            return folded;
         std::wstring wide;
         for (std::size_t i = 0; i < folded.size();)
             wide += static_cast<wchar_t>(NextCodePoint(folded, i));
         const std::size_t size = ::wcsxfrm_l(nullptr, wide.c_str(), 0, m_locale);
         if (size == static_cast<std::size_t>(-1))
-            return folded;
+            return std::string(folded);
         std::wstring key(size + 1, L'\0');
         ::wcsxfrm_l(key.data(), wide.c_str(), key.size(), m_locale);
         // As bytes, most significant first, so that plain string order is the order of the keys.
@@ -189,7 +204,14 @@ void MergeContacts(std::vector<TVCard>& cards, const std::vector<std::uint32_t>&
         return;
     const TCollation collation;
     std::vector<bool> dropped(cards.size(), false);
-    std::vector<std::string> folded(cards.size());
+    // Every folded name lies in one block, sized for the longest each can be so that it never moves; a string of
+    // its own for each card would cost an allocation per card.
+    std::size_t bound = 0;
+    for (const TVCard& card : cards)
+        bound += TCollation::FoldedBound(card.Name);
+    std::string foldedText(bound, '\0');
+    std::size_t foldedEnd = 0;
+    std::vector<std::string_view> folded(cards.size());
 
     // Views into the cards' own UIDs and into `folded`: neither moves until the lookups are done.
     std::unordered_set<std::string_view> uids;
@@ -206,7 +228,9 @@ void MergeContacts(std::vector<TVCard>& cards, const std::vector<std::uint32_t>&
             dropped[i] = true;
             continue;
         }
-        folded[i] = collation.Folded(card.Name);
+        const std::size_t length = collation.FoldInto(card.Name, foldedText.data() + foldedEnd);
+        folded[i] = std::string_view(foldedText).substr(foldedEnd, length);
+        foldedEnd += length;
         if (!severalStores || card.IsGroup || !card.Birthday || folded[i].empty())
             continue;
         const auto [it, added] = people.try_emplace({folded[i], card.Birthday->Month, card.Birthday->Day}, i);
@@ -237,14 +261,21 @@ void MergeContacts(std::vector<TVCard>& cards, const std::vector<std::uint32_t>&
             continue;
         if (i != kept) {
             cards[kept] = std::move(cards[i]);
-            folded[kept] = std::move(folded[i]);
+            folded[kept] = folded[i];
         }
         ++kept;
     }
     cards.resize(kept);
     folded.resize(kept);
-    for (auto& name : folded)
-        name = collation.SortKey(std::move(name));
+    // In code-point order the folded names are their own keys.
+    std::vector<std::string> keys;
+    if (!collation.CodePointOrder()) {
+        keys.reserve(kept);
+        for (std::size_t i = 0; i < kept; ++i) {
+            keys.push_back(collation.SortKey(folded[i]));
+            folded[i] = keys.back();
+        }
+    }
     std::vector<std::size_t> order(kept);
     for (std::size_t i = 0; i < kept; ++i)
         order[i] = i;
