@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace Stores {
 
@@ -191,6 +190,38 @@ struct TPersonKeyHash
     }
 };
 
+// The UIDs seen so far, open addressing in one block: a node of its own for each card would cost an allocation
+// per card. Holds views; never grows past the size it was made for.
+class TUidSet final
+{
+public:
+    explicit TUidSet(std::size_t most)
+    {
+        std::size_t size = 16;
+        while (size < most * 2)
+            size *= 2;
+        m_slots.resize(size);
+    }
+
+    // False when `uid` was already there. `uid` is never empty.
+    bool Insert(std::string_view uid)
+    {
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t at = std::hash<std::string_view>{}(uid)&mask;; at = (at + 1) & mask) {
+            std::string_view& slot = m_slots[at];
+            if (slot.empty()) {
+                slot = uid;
+                return true;
+            }
+            if (slot == uid)
+                return false;
+        }
+    }
+
+private:
+    std::vector<std::string_view> m_slots;
+};
+
 } // namespace
 
 std::string FoldedName(std::string_view name)
@@ -214,8 +245,7 @@ void MergeContacts(std::vector<TVCard>& cards, const std::vector<std::uint32_t>&
     std::vector<std::string_view> folded(cards.size());
 
     // Views into the cards' own UIDs and into `folded`: neither moves until the lookups are done.
-    std::unordered_set<std::string_view> uids;
-    uids.reserve(cards.size());
+    TUidSet uids(cards.size());
     // The rule for one person in several stores needs several stores; most users have one.
     const bool severalStores =
         !storeOf.empty() && std::any_of(storeOf.begin(), storeOf.end(), [&](auto s) { return s != storeOf.front(); });
@@ -224,7 +254,7 @@ void MergeContacts(std::vector<TVCard>& cards, const std::vector<std::uint32_t>&
         people.reserve(cards.size());
     for (std::size_t i = 0; i < cards.size(); ++i) {
         TVCard& card = cards[i];
-        if (!card.Uid.empty() && !uids.insert(card.Uid).second) {
+        if (!card.Uid.empty() && !uids.Insert(card.Uid)) {
             dropped[i] = true;
             continue;
         }
@@ -251,7 +281,7 @@ void MergeContacts(std::vector<TVCard>& cards, const std::vector<std::uint32_t>&
         }
     }
     people = {};
-    uids = {};
+    uids = TUidSet(0);
 
     // Dropped cards go, the rest keep reading order; then the order by name is applied in place, so that no
     // second list of every card is made.
