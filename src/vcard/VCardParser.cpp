@@ -166,25 +166,31 @@ bool IsNameChar(char c)
     return kNameChars[static_cast<unsigned char>(c)];
 }
 
-// [group.]name[;params]:value. Parameter values may be quoted and then hold ':' and ';'.
-bool SplitContentLine(std::string_view line, TContentLine& out)
+// Where the [group.]name that opens `line` ends, and the last dot in it (kNone without a group). False unless a
+// name with something after its group is followed by ';' or ':'.
+bool ScanName(std::string_view line, std::size_t& end, std::size_t& dot)
 {
     std::size_t i = 0;
-    while (i < line.size() && IsNameChar(line[i]))
+    dot = kNone;
+    while (i < line.size() && IsNameChar(line[i])) {
+        if (line[i] == '.')
+            dot = i;
         ++i;
-    if (i == 0 || i == line.size() || (line[i] != ';' && line[i] != ':'))
-        return false;
-    std::string_view fullName = line.substr(0, i);
-    const std::size_t dot = fullName.rfind('.');
+    }
+    end = i;
+    return i != 0 && i != line.size() && (line[i] == ';' || line[i] == ':') && dot + 1 != i;
+}
+
+// The rest of a line whose name ScanName found. Parameter values may be quoted and then hold ':' and ';'.
+bool SplitAfterName(std::string_view line, std::size_t i, std::size_t dot, TContentLine& out)
+{
     if (dot == kNone) {
         out.Group = {};
-        out.Name = fullName;
+        out.Name = line.substr(0, i);
     } else {
-        out.Group = fullName.substr(0, dot);
-        out.Name = fullName.substr(dot + 1);
+        out.Group = line.substr(0, dot);
+        out.Name = line.substr(dot + 1, i - dot - 1);
     }
-    if (out.Name.empty())
-        return false;
     if (line[i] == ':') {
         out.Params = {};
         out.Value = line.substr(i + 1);
@@ -215,6 +221,14 @@ bool SplitContentLine(std::string_view line, TContentLine& out)
     out.Params = line.substr(paramStart, j - paramStart);
     out.Value = line.substr(j + 1);
     return true;
+}
+
+// [group.]name[;params]:value.
+bool SplitContentLine(std::string_view line, TContentLine& out)
+{
+    std::size_t end = 0;
+    std::size_t dot = kNone;
+    return ScanName(line, end, dot) && SplitAfterName(line, end, dot, out);
 }
 
 bool LooksLikeContentLine(std::string_view line)
@@ -395,6 +409,29 @@ bool SaysQuotedPrintable(std::string_view params)
     return false;
 }
 
+// Where the parameters that open `rest` end: the first colon outside quotes, else the first colon at all (an
+// unbalanced quote), else none. The same place SplitContentLine finds, in one pass; `hasQ` tells whether a 'Q' was
+// passed on the way, without which no parameter can say quoted-printable.
+std::size_t ParamsEnd(std::string_view rest, bool& hasQ)
+{
+    std::size_t firstColon = kNone;
+    bool quoted = false;
+    for (std::size_t j = 0; j < rest.size(); ++j) {
+        const char c = rest[j];
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ':') {
+            if (!quoted)
+                return j;
+            if (firstColon == kNone)
+                firstColon = j;
+        } else if ((c | 0x20) == 'q') {
+            hasQ = true;
+        }
+    }
+    return firstColon;
+}
+
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -466,13 +503,7 @@ public:
             // the rest of the line is split, and only a parameter list that may name quoted-printable is looked at.
             std::size_t nameEnd = 0;
             std::size_t dot = kNone;
-            while (nameEnd < line.size() && IsNameChar(line[nameEnd])) {
-                if (line[nameEnd] == '.')
-                    dot = nameEnd;
-                ++nameEnd;
-            }
-            if (nameEnd == 0 || nameEnd == line.size() || (line[nameEnd] != ';' && line[nameEnd] != ':') ||
-                dot + 1 == nameEnd)
+            if (!ScanName(line, nameEnd, dot))
                 continue;
             const std::string_view name =
                 dot == kNone ? line.substr(0, nameEnd) : line.substr(dot + 1, nameEnd - dot - 1);
@@ -482,17 +513,18 @@ public:
                     m_lastWasAgent = false;
                     continue;
                 }
-                // Without a colon the line is no property at all.
                 const std::string_view rest = line.substr(nameEnd + 1);
-                if (rest.find(':') == kNone)
+                bool mayNameIt = false;
+                const std::size_t paramsEnd = ParamsEnd(rest, mayNameIt);
+                // Without a colon the line is no property at all.
+                if (paramsEnd == kNone)
                     continue;
                 m_lastWasAgent = false;
-                if (FindLetter(rest, 'Q') != kNone && SplitContentLine(line, content) &&
-                    SaysQuotedPrintable(content.Params))
+                if (mayNameIt && SaysQuotedPrintable(rest.substr(0, paramsEnd)))
                     JoinQuotedPrintable(reader, line);
                 continue;
             }
-            if (!SplitContentLine(line, content))
+            if (!SplitAfterName(line, nameEnd, dot, content))
                 continue;
             TParams params = content.Params.empty() ? TParams{} : ParseParams(content.Params);
             if (params.QuotedPrintable && JoinQuotedPrintable(reader, line)) {
