@@ -339,22 +339,29 @@ static_assert(kKnown[0].Name == "BEGIN" && kKnown[1].Name == "END" && kKnown[2].
               kKnown[6].Name == "ANNIVERSARY" && kKnown[15].Name == "UID" && kKnown[16].Name == "KIND" &&
               kKnown[18].Name == "AGENT");
 
-template <std::size_t N> bool Is(std::string_view key, const char (&literal)[N])
+// `name` is `upper` in any case. Only letters have a case: a byte masked with ~0x20 is an upper-case letter
+// exactly when the byte is a letter.
+bool IsUpper(std::string_view name, std::string_view upper)
 {
-    return key.size() == N - 1 && std::memcmp(key.data(), literal, N - 1) == 0;
+    if (name.size() != upper.size())
+        return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char u = upper[i];
+        const char c = (u >= 'A' && u <= 'Z') ? static_cast<char>(name[i] & ~0x20) : name[i];
+        if (c != u)
+            return false;
+    }
+    return true;
 }
 
-const TKnownProperty* Classify(std::string_view name)
+template <std::size_t N> bool Is(std::string_view name, const char (&literal)[N])
 {
-    // Called for every line of every card: compare upper-cased bytes, most names fail on length alone.
-    char upper[32];
-    if (name.size() > sizeof upper)
-        return nullptr;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const char c = name[i];
-        upper[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-    const std::string_view key(upper, name.size());
+    return IsUpper(name, std::string_view(literal, N - 1));
+}
+
+const TKnownProperty* Classify(std::string_view key)
+{
+    // Called for every line of every card: most names fail on length alone, the rest on a compare without a copy.
     int index = -1;
     switch (key.size()) {
     case 1:
@@ -376,9 +383,9 @@ const TKnownProperty* Classify(std::string_view name)
         index = Is(key, "VERSION") ? 2 : -1;
         break;
     default:
-        if (key.size() >= 8 && key[0] == 'X' && key[1] == '-') {
+        if (key.size() >= 8 && (key[0] & ~0x20) == 'X' && key[1] == '-') {
             for (int i = 7; i < static_cast<int>(std::size(kKnown)); ++i)
-                if (kKnown[i].Name == key)
+                if (IsUpper(key, kKnown[i].Name))
                     return &kKnown[i];
             return nullptr;
         }
