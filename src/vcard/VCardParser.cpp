@@ -421,9 +421,18 @@ bool SaysQuotedPrintable(std::string_view params)
 // passed on the way, without which no parameter can say quoted-printable.
 std::size_t ParamsEnd(std::string_view rest, bool& hasQ)
 {
+    static constexpr std::array<bool, 256> kStops = [] {
+        std::array<bool, 256> table{};
+        table['"'] = table[':'] = table['Q'] = table['q'] = true;
+        return table;
+    }();
     std::size_t firstColon = kNone;
     bool quoted = false;
     for (std::size_t j = 0; j < rest.size(); ++j) {
+        // Parameter text is mostly letters, digits and '=': skip to the next byte that matters.
+        while (!kStops[static_cast<unsigned char>(rest[j])])
+            if (++j == rest.size())
+                return firstColon;
         const char c = rest[j];
         if (c == '"') {
             quoted = !quoted;
@@ -432,7 +441,7 @@ std::size_t ParamsEnd(std::string_view rest, bool& hasQ)
                 return j;
             if (firstColon == kNone)
                 firstColon = j;
-        } else if ((c | 0x20) == 'q') {
+        } else {
             hasQ = true;
         }
     }
