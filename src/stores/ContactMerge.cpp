@@ -7,6 +7,7 @@
 #include <wctype.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <string_view>
 #include <unordered_map>
@@ -55,6 +56,16 @@ std::string_view CollationName()
     }
     return "C";
 }
+
+// ASCII lowered, and '\0' for the blanks (and NUL itself), which folding treats apart.
+constexpr std::array<char, 128> kAsciiFolded = [] {
+    std::array<char, 128> table{};
+    for (int c = 1; c < 128; ++c)
+        table[c] = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 0x20 : c);
+    for (const char blank : {' ', '\t', '\n', '\v', '\f', '\r'})
+        table[static_cast<unsigned char>(blank)] = '\0';
+    return table;
+}();
 
 // The user's collation, with Unicode case mapping whatever the user's LC_CTYPE. A C or POSIX collation orders by
 // code point, which byte order of UTF-8 already gives, so no sort keys are made for it.
@@ -109,6 +120,15 @@ public:
         bool blank = false;
         for (std::size_t i = 0; i < name.size();) {
             const auto byte = static_cast<unsigned char>(name[i]);
+            // Most names are ASCII words: their letters go straight through, lowered.
+            if (byte < 0x80 && kAsciiFolded[byte] != '\0') {
+                if (blank)
+                    *out++ = ' ';
+                blank = false;
+                *out++ = kAsciiFolded[byte];
+                ++i;
+                continue;
+            }
             char32_t code;
             bool space;
             if (byte < 0x80) {
