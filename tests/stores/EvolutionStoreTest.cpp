@@ -3,6 +3,7 @@
 #include "TSqliteStatement.h"
 
 #include "TPrivateHome.h"
+#include "TTestDatabase.h"
 
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -18,33 +19,11 @@ namespace {
 using namespace Stores;
 namespace fs = std::filesystem;
 
-// Runs SQL on a database this test owns; the handle closes with the object.
-class TTestDatabase final
+void AddCard(TTestDatabase& book, const std::string& uid, const std::string& name, const std::string& extra = {})
 {
-public:
-    explicit TTestDatabase(const fs::path& path)
-    {
-        fs::create_directories(path.parent_path());
-        sqlite3_open(path.c_str(), &m_database);
-    }
-    ~TTestDatabase() { sqlite3_close(m_database); }
-    TTestDatabase(const TTestDatabase&) = delete;
-    TTestDatabase& operator=(const TTestDatabase&) = delete;
-
-    void Run(const std::string& sql)
-    {
-        char* error = nullptr;
-        ASSERT_EQ(sqlite3_exec(m_database, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK) << error << "\n" << sql;
-    }
-    void AddCard(const std::string& uid, const std::string& name, const std::string& extra = {})
-    {
-        Run("INSERT INTO folder_id (uid, vcard) VALUES ('" + uid + "', 'BEGIN:VCARD\r\nVERSION:3.0\r\nUID:" + uid +
-            "\r\nFN:" + name + "\r\n" + extra + "END:VCARD\r\n')");
-    }
-
-private:
-    sqlite3* m_database = nullptr;
-};
+    book.Run("INSERT INTO folder_id (uid, vcard) VALUES ('" + uid + "', 'BEGIN:VCARD\r\nVERSION:3.0\r\nUID:" + uid +
+             "\r\nFN:" + name + "\r\n" + extra + "END:VCARD\r\n')");
+}
 
 // Evolution 3.46's local book keeps more columns; these are the ones read.
 constexpr const char* kLocalSchema =
@@ -94,19 +73,19 @@ TEST(EvolutionStore, BooksComeFromTheSourceFilesAndThePersonalBook)
     TPrivateHome home;
     TTestDatabase(LocalBook(home, "system")).Run(kLocalSchema);
     TTestDatabase personal(LocalBook(home, "system"));
-    personal.AddCard("p1", "Pat Personal");
+    AddCard(personal, "p1", "Pat Personal");
     WriteSource(home, "work-book", "[Data Source]\nDisplayName=Work\n[Address Book]\nBackendName=local\n");
     TTestDatabase work(LocalBook(home, "work-book"));
     work.Run(kLocalSchema);
-    work.AddCard("w1", "Wes Work");
+    AddCard(work, "w1", "Wes Work");
     WriteSource(home, "old-book", "[Data Source]\nEnabled=false\n[Address Book]\nBackendName=local\n");
     TTestDatabase old(LocalBook(home, "old-book"));
     old.Run(kLocalSchema);
-    old.AddCard("o1", "Olaf Old");
+    AddCard(old, "o1", "Olaf Old");
     WriteSource(home, "calendar", "[Data Source]\n[Calendar]\nBackendName=local\n");
     TTestDatabase flatpak(home.Path() / ".var/app/org.gnome.Evolution/data/evolution/addressbook/system/contacts.db");
     flatpak.Run(kLocalSchema);
-    flatpak.AddCard("f1", "Fay Flatpak");
+    AddCard(flatpak, "f1", "Fay Flatpak");
 
     const TContacts contacts = LoadContacts({});
     EXPECT_EQ(Names(contacts), (std::vector<std::string>{"Fay Flatpak", "Pat Personal", "Wes Work"}));
@@ -142,7 +121,7 @@ TEST(EvolutionStore, ALargeBookGivesEveryRowAndTheFirstOfAUidWins)
     book.Run(kLocalSchema);
     book.Run("BEGIN");
     for (int i = 0; i < 4000; ++i)
-        book.AddCard("u" + std::to_string(i), "Person " + std::to_string(i), "NOTE:" + std::string(200, 'n') + "\r\n");
+        AddCard(book, "u" + std::to_string(i), "Person " + std::to_string(i), "NOTE:" + std::string(200, 'n') + "\r\n");
     // Rows are parsed in parts and on two threads; the row order still decides which card of a UID is kept.
     book.Run("INSERT INTO folder_id (uid, vcard) VALUES ('again', 'BEGIN:VCARD\r\nUID:u7\r\nFN:Later\r\nEND:VCARD')");
     book.Run("COMMIT");
@@ -162,7 +141,7 @@ TEST(EvolutionStore, BrokenBooksAreSkippedWithAReasonAndTheOthersRead)
     {
         TTestDatabase good(LocalBook(home, "good"));
         good.Run(kLocalSchema);
-        good.AddCard("g1", "Gil Good");
+        AddCard(good, "g1", "Gil Good");
         TTestDatabase(LocalBook(home, "tableless")).Run("CREATE TABLE keys (key TEXT)");
         TTestDatabase latin1(LocalBook(home, "latin1"));
         latin1.Run(kLocalSchema);
@@ -172,7 +151,7 @@ TEST(EvolutionStore, BrokenBooksAreSkippedWithAReasonAndTheOthersRead)
         TTestDatabase truncated(LocalBook(home, "truncated"));
         truncated.Run(kLocalSchema);
         for (int i = 0; i < 200; ++i)
-            truncated.AddCard("t" + std::to_string(i), "Tom Truncated", "NOTE:" + std::string(400, 'x') + "\r\n");
+            AddCard(truncated, "t" + std::to_string(i), "Tom Truncated", "NOTE:" + std::string(400, 'x') + "\r\n");
     }
     fs::resize_file(LocalBook(home, "truncated"), 8192);
     home.Write(".local/share/evolution/addressbook/empty/contacts.db", "");
@@ -196,9 +175,9 @@ TEST(EvolutionStore, ABookLockedByItsOwnerIsSkippedAfterTheTimeout)
     TPrivateHome home;
     TTestDatabase owner(LocalBook(home, "system"));
     owner.Run(kLocalSchema);
-    owner.AddCard("a", "Ann");
+    AddCard(owner, "a", "Ann");
     owner.Run("BEGIN EXCLUSIVE");
-    owner.AddCard("b", "Bo");
+    AddCard(owner, "b", "Bo");
 
     const auto start = std::chrono::steady_clock::now();
     const TContacts contacts = LoadContacts({});
@@ -219,10 +198,10 @@ TEST(EvolutionStore, AWalBookIsReadWithoutCreatingAnythingBesideIt)
         TTestDatabase owner(book);
         owner.Run("PRAGMA journal_mode=WAL");
         owner.Run(kLocalSchema);
-        owner.AddCard("a", "Ann");
+        AddCard(owner, "a", "Ann");
         // While the owner runs, its latest writes sit in the -wal beside the database.
         owner.Run("PRAGMA wal_autocheckpoint=0");
-        owner.AddCard("b", "Bo");
+        AddCard(owner, "b", "Bo");
         const auto running = Files(book.parent_path());
         ASSERT_EQ(running.size(), 3u);
         EXPECT_EQ(Names(LoadContacts({})), (std::vector<std::string>{"Ann", "Bo"}));
@@ -241,7 +220,7 @@ TEST(EvolutionStore, ACopyReadGetsPastAnOwnersExclusiveLockAndLeavesNothingBehin
     const fs::path book = home.Path() / "abook.sqlite";
     TTestDatabase owner(book);
     owner.Run(kLocalSchema);
-    owner.AddCard("a", "Ann");
+    AddCard(owner, "a", "Ann");
     owner.Run("PRAGMA locking_mode=EXCLUSIVE");
     owner.Run("BEGIN EXCLUSIVE");
     const auto before = Files(home.Path());

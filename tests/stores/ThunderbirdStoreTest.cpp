@@ -4,6 +4,7 @@
 #include "ThunderbirdConfig.h"
 
 #include "TPrivateHome.h"
+#include "TTestDatabase.h"
 
 #include <sqlite3.h>
 #include <sys/resource.h>
@@ -21,13 +22,11 @@ using namespace Stores;
 namespace fs = std::filesystem;
 
 // A book in Thunderbird's layout, written by this test; the handle closes with the object.
-class TTestBook final
+class TTestBook final : public TTestDatabase
 {
 public:
-    explicit TTestBook(const fs::path& path)
+    explicit TTestBook(const fs::path& path) : TTestDatabase(path)
     {
-        fs::create_directories(path.parent_path());
-        sqlite3_open(path.c_str(), &m_database);
         Run("PRAGMA journal_mode=WAL");
         Run("PRAGMA synchronous=OFF");
         Run("CREATE TABLE properties (card TEXT, name TEXT, value TEXT);"
@@ -35,20 +34,11 @@ public:
             "CREATE TABLE list_cards (list TEXT, card TEXT, PRIMARY KEY(list, card));"
             "CREATE INDEX properties_card ON properties(card); CREATE INDEX properties_name ON properties(name)");
     }
-    ~TTestBook() { sqlite3_close(m_database); }
-    TTestBook(const TTestBook&) = delete;
-    TTestBook& operator=(const TTestBook&) = delete;
-
-    void Run(const std::string& sql)
-    {
-        char* error = nullptr;
-        ASSERT_EQ(sqlite3_exec(m_database, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK) << error << "\n" << sql;
-    }
     void Card(const std::string& card, const std::map<std::string, std::string>& properties)
     {
         for (const auto& [name, value] : properties) {
             sqlite3_stmt* statement = nullptr;
-            sqlite3_prepare_v2(m_database, "INSERT INTO properties VALUES (?, ?, ?)", -1, &statement, nullptr);
+            sqlite3_prepare_v2(Handle(), "INSERT INTO properties VALUES (?, ?, ?)", -1, &statement, nullptr);
             sqlite3_bind_text(statement, 1, card.c_str(), -1, SQLITE_TRANSIENT);
             sqlite3_bind_text(statement, 2, name.c_str(), -1, SQLITE_TRANSIENT);
             sqlite3_bind_text(statement, 3, value.c_str(), -1, SQLITE_TRANSIENT);
@@ -56,9 +46,6 @@ public:
             sqlite3_finalize(statement);
         }
     }
-
-private:
-    sqlite3* m_database = nullptr;
 };
 
 std::string VCard4(const std::string& name, const std::string& extra = {})
