@@ -147,6 +147,7 @@ void TIWAB::DecodeContact(const SPropValue* values, LONG count)
     std::string name;
     TDate birthday = 0;
     TDate anniversary = 0;
+    std::string uid;
     for (LONG i = 0; i < count; ++i) {
         const SPropValue& value = values[i];
         switch (value.ulPropTag) {
@@ -159,9 +160,12 @@ void TIWAB::DecodeContact(const SPropValue* values, LONG count)
         case PR_BIRTHDAY:
             birthday = FileTimeToDate(value.Value.ft);
             break;
+        case PR_NELVORA_UID:
+            uid = value.Value.lpszA != nullptr ? value.Value.lpszA : "";
+            break;
         default:
             break;
         }
     }
-    AddressBook.AddItem(name, birthday, anniversary);
+    AddressBook.AddItem(name, birthday, anniversary, uid);
 }

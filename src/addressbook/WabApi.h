@@ -87,6 +87,9 @@ constexpr ULONG PR_GIVEN_NAME = 0x3A06001E;
 constexpr ULONG PR_SURNAME = 0x3A11001E;
 constexpr ULONG PR_WEDDING_ANNIVERSARY = 0x3A410040;
 constexpr ULONG PR_BIRTHDAY = 0x3A420040;
+// The contact's UID from its card, in the provider's own range: calendars made from the contacts need an identifier
+// that stays the same from run to run, and the entry identifier is only a position.
+constexpr ULONG PR_NELVORA_UID = PROP_TAG(PT_STRING8, 0x6701);
 
 // ---- Object types (PR_OBJECT_TYPE, and the object type OpenEntry reports) ----
 constexpr ULONG MAPI_ABCONT = 4;

@@ -8,7 +8,8 @@
 
 #include <ctime>
 
-TReport MakeReport(const TAddressBook& contacts, TDate today, std::int32_t days, TReportFormat format)
+TReport MakeReport(const TAddressBook& contacts, TDate today, std::int32_t days, TReportFormat format,
+                   const TIcsOptions& ics)
 {
     TEventList events;
     events.CheckForwardDays = days;
@@ -20,7 +21,10 @@ TReport MakeReport(const TAddressBook& contacts, TDate today, std::int32_t days,
     FillEventList(table, source);
 
     // The three headings are always there; anything beyond them is due.
-    return {format == TReportFormat::Tsv ? table.Tsv() : table.Text(), table.RowCount() > 3};
+    const bool somethingDue = table.RowCount() > 3;
+    if (format == TReportFormat::Ics)
+        return {IcsCalendar(contacts, ics), somethingDue};
+    return {format == TReportFormat::Tsv ? table.Tsv() : table.Text(), somethingDue};
 }
 
 std::int32_t DefaultForwardDays(const std::string& configFileName)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "IcsCalendar.h"
 #include "ReportArguments.h"
 #include "TAddressBook.h"
 
@@ -14,8 +15,10 @@ struct TReport
     bool SomethingDue = false;
 };
 
-// The three groups for `contacts` seen on `today` with a window of `days`, written in `format`.
-TReport MakeReport(const TAddressBook& contacts, TDate today, std::int32_t days, TReportFormat format);
+// The three groups for `contacts` seen on `today` with a window of `days`, written in `format`; for iCalendar, every
+// date of `contacts` whatever the window, while SomethingDue still tells of the window.
+TReport MakeReport(const TAddressBook& contacts, TDate today, std::int32_t days, TReportFormat format,
+                   const TIcsOptions& ics = {});
 
 // The window option of the options file, or FallbackForwardDays when the file does not load.
 std::int32_t DefaultForwardDays(const std::string& configFileName);

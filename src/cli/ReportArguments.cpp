@@ -64,7 +64,8 @@ TReportArguments ParseReportArguments(const std::vector<std::string>& arguments)
             (option == "--sources" ? result.Sources : result.Help) = true;
             continue;
         }
-        if (option != "--today" && option != "--days" && option != "--contacts" && option != "--format")
+        if (option != "--today" && option != "--days" && option != "--contacts" && option != "--format" &&
+            option != "--alarm" && option != "--output")
             throw TUsageError(option.starts_with("-") ? "unknown option " + option : "unexpected argument " + option);
 
         std::string value;
@@ -89,14 +90,29 @@ TReportArguments ParseReportArguments(const std::vector<std::string>& arguments)
             if (value.empty() || value.find('\n') != std::string::npos)
                 throw TUsageError("--contacts needs a file or folder path without line breaks");
             result.Contacts.push_back(value);
+        } else if (option == "--alarm") {
+            const auto days = ParseDayCount(value);
+            if (!days || *days < 0 || *days > MaxAlarmDays)
+                throw TUsageError("--alarm needs a number of days from 0 to " + std::to_string(MaxAlarmDays) +
+                                  ", not '" + value + "'");
+            result.AlarmDays.push_back(*days);
+        } else if (option == "--output") {
+            if (value.empty())
+                throw TUsageError("--output needs a file name");
+            result.Output = value;
         } else {
             if (value == "text")
                 result.Format = TReportFormat::Text;
             else if (value == "tsv")
                 result.Format = TReportFormat::Tsv;
+            else if (value == "ics")
+                result.Format = TReportFormat::Ics;
             else
-                throw TUsageError("--format is text or tsv, not '" + value + "'");
+                throw TUsageError("--format is text, tsv or ics, not '" + value + "'");
         }
     }
+    // An alarm the output cannot carry would be dropped without a word.
+    if (!result.AlarmDays.empty() && result.Format != TReportFormat::Ics && !result.Help)
+        throw TUsageError("--alarm needs --format ics");
     return result;
 }

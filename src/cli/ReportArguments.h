@@ -11,6 +11,7 @@
 enum class TReportFormat {
     Text,
     Tsv,
+    Ics,
 };
 
 // What the command line asked for; an option that was not given stays empty and takes its default later.
@@ -22,7 +23,12 @@ struct TReportArguments
     TReportFormat Format = TReportFormat::Text;
     bool Help = false;
     bool Sources = false; // list the contact stores instead of the report
+    std::vector<std::int32_t> AlarmDays; // iCalendar alarms, days before each date
+    std::optional<std::string> Output;   // a file to replace instead of standard output
 };
+
+// The most days ahead an alarm may ring: further back it would ring before the previous year's date.
+inline constexpr std::int32_t MaxAlarmDays = 365;
 
 // A command line that cannot be run; what() says why.
 class TUsageError : public std::runtime_error
@@ -33,7 +39,10 @@ public:
 
 inline constexpr const char* ReportUsage =
     "usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]\n"
-    "       nelvora-report --sources [--contacts PATH]...\n";
+    "                      [--output FILE]\n"
+    "       nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...\n"
+    "                      [--output FILE]\n"
+    "       nelvora-report --sources [--contacts PATH]... [--output FILE]\n";
 
 // Reads the arguments after the program name. Throws TUsageError.
 TReportArguments ParseReportArguments(const std::vector<std::string>& arguments);

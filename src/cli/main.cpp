@@ -1,6 +1,8 @@
-// nelvora-report: the window program's report list on standard output. Exit status 0 when something is due, 1 when
-// nothing is, 2 on an error. With --sources, the contact stores it found instead, and status 0.
+// nelvora-report: the window program's report list on standard output or, with --output, in a file replaced whole.
+// Exit status 0 when something is due, 1 when nothing is, 2 on an error. With --sources, the contact stores it found
+// instead, and status 0.
 
+#include "AtomicFile.h"
 #include "Report.h"
 #include "ReportArguments.h"
 #include "TExError.h"
@@ -11,6 +13,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -71,6 +74,22 @@ void ReportSkippedStores(const std::string& list)
     }
 }
 
+// Writes `text` to standard output or to the --output file; false, with a line on standard error, when it cannot.
+bool Deliver(const TReportArguments& options, const std::string& text, const char* what)
+{
+    if (options.Output) {
+        const std::string error = ReplaceFileAtomically(*options.Output, text);
+        if (!error.empty())
+            std::fprintf(stderr, "nelvora-report: %s\n", error.c_str());
+        return error.empty();
+    }
+    if (!WriteAll(stdout, text)) {
+        std::fprintf(stderr, "nelvora-report: cannot write the %s: %s\n", what, std::strerror(errno));
+        return false;
+    }
+    return true;
+}
+
 int Run(const std::vector<std::string>& arguments)
 {
     const TReportArguments options = ParseReportArguments(arguments);
@@ -84,23 +103,21 @@ int Run(const std::vector<std::string>& arguments)
     addressBook.Init();
     addressBook.Load();
     const std::string stores = StoreList(addressBook.LibraryHandle);
-    if (options.Sources) {
-        if (!WriteAll(stdout, stores)) {
-            std::fprintf(stderr, "nelvora-report: cannot write the list: %s\n", std::strerror(errno));
-            return ExitError;
-        }
-        return ExitDue;
-    }
+    if (options.Sources)
+        return Deliver(options, stores, "list") ? ExitDue : ExitError;
     ReportSkippedStores(stores);
 
     const TDate today = options.Today ? *options.Today : LocalToday();
     const std::int32_t days = options.Days ? *options.Days : DefaultForwardDays("Nelvora.cfg");
 
-    const TReport report = MakeReport(addressBook.AddressBook, today, days, options.Format);
-    if (!WriteAll(stdout, report.Output)) {
-        std::fprintf(stderr, "nelvora-report: cannot write the report: %s\n", std::strerror(errno));
+    TIcsOptions ics;
+    ics.AlarmDays = options.AlarmDays;
+    // A given day fixes the stamp too, so that two runs over the same contacts give the same file.
+    ics.Stamp = options.Today ? IcsStampOfDay(*options.Today) : IcsStampOfTime(std::time(nullptr));
+
+    const TReport report = MakeReport(addressBook.AddressBook, today, days, options.Format, ics);
+    if (!Deliver(options, report.Output, "report"))
         return ExitError;
-    }
     return report.SomethingDue ? ExitDue : ExitNothingDue;
 }
 

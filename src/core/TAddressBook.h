@@ -11,5 +11,6 @@ class TAddressBook : public TGenList<tdstAddressItem>
 public:
     ~TAddressBook() override = default;
 
-    virtual void AddItem(const std::string& name, const TDate& birthday, const TDate& anniversary);
+    virtual void AddItem(const std::string& name, const TDate& birthday, const TDate& anniversary,
+                         const std::string& uid = {});
 };

@@ -109,6 +109,8 @@ std::size_t ValueBytes(const TVCard& card, ULONG tag)
     switch (tag) {
     case PR_DISPLAY_NAME:
         return card.Name.empty() ? 0 : AlignedSize(card.Name.size() + 1);
+    case PR_NELVORA_UID:
+        return card.Uid.empty() ? 0 : AlignedSize(card.Uid.size() + 1);
     case PR_ENTRYID:
         return AlignedSize(sizeof(TEntryId));
     default:
@@ -126,6 +128,14 @@ HRESULT FillProperty(const TVCard& card, std::uint32_t index, ULONG tag, char*& 
     case PR_DISPLAY_NAME:
         if (!card.Name.empty()) {
             std::memcpy(space, card.Name.c_str(), card.Name.size() + 1);
+            value.Value.lpszA = space;
+            space += ValueBytes(card, tag);
+            return S_OK;
+        }
+        break;
+    case PR_NELVORA_UID:
+        if (!card.Uid.empty()) {
+            std::memcpy(space, card.Uid.c_str(), card.Uid.size() + 1);
             value.Value.lpszA = space;
             space += ValueBytes(card, tag);
             return S_OK;
@@ -210,7 +220,7 @@ public:
                 return MAPI_E_UNKNOWN_FLAGS;
             const TVCard& card = m_store->Cards[m_index];
             std::span<const ULONG> tags;
-            std::array<ULONG, 5> present;
+            std::array<ULONG, 6> present;
             if (propTagArray) {
                 tags = {propTagArray->aulPropTag, propTagArray->cValues};
             } else {
@@ -224,6 +234,8 @@ public:
                     present[used++] = PR_BIRTHDAY;
                 if (IsUsable(card.Anniversary))
                     present[used++] = PR_WEDDING_ANNIVERSARY;
+                if (!card.Uid.empty())
+                    present[used++] = PR_NELVORA_UID;
                 tags = {present.data(), used};
             }
             bool missing = false;

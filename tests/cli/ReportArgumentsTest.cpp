@@ -40,6 +40,10 @@ TEST(ReportArguments, EveryOptionIsReadInSeparateAndJoinedForm)
     EXPECT_EQ(arguments.Format, TReportFormat::Tsv);
 
     EXPECT_EQ(Parse({"--format=tsv", "--format", "text"}).Format, TReportFormat::Text);
+    const TReportArguments ics = Parse({"--alarm", "7", "--format=ics", "--alarm=0", "--output", "b.ics"});
+    EXPECT_EQ(ics.Format, TReportFormat::Ics);
+    EXPECT_EQ(ics.AlarmDays, (std::vector<std::int32_t>{7, 0}));
+    EXPECT_EQ(ics.Output, "b.ics");
     EXPECT_TRUE(Parse({"--help"}).Help);
     EXPECT_TRUE(Parse({"--sources", "--contacts", "a.vcf"}).Sources);
 }
@@ -79,6 +83,10 @@ TEST(ReportArguments, BadCommandLinesAreUsageErrors)
         {"--help=yes"},
         {"--sources=all"},
         {"--today="},
+        {"--format", "ics", "--alarm", "-1"},
+        {"--format", "ics", "--alarm", "366"},
+        {"--alarm", "7"}, // only a calendar carries alarms
+        {"--output="},
     };
     for (const auto& arguments : bad)
         EXPECT_THROW(Parse(arguments), TUsageError) << arguments.front();
