@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Times nelvora-report --format tsv over a folder of 10 000 one-card files and over one file of 100 000 cards,
 # against cat of the same bytes, and measures its peak memory. Targets: within 3x of cat, under 100 MB.
+# Then the calendar of the 100 000 cards (--format ics, one alarm) against the tsv report. Target: within 2x.
 #
 # usage: bench/cli/report_bench.sh [path/to/nelvora-report] [runs]
 # Build the program in release mode first, e.g.
@@ -90,4 +91,20 @@ for input in folder cards.vcf; do
         status=1
     fi
 done
+
+calendar() {
+    "$program" --contacts cards.vcf --today 2026-06-15 --days 15 --format ics --alarm 7 || [ $? -eq 1 ]
+}
+tsv_ms=$(median_ms report cards.vcf)
+ics_ms=$(median_ms calendar)
+events=$(calendar | grep -c '^BEGIN:VEVENT')
+rss_kb=$(peak_kb "$program" --contacts cards.vcf --today 2026-06-15 --format ics --alarm 7)
+ratio=$(awk -v a="$ics_ms" -v b="$tsv_ms" 'BEGIN { printf "%.2f", (b > 0) ? a / b : 0 }')
+echo "== calendar of 1 file of 100 000 cards ($events events, median of $runs runs)"
+echo "   tsv report:     $tsv_ms ms"
+echo "   ics calendar:   $ics_ms ms (${ratio}x tsv), peak RSS $((rss_kb / 1024)) MB ($rss_kb kB)"
+if awk -v r="$ratio" 'BEGIN { exit !(r > 2) }'; then
+    echo "   over the 2x target"
+    status=1
+fi
 exit $status

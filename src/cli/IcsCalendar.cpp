@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 
 using namespace Calendar;
 
@@ -19,10 +20,13 @@ constexpr std::size_t MaxLineOctets = 75;
 
 struct TIcsEvent
 {
-    std::string Uid;
+    // The hash of the UID: sorting on it keeps the file in one order whatever order the stores list contacts in,
+    // without comparing a string for every pair.
+    std::uint64_t Key;
+    std::uint64_t ContentHash; // for a contact without a UID
     const tdstAddressItem* Contact;
-    TEventKind Kind;
     CivilDate Date;
+    TEventKind Kind;
     bool YearUnknown;
 };
 
@@ -36,11 +40,16 @@ std::uint64_t StableHash(std::string_view text, std::uint64_t hash = 0xcbf29ce48
     return hash;
 }
 
-std::string DateValue(const CivilDate& date)
+// YYYYMMDD.
+void AppendDate(std::string& out, const CivilDate& date)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d%02u%02u", date.Year, date.Month, date.Day);
-    return text;
+    char text[8];
+    unsigned values[3] = {static_cast<unsigned>(date.Year), date.Month, date.Day};
+    int at = 7;
+    for (int field = 2; field >= 0; --field)
+        for (int digit = field == 0 ? 4 : 2; digit > 0; --digit, values[field] /= 10)
+            text[at--] = static_cast<char>('0' + values[field] % 10);
+    out.append(text, sizeof text);
 }
 
 const char* KindName(TEventKind kind)
@@ -48,8 +57,42 @@ const char* KindName(TEventKind kind)
     return kind == TEventKind::Birthday ? "birthday" : "anniversary";
 }
 
+// The hash a contact without a UID of its own is known by: its name and the date, so that the event is known by
+// what it shows.
+std::uint64_t ContentHash(const tdstAddressItem& contact, const CivilDate& date)
+{
+    std::string dateText;
+    AppendDate(dateText, date);
+    return StableHash(dateText, StableHash(std::string_view("", 1), StableHash(contact.Name)));
+}
+
+// Appends the event's UID, unescaped: the card's UID, or "nelvora-" and the content hash.
+void AppendUid(std::string& out, const TIcsEvent& event)
+{
+    if (!event.Contact->Uid.empty()) {
+        out += event.Contact->Uid;
+    } else {
+        static constexpr char Hex[] = "0123456789abcdef";
+        char text[16];
+        for (int i = 0; i < 16; ++i)
+            text[i] = Hex[(event.ContentHash >> (60 - 4 * i)) & 0xF];
+        out += "nelvora-";
+        out.append(text, sizeof text);
+    }
+    out += '-';
+    out += KindName(event.Kind);
+}
+
+std::string UidOf(const TIcsEvent& event)
+{
+    std::string uid;
+    AppendUid(uid, event);
+    return uid;
+}
+
 // Adds the event of one stored date when the report would ever show it: the same dates count as in the window.
-void AddEvent(std::vector<TIcsEvent>& events, const tdstAddressItem& contact, TEventKind kind, TDate date)
+void AddEvent(std::vector<TIcsEvent>& events, std::string& uid, const tdstAddressItem& contact, TEventKind kind,
+              TDate date)
 {
     const std::int64_t day = WholeDay(date);
     if (!InRange(day))
@@ -57,47 +100,81 @@ void AddEvent(std::vector<TIcsEvent>& events, const tdstAddressItem& contact, TE
     const bool yearUnknown = IsYearUnknown(date);
     if (day < 1 && !yearUnknown)
         return;
-    const CivilDate civil = CivilFromDay(day);
+    TIcsEvent event{0,        contact.Uid.empty() ? ContentHash(contact, CivilFromDay(day)) : 0,
+                    &contact, CivilFromDay(day),
+                    kind,     yearUnknown};
+    uid.clear();
+    AppendUid(uid, event);
+    event.Key = StableHash(uid);
+    events.push_back(event);
+}
 
-    std::string uid;
-    if (!contact.Uid.empty()) {
-        uid = contact.Uid;
-    } else {
-        // Without a UID of its own, the event is known by what it shows.
-        const std::uint64_t hash = StableHash(DateValue(civil), StableHash(contact.Name + '\0'));
-        char text[32];
-        std::snprintf(text, sizeof text, "nelvora-%016llx", static_cast<unsigned long long>(hash));
-        uid = text;
+bool IsPlainText(std::string_view text)
+{
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte >= 0x7F || c == '\\' || c == ';' || c == ',')
+            return false;
     }
-    uid += '-';
-    uid += KindName(kind);
-    events.push_back({std::move(uid), &contact, kind, civil, yearUnknown});
+    return true;
+}
+
+void AppendIcsText(std::string& out, std::string_view text)
+{
+    if (IsPlainText(text)) { // nearly every name, kept cheap
+        out.append(text);
+        return;
+    }
+    while (true) {
+        // Any of CR LF, LF or CR is one line break.
+        const std::size_t end = text.find_first_of("\r\n");
+        const std::string printable = PrintableText(text.substr(0, end));
+        for (std::size_t at = 0; at < printable.size();) {
+            const std::size_t special = printable.find_first_of("\\;,", at);
+            out.append(printable, at, special - at);
+            if (special == std::string::npos)
+                break;
+            out += '\\';
+            out += printable[special];
+            at = special + 1;
+        }
+        if (end == std::string_view::npos)
+            return;
+        out += "\\n";
+        text.remove_prefix(end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1));
+    }
 }
 
 // A relative trigger for 09:00 `days` before an all-day event, which starts at local midnight.
 std::string AlarmTrigger(std::int32_t days)
 {
-    char text[48];
     if (days <= 0)
-        std::snprintf(text, sizeof text, "TRIGGER:PT9H");
-    else if (days == 1)
-        std::snprintf(text, sizeof text, "TRIGGER:-PT15H");
-    else
-        std::snprintf(text, sizeof text, "TRIGGER:-P%dDT15H", static_cast<int>(days - 1));
-    return text;
+        return "TRIGGER:PT9H\r\n";
+    if (days == 1)
+        return "TRIGGER:-PT15H\r\n";
+    return "TRIGGER:-P" + std::to_string(days - 1) + "DT15H\r\n";
 }
 
-void AppendEvent(std::string& out, const TIcsEvent& event, const TIcsOptions& options,
+// Writes one event; `line` is room for the lines that may need folding, reused from event to event.
+void AppendEvent(std::string& out, std::string (&line)[3], const TIcsEvent& event, const TIcsOptions& options,
                  const std::vector<std::string>& triggers)
 {
-    std::string summary = IcsText(event.Contact->Name);
-    if (!summary.empty())
+    line[0].assign("UID:");
+    line[1].clear();
+    AppendUid(line[1], event);
+    AppendIcsText(line[0], line[1]);
+
+    std::string& summary = line[1];
+    summary.assign("SUMMARY:");
+    AppendIcsText(summary, event.Contact->Name);
+    if (summary.size() > 8)
         summary += " \u2013 ";
-    summary += IcsText(EventKindWord(event.Kind));
+    AppendIcsText(summary, EventKindWord(event.Kind));
     if (!event.YearUnknown) {
-        char year[16];
-        std::snprintf(year, sizeof year, " (%d)", event.Date.Year);
-        summary += year;
+        summary += " (";
+        AppendDate(summary, event.Date);
+        summary.resize(summary.size() - 4); // the year
+        summary += ')';
     }
 
     CivilDate start = event.Date;
@@ -105,22 +182,27 @@ void AppendEvent(std::string& out, const TIcsEvent& event, const TIcsOptions& op
         start.Year = start.Month == 2 && start.Day == 29 ? YearlessLeapYear : YearlessYear;
 
     out += "BEGIN:VEVENT\r\n";
-    AppendIcsLine(out, "UID:" + IcsText(event.Uid));
-    out += "DTSTAMP:" + options.Stamp + "\r\n";
-    out += "DTSTART;VALUE=DATE:" + DateValue(start) + "\r\n";
+    AppendIcsLine(out, line[0]);
+    out += "DTSTAMP:";
+    out += options.Stamp;
+    out += "\r\nDTSTART;VALUE=DATE:";
+    AppendDate(out, start);
     // Common years show a 29 February date on 28 February, as the report does.
-    out += start.Month == 2 && start.Day == 29 ? "RRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1\r\n"
-                                               : "RRULE:FREQ=YEARLY\r\n";
-    AppendIcsLine(out, "SUMMARY:" + summary);
+    out += start.Month == 2 && start.Day == 29 ? "\r\nRRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1\r\n"
+                                               : "\r\nRRULE:FREQ=YEARLY\r\n";
+    AppendIcsLine(out, summary);
     out += event.Kind == TEventKind::Birthday ? "CATEGORIES:BIRTHDAY\r\n" : "CATEGORIES:ANNIVERSARY\r\n";
     out += "TRANSP:TRANSPARENT\r\nCLASS:PRIVATE\r\n";
     if (event.YearUnknown)
         out += "X-NELVORA-YEAR-UNKNOWN:1\r\n";
-    for (const std::string& trigger : triggers) {
-        out += "BEGIN:VALARM\r\nACTION:DISPLAY\r\n";
-        AppendIcsLine(out, "DESCRIPTION:" + summary);
-        out += trigger;
-        out += "\r\nEND:VALARM\r\n";
+    if (!triggers.empty()) {
+        summary.replace(0, 8, "DESCRIPTION:");
+        for (const std::string& trigger : triggers) {
+            out += "BEGIN:VALARM\r\nACTION:DISPLAY\r\n";
+            AppendIcsLine(out, summary);
+            out += trigger;
+            out += "END:VALARM\r\n";
+        }
     }
     out += "END:VEVENT\r\n";
 }
@@ -135,20 +217,8 @@ std::string EventKindWord(TEventKind kind)
 std::string IcsText(std::string_view text)
 {
     std::string out;
-    out.reserve(text.size() + 8);
-    while (true) {
-        // Any of CR LF, LF or CR is one line break.
-        const std::size_t end = text.find_first_of("\r\n");
-        for (const char c : PrintableText(text.substr(0, end))) {
-            if (c == '\\' || c == ';' || c == ',')
-                out += '\\';
-            out += c;
-        }
-        if (end == std::string_view::npos)
-            return out;
-        out += "\\n";
-        text.remove_prefix(end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1));
-    }
+    AppendIcsText(out, text);
+    return out;
 }
 
 void AppendIcsLine(std::string& out, std::string_view line)
@@ -172,7 +242,9 @@ std::string IcsStampOfDay(TDate day)
 {
     const std::int64_t whole = WholeDay(day);
     const CivilDate date = InRange(whole) ? CivilFromDay(whole) : CivilDate{1970, 1, 1};
-    return DateValue(date) + "T000000Z";
+    std::string stamp;
+    AppendDate(stamp, date);
+    return stamp + "T000000Z";
 }
 
 std::string IcsStampOfTime(std::time_t moment)
@@ -189,21 +261,45 @@ std::string IcsStampOfTime(std::time_t moment)
 std::string IcsCalendar(const TAddressBook& contacts, const TIcsOptions& options)
 {
     std::vector<TIcsEvent> events;
+    std::string scratch[3];
     const std::int32_t count = contacts.GetCount();
     events.reserve(static_cast<std::size_t>(count));
     for (std::int32_t i = 0; i < count; ++i) {
         const tdstAddressItem& contact = *contacts.GetItem(i);
-        AddEvent(events, contact, TEventKind::Birthday, contact.Birthday);
-        AddEvent(events, contact, TEventKind::Anniversary, contact.Anniversary);
+        AddEvent(events, scratch[0], contact, TEventKind::Birthday, contact.Birthday);
+        AddEvent(events, scratch[0], contact, TEventKind::Anniversary, contact.Anniversary);
     }
-    // Equal UIDs are ordered by what they show, so that the one kept does not depend on the stores' order.
-    std::sort(events.begin(), events.end(), [](const TIcsEvent& a, const TIcsEvent& b) {
-        if (const int order = a.Uid.compare(b.Uid); order != 0)
-            return order < 0;
+    // By name and then by UID: the order the contacts arrive in (by name already, so the sort is mostly skipped and
+    // the records are read in memory order) but the same whatever order the stores list them in.
+    const auto before = [](const TIcsEvent& a, const TIcsEvent& b) {
         if (const int order = a.Contact->Name.compare(b.Contact->Name); order != 0)
             return order < 0;
+        if (a.Key != b.Key)
+            return a.Key < b.Key;
+        if (const int order = UidOf(a).compare(UidOf(b)); order != 0)
+            return order < 0;
         return DayFromCivil(a.Date) < DayFromCivil(b.Date);
+    };
+    if (!std::is_sorted(events.begin(), events.end(), before))
+        std::sort(events.begin(), events.end(), before);
+
+    // Two contacts that share a UID, or have none and the same name and date, are one event to a calendar program;
+    // writing both would make the file invalid. The first in the order above is kept.
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> keys(events.size());
+    for (std::size_t i = 0; i < events.size(); ++i)
+        keys[i] = {events[i].Key, static_cast<std::uint32_t>(i)};
+    // UIDs are only compared where their hashes meet.
+    std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        if (const int order = UidOf(events[a.second]).compare(UidOf(events[b.second])); order != 0)
+            return order < 0;
+        return a.second < b.second;
     });
+    std::vector<bool> dropped(events.size(), false);
+    for (std::size_t i = 1; i < keys.size(); ++i)
+        if (keys[i].first == keys[i - 1].first && UidOf(events[keys[i].second]) == UidOf(events[keys[i - 1].second]))
+            dropped[keys[i].second] = true;
 
     std::vector<std::int32_t> alarmDays = options.AlarmDays;
     std::sort(alarmDays.begin(), alarmDays.end());
@@ -213,15 +309,14 @@ std::string IcsCalendar(const TAddressBook& contacts, const TIcsOptions& options
         triggers.push_back(AlarmTrigger(days));
 
     std::string out;
-    out.reserve(events.size() * (280 + triggers.size() * 100) + 256);
+    // Generous: pages that are reserved but never written cost no memory.
+    out.reserve(events.size() * (400 + triggers.size() * 150) + 256);
     out += "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Nelvora//nelvora-report//EN\r\nCALSCALE:GREGORIAN\r\n"
            "X-WR-CALNAME:Nelvora\r\n";
     for (std::size_t i = 0; i < events.size(); ++i) {
-        // Two contacts that share a UID, or have none and the same name and date, are one event to a calendar
-        // program; writing both would make the file invalid.
-        if (i > 0 && events[i].Uid == events[i - 1].Uid)
+        if (dropped[i])
             continue;
-        AppendEvent(out, events[i], options, triggers);
+        AppendEvent(out, scratch, events[i], options, triggers);
     }
     out += "END:VCALENDAR\r\n";
     return out;

@@ -22,7 +22,7 @@ struct TReportArguments
     std::vector<std::string> Contacts;
     TReportFormat Format = TReportFormat::Text;
     bool Help = false;
-    bool Sources = false; // list the contact stores instead of the report
+    bool Sources = false;                // list the contact stores instead of the report
     std::vector<std::int32_t> AlarmDays; // iCalendar alarms, days before each date
     std::optional<std::string> Output;   // a file to replace instead of standard output
 };

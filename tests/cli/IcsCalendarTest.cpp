@@ -1,5 +1,5 @@
-#include "Calendar.h"
 #include "IcsCalendar.h"
+#include "Calendar.h"
 
 #include <gtest/gtest.h>
 
