@@ -21,7 +21,7 @@ struct tdstAddressItem
     std::string Name;
     TDate Birthday = 0;
     TDate Anniversary = 0;
-    std::string Uid; // the card's own identifier; empty when it has none
+    std::string Uid = {}; // the card's own identifier; empty when it has none
 };
 
 // One contact's due dates. The dates are kept as stored; the occurrence found for them is not.
