@@ -21,8 +21,9 @@ struct TIcsOptions
     std::string Stamp = "19700101T000000Z";
 };
 
-// One yearly all-day event for every birthday and anniversary of `contacts` that the report would ever show,
-// ordered by UID so that unchanged contacts give the same bytes whatever order the stores list them in.
+// One yearly all-day event for every birthday and anniversary of `contacts` that the report would ever show, one
+// per UID, ordered by name and UID so that unchanged contacts give the same bytes whatever order the stores list
+// them in.
 std::string IcsCalendar(const TAddressBook& contacts, const TIcsOptions& options);
 
 // The word a summary names the kind of date with; the one place it is chosen.
