@@ -1,14 +1,18 @@
 // nelvora-report: the window program's report list on standard output. Exit status 0 when something is due, 1 when
 // nothing is, 2 on an error. With --sources, the contact stores it found instead, and status 0.
 
+#include "InstallTranslations.h"
 #include "Report.h"
 #include "ReportArguments.h"
 #include "TExError.h"
 #include "TIWAB.h"
 
+#include <QCoreApplication>
+
 #include <dlfcn.h>
 
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -108,8 +112,16 @@ int Run(const std::vector<std::string>& arguments)
 
 int main(int argc, char** argv)
 {
+    // Taken before the toolkit's application object sees argv.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    // The texts for people go through the toolkit's translation system, which needs an application object. The
+    // object switches the C library to the user's locale; the report and the module it loads were written for the
+    // "C" locale, so that tsv output is the same under every language: back to it.
+    QCoreApplication application(argc, argv);
+    std::setlocale(LC_ALL, "C");
+    InstallTranslations(application);
     try {
-        return Run(std::vector<std::string>(argv + 1, argv + argc));
+        return Run(arguments);
     } catch (const TUsageError& error) {
         std::fprintf(stderr, "nelvora-report: %s\n%s", error.what(), ReportUsage);
     } catch (const TExError& error) {
