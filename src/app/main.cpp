@@ -1,3 +1,4 @@
+#include "InstallTranslations.h"
 #include "ShowErrorReport.h"
 #include "TExError.h"
 #include "TFormMain.h"
@@ -102,6 +103,7 @@ int main(int argc, char** argv)
         return 0;
 
     try {
+        InstallTranslations(app);
         QApplication::setApplicationName(QStringLiteral("Nelvora"));
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/nelvora.svg")));
         // The window spends most of its life hidden in the tray; closing a message box then must not end the program.
@@ -129,7 +131,9 @@ int main(int argc, char** argv)
         return 0;
     } catch (const TExError& error) {
         FormMain = nullptr;
-        ShowErrorReport(dialogs, clipboard, application, "Uncaught exception", "An error occured:", error);
+        //: Caption of the box for a failure that nothing else caught; the program ends after it.
+        ShowErrorReport(dialogs, clipboard, application, QT_TRANSLATE_NOOP("ShowErrorReport", "Uncaught exception"),
+                        QT_TRANSLATE_NOOP("ShowErrorReport", "An error occured:"), error);
         return 0;
     } catch (const std::exception& error) {
         FormMain = nullptr;

@@ -3,14 +3,18 @@
 // instead, and status 0.
 
 #include "AtomicFile.h"
+#include "InstallTranslations.h"
 #include "Report.h"
 #include "ReportArguments.h"
 #include "TExError.h"
 #include "TIWAB.h"
 
+#include <QCoreApplication>
+
 #include <dlfcn.h>
 
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -125,8 +129,16 @@ int Run(const std::vector<std::string>& arguments)
 
 int main(int argc, char** argv)
 {
+    // Taken before the toolkit's application object sees argv.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    // The texts for people go through the toolkit's translation system, which needs an application object. The
+    // object switches the C library to the user's locale; the report and the module it loads were written for the
+    // "C" locale, so that tsv output is the same under every language: back to it.
+    QCoreApplication application(argc, argv);
+    std::setlocale(LC_ALL, "C");
+    InstallTranslations(application);
     try {
-        return Run(std::vector<std::string>(argv + 1, argv + argc));
+        return Run(arguments);
     } catch (const TUsageError& error) {
         std::fprintf(stderr, "nelvora-report: %s\n%s", error.what(), ReportUsage);
     } catch (const TExError& error) {

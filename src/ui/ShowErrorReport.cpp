@@ -2,6 +2,8 @@
 
 #include "Product.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <cstring>
 
@@ -12,13 +14,19 @@ QString FromText(const std::string& text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QString Translated(const std::string& text)
+{
+    return QCoreApplication::translate("ShowErrorReport", text.c_str());
+}
+
 } // namespace
 
 void ShowErrorReport(IDialogs& dialogs, IClipboard& clipboard, IApplication& application, const std::string& caption,
                      const std::string& leadText, const TExError& error, const std::string& question)
 {
     const std::string shownQuestion = question.empty() ? std::string(StandardErrorQuestion) : question;
-    const QString text = FromText(leadText + "\n\n" + shownQuestion);
+    const QString shownCaption = Translated(caption);
+    const QString text = Translated(leadText) + QStringLiteral("\n\n") + Translated(shownQuestion);
 
     // The log also goes to standard error before anyone answers: an autostarted program's output lands in the
     // session's journal, and it is kept there whatever becomes of the box and the clipboard.
@@ -28,12 +36,12 @@ void ShowErrorReport(IDialogs& dialogs, IClipboard& clipboard, IApplication& app
         std::fputc('\n', stderr);
     std::fflush(stderr);
 
-    switch (dialogs.AskYesNoCancel(FromText(caption), text)) {
+    switch (dialogs.AskYesNoCancel(shownCaption, text)) {
     case IDialogs::Answer::Yes: {
         // The record is a fixed buffer; never read past it even if a writer forgot the terminator.
         const QString log = QString::fromUtf8(error.Log, static_cast<qsizetype>(strnlen(error.Log, sizeof error.Log)));
         clipboard.SetText(log);
-        dialogs.ShowError(FromText(caption), log);
+        dialogs.ShowError(shownCaption, log);
         return;
     }
     case IDialogs::Answer::Cancel:

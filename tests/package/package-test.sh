@@ -75,6 +75,15 @@ for program in nelvora nelvora-report; do
         fail "$program: RUNPATH does not lead to /usr/lib/$multiarch/nelvora: $(readelf -d "$root/usr/bin/$program" | grep -F PATH)"
 done
 dpkg-deb -f "$deb" Depends | grep -q 'xdg-utils' || fail "Depends lacks xdg-utils"
+# Every language of the source tree, and Qt's own translations for the standard buttons.
+for ts in "$here"/../../translations/nelvora_*.ts; do
+    qm=usr/share/nelvora/translations/$(basename "${ts%.ts}").qm
+    [ -s "$root/$qm" ] || fail "no /$qm"
+done
+dpkg-deb -f "$deb" Depends | grep -q 'qt6-translations-l10n' || fail "Depends lacks qt6-translations-l10n"
+grep -q '^Comment\[de\]=' "$root/usr/share/applications/$app_id.desktop" || fail "the menu entry has no German comment"
+grep -q '<summary xml:lang="de">' "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
+    fail "the AppStream data has no German summary"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Depends lacks what shlibdeps finds"
 
 # ---- nelvora-report from the unpacked root ----
@@ -103,6 +112,24 @@ cat >"$work/handler/xdg-open" <<EOF
 printf '%s\n' "\$*" >>"$work/opened"
 EOF
 chmod 755 "$work/handler/xdg-open"
+
+# A Spanish desktop: the box that the argument -forcedaily opens at start has the Spanish caption.
+step "  a start in Spanish"
+es_dir=$work/case-es
+mkdir -p "$es_dir/data" "$es_dir/config/nelvora"
+write_options "$es_dir/config/nelvora/Nelvora.cfg" 2 15 30
+LANGUAGE=es XDG_DATA_HOME=$es_dir/data XDG_CONFIG_HOME=$es_dir/config \
+    "$root/usr/bin/nelvora-launch" -forcedaily >"$es_dir/program.log" 2>&1 &
+es_pid=$!
+pids+=("$es_pid")
+spanish_box() { xdotool search --onlyvisible --name '^Información$' 2>/dev/null | head -n1; }
+if wait_for 45 spanish_box; then
+    import -window root "$artifacts/package-start-es.png" 2>/dev/null
+else
+    fail "no box captioned 'Información' at a Spanish start: $(cat "$es_dir/program.log")"
+fi
+kill "$es_pid" 2>/dev/null
+wait_exit "$es_pid" 15
 
 case_dir=$work/case
 echo "Due Today|$(birth_date 0)" | write_contacts "$case_dir/data/contacts"

@@ -1,5 +1,8 @@
 #include "ShowErrorReport.h"
 #include "FakeServices.h"
+#include "InstallTranslations.h"
+
+#include <QObject>
 
 #include <gtest/gtest.h>
 
@@ -64,6 +67,25 @@ TEST_F(ShowErrorReportTest, TheLogAlsoGoesToStandardErrorWhateverTheAnswer)
     Report(ErrorWithLine());
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
               "Nelvora: Uncaught exception: An error occured:\n:Init - LoadLibrary failed for WAB.DLL! [id:0]\n");
+}
+
+TEST_F(ShowErrorReportTest, OnAGermanDesktopTheBoxIsGermanWhileStandardErrorAndTheLogStayEnglish)
+{
+    QObject translations;
+    ASSERT_EQ(InstallTranslations(translations, {"de-DE", "de"}, QStringLiteral(NELVORA_QM_DIR)), QStringLiteral("de"));
+    Dialogs.Answers = {IDialogs::Answer::Yes};
+    ::testing::internal::CaptureStderr();
+    Report(ErrorWithLine());
+
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "Nelvora: Uncaught exception: An error occured:\n:Init - LoadLibrary failed for WAB.DLL! [id:0]\n");
+    ASSERT_EQ(Dialogs.Boxes.size(), 2u);
+    EXPECT_EQ(Dialogs.Boxes[0].Caption, "Unbehandelte Ausnahme");
+    EXPECT_TRUE(Dialogs.Boxes[0].Text.startsWith("Ein Fehler ist aufgetreten:\n\nMöchten Sie"));
+    EXPECT_TRUE(Dialogs.Boxes[0].Text.contains("\nABBRECHEN\t"));
+    EXPECT_EQ(Dialogs.Boxes[1].Caption, "Unbehandelte Ausnahme");
+    EXPECT_EQ(Dialogs.Boxes[1].Text, QStringLiteral(":Init - LoadLibrary failed for WAB.DLL! [id:0]\n"));
+    EXPECT_EQ(Clipboard.Texts.at(0), Dialogs.Boxes[1].Text);
 }
 
 TEST_F(ShowErrorReportTest, NoAndOtherAnswersReturnWithoutTouchingTheClipboard)

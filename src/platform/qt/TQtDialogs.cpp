@@ -1,5 +1,6 @@
 #include "TQtDialogs.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace {
@@ -37,10 +38,10 @@ void TQtDialogs::ShowError(const QString& caption, const QString& text)
 
 void TQtDialogs::ShowInformation(const QString& text)
 {
-    ShowOkBox(QMessageBox::Information, QStringLiteral("Information"), text);
+    ShowOkBox(QMessageBox::Information, QCoreApplication::translate("TQtDialogs", "Information"), text);
 }
 
 void TQtDialogs::ShowErrorDialog(const QString& text)
 {
-    ShowOkBox(QMessageBox::Critical, QStringLiteral("Error"), text);
+    ShowOkBox(QMessageBox::Critical, QCoreApplication::translate("TQtDialogs", "Error"), text);
 }

@@ -1,0 +1,88 @@
+#include "InstallTranslations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+// The build tree's translations, as the programs find them, and the toolkit's installed ones.
+namespace {
+
+const QString BuiltTranslations = QStringLiteral(NELVORA_QM_DIR);
+
+QString Install(QObject& owner, const QStringList& languages, const QString& directory = BuiltTranslations)
+{
+    return InstallTranslations(owner, languages, directory, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+QString ErrorCaption()
+{
+    return QCoreApplication::translate("TQtDialogs", "Error");
+}
+
+QString CancelButton()
+{
+    return QCoreApplication::translate("QPlatformTheme", "Cancel");
+}
+
+} // namespace
+
+TEST(InstallTranslations, TheFirstOfTheUsersLanguagesWithATranslationWinsAndTheToolkitSpeaksItToo)
+{
+    {
+        QObject owner;
+        // As the toolkit lists them for LANGUAGE=sv:de with LANG=de_DE.UTF-8: no Swedish, so German.
+        EXPECT_EQ(Install(owner, {"sv", "sv-Latn-SE", "de-DE", "de-Latn-DE", "de"}), QStringLiteral("de"));
+        EXPECT_EQ(ErrorCaption(), QStringLiteral("Fehler"));
+        EXPECT_EQ(CancelButton(), QStringLiteral("Abbrechen"));
+    }
+    // Gone with their owner.
+    EXPECT_EQ(ErrorCaption(), QStringLiteral("Error"));
+
+    QObject owner;
+    // The region counts where there is a file for it (Brazilian Portuguese, the toolkit's qtbase_pt_BR too).
+    EXPECT_EQ(Install(owner, {"pt-BR", "pt-Latn-BR", "pt"}), QStringLiteral("pt_BR"));
+    EXPECT_EQ(ErrorCaption(), QStringLiteral("Erro"));
+    EXPECT_EQ(CancelButton(), QStringLiteral("Cancelar"));
+}
+
+TEST(InstallTranslations, AnUnknownLanguageTheCLocaleOrEnglishFirstGiveEnglish)
+{
+    const QList<QStringList> cases = {{"xx", "C"}, {"C"}, {}, {"en-GB", "en-Latn-GB", "de-DE", "de"}};
+    for (const QStringList& languages : cases) {
+        QObject owner;
+        EXPECT_EQ(Install(owner, languages), QString()) << languages.join(QLatin1Char(',')).toStdString();
+        EXPECT_EQ(ErrorCaption(), QStringLiteral("Error"));
+        EXPECT_EQ(CancelButton(), QStringLiteral("Cancel"));
+    }
+}
+
+TEST(InstallTranslations, AMissingTruncatedOrForeignFileGivesEnglishWithoutAnError)
+{
+    QFile built(QDir(BuiltTranslations).filePath(QStringLiteral("nelvora_de.qm")));
+    ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+    const QByteArray whole = built.readAll();
+    ASSERT_GT(whole.size(), 64);
+
+    for (const QByteArray& content : {whole.left(whole.size() / 2), whole.left(20), QByteArray("not a translation")}) {
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        QFile damaged(folder.filePath(QStringLiteral("nelvora_de.qm")));
+        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+        damaged.write(content);
+        damaged.close();
+
+        QObject owner;
+        EXPECT_EQ(Install(owner, {"de-DE", "de"}, folder.path()), QString()) << content.size() << " bytes";
+        EXPECT_EQ(ErrorCaption(), QStringLiteral("Error"));
+        EXPECT_EQ(CancelButton(), QStringLiteral("Cancel"));
+    }
+
+    QObject owner;
+    EXPECT_EQ(Install(owner, {"de"}, QStringLiteral("/nonexistent")), QString());
+    EXPECT_EQ(ErrorCaption(), QStringLiteral("Error"));
+}
