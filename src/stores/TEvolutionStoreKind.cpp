@@ -137,8 +137,16 @@ std::optional<std::string> TEvolutionStoreKind::Recognise(const std::filesystem:
 {
     if (!TSqliteDatabase::IsSqliteHead(head))
         return std::nullopt;
-    TSqliteDatabase database(path);
-    if (QueryFor(database).empty())
+    // A database the user names may be another program's, held under a lock for as long as that program runs
+    // (Thunderbird's books): telling what it is must not wait for the lock. A locked database is looked at through
+    // a private copy instead, which needs no lock.
+    TSqliteDatabase database(path, TSqliteDatabase::TMode::InPlace, TSqliteDatabase::TWait::No);
+    if (!QueryFor(database).empty())
+        return "evolution";
+    if (!database.WasLocked())
+        return std::nullopt;
+    TSqliteDatabase copy(path, TSqliteDatabase::TMode::AlwaysCopy);
+    if (QueryFor(copy).empty())
         return std::nullopt;
     return "evolution";
 }

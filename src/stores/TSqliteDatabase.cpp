@@ -162,7 +162,8 @@ TFileStamp Stamp(const std::filesystem::path& path)
 // Copies a database with its -wal as one state. An owner that checkpoints while the copy runs moves the log's pages
 // into the database and starts the log again, which would pair a database of one moment with a log of another:
 // so the pair is copied again until neither file changed during the copy.
-std::string CopyDatabase(const std::filesystem::path& from, const std::filesystem::path& to)
+std::string CopyDatabase(const std::filesystem::path& from, const std::filesystem::path& to,
+                         const TSqliteDatabase::TBetweenCopies& betweenCopies)
 {
     constexpr int kAttempts = 4;
     const auto fromLog = WithSuffix(from, "-wal");
@@ -172,6 +173,8 @@ std::string CopyDatabase(const std::filesystem::path& from, const std::filesyste
         const TFileStamp database = Stamp(from);
         const TFileStamp log = Stamp(fromLog);
         reason = CopyFile(from, to);
+        if (betweenCopies)
+            betweenCopies();
         if (reason.empty() && log.Exists) {
             if (reason = CopyFile(fromLog, toLog); !reason.empty())
                 reason = "cannot copy its -wal: " + reason;
@@ -205,7 +208,8 @@ std::string MakePrivateFolder(std::filesystem::path& folder)
 
 } // namespace
 
-TSqliteDatabase::TSqliteDatabase(const std::filesystem::path& path, TMode mode)
+TSqliteDatabase::TSqliteDatabase(const std::filesystem::path& path, TMode mode, TWait wait,
+                                 const TBetweenCopies& betweenCopies)
 {
     const std::string head = Head(path);
     int fd = -1;
@@ -225,7 +229,7 @@ TSqliteDatabase::TSqliteDatabase(const std::filesystem::path& path, TMode mode)
         }
         target = m_copyFolder / "store.db";
         // The owner's latest writes may still sit in its -wal.
-        if (std::string reason = CopyDatabase(path, target); !reason.empty()) {
+        if (std::string reason = CopyDatabase(path, target, betweenCopies); !reason.empty()) {
             Fail(std::move(reason));
             return;
         }
@@ -240,7 +244,7 @@ TSqliteDatabase::TSqliteDatabase(const std::filesystem::path& path, TMode mode)
     }
     m_database = database;
     sqlite3_extended_result_codes(m_database, 1);
-    sqlite3_busy_timeout(m_database, kBusyMilliseconds);
+    sqlite3_busy_timeout(m_database, wait == TWait::ForOwner ? kBusyMilliseconds : 0);
     // A reader must never try to checkpoint the owner's WAL when it leaves.
     sqlite3_db_config(m_database, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     // A quoted name of a missing column would otherwise pass for a text literal, and HasColumn would say yes.
@@ -287,6 +291,14 @@ bool TSqliteDatabase::HasColumn(std::string_view table, std::string_view column)
     else
         m_error = statement.Error();
     return false;
+}
+
+bool TSqliteDatabase::WasLocked() const
+{
+    if (!m_database)
+        return false;
+    const int code = sqlite3_extended_errcode(m_database) & 0xFF;
+    return code == SQLITE_BUSY || code == SQLITE_LOCKED;
 }
 
 std::string TSqliteDatabase::Head(const std::filesystem::path& path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -21,9 +22,18 @@ public:
         InPlace,
         AlwaysCopy,
     };
+    // Whether a query waits for the owner's lock (about two seconds) or fails at once with "still locked".
+    enum class TWait {
+        ForOwner,
+        No,
+    };
+    // Runs between copying the database and copying its -wal, the moment an owner's checkpoint would do harm:
+    // lets a test checkpoint there.
+    using TBetweenCopies = std::function<void()>;
 
     // Never blocks on a FIFO or a device: anything but a regular file is refused before SQLite sees it.
-    explicit TSqliteDatabase(const std::filesystem::path& path, TMode mode = TMode::InPlace);
+    explicit TSqliteDatabase(const std::filesystem::path& path, TMode mode = TMode::InPlace,
+                             TWait wait = TWait::ForOwner, const TBetweenCopies& betweenCopies = {});
     TSqliteDatabase(const TSqliteDatabase&) = delete;
     TSqliteDatabase& operator=(const TSqliteDatabase&) = delete;
     ~TSqliteDatabase();
@@ -36,6 +46,8 @@ public:
     // Whether `table` exists and has `column`. False also when the file turns out not to be a database; Error()
     // then says so.
     bool HasColumn(std::string_view table, std::string_view column);
+    // Whether the last query failed because the owner held its lock.
+    bool WasLocked() const;
 
     // The first bytes of a file, for recognising a database by its content: the SQLite header is 100 bytes.
     static std::string Head(const std::filesystem::path& path);

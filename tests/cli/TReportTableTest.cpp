@@ -63,6 +63,20 @@ TEST(TReportTable, NamesCannotBreakLinesColumnsOrTheTerminal)
     EXPECT_EQ(table.Rows()[1].Caption.find('\x1B'), std::string::npos);
 }
 
+TEST(TReportTable, TextShowsLineAndParagraphSeparatorsAsBlanksAndOverlongBytesAsReplacements)
+{
+    TReportTable table;
+    table.AppendRow("", HeadingRowData, {TodayHeading});
+    table.AppendRow("A\xE2\x80\xA8"
+                    "B\xE2\x80\xA9"
+                    "C",
+                    0, {"bday. 1 ", "2025-06-15"});
+    table.AppendRow("D\xE0\x82\x80", 1, {"bday. 2 ", "2024-06-15"}); // an overlong NUL
+    EXPECT_EQ(table.Text(), "-=- Events for today -=-\n"
+                            "  A B C  bday. 1  2025-06-15\n"
+                            "  D\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD   bday. 2  2024-06-15\n");
+}
+
 TEST(TReportTable, BytesThatAreNotUtf8BecomeReplacementCharacters)
 {
     EXPECT_EQ(PrintableText("caf\xE9"), "caf\xEF\xBF\xBD");

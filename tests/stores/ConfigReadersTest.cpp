@@ -43,6 +43,7 @@ TEST(ConfigReaders, VdirsyncerValuesAreJsonStrings)
     EXPECT_EQ(storages[0].FileExt, ".vcf");
     EXPECT_EQ(storages[1].Type, "");
     EXPECT_EQ(storages[1].Path, "");
+    EXPECT_EQ(JsonString("\"\\ud83d\\ude00x\""), "\xF0\x9F\x98\x80x");
     EXPECT_FALSE(JsonString("\"\\u0000\""));
     EXPECT_FALSE(JsonString("\"\\ud800\""));
     EXPECT_FALSE(JsonString(std::string("\"a\0b\"", 5)));
@@ -52,13 +53,15 @@ TEST(ConfigReaders, KhardBooksAreTheSubsectionsOfAddressbooks)
 {
     const auto books = ParseKhardConfig("[general]\n[[nested]]\npath = /not/a/book\n[addressbooks]\n[[home]]\n"
                                         "path = '~/c # d'  # comment\n[[nopath]]\n[[dav]]\npath=~/dav/*\n"
-                                        "type = discover\n[contact table]\npath = /no\n");
-    ASSERT_EQ(books.size(), 2u);
+                                        "type = discover\n[[bare]]\npath = ~/books/a  # mine\n"
+                                        "[contact table]\npath = /no\n");
+    ASSERT_EQ(books.size(), 3u);
     EXPECT_EQ(books[0].Name, "home");
     EXPECT_EQ(books[0].Path, "~/c # d");
     EXPECT_FALSE(books[0].Discover);
     EXPECT_EQ(books[1].Path, "~/dav/*");
     EXPECT_TRUE(books[1].Discover);
+    EXPECT_EQ(books[2].Path, "~/books/a");
 }
 
 TEST(ConfigReaders, PathsFromConfigurationFilesAreExpandedAgainstTheHomeFolder)
@@ -70,6 +73,8 @@ TEST(ConfigReaders, PathsFromConfigurationFilesAreExpandedAgainstTheHomeFolder)
     EXPECT_EQ(environment.Expand("$HOME/a"), "/home/u/a");
     EXPECT_EQ(environment.Expand("${HOME}/a/../b"), "/home/u/b");
     EXPECT_EQ(environment.Expand("file:///home/u/My%20Book.vcf"), "/home/u/My Book.vcf");
+    EXPECT_EQ(environment.Expand("file://localhost/home/u/a.vcf"), "/home/u/a.vcf");
+    EXPECT_EQ(environment.Expand("file:///home/u/a%20"), "/home/u/a ");
     EXPECT_EQ(environment.Expand("file://server/share"), "");
     EXPECT_EQ(environment.Expand("books"), "/home/u/books");
     EXPECT_EQ(environment.Expand(""), "");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -50,6 +51,70 @@ TEST(ContactMerge, AcrossStoresTheSameNameAndBirthdayIsOnePersonAndTheYearWins)
     EXPECT_EQ(cards[0].Anniversary, (TVCardDate{2005, 6, 1}));
 }
 
+// A merged row as "name birthday anniversary", for comparing whole rows at once.
+std::string Row(const TVCard& card)
+{
+    std::string row = card.Name;
+    for (const auto& date : {card.Birthday, card.Anniversary}) {
+        char text[16] = "-";
+        if (date)
+            std::snprintf(text, sizeof text, "%04d-%02d-%02d", date->Year, date->Month, date->Day);
+        row.append(" ").append(text);
+    }
+    return row;
+}
+
+TEST(ContactMerge, WhoIsOnePersonAcrossStores)
+{
+    const TVCardDate day{1980, 3, 22};
+    const TVCardDate wedding{2005, 6, 1};
+    struct TInput
+    {
+        std::string Name;
+        TVCardDate Birthday;
+        std::optional<TVCardDate> Anniversary;
+        std::uint32_t Store;
+    };
+    struct TCase
+    {
+        const char* What;
+        std::vector<TInput> Cards;
+        std::vector<std::string> Rows;
+    };
+    const TCase cases[] = {
+        {"both know the year: the first store wins",
+         {{"Ann", day, {}, 0}, {"ann", {1981, 3, 22}, {}, 1}},
+         {"Ann 1980-03-22 -"}},
+        {"in one store the same name and day are two people",
+         {{"Ann", day, {}, 0}, {"Ann", day, {}, 0}, {"Ann", day, {}, 1}},
+         {"Ann 1980-03-22 -", "Ann 1980-03-22 -"}},
+        {"the anniversary only the second store knows is kept",
+         {{"Ann", day, {}, 0}, {"Ann", day, wedding, 1}},
+         {"Ann 1980-03-22 2005-06-01"}},
+        {"an ideographic space is a blank",
+         {{"\xE5\xB1\xB1\xE7\x94\xB0\xE3\x80\x80\xE5\xA4\xAA\xE9\x83\x8E", day, {}, 0},
+          {"\xE5\xB1\xB1\xE7\x94\xB0 \xE5\xA4\xAA\xE9\x83\x8E", day, {}, 1}},
+         {"\xE5\xB1\xB1\xE7\x94\xB0\xE3\x80\x80\xE5\xA4\xAA\xE9\x83\x8E 1980-03-22 -"}},
+        {"case is folded beyond ASCII",
+         {{"\xC3\xA9mile", day, {}, 0}, {"\xC3\x89MILE", day, {}, 1}},
+         {"\xC3\xA9mile 1980-03-22 -"}},
+    };
+    for (const auto& test : cases) {
+        std::vector<TVCard> cards;
+        std::vector<std::uint32_t> stores;
+        for (const auto& input : test.Cards) {
+            cards.push_back(Card(input.Name, input.Birthday));
+            cards.back().Anniversary = input.Anniversary;
+            stores.push_back(input.Store);
+        }
+        MergeContacts(cards, stores);
+        std::vector<std::string> rows;
+        for (const auto& card : cards)
+            rows.push_back(Row(card));
+        EXPECT_EQ(rows, test.Rows) << test.What;
+    }
+}
+
 TEST(ContactMerge, InsideOneStoreTwoCardsStayTwoRows)
 {
     const TVCardDate day{1980, 3, 22};
@@ -64,6 +129,21 @@ TEST(ContactMerge, RowsComeInCaseInsensitiveNameOrderAndTiesKeepStoreOrder)
                               Card("Carl")};
     MergeContacts(cards, {0, 0, 1, 2, 2});
     EXPECT_EQ(Names(cards), (std::vector<std::string>{"ann", "Ann", "bo", "Carl", "Zoe"}));
+
+    // Enough equal names that an unstable sort would move them.
+    cards.clear();
+    std::vector<std::uint32_t> stores;
+    std::vector<std::string> uids;
+    for (int i = 0; i < 40; ++i) {
+        uids.push_back("u" + std::to_string(i));
+        cards.push_back(Card(i % 2 ? "Ann" : "ann", {}, uids.back()));
+        stores.push_back(static_cast<std::uint32_t>(i / 10));
+    }
+    MergeContacts(cards, stores);
+    std::vector<std::string> order;
+    for (const auto& card : cards)
+        order.push_back(card.Uid);
+    EXPECT_EQ(order, uids);
 }
 
 TEST(ContactMerge, TheUsersCollationOrdersAccentedNames)

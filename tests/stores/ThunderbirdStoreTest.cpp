@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <map>
 
@@ -99,6 +100,7 @@ TEST(ThunderbirdConfig, PrefsWithOddQuotingAndEscapesNameTheBooksThunderbirdWoul
                               "user_pref(\"ldap_2.servers.b.filename\", \"q\\\"u\\\\o'te.sqlite\");\n"
                               "user_pref(\"ldap_2.servers.c.filename\",\n  \"\\u00e9\\x41\\ud83d\\ude00.sqlite\" ) ;\n"
                               "user_pref(\"ldap_2.servers.\\u0064.filename\", \"d.sqlite\");\n"
+                              "user_pref(\"ldap_2.servers.k.filename\", \"caf\\xE9.sqlite\");\n"
                               "// user_pref(\"ldap_2.servers.x.filename\", \"line-comment.sqlite\");\n"
                               "# user_pref(\"ldap_2.servers.x.filename\", \"hash-comment.sqlite\");\n"
                               "/* user_pref(\"ldap_2.servers.x.filename\", \"block.sqlite\"); */\n"
@@ -115,7 +117,7 @@ TEST(ThunderbirdConfig, PrefsWithOddQuotingAndEscapesNameTheBooksThunderbirdWoul
     EXPECT_EQ(ThunderbirdBookFiles(prefs), (std::vector<std::string>{"abook-9.sqlite", "q\"u\\o'te.sqlite",
                                                                      "\xC3\xA9"
                                                                      "A\xF0\x9F\x98\x80.sqlite",
-                                                                     "d.sqlite", "h.sqlite"}));
+                                                                     "d.sqlite", "caf\xC3\xA9.sqlite", "h.sqlite"}));
 }
 
 TEST(ThunderbirdStore, ProfilesOfEveryBuildAreFoundAndFoldersElsewhereOnlyWhenTheUserOwnsThem)
@@ -189,6 +191,7 @@ TEST(ThunderbirdStore, CardsOfEitherGenerationListsAndDatesAreReadAsThunderbirdS
                               {"AnniversaryDay", "1"},
                               {"PrimaryEmail", "olga@example.org"}});
         book.Card("uid-plain", {{"LastName", "Plain"}, {"FirstName", "\t"}});
+        book.Card("uid-fred", {{"FirstName", "Fred"}, {"BirthMonth", "12"}, {"BirthDay", "24"}});
         book.Card("uid-latin1", {{"DisplayName", "R\xE9my\nRow"}});
         // A card edited later may have rows apart from the others.
         book.Card("uid-nameless", {{"DisplayName", "Nora Nameless"}});
@@ -207,7 +210,7 @@ TEST(ThunderbirdStore, CardsOfEitherGenerationListsAndDatesAreReadAsThunderbirdS
     std::map<std::string, VCard::TVCard> cards;
     for (const auto& card : contacts.Cards)
         cards[card.Uid] = card;
-    ASSERT_EQ(cards.size(), 8u);
+    ASSERT_EQ(cards.size(), 9u);
     EXPECT_EQ(cards["uid-ann"].Name, "Ann Thunder");
     EXPECT_EQ(cards["uid-ann"].Birthday, (VCard::TVCardDate{VCard::UnknownYear, 3, 22}));
     EXPECT_EQ(cards["uid-ann"].Anniversary, (VCard::TVCardDate{2005, 3, 25}));
@@ -221,6 +224,8 @@ TEST(ThunderbirdStore, CardsOfEitherGenerationListsAndDatesAreReadAsThunderbirdS
     EXPECT_EQ(cards["uid-split"].Name, "Sam Split");
     EXPECT_EQ(cards["uid-split"].Birthday, (VCard::TVCardDate{1976, 7, 4}));
     EXPECT_EQ(cards["uid-plain"].Name, "Plain");
+    EXPECT_EQ(cards["uid-fred"].Name, "Fred");
+    EXPECT_EQ(cards["uid-fred"].Birthday, (VCard::TVCardDate{VCard::UnknownYear, 12, 24}));
     EXPECT_EQ(cards["uid-latin1"].Name, "R\xC3\xA9my Row");
     EXPECT_FALSE(cards["uid-plain"].Birthday || cards["uid-plain"].Anniversary);
     EXPECT_EQ(cards["uid-list"].Name, "Choir");
@@ -264,6 +269,55 @@ TEST(ThunderbirdStore, BrokenBooksAreSkippedWithAReasonLeavingNoCopyAndTheOthers
     EXPECT_EQ(reasons.at("other.sqlite"), "no column value in properties");
     EXPECT_EQ(Files(home.Profile), before);
     EXPECT_TRUE(home.NoCopyLeft());
+}
+
+TEST(ThunderbirdStore, ABookHeldInRollbackModeIsReadThroughTheCopyAndRecognisedWithoutWaitingForTheLock)
+{
+    TThunderbirdHome home;
+    const fs::path path = home.Profile / "abook.sqlite";
+    TTestDatabase owner(path);
+    owner.Run("CREATE TABLE properties (card TEXT, name TEXT, value TEXT)");
+    owner.Run("INSERT INTO properties VALUES ('a', '_vCard', '" + VCard4("Ann Thunder") + "')");
+    owner.Run("PRAGMA locking_mode=EXCLUSIVE");
+    owner.Run("BEGIN EXCLUSIVE");
+    owner.Run("INSERT INTO properties VALUES ('b', 'DisplayName', 'Not Yet')");
+
+    for (const auto& sources : {std::vector<fs::path>{}, std::vector<fs::path>{path}}) {
+        const auto start = std::chrono::steady_clock::now();
+        const TContacts contacts = LoadContacts(sources);
+        // Waiting for the lock would take the whole busy timeout of two seconds.
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500)) << sources.size();
+        ASSERT_EQ(contacts.Stores.size(), 1u);
+        EXPECT_EQ(contacts.Stores[0].Location.Kind, "thunderbird");
+        EXPECT_EQ(contacts.Stores[0].Skipped, "");
+        ASSERT_EQ(contacts.Cards.size(), 1u);
+        EXPECT_EQ(contacts.Cards[0].Name, "Ann Thunder");
+    }
+    EXPECT_TRUE(home.NoCopyLeft());
+    owner.Run("COMMIT");
+}
+
+TEST(ThunderbirdStore, ACheckpointBetweenCopyingTheBookAndItsWalCostsNoRow)
+{
+    TThunderbirdHome home;
+    const fs::path path = home.Profile / "abook.sqlite";
+    TTestBook book(path);
+    book.Run("PRAGMA wal_autocheckpoint=0");
+    for (int i = 0; i < 50; ++i)
+        book.Card("c" + std::to_string(i), {{"_vCard", VCard4("Cy Copy")}});
+    // Thunderbird moves the log into the book and empties the log just after the book was copied.
+    bool checkpointed = false;
+    TSqliteDatabase copy(path, TSqliteDatabase::TMode::AlwaysCopy, TSqliteDatabase::TWait::ForOwner, [&] {
+        if (!checkpointed)
+            book.Run("PRAGMA wal_checkpoint(TRUNCATE)");
+        checkpointed = true;
+    });
+    ASSERT_TRUE(checkpointed);
+    ASSERT_EQ(fs::file_size(path.string() + "-wal"), 0u);
+    ASSERT_TRUE(copy.IsOpen()) << copy.Error();
+    TSqliteStatement cards(copy, "SELECT count(DISTINCT card) FROM properties");
+    ASSERT_TRUE(cards.Step()) << cards.Error();
+    EXPECT_EQ(cards.Integer(0), 50);
 }
 
 TEST(ThunderbirdStore, TheCopyIsPrivateAndGoneAfterwardsAlsoWhenItCannotBeMade)

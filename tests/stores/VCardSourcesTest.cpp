@@ -1,13 +1,17 @@
 #include "VCardSources.h"
 
+#include "ContactStores.h"
 #include "VCardParser.h"
 
+#include "TPrivateHome.h"
 #include "TempFolder.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -148,6 +152,60 @@ TEST(VCardSources, TheDefaultFolderFollowsTheDataHomeRules)
         ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
     else
         ::unsetenv("XDG_DATA_HOME");
+}
+
+// Each store as "kind path contacts reason", the path below the home folder.
+std::vector<std::string> StoreLines(const Stores::TContacts& contacts, const fs::path& home)
+{
+    std::vector<std::string> lines;
+    for (const auto& store : contacts.Stores)
+        lines.push_back(store.Location.Kind + " " + store.Location.Path.lexically_relative(home).string() + " " +
+                        std::to_string(store.Contacts) + " " + (store.Skipped.empty() ? "ok" : store.Skipped));
+    return lines;
+}
+
+TEST(VCardStores, ToolsConfiguredInTheirOtherPlacesAreFound)
+{
+    TPrivateHome home;
+    // The base directory rules ignore a relative value: KDE's resources are still in ~/.config.
+    home.Set("XDG_CONFIG_HOME", "relative/config");
+    home.Write(".config/akonadi_contacts_resource_0rc", "[General]\nPath=~/kde\n");
+    home.Write("kde/k.vcf", OneCard("Kay"));
+    home.Write(".vdirsyncer/config",
+               "[storage contacts]\ntype = \"filesystem\"\npath = \"~/vdir\"\nfileext = \".VCF\"\n");
+    home.Write("vdir/default/v.VCF", OneCard("Vic"));
+    EXPECT_EQ(StoreLines(Stores::LoadContacts({}), home.Path()),
+              (std::vector<std::string>{"vcard-folder kde 1 ok", "vcard-folder vdir 1 ok"}));
+}
+
+TEST(VCardStores, AFolderReachedThroughTwoStoresIsReadOnce)
+{
+    TPrivateHome home;
+    home.Write(".local/share/contacts/a.vcf", OneCard("Ann"));
+    // No UID and no birthday: nothing but the reading itself keeps this card from coming twice.
+    home.Write(".local/share/contacts/sub/s.vcf",
+               "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Sue Sub\r\nANNIVERSARY:20000101\r\nEND:VCARD\r\n");
+    home.Write(".config/akonadi_contacts_resource_0rc", "[General]\nPath=~/.local/share/contacts/sub\n");
+    const Stores::TContacts contacts = Stores::LoadContacts({});
+    EXPECT_EQ(StoreLines(contacts, home.Path()),
+              (std::vector<std::string>{"vcard-folder .local/share/contacts 2 ok",
+                                        "vcard-folder .local/share/contacts/sub 0 ok"}));
+    EXPECT_EQ(std::count_if(contacts.Cards.begin(), contacts.Cards.end(),
+                            [](const auto& card) { return card.Name == "Sue Sub"; }),
+              1);
+}
+
+TEST(VCardStores, AFileOverTheSizeLimitIsLeftOutOfItsFolderAndSkippedWhenNamed)
+{
+    TPrivateHome home;
+    const fs::path big = home.Write(".local/share/contacts/big.vcf", OneCard("Big"));
+    fs::resize_file(big, std::uintmax_t{257} << 20); // sparse: no room taken on the disk
+    const std::pair<std::vector<fs::path>, std::string> cases[] = {
+        {{}, "vcard-folder .local/share/contacts 0 ok"},
+        {{big}, "vcard-file .local/share/contacts/big.vcf 0 cannot be read"},
+    };
+    for (const auto& [sources, line] : cases)
+        EXPECT_EQ(StoreLines(Stores::LoadContacts(sources), home.Path()), std::vector<std::string>{line});
 }
 
 } // namespace
