@@ -6,8 +6,7 @@
 class IDialogs
 {
 public:
-    enum class Answer
-    {
+    enum class Answer {
         Yes,
         No,
         Cancel,
