@@ -6,7 +6,8 @@
 class IDialogs
 {
 public:
-    enum class Answer {
+    enum class Answer
+    {
         Yes,
         No,
         Cancel,
