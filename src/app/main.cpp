@@ -1,5 +1,7 @@
 #include "InstallTranslations.h"
 #include "ShowErrorReport.h"
+#include "TDBusNotifier.h"
+#include "TDayWatch.h"
 #include "TExError.h"
 #include "TFormMain.h"
 #include "TLocaleDateFormat.h"
@@ -31,6 +33,9 @@ namespace {
 // waits for it a while; a desktop that has none at all gets the program without an icon after the wait.
 constexpr std::chrono::milliseconds NotificationAreaWait = std::chrono::seconds(30);
 constexpr std::chrono::milliseconds NotificationAreaPoll{250};
+// A program that ends right after posting its notification gives it this long to reach the server; a missing
+// server answers at once, so only a hung one costs the wait.
+constexpr int NotificationFlush = 2000;
 
 // The application object, with the framework's last line of defence: a failure that escapes an event handler is
 // shown in the standard error box and the program goes on. The window's own handlers catch theirs first; this is
@@ -114,9 +119,12 @@ int main(int argc, char** argv)
         const TLocaleDateFormat dateFormat;
         TQtLauncher launcher;
         WaitForNotificationArea(tray);
+        TDBusNotifier notifier(QStringLiteral("Nelvora"), QStringLiteral(NELVORA_APP_ID));
+        TDayWatch dayWatch;
 
-        const TPlatformServices services{dialogs,    clipboard, tray,        clock,
-                                         dateFormat, launcher,  application, firstArgument};
+        TPlatformServices services{dialogs, clipboard, tray, clock, dateFormat, launcher, application, firstArgument};
+        services.Notifier = &notifier;
+        services.DayWatch = &dayWatch;
         TFormMain form(services);
         FormMain = &form;
         form.FormCreate();
@@ -127,6 +135,7 @@ int main(int argc, char** argv)
         // Not mapping it also keeps a start-and-quit run with nothing due entirely off the screen.
         QApplication::exec();
         instance.SetShowHandler(nullptr);
+        notifier.Finish(NotificationFlush);
         FormMain = nullptr;
         return 0;
     } catch (const TExError& error) {

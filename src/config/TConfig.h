@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-// The four user options and their 32-byte file (little-endian, signature 0x1234 at offset 4).
+// The user options and their 32-byte file (little-endian, signature 0x1234 at offset 4).
 class TConfig final
 {
 public:
@@ -21,10 +21,25 @@ public:
     std::int32_t CheckForwardDays = 0;
     std::int32_t AutoCloseMinutes = 0;
     std::int32_t AlwaysOnTop = 0;
+    // How a check that finds something reaches the user. Files written before the option existed hold 0 there,
+    // so 0 must keep meaning what those users had, plus the notification.
+    std::int32_t RemindWith = 0;
 
-    // Fills the four options from the file, or throws a TExError and leaves them as they were.
+    enum : std::int32_t {
+        RemindWindowAndNotification = 0,
+        RemindWindowOnly = 1,
+        RemindNotificationOnly = 2,
+    };
+    // The stored value as the program acts on it: anything unknown acts as the default.
+    std::int32_t RemindWithMode() const
+    {
+        return RemindWith == RemindWindowOnly || RemindWith == RemindNotificationOnly ? RemindWith
+                                                                                      : RemindWindowAndNotification;
+    }
+
+    // Fills the options from the file, or throws a TExError and leaves them as they were.
     void Load(const std::string& fileName);
-    // Writes the image of the four options over the start of an existing file, or throws a TExError.
+    // Writes the image of the options over the start of an existing file, or throws a TExError.
     void Save(const std::string& fileName);
 
 private:

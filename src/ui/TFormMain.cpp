@@ -1,11 +1,13 @@
 #include "TFormMain.h"
 
+#include "AddressBookLauncher.h"
 #include "BuildStamp.h"
 #include "Calendar.h"
 #include "Product.h"
 #include "ShowErrorReport.h"
 #include "TClickLabel.h"
 #include "TEventReport.h"
+#include "TReminder.h"
 #include "TReportListView.h"
 #include "TWindowTimer.h"
 
@@ -216,6 +218,8 @@ TFormMain::TFormMain(const TPlatformServices& services, QWidget* parent)
     m_services.Tray.SetHint(QString::fromUtf8(hint));
     // Shown even where no notification area answers yet: the toolkit docks it when one appears later.
     m_services.Tray.Show();
+    if (m_services.Notifier != nullptr)
+        m_reminder = std::make_unique<TReminder>(*m_services.Notifier, [this] { mnuShowClick(); });
 }
 
 TFormMain::~TFormMain()
@@ -225,6 +229,9 @@ TFormMain::~TFormMain()
         m_services.Tray.SetRestoreHandler(nullptr);
         m_services.Tray.SetMenu(nullptr);
         m_services.Tray.Hide();
+        m_reminder.reset();
+        if (m_services.DayWatch != nullptr)
+            m_services.DayWatch->Stop();
     } catch (...) {
     }
 }
@@ -376,6 +383,12 @@ QWidget* TFormMain::BuildOptionsSheet()
     cbAlwaysOnTop->setObjectName(QStringLiteral("cbAlwaysOnTop"));
     cbAlwaysOnTop->setLayoutDirection(Qt::RightToLeft); // caption left of the box
     cbAlwaysOnTop->setGeometry(64, 116, 185, 17);
+    MakeLabel("lblRemindWith", QCoreApplication::translate("TFormMain", "Remind me with:"), group, 13, 138);
+    cbRemindWith = new QComboBox(group);
+    cbRemindWith->setObjectName(QStringLiteral("cbRemindWith"));
+    for (const char* item : {"window and notification", "window only", "notification only"})
+        cbRemindWith->addItem(QCoreApplication::translate("TFormMain", item));
+    cbRemindWith->setGeometry(152, 134, 145, 18);
 
     btnSaveChanges = MakeButton("btnSaveChanges", QStringLiteral("&Save Changes"), group, QRect(145, 152, 110, 25));
     btnSaveChanges->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
@@ -475,12 +488,16 @@ void TFormMain::FormCreate()
             cbRunMode->setCurrentIndex(1);
             TimerCheck->SetInterval(CheckInterval);
             TimerCheck->SetEnabled(true);
+            // Ends the wait for a new day on time; the hourly tick stays as the safety net.
+            if (m_services.DayWatch != nullptr)
+                m_services.DayWatch->Start([this] { TimerCheckTimer(); });
         }
 
         // The spin fields hold 16-bit positions and clamp what lies outside their range.
         UpDownForward->setValue(static_cast<std::int16_t>(m_config.CheckForwardDays));
         UpDownAutoClose->setValue(static_cast<std::int16_t>(m_config.AutoCloseMinutes));
         cbAlwaysOnTop->setChecked(m_config.AlwaysOnTop != 0);
+        cbRemindWith->setCurrentIndex(m_config.RemindWithMode());
 
         Timer->SetInterval(TimerStartupInterval);
         Timer->SetEnabled(true);
@@ -562,11 +579,18 @@ void TFormMain::DoRunCheck()
         m_events.CheckForwardDays = m_config.CheckForwardDays;
         m_events.Build(m_iwab->AddressBook, m_checkToday);
         FillEventList();
+        const std::int32_t remindWith = m_config.RemindWithMode();
+        if (m_reminder != nullptr && remindWith != TConfig::RemindWindowOnly)
+            m_reminder->AfterCheck(m_events, m_checkToday, !QuitAfterCheck);
 
         if (lvEventList->RowCount() > FullRows) {
             SelectPageSilently(0);
-            // A minimised window is out of sight too: it comes back as from the tray.
-            if (!isVisible() || isMinimized()) {
+            // Reminded through the notification alone: a start-and-quit run is done.
+            if (remindWith == TConfig::RemindNotificationOnly) {
+                if (QuitAfterCheck)
+                    Terminate();
+            } else if (!isVisible() || isMinimized()) {
+                // A minimised window is out of sight too: it comes back as from the tray.
                 TimerEventList->SetEnabled(true);
                 SetOptionsTabVisible(false);
                 btnCheckNow->setEnabled(false);
@@ -601,8 +625,9 @@ void TFormMain::FillEventList()
 void TFormMain::TimerCheckTimer()
 {
     Guarded([this] {
-        if (m_checkReportOpen)
-            return; // the failure of the last check is still on screen; the next tick retries
+        // The failure of the last check still on screen: the next tick retries. Before the first check: it comes.
+        if (m_checkReportOpen || !StartupDone)
+            return;
         const std::int64_t today = Calendar::WholeDay(m_services.Clock.Today());
         if (Calendar::DayOfYear(today) != LastCheckDay)
             DoRunCheck();
@@ -775,6 +800,7 @@ void TFormMain::btnSaveChangesClick()
             ApplyAutoCloseInterval();
             m_config.AlwaysOnTop = cbAlwaysOnTop->isChecked() ? 1 : 0;
             SetTopmost(cbAlwaysOnTop->isChecked());
+            m_config.RemindWith = cbRemindWith->currentIndex();
             m_config.Save(ConfigFileName);
         } catch (const TExError& error) {
             ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, "Nelvora Error",
@@ -852,33 +878,7 @@ void TFormMain::lvEventListDblClick()
 
 void TFormMain::DoShowAddressBook()
 {
-    struct TContactManager
-    {
-        const char* Program;
-        QStringList Arguments;
-    };
-    const TContactManager managers[] = {
-        {"gnome-contacts", {}},
-        {"kaddressbook", {}},
-        {"evolution", {QStringLiteral("--component=contacts")}},
-        {"thunderbird", {QStringLiteral("-addressbook")}},
-    };
-    for (const TContactManager& manager : managers) {
-        const QString path = m_services.Launcher.FindProgram(QString::fromLatin1(manager.Program));
-        if (!path.isEmpty() && m_services.Launcher.StartProgram(path, manager.Arguments))
-            return;
-    }
-
-    // No contact manager: show the folder the contacts are read from.
-    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    if (dataHome.isEmpty() || !QDir::isAbsolutePath(dataHome))
-        dataHome = QDir::homePath() + QStringLiteral("/.local/share");
-    const QString folder = dataHome + QStringLiteral("/contacts");
-    const auto cannotRun = [this] {
+    ShowAddressBook(m_services.Launcher, [this] {
         Guarded([this] { m_services.Dialogs.ShowErrorDialog(QStringLiteral("Can't run Windows Address Book!")); });
-    };
-    if (QFileInfo(folder).isDir())
-        m_services.Launcher.OpenUrl(QUrl::fromLocalFile(folder).toString(QUrl::FullyEncoded), cannotRun);
-    else
-        cannotRun();
+    });
 }

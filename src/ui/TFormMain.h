@@ -22,6 +22,7 @@ class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class TClickLabel;
+class TReminder;
 class TReportListView;
 class TWindowTimer;
 
@@ -120,6 +121,7 @@ private:
     std::unique_ptr<TIWAB> m_iwab;
     TEventList m_events;
     TConfig m_config;
+    std::unique_ptr<TReminder> m_reminder;
 
     std::vector<QIcon> IconList;
 
@@ -148,6 +150,7 @@ private:
     QLineEdit* edAutoClose = nullptr;
     QSpinBox* UpDownAutoClose = nullptr;
     QCheckBox* cbAlwaysOnTop = nullptr;
+    QComboBox* cbRemindWith = nullptr;
     QPushButton* btnSaveChanges = nullptr;
 
     TClickLabel* Image1 = nullptr;

@@ -293,3 +293,37 @@ TEST(TConfigFaults, OtherFailuresPassThroughUnchanged)
     EXPECT_THROW(config.Load("x"), int);
     EXPECT_THROW(config.Save("x"), int);
 }
+
+TEST_F(TConfigFile, RemindWithLivesAtOffset24AndOldZeroFilesMeanWindowAndNotification)
+{
+    struct TCase
+    {
+        std::int32_t Stored;
+        std::int32_t Mode;
+    };
+    for (const TCase& c : {TCase{0, TConfig::RemindWindowAndNotification},
+                           {1, TConfig::RemindWindowOnly},
+                           {2, TConfig::RemindNotificationOnly},
+                           {3, TConfig::RemindWindowAndNotification},
+                           {-1, TConfig::RemindWindowAndNotification}}) {
+        TBytes image = WorkedExample;
+        for (int i = 0; i < 4; ++i)
+            image[24 + i] = static_cast<unsigned char>(static_cast<std::uint32_t>(c.Stored) >> (8 * i));
+        WriteBytes(m_file, image);
+        TConfig loaded;
+        SetDefaults(loaded);
+        loaded.Load(m_file);
+        EXPECT_EQ(loaded.RemindWith, c.Stored);
+        EXPECT_EQ(loaded.RemindWithMode(), c.Mode) << c.Stored;
+        ExpectOptions(loaded, 2, 15, 1, 0);
+        // Saving writes back what it loaded, and nothing beyond offset 27.
+        loaded.Save(m_file);
+        EXPECT_EQ(ReadBytes(m_file), image);
+    }
+    // A file that ends before offset 24, as the shortest accepted ones do, reads as the default.
+    WriteBytes(m_file, TBytes(WorkedExample.begin(), WorkedExample.begin() + 24));
+    TConfig shortFile;
+    shortFile.RemindWith = 2;
+    shortFile.Load(m_file);
+    EXPECT_EQ(shortFile.RemindWithMode(), TConfig::RemindWindowAndNotification);
+}

@@ -4,8 +4,10 @@
 #include "IApplication.h"
 #include "IClipboard.h"
 #include "IClock.h"
+#include "IDayWatch.h"
 #include "IDialogs.h"
 #include "ILauncher.h"
+#include "INotifier.h"
 #include "ITrayIcon.h"
 #include "TEventReport.h"
 
@@ -158,4 +160,23 @@ public:
     }
     QString FindProgram(const QString& name) const override { return Installed.value(name); }
     QString ProgramFilePath() const override { return ProgramFile; }
+};
+
+class TFakeNotifier final : public INotifier
+{
+public:
+    std::vector<TNotice> Notices;
+    std::function<void()> Show; // what picking the notification does
+
+    void Notify(const TNotice& notice) override { Notices.push_back(notice); }
+    void SetShowHandler(std::function<void()> handler) override { Show = std::move(handler); }
+};
+
+class TFakeDayWatch final : public IDayWatch
+{
+public:
+    std::function<void()> MaybeNewDay; // set while started
+
+    void Start(std::function<void()> maybeNewDay) override { MaybeNewDay = std::move(maybeNewDay); }
+    void Stop() override { MaybeNewDay = nullptr; }
 };

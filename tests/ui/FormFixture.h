@@ -69,8 +69,11 @@ protected:
 
     TPlatformServices Services(const std::string& argument = "")
     {
-        return TPlatformServices{Dialogs,  Clipboard,   Tray,     Clock,     DateFormat,
-                                 Launcher, Application, argument, &Registry, &Loader};
+        TPlatformServices services{Dialogs,  Clipboard,   Tray,     Clock,     DateFormat,
+                                   Launcher, Application, argument, &Registry, &Loader};
+        services.Notifier = &Notifier;
+        services.DayWatch = &DayWatch;
+        return services;
     }
 
     // Construction only.
@@ -135,6 +138,8 @@ protected:
     TFakeApplication Application;
     TFakeRegistry Registry;
     TFakeLoader Loader;
+    TFakeNotifier Notifier;
+    TFakeDayWatch DayWatch;
     std::unique_ptr<TFormMain> Form;
 
 private:

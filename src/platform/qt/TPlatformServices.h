@@ -3,8 +3,10 @@
 #include "IApplication.h"
 #include "IClipboard.h"
 #include "IClock.h"
+#include "IDayWatch.h"
 #include "IDialogs.h"
 #include "ILauncher.h"
+#include "INotifier.h"
 #include "ITrayIcon.h"
 #include "TEventReport.h"
 
@@ -29,4 +31,7 @@ struct TPlatformServices
     // Where the address-book library is looked up; null means the real registry file and loader.
     const IRegistry* Registry = nullptr;
     const ILibraryLoader* Loader = nullptr;
+    // The desktop's notification list and the watch for a new day; null leaves each out.
+    INotifier* Notifier = nullptr;
+    IDayWatch* DayWatch = nullptr;
 };
