@@ -4,9 +4,12 @@
 #include "Calendar.h"
 #include "Product.h"
 #include "ShowErrorReport.h"
+#include "TAccessibleNames.h"
 #include "TClickLabel.h"
+#include "TDesktopScale.h"
 #include "TEventReport.h"
 #include "TReportListView.h"
+#include "TWindowKeys.h"
 #include "TWindowTimer.h"
 
 #include <QAction>
@@ -323,6 +326,10 @@ void TFormMain::BuildLayout()
     connect(TimerEventList, &QTimer::timeout, this, [this] { TimerEventListTimer(); });
 
     BuildTray();
+
+    TAccessibleNames::NameControls(*this);
+    TWindowKeys::Install(*this, *PageControl, [this] { btnMinimizeClick(); });
+    TDesktopScale::Apply(*this, TDesktopScale::Factor(QApplication::font()));
 }
 
 QWidget* TFormMain::BuildEventListSheet()
@@ -384,8 +391,8 @@ QWidget* TFormMain::BuildOptionsSheet()
 
     QWidget::setTabOrder(cbRunMode, UpDownForward);
     QWidget::setTabOrder(UpDownForward, UpDownAutoClose);
-    QWidget::setTabOrder(UpDownAutoClose, btnSaveChanges);
-    QWidget::setTabOrder(btnSaveChanges, cbAlwaysOnTop);
+    QWidget::setTabOrder(UpDownAutoClose, cbAlwaysOnTop);
+    QWidget::setTabOrder(cbAlwaysOnTop, btnSaveChanges);
     return sheet;
 }
 
@@ -418,7 +425,6 @@ QWidget* TFormMain::BuildAboutSheet()
     QFont linkFont = llblHomePage->font();
     linkFont.setBold(true);
     llblHomePage->setFont(linkFont);
-    llblHomePage->setStyleSheet(QStringLiteral("color: black;"));
     llblHomePage->setCursor(Qt::PointingHandCursor);
     llblHomePage->OnClick = [this] { llblHomePageClick(); };
     return sheet;
@@ -596,6 +602,7 @@ void TFormMain::FillEventList()
 {
     const TReportSource source{m_events, m_config.CheckForwardDays, m_checkToday, m_services.DateFormat};
     ::FillEventList(*lvEventList, source);
+    TAccessibleNames::DescribeRows(*lvEventList, source);
 }
 
 void TFormMain::TimerCheckTimer()
@@ -687,6 +694,8 @@ void TFormMain::DoShowMainWindow(bool restoreFromTray)
     if (isMinimized())
         SetMinimized(false);
     show();
+    if (PageControl->currentWidget() == EventListSheet && lvEventList->RowCount() > FullRows)
+        TWindowKeys::FocusList(*lvEventList);
     DoPageControlChange();
 }
 
