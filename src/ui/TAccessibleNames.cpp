@@ -1,6 +1,8 @@
 #include "TAccessibleNames.h"
 
-#include <QAbstractSpinBox>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
 #include <QSpinBox>
 #include <QStringList>
 #include <QTabBar>
@@ -63,10 +65,17 @@ void TAccessibleNames::NameControls(QWidget& window)
         list->setHeaderLabels({tr("Name"), tr("Event"), tr("Date")});
         Describe(list, tr("Due events"), tr("Birthdays and anniversaries due today, tomorrow and in the coming days"));
     }
-    if (auto* pages = Child<QTabWidget>(window, "PageControl"))
+    if (auto* pages = Child<QTabWidget>(window, "PageControl")) {
+        Describe(pages, tr("Pages"), QString());
         Describe(pages->tabBar(), tr("Pages"), tr("Ctrl+Tab and Ctrl+Page Down show the next page"));
+    }
 
-    Describe(Child<QWidget>(window, "cbRunMode"), tr("Check mode for due events"), QString());
+    if (auto* runMode = Child<QComboBox>(window, "cbRunMode")) {
+        // On Linux the toolkit names a drop-down by its current item and links it to its label for the reader.
+        if (auto* label = Child<QLabel>(window, "Label1"))
+            label->setBuddy(runMode);
+        Describe(runMode->view(), tr("Check mode for due events"), QString());
+    }
     // The labels stand on either side of a number; the reader hears the words before it as the name and the unit
     // after it in the description.
     const auto describeSpin = [&window](const char* name, const QString& label, const QString& unit) {
