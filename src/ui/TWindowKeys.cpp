@@ -2,7 +2,11 @@
 
 #include "TEventReport.h"
 
+#include <QApplication>
+#include <QFocusFrame>
 #include <QItemSelectionModel>
+#include <QPointer>
+#include <QPushButton>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QTabBar>
@@ -42,6 +46,16 @@ void TWindowKeys::Install(QWidget& window, QTabWidget& pages, std::function<void
     bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), [tabs] { ShowNextPage(*tabs, -1); });
     bind(QKeySequence(Qt::CTRL | Qt::Key_PageUp), [tabs] { ShowNextPage(*tabs, -1); });
     bind(QKeySequence(Qt::Key_Escape), std::move(sendToTray));
+
+    // Styles such as Fusion draw a default button highlighted whether it has the focus or not, so its focus would
+    // not show: a frame in the text colour follows the focus onto it.
+    auto* frame = new QFocusFrame(&window);
+    QPointer<QWidget> owner(&window);
+    QObject::connect(qApp, &QApplication::focusChanged, frame, [frame, owner](QWidget*, QWidget* now) {
+        auto* button = qobject_cast<QPushButton*>(now);
+        const bool framed = button != nullptr && button->isDefault() && owner != nullptr && owner->isAncestorOf(button);
+        frame->setWidget(framed ? button : nullptr);
+    });
 }
 
 void TWindowKeys::FocusList(QTreeWidget& list)
