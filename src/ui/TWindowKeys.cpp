@@ -5,9 +5,9 @@
 #include <QApplication>
 #include <QFocusFrame>
 #include <QItemSelectionModel>
+#include <QKeySequence>
 #include <QPointer>
 #include <QPushButton>
-#include <QKeySequence>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
