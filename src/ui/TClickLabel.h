@@ -5,19 +5,17 @@
 
 #include <functional>
 
-// A label that reports a left click released over it (the picture and the home-page link of the About page).
+// A label that reports a left click released over it (the picture and the home-page link of the About page). It
+// takes the keyboard focus as a link does, so that Space or Enter reach it without a mouse.
 class TClickLabel final : public QLabel
 {
 public:
-    TClickLabel(const char* name, QWidget* parent) : QLabel(parent) { setObjectName(QString::fromLatin1(name)); }
+    TClickLabel(const char* name, QWidget* parent);
 
     std::function<void()> OnClick;
 
 protected:
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        QLabel::mouseReleaseEvent(event);
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick)
-            OnClick();
-    }
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };

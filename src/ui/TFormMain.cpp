@@ -5,10 +5,13 @@
 #include "Calendar.h"
 #include "Product.h"
 #include "ShowErrorReport.h"
+#include "TAccessibleNames.h"
 #include "TClickLabel.h"
+#include "TDesktopScale.h"
 #include "TEventReport.h"
 #include "TReminder.h"
 #include "TReportListView.h"
+#include "TWindowKeys.h"
 #include "TWindowTimer.h"
 
 #include <QAction>
@@ -330,6 +333,10 @@ void TFormMain::BuildLayout()
     connect(TimerEventList, &QTimer::timeout, this, [this] { TimerEventListTimer(); });
 
     BuildTray();
+
+    TAccessibleNames::NameControls(*this);
+    TWindowKeys::Install(*this, *PageControl, [this] { btnMinimizeClick(); });
+    TDesktopScale::Apply(*this, TDesktopScale::Factor(QApplication::font()));
 }
 
 QWidget* TFormMain::BuildEventListSheet()
@@ -397,8 +404,8 @@ QWidget* TFormMain::BuildOptionsSheet()
 
     QWidget::setTabOrder(cbRunMode, UpDownForward);
     QWidget::setTabOrder(UpDownForward, UpDownAutoClose);
-    QWidget::setTabOrder(UpDownAutoClose, btnSaveChanges);
-    QWidget::setTabOrder(btnSaveChanges, cbAlwaysOnTop);
+    QWidget::setTabOrder(UpDownAutoClose, cbAlwaysOnTop);
+    QWidget::setTabOrder(cbAlwaysOnTop, btnSaveChanges);
     return sheet;
 }
 
@@ -431,7 +438,6 @@ QWidget* TFormMain::BuildAboutSheet()
     QFont linkFont = llblHomePage->font();
     linkFont.setBold(true);
     llblHomePage->setFont(linkFont);
-    llblHomePage->setStyleSheet(QStringLiteral("color: black;"));
     llblHomePage->setCursor(Qt::PointingHandCursor);
     llblHomePage->OnClick = [this] { llblHomePageClick(); };
     return sheet;
@@ -620,6 +626,7 @@ void TFormMain::FillEventList()
 {
     const TReportSource source{m_events, m_config.CheckForwardDays, m_checkToday, m_services.DateFormat};
     ::FillEventList(*lvEventList, source);
+    TAccessibleNames::DescribeRows(*lvEventList, source);
 }
 
 void TFormMain::TimerCheckTimer()
@@ -712,6 +719,8 @@ void TFormMain::DoShowMainWindow(bool restoreFromTray)
     if (isMinimized())
         SetMinimized(false);
     show();
+    if (PageControl->currentWidget() == EventListSheet && lvEventList->RowCount() > FullRows)
+        TWindowKeys::FocusList(*lvEventList);
     DoPageControlChange();
 }
 

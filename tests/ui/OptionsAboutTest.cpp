@@ -89,7 +89,8 @@ TEST_F(OptionsPageTest, TheControlsHaveTheirNamesRangesAndTabOrder)
     };
     EXPECT_EQ(next(RunMode()), Forward());
     EXPECT_EQ(next(Forward()), AutoClose());
-    EXPECT_EQ(next(AutoClose()), save);
+    EXPECT_EQ(next(AutoClose()), OnTop()); // in the order the controls stand
+    EXPECT_EQ(next(OnTop()), save);
 }
 
 TEST_F(OptionsPageTest, TheEditsFollowTheirSpinArrows)

@@ -1,0 +1,72 @@
+#include "TDesktopScale.h"
+
+#include <QFont>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QList>
+#include <QTabWidget>
+#include <QTreeView>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double UsualPoints = 11.0;
+
+int Scaled(int value, double factor)
+{
+    return static_cast<int>(std::lround(value * factor));
+}
+
+// Only the children placed by hand: widgets that lay out their own parts (the pages' tab bar, a list's viewport)
+// place them again when they are resized.
+void ScalePlacedChildren(QWidget& container, double factor)
+{
+    for (QWidget* child : container.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        const QRect place = child->geometry();
+        child->setGeometry(Scaled(place.x(), factor), Scaled(place.y(), factor), Scaled(place.width(), factor),
+                           Scaled(place.height(), factor));
+    }
+}
+
+} // namespace
+
+double TDesktopScale::Factor(const QFont& desktopFont)
+{
+    double points = desktopFont.pointSizeF();
+    if (points <= 0 && desktopFont.pixelSize() > 0)
+        points = desktopFont.pixelSize() * 72.0 / 96.0;
+    // Beyond four times the layout would no longer fit any screen.
+    return std::clamp(points / UsualPoints, 1.0, 4.0);
+}
+
+void TDesktopScale::Apply(QWidget& window, double factor)
+{
+    if (factor <= 1.0)
+        return;
+    QFont font = window.font();
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * factor);
+    else if (font.pixelSize() > 0)
+        font.setPixelSize(Scaled(font.pixelSize(), factor));
+    window.setFont(font);
+
+    QList<QWidget*> containers{&window};
+    for (QTabWidget* pages : window.findChildren<QTabWidget*>()) {
+        for (int i = 0; i < pages->count(); ++i)
+            containers << pages->widget(i);
+    }
+    for (QGroupBox* group : window.findChildren<QGroupBox*>())
+        containers << group;
+    for (QWidget* container : containers)
+        ScalePlacedChildren(*container, factor);
+
+    for (QTreeView* list : window.findChildren<QTreeView*>()) {
+        for (int column = 0; column < list->header()->count(); ++column)
+            list->setColumnWidth(column, Scaled(list->columnWidth(column), factor));
+    }
+    window.setFixedSize(Scaled(window.width(), factor), Scaled(window.height(), factor));
+}

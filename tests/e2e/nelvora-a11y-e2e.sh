@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The window as a screen reader meets it: the desktop's accessibility bus (at-spi-bus-launcher) on a private session
+# bus, the real program on a private X server with its accessibility on, and the window read through AT-SPI with
+# pyatspi (a11y-read.py says what is checked).
+#
+# Usage: nelvora-a11y-e2e.sh <folder holding nelvora and nelvora-launch> <folder for the screenshots>
+set -uo pipefail
+
+if [ -z "${NELVORA_A11Y_PRIVATE_BUS:-}" ]; then
+    command -v dbus-run-session >/dev/null || { echo "a11y: missing tool: dbus-run-session (run scripts/setup --tests)" >&2; exit 1; }
+    NELVORA_A11Y_PRIVATE_BUS=1 exec dbus-run-session -- "$0" "$@"
+fi
+
+bindir=$(cd "${1:?bin folder}" && pwd)
+artifacts=${2:?artifact folder}
+mkdir -p "$artifacts"
+artifacts=$(cd "$artifacts" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+python=/usr/bin/python3
+launcher=/usr/libexec/at-spi-bus-launcher
+
+for tool in Xvfb openbox trayer xprop xwininfo import timeout date "$launcher"; do
+    command -v "$tool" >/dev/null || { echo "a11y: missing tool: $tool (run scripts/setup --tests)" >&2; exit 1; }
+done
+"$python" -c 'import pyatspi' 2>/dev/null || { echo "a11y: python3-pyatspi is needed (run scripts/setup --tests)" >&2; exit 1; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/nelvora-a11y.XXXXXX")
+pids=()
+# shellcheck source=xsession.sh
+. "$here/xsession.sh"
+
+# The bus launcher starts the accessibility bus as a child of its own; it goes with the launcher.
+end_a11y()
+{
+    [ -n "${launcher_pid:-}" ] && pids+=($(pgrep -P "$launcher_pid" 2>/dev/null))
+    end_session
+}
+trap end_a11y EXIT
+trap 'exit 130' INT TERM
+
+bus=$DBUS_SESSION_BUS_ADDRESS
+private_environment
+export DBUS_SESSION_BUS_ADDRESS=$bus
+unset AT_SPI_BUS_ADDRESS
+
+start_xvfb || { echo "a11y: no display for Xvfb" >&2; exit 1; }
+echo "a11y: private display $DISPLAY, bus $DBUS_SESSION_BUS_ADDRESS"
+# A desktop with a notification area: without one the program waits for it before it shows anything.
+start_window_manager || { echo "a11y: no window manager" >&2; exit 1; }
+start_tray || { echo "a11y: no tray" >&2; exit 1; }
+
+# With a display set, the launcher also names its bus on the root window, where both the toolkit and pyatspi look.
+"$launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
+launcher_pid=$!
+pids+=("$launcher_pid")
+wait_for 20 sh -c 'xprop -root AT_SPI_BUS | grep -q unix:' || { echo "a11y: no accessibility bus: $(cat "$work/launcher.log")" >&2; exit 1; }
+
+# Daily mode with two birthdays due, today and in three days: the window shows itself with the list.
+year=$(date +%Y)
+case_dir=$work/case
+printf '%s\n' "Ada Lovelace|1990$(date +%m%d)" "Bob Byron|$(birth_date 3)" | write_contacts "$case_dir/data/contacts"
+mkdir -p "$case_dir/config/nelvora"
+write_options "$case_dir/config/nelvora/Nelvora.cfg" 2 15 30
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_DATA_HOME=$case_dir/data XDG_CONFIG_HOME=$case_dir/config \
+    "$bindir/nelvora-launch" >"$case_dir/program.log" 2>&1 &
+pids+=($!)
+
+if timeout 60 "$python" "$here/a11y-read.py" $((year - 1990)) "Ada Lovelace" "Bob Byron"; then
+    echo "a11y: all passed"
+    exit 0
+fi
+import -window root "$artifacts/a11y-failure.png" 2>/dev/null
+echo "a11y: windows now: $(xwininfo -root -tree 2>/dev/null | grep -i '"nelvora"' | sed 's/^ *//' | tr '\n' ';')" >&2
+{ echo "--- program"; cat "$case_dir/program.log"; echo "--- launcher"; cat "$work/launcher.log"; } >&2
+echo "a11y: failed; screenshot in $artifacts" >&2
+exit 1
