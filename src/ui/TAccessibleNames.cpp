@@ -76,6 +76,11 @@ void TAccessibleNames::NameControls(QWidget& window)
             label->setBuddy(runMode);
         Describe(runMode->view(), tr("Check mode for due events"), QString());
     }
+    if (auto* remindWith = Child<QComboBox>(window, "cbRemindWith")) {
+        if (auto* label = Child<QLabel>(window, "lblRemindWith"))
+            label->setBuddy(remindWith);
+        Describe(remindWith->view(), tr("Remind me with"), QString());
+    }
     // The labels stand on either side of a number; the reader hears the words before it as the name and the unit
     // after it in the description.
     const auto describeSpin = [&window](const char* name, const QString& label, const QString& unit) {

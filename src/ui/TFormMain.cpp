@@ -393,7 +393,9 @@ QWidget* TFormMain::BuildOptionsSheet()
     MakeLabel("lblRemindWith", QCoreApplication::translate("TFormMain", "Remind me with:"), group, 13, 138);
     cbRemindWith = new QComboBox(group);
     cbRemindWith->setObjectName(QStringLiteral("cbRemindWith"));
-    for (const char* item : {"window and notification", "window only", "notification only"})
+    for (const char* item : {QT_TRANSLATE_NOOP("TFormMain", "window and notification"),
+                             QT_TRANSLATE_NOOP("TFormMain", "window only"),
+                             QT_TRANSLATE_NOOP("TFormMain", "notification only")})
         cbRemindWith->addItem(QCoreApplication::translate("TFormMain", item));
     cbRemindWith->setGeometry(152, 134, 145, 18);
 
@@ -405,7 +407,8 @@ QWidget* TFormMain::BuildOptionsSheet()
     QWidget::setTabOrder(cbRunMode, UpDownForward);
     QWidget::setTabOrder(UpDownForward, UpDownAutoClose);
     QWidget::setTabOrder(UpDownAutoClose, cbAlwaysOnTop);
-    QWidget::setTabOrder(cbAlwaysOnTop, btnSaveChanges);
+    QWidget::setTabOrder(cbAlwaysOnTop, cbRemindWith);
+    QWidget::setTabOrder(cbRemindWith, btnSaveChanges);
     return sheet;
 }
 

@@ -46,7 +46,7 @@ TEST_F(KeyboardTest, TabVisitsEachPageInVisualOrderShiftTabBackAndFocusShowsOnEv
     const QStringList buttons{"btnMinimize", "btnCheckNow", "btnHelp", "btnQuit"};
     const QStringList pages[] = {
         QStringList{"lvEventList"} + buttons,
-        QStringList{"cbRunMode", "UpDownForward", "UpDownAutoClose", "cbAlwaysOnTop", "btnSaveChanges"} + buttons,
+        QStringList{"cbRunMode", "UpDownForward", "UpDownAutoClose", "cbAlwaysOnTop", "cbRemindWith", "btnSaveChanges"} + buttons,
         QStringList{"Image1", "llblHomePage"} + buttons,
     };
     RunShownActive();
