@@ -1,5 +1,6 @@
 #include "TEventReport.h"
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace Calendar;
@@ -24,7 +25,7 @@ std::string DateText(TDate date, const IShortDateFormat& format)
     if (!InRange(day))
         return {};
     const CivilDate civil = CivilFromDay(day);
-    if (civil.Year == UnknownYear)
+    if (IsYearUnknown(date))
         return format.FormatDayMonth(civil.Month, civil.Day);
     return format.FormatDate(civil);
 }
@@ -93,6 +94,33 @@ void FillEventList(IReportList& list, const TReportSource& source)
     char withinHeading[64];
     std::snprintf(withinHeading, sizeof withinHeading, WithinHeadingFormat, static_cast<int>(source.CheckForwardDays));
     AddListRow(list, HeadingRowData, "", withinHeading);
-    for (std::int32_t i = 0; i < count; ++i)
-        AddEventRows(list, source, i, dueWithin, true);
+
+    // Soonest first. The events come in name order, and the sort is stable, so a day's dates stay in name order
+    // (and a contact's birthday before its anniversary).
+    struct TWithin
+    {
+        std::int64_t Occurrence;
+        std::int32_t Index;
+        bool Anniversary;
+    };
+    std::vector<TWithin> within;
+    const auto occurrence = [&](TDate date) {
+        return WholeDay(ClassifyDate(date, source.Today, source.Events.CheckForwardDays).Occurrence);
+    };
+    for (std::int32_t i = 0; i < count; ++i) {
+        const tdstEvent& event = *source.Events.GetItem(i);
+        if (event.BirthdayDue == dueWithin)
+            within.push_back({occurrence(event.Birthday), i, false});
+        if (event.AnniversaryDue == dueWithin)
+            within.push_back({occurrence(event.Anniversary), i, true});
+    }
+    std::stable_sort(within.begin(), within.end(),
+                     [](const TWithin& a, const TWithin& b) { return a.Occurrence < b.Occurrence; });
+    for (const TWithin& row : within) {
+        const tdstEvent& event = *source.Events.GetItem(row.Index);
+        if (row.Anniversary)
+            AddDateRow(list, source, row.Index, event, "anniv.", event.Anniversary, event.AnniversaryYears, true);
+        else
+            AddDateRow(list, source, row.Index, event, "bday.", event.Birthday, event.BirthdayYears, true);
+    }
 }

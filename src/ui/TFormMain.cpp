@@ -1,12 +1,17 @@
 #include "TFormMain.h"
 
+#include "AddressBookProgram.h"
 #include "BuildStamp.h"
 #include "Calendar.h"
+#include "CheckSummary.h"
+#include "HelpPage.h"
 #include "Product.h"
 #include "ShowErrorReport.h"
 #include "TClickLabel.h"
 #include "TEventReport.h"
+#include "TExcludedStores.h"
 #include "TReportListView.h"
+#include "TStoreListView.h"
 #include "TWindowTimer.h"
 
 #include <QAction>
@@ -330,9 +335,13 @@ QWidget* TFormMain::BuildEventListSheet()
     auto* sheet = new QWidget();
     sheet->setObjectName(QStringLiteral("EventListSheet"));
     lvEventList = new TReportListView(sheet);
-    lvEventList->setGeometry(8, 8, 401, 193);
+    lvEventList->setGeometry(8, 8, 401, 175);
     lvEventList->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     lvEventList->OnDoubleClick = [this] { lvEventListDblClick(); };
+    lblCheckSummary = new TCheckSummary(sheet);
+    lblCheckSummary->setGeometry(8, 185, 401, 16);
+    lblCheckSummary->OnShowStores = [this] { Guarded([this] { ShowStoreList(); }); };
+    lblCheckSummary->OnShowHelp = [this] { Guarded([this] { OpenHelpPage(HelpSectionWhereContactsLive); }); };
     return sheet;
 }
 
@@ -386,6 +395,7 @@ QWidget* TFormMain::BuildOptionsSheet()
     QWidget::setTabOrder(UpDownForward, UpDownAutoClose);
     QWidget::setTabOrder(UpDownAutoClose, btnSaveChanges);
     QWidget::setTabOrder(btnSaveChanges, cbAlwaysOnTop);
+    lvStores = TStoreListView::AddToOptionsPage(sheet, group);
     return sheet;
 }
 
@@ -450,6 +460,16 @@ void TFormMain::FormCreate()
 
         try {
             m_config.Load(ConfigFileName);
+        } catch (const TExError& error) {
+            ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, "Nelvora Error",
+                            "Can't load configuration! Defaults are used!", error);
+        }
+
+        try {
+            TExcludedStores excluded;
+            excluded.Load(TExcludedStores::FileName);
+            m_iwab->ExcludedStores = excluded.Paths;
+            lvStores->SetExcluded(excluded.Paths);
         } catch (const TExError& error) {
             ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, "Nelvora Error",
                             "Can't load configuration! Defaults are used!", error);
@@ -559,6 +579,8 @@ void TFormMain::DoRunCheck()
         setWindowTitle(QStringLiteral("%1 - %2").arg(QString::fromUtf8(ProductName),
                                                      Text(DateText(m_checkToday, m_services.DateFormat))));
         m_iwab->Load();
+        lvStores->SetStores(m_iwab->Stores);
+        lblCheckSummary->Show(static_cast<std::size_t>(m_iwab->AddressBook.GetCount()), m_iwab->Stores);
         m_events.CheckForwardDays = m_config.CheckForwardDays;
         m_events.Build(m_iwab->AddressBook, m_checkToday);
         FillEventList();
@@ -775,7 +797,13 @@ void TFormMain::btnSaveChangesClick()
             ApplyAutoCloseInterval();
             m_config.AlwaysOnTop = cbAlwaysOnTop->isChecked() ? 1 : 0;
             SetTopmost(cbAlwaysOnTop->isChecked());
+            m_iwab->ExcludedStores = lvStores->Excluded();
             m_config.Save(ConfigFileName);
+            TExcludedStores excluded;
+            excluded.Paths = m_iwab->ExcludedStores;
+            // Nothing left out and no list yet: no file for a choice never made.
+            if (!excluded.Paths.empty() || QFileInfo::exists(QString::fromLatin1(TExcludedStores::FileName)))
+                excluded.Save(TExcludedStores::FileName);
         } catch (const TExError& error) {
             ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, "Nelvora Error",
                             "Can't save configuration!", error);
@@ -821,23 +849,32 @@ void TFormMain::llblHomePageClick()
 
 void TFormMain::btnHelpClick()
 {
-    Guarded([this] {
-        const QString directory = QFileInfo(m_services.Launcher.ProgramFilePath()).path();
-        // Installed under <prefix>/share beside <prefix>/bin; the build tree mirrors that layout. QDir joins with
-        // exactly one separator, also when the parent is the root directory.
-        const QString helpFile =
-            QDir(QFileInfo(directory).path()).filePath(QStringLiteral("share/nelvora/nelvora.html"));
-        const auto sorry = [this] {
-            Guarded(
-                [this] { m_services.Dialogs.ShowErrorDialog(QStringLiteral("Sorry!\nCouldn't open help file!\n")); });
-        };
-        // A missing page would otherwise surface, if at all, as the browser's own "file not found".
-        if (!QFileInfo(helpFile).isFile()) {
-            sorry();
-            return;
-        }
-        m_services.Launcher.OpenUrl(QUrl::fromLocalFile(helpFile).toString(QUrl::FullyEncoded), sorry);
-    });
+    Guarded([this] { OpenHelpPage(nullptr); });
+}
+
+void TFormMain::OpenHelpPage(const char* section)
+{
+    const QString helpFile = HelpPageFile(m_services.Launcher.ProgramFilePath());
+    const auto sorry = [this] {
+        Guarded([this] { m_services.Dialogs.ShowErrorDialog(QStringLiteral("Sorry!\nCouldn't open help file!\n")); });
+    };
+    // A missing page would otherwise surface, if at all, as the browser's own "file not found".
+    if (!QFileInfo(helpFile).isFile()) {
+        sorry();
+        return;
+    }
+    QUrl url = QUrl::fromLocalFile(helpFile);
+    if (section != nullptr)
+        url.setFragment(QString::fromLatin1(section));
+    m_services.Launcher.OpenUrl(url.toString(QUrl::FullyEncoded), sorry);
+}
+
+void TFormMain::ShowStoreList()
+{
+    // The Options page is hidden while a list the program showed by itself waits to close; asking for it ends that.
+    DoStopAutoClose();
+    PageControl->setCurrentWidget(OptionsSheet);
+    lvStores->ScrollIntoView();
 }
 
 void TFormMain::mnuShowAddressBookClick()
@@ -852,33 +889,7 @@ void TFormMain::lvEventListDblClick()
 
 void TFormMain::DoShowAddressBook()
 {
-    struct TContactManager
-    {
-        const char* Program;
-        QStringList Arguments;
-    };
-    const TContactManager managers[] = {
-        {"gnome-contacts", {}},
-        {"kaddressbook", {}},
-        {"evolution", {QStringLiteral("--component=contacts")}},
-        {"thunderbird", {QStringLiteral("-addressbook")}},
-    };
-    for (const TContactManager& manager : managers) {
-        const QString path = m_services.Launcher.FindProgram(QString::fromLatin1(manager.Program));
-        if (!path.isEmpty() && m_services.Launcher.StartProgram(path, manager.Arguments))
-            return;
-    }
-
-    // No contact manager: show the folder the contacts are read from.
-    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    if (dataHome.isEmpty() || !QDir::isAbsolutePath(dataHome))
-        dataHome = QDir::homePath() + QStringLiteral("/.local/share");
-    const QString folder = dataHome + QStringLiteral("/contacts");
-    const auto cannotRun = [this] {
-        Guarded([this] { m_services.Dialogs.ShowErrorDialog(QStringLiteral("Can't run Windows Address Book!")); });
-    };
-    if (QFileInfo(folder).isDir())
-        m_services.Launcher.OpenUrl(QUrl::fromLocalFile(folder).toString(QUrl::FullyEncoded), cannotRun);
-    else
-        cannotRun();
+    ShowAddressBook(m_services.Launcher, m_iwab->Stores, [this] {
+        Guarded([this] { m_services.Dialogs.ShowErrorDialog(QStringLiteral("Can't run address book program!")); });
+    });
 }

@@ -21,7 +21,9 @@ class QMenu;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
+class TCheckSummary;
 class TClickLabel;
+class TStoreListView;
 class TReportListView;
 class TWindowTimer;
 
@@ -110,6 +112,8 @@ private:
     void SelectPageSilently(int index);
     void SetOptionsTabVisible(bool visible);
     void ApplyAutoCloseInterval();
+    void OpenHelpPage(const char* section);
+    void ShowStoreList();
 
     // Runs one handler so that nothing it throws unwinds into the event loop.
     template <typename Body> void Guarded(Body&& body) noexcept;
@@ -137,6 +141,7 @@ private:
     QWidget* OptionsSheet = nullptr;
     QWidget* AboutSheet = nullptr;
     TReportListView* lvEventList = nullptr;
+    TCheckSummary* lblCheckSummary = nullptr;
     QPushButton* btnMinimize = nullptr;
     QPushButton* btnCheckNow = nullptr;
     QPushButton* btnHelp = nullptr;
@@ -149,6 +154,7 @@ private:
     QSpinBox* UpDownAutoClose = nullptr;
     QCheckBox* cbAlwaysOnTop = nullptr;
     QPushButton* btnSaveChanges = nullptr;
+    TStoreListView* lvStores = nullptr;
 
     TClickLabel* Image1 = nullptr;
     QLabel* lblAbout = nullptr;

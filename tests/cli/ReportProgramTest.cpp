@@ -113,7 +113,8 @@ std::vector<std::vector<std::string>> Lines(const std::string& tsv)
 // (kind, name, date) -> how often, kind being "bday." or "anniv.".
 using TEventCounts = std::map<std::tuple<std::string, std::string, std::string>, int>;
 
-// What an independent reader found in the corpus: every date from 1900 on, or without a year.
+// What an independent reader found in the corpus: every date, those with a placeholder year (1900 or earlier) as
+// year-less ones.
 TEventCounts ExpectedCorpusEvents()
 {
     TEventCounts counts;
@@ -124,8 +125,10 @@ TEventCounts ExpectedCorpusEvents()
             if (row.size() <= column || row[column].empty())
                 continue;
             const std::string& date = row[column];
-            if (date.starts_with("--") || std::stoi(date.substr(0, 4)) >= 1900)
+            if (date.starts_with("--") || std::stoi(date.substr(0, 4)) > 1900)
                 ++counts[{kind, row[2], date}];
+            else
+                ++counts[{kind, row[2], "--" + date.substr(5)}];
         }
     }
     return counts;

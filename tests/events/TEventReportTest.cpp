@@ -112,8 +112,9 @@ TEST(FillEventList, TodayAndTomorrowOfOneContactLandInTheirGroups)
         {"", -1, {"-=- Events for tomorrow -=-"}},
         {"Eve", 0, {"anniv. 36 ", "16/6/1990"}},
         {"", -1, {"-=- Events within 10 days -=-"}},
-        {"Fay", 1, {"bday. 36 occurs in 5 days ", "20/6/1990"}},
+        // Soonest first, whichever of the two dates it is.
         {"Fay", 1, {"anniv. 31 occurs in 4 days ", "19/6/1995"}},
+        {"Fay", 1, {"bday. 36 occurs in 5 days ", "20/6/1990"}},
     };
     EXPECT_EQ(report.List.Rows, expected);
 }
