@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 using namespace Calendar;
 
@@ -46,13 +47,16 @@ void AddListRow(IReportList& list, std::intptr_t data, const std::string& captio
 
 namespace {
 
+// `occurrence`: the day the date next comes, when the caller knows it already.
 void AddDateRow(IReportList& list, const TReportSource& source, std::int32_t index, const tdstEvent& event,
-                const char* label, TDate date, std::int32_t years, bool withDayCount)
+                const char* label, TDate date, std::int32_t years, bool withDayCount,
+                std::optional<std::int64_t> occurrence = std::nullopt)
 {
     char suffix[64] = " ";
     if (withDayCount) {
-        const TDueDate due = ClassifyDate(date, source.Today, source.Events.CheckForwardDays);
-        const long long days = WholeDay(due.Occurrence) - WholeDay(source.Today);
+        if (!occurrence)
+            occurrence = WholeDay(ClassifyDate(date, source.Today, source.Events.CheckForwardDays).Occurrence);
+        const long long days = *occurrence - WholeDay(source.Today);
         std::snprintf(suffix, sizeof suffix, " occurs in %lld days ", days);
     }
 
@@ -119,8 +123,10 @@ void FillEventList(IReportList& list, const TReportSource& source)
     for (const TWithin& row : within) {
         const tdstEvent& event = *source.Events.GetItem(row.Index);
         if (row.Anniversary)
-            AddDateRow(list, source, row.Index, event, "anniv.", event.Anniversary, event.AnniversaryYears, true);
+            AddDateRow(list, source, row.Index, event, "anniv.", event.Anniversary, event.AnniversaryYears, true,
+                       row.Occurrence);
         else
-            AddDateRow(list, source, row.Index, event, "bday.", event.Birthday, event.BirthdayYears, true);
+            AddDateRow(list, source, row.Index, event, "bday.", event.Birthday, event.BirthdayYears, true,
+                       row.Occurrence);
     }
 }
