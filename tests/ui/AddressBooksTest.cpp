@@ -82,7 +82,7 @@ TEST_F(AddressBooksTest, AnUntickedBookIsLeftOutOfTheNextCheckAndTheReportUntilT
 
     RunOverTheModule();
     EXPECT_EQ(Names(), (QStringList{"Ann", "Work Bob", "Work Cy"}));
-    EXPECT_EQ(Find<QLabel>("lblCheckSummary")->text().contains("3 contacts from 2 address books"), true)
+    EXPECT_TRUE(Find<QLabel>("lblCheckSummary")->text().contains("3 contacts from 2 address books"))
         << Find<QLabel>("lblCheckSummary")->text().toStdString();
     auto* stores = Find<QTreeWidget>("lvStores");
     ASSERT_EQ(stores->topLevelItemCount(), 2);
