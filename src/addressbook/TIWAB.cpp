@@ -61,19 +61,27 @@ void TIWAB::Init()
 void TIWAB::Load()
 {
     AddressBook.Clear();
+    Stores.clear();
+    StoreListText.clear();
 
-    std::string fileNames;
-    WAB_PARAM param = {};
-    WAB_PARAM* paramBlock = nullptr;
-    if (!Sources.empty()) {
-        for (const std::string& source : Sources) {
-            if (!fileNames.empty())
-                fileNames += '\n';
-            fileNames += source;
+    const auto lines = [](const std::vector<std::string>& paths) {
+        std::string text;
+        for (const std::string& path : paths) {
+            if (!text.empty())
+                text += '\n';
+            text += path;
         }
-        param.cbSize = sizeof param;
-        param.szFileName = fileNames.c_str();
-        paramBlock = &param;
+        return text;
+    };
+    const std::string fileNames = lines(Sources);
+    const std::string excluded = lines(ExcludedStores);
+    NELVORA_WAB_PARAM param = {};
+    WAB_PARAM* paramBlock = nullptr;
+    if (!Sources.empty() || !ExcludedStores.empty()) {
+        param.Wab.cbSize = sizeof param;
+        param.Wab.szFileName = Sources.empty() ? nullptr : fileNames.c_str();
+        param.szExcludedStores = excluded.c_str();
+        paramBlock = &param.Wab;
     }
 
     // Declared in the reverse of the order they are given back: the table, the container, the address book, and
@@ -83,6 +91,7 @@ void TIWAB::Load()
     if (WABOpenEntry == nullptr || WABOpenEntry(addrBook.Out(), wabObject.Out(), paramBlock, 0) != S_OK ||
         addrBook.Get() == nullptr || wabObject.Get() == nullptr)
         Fail("Load", "Can't open address book!");
+    ReadStoreList();
 
     TObjectRef<IABContainer> container;
     {
@@ -140,6 +149,19 @@ void TIWAB::Load()
         DecodeContact(values.Get(), values.Get() != nullptr ? static_cast<LONG>(count) : 0);
         values.Free();
     }
+}
+
+void TIWAB::ReadStoreList()
+{
+    const auto entry = reinterpret_cast<LPNELVORASTORELIST>(
+        LibraryHandle != nullptr ? m_loader.Symbol(LibraryHandle, "NelvoraStoreList") : nullptr);
+    if (entry == nullptr)
+        return;
+    std::string list(entry(nullptr, 0), '\0');
+    if (!list.empty())
+        list.resize(entry(list.data(), static_cast<ULONG>(list.size() + 1)));
+    Stores = ParseStoreList(list);
+    StoreListText = std::move(list);
 }
 
 void TIWAB::DecodeContact(const SPropValue* values, LONG count)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "StoreList.h"
 #include "TAddressBook.h"
 #include "WabApi.h"
 
@@ -19,6 +20,12 @@ public:
     LPWABOPEN WABOpenEntry = nullptr;
     // Where the address book reads its contacts: empty for its own default sources, else these files or folders.
     std::vector<std::string> Sources;
+    // Stores the module finds but leaves out, as the store list shows their paths. Only for its default sources.
+    std::vector<std::string> ExcludedStores;
+    // What the module found at the last Load, from its store list; empty when it keeps none.
+    std::vector<TStoreInfo> Stores;
+    // The store list as the module gave it.
+    std::string StoreListText;
 
     // The system registry file and the dynamic linker.
     TIWAB();
@@ -39,6 +46,8 @@ public:
     void DecodeContact(const SPropValue* values, LONG count);
 
 private:
+    void ReadStoreList();
+
     std::unique_ptr<IRegistry> m_ownRegistry;
     std::unique_ptr<ILibraryLoader> m_ownLoader;
     const IRegistry& m_registry;

@@ -269,6 +269,16 @@ struct WAB_PARAM
     IID guidPSExt; // unused
 };
 
+// Not part of the published interface: a larger parameter block that only this program's module reads, told apart
+// by its cbSize. Other modules read the WAB_PARAM at its start.
+struct NELVORA_WAB_PARAM
+{
+    WAB_PARAM Wab;
+    // Stores the module finds but does not read, one path a line as the store list shows it ('\n' between
+    // them); null or empty when none. Only for the default sources: a list in szFileName is read whole.
+    const char* szExcludedStores;
+};
+
 #define NELVORA_WAB_EXPORT __attribute__((visibility("default")))
 
 // Opens a connection: one IAddrBook and one IWABObject, each released by the caller. param may be null.
@@ -278,9 +288,11 @@ extern "C" NELVORA_WAB_EXPORT HRESULT WABOpen(IAddrBook** addrBook, IWABObject**
 using LPWABOPEN = HRESULT (*)(IAddrBook** addrBook, IWABObject** wabObject, WAB_PARAM* param, ULONG reserved);
 
 // Not part of the published interface: what the last WABOpen of this process read, one store a line, its fields
-// separated by tabs: kind ("vcard-folder", "evolution", ...), path, contacts read, and "ok" or why the store was
-// skipped. Copies at most size - 1 bytes and a NUL into buffer (which may be null when size is 0) and returns the
-// whole length, so a caller can ask again with room enough. Optional: a module may leave it out.
+// separated by tabs: kind ("vcard-folder", "evolution", ...), path, contacts read, "ok" or why the store was
+// skipped ("excluded" for a store left out on request), and the program that keeps it when the kind does not say
+// ("kde" for a folder of KDE's, else empty). Readers take further fields as they come. Copies at most size - 1 bytes
+// and a NUL into buffer (which may be null when size is 0) and returns the whole length, so a caller can ask again with
+// room enough. Optional: a module may leave it out.
 extern "C" NELVORA_WAB_EXPORT ULONG NelvoraStoreList(char* buffer, ULONG size);
 
 using LPNELVORASTORELIST = ULONG (*)(char* buffer, ULONG size);

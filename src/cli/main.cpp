@@ -6,12 +6,12 @@
 #include "InstallTranslations.h"
 #include "Report.h"
 #include "ReportArguments.h"
+#include "StoreList.h"
 #include "TExError.h"
+#include "TExcludedStores.h"
 #include "TIWAB.h"
 
 #include <QCoreApplication>
-
-#include <dlfcn.h>
 
 #include <cerrno>
 #include <clocale>
@@ -20,7 +20,6 @@
 #include <ctime>
 #include <exception>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace {
@@ -34,48 +33,30 @@ bool WriteAll(std::FILE* stream, const std::string& text)
     return std::fwrite(text.data(), 1, text.size(), stream) == text.size() && std::fflush(stream) == 0;
 }
 
-// The module's list of the stores it read, one a line: kind, path, contacts read, "ok" or the reason, separated by
-// tabs. Empty when the module keeps no such list.
-std::string StoreList(void* library)
+// One line on standard error for every store that could not be read; the report goes on without it. A store left
+// out on request is no news.
+void ReportSkippedStores(const std::vector<TStoreInfo>& stores)
 {
-    const auto entry = reinterpret_cast<LPNELVORASTORELIST>(library ? ::dlsym(library, "NelvoraStoreList") : nullptr);
-    if (!entry)
-        return {};
-    std::string list(entry(nullptr, 0), '\0');
-    if (list.empty())
-        return list;
-    list.resize(entry(list.data(), static_cast<ULONG>(list.size() + 1)));
-    return list;
-}
-
-std::vector<std::string_view> Fields(std::string_view line)
-{
-    std::vector<std::string_view> fields;
-    while (true) {
-        const std::size_t tab = line.find('\t');
-        fields.push_back(line.substr(0, tab));
-        if (tab == std::string_view::npos)
-            return fields;
-        line.remove_prefix(tab + 1);
+    for (const TStoreInfo& store : stores) {
+        if (store.WasRead() || store.IsExcluded())
+            continue;
+        const std::string line = "nelvora-report: skipped " + store.Path + ": " + store.Status + "\n";
+        std::fputs(line.c_str(), stderr);
     }
 }
 
-// One line on standard error for every store that could not be read; the report goes on without it.
-void ReportSkippedStores(const std::string& list)
+// The stores the user left out on the Options page. A damaged list is reported and nothing is left out, as the
+// window does.
+std::vector<std::string> ExcludedStores()
 {
-    std::string_view rest(list);
-    while (!rest.empty()) {
-        const std::size_t end = rest.find('\n');
-        const auto fields = Fields(rest.substr(0, end));
-        if (fields.size() == 4 && fields[3] != "ok") {
-            const std::string line =
-                "nelvora-report: skipped " + std::string(fields[1]) + ": " + std::string(fields[3]) + "\n";
-            std::fputs(line.c_str(), stderr);
-        }
-        if (end == std::string_view::npos)
-            break;
-        rest.remove_prefix(end + 1);
+    TExcludedStores excluded;
+    try {
+        excluded.Load(TExcludedStores::FileName);
+    } catch (const TExError& error) {
+        std::fprintf(stderr, "nelvora-report: %s: %.*s; nothing is excluded\n", TExcludedStores::FileName,
+                     static_cast<int>(strnlen(error.Message, sizeof error.Message)), error.Message);
     }
+    return excluded.Paths;
 }
 
 // Writes `text` to standard output or to the --output file; false, with a line on standard error, when it cannot.
@@ -104,12 +85,13 @@ int Run(const std::vector<std::string>& arguments)
 
     TIWAB addressBook;
     addressBook.Sources = options.Contacts;
+    if (options.Contacts.empty())
+        addressBook.ExcludedStores = ExcludedStores();
     addressBook.Init();
     addressBook.Load();
-    const std::string stores = StoreList(addressBook.LibraryHandle);
     if (options.Sources)
-        return Deliver(options, stores, "list") ? ExitDue : ExitError;
-    ReportSkippedStores(stores);
+        return Deliver(options, SourcesText(addressBook.Stores), "list") ? ExitDue : ExitError;
+    ReportSkippedStores(addressBook.Stores);
 
     const TDate today = options.Today ? *options.Today : LocalToday();
     const std::int32_t days = options.Days ? *options.Days : DefaultForwardDays("Nelvora.cfg");
@@ -122,6 +104,10 @@ int Run(const std::vector<std::string>& arguments)
     const TReport report = MakeReport(addressBook.AddressBook, today, days, options.Format, ics);
     if (!Deliver(options, report.Output, "report"))
         return ExitError;
+    // Three empty headings look the same as "nothing due soon": say when there was nothing to read.
+    if (options.Format == TReportFormat::Text && ReadStoreCount(addressBook.Stores) == 0 &&
+        addressBook.AddressBook.GetCount() == 0)
+        std::fputs("No address book found\n", stderr);
     return report.SomethingDue ? ExitDue : ExitNothingDue;
 }
 

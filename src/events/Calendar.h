@@ -21,6 +21,8 @@ inline constexpr std::int64_t LastDay = 2958465;
 
 // Address books write "year unknown" as this (leap) year.
 inline constexpr int UnknownYear = 1604;
+// The last year that address books use as a placeholder for an unknown year (khard and several phones: 1900).
+inline constexpr int PlaceholderYearLimit = 1900;
 
 // The whole-day part, truncated toward zero. NaN and values far outside the calendar give a day outside
 // FirstDay..LastDay, so callers can test them with InRange.

@@ -10,7 +10,12 @@ using namespace Calendar;
 bool IsYearUnknown(TDate date)
 {
     const std::int64_t day = WholeDay(date);
-    return InRange(day) && YearOf(day) == UnknownYear;
+    if (!InRange(day))
+        return false;
+    const int year = YearOf(day);
+    // Address books that write a year-less date with the placeholder year 1900 (khard, several phones) would
+    // otherwise show an age no one has. Earlier days are absent anyway, unless they carry the marker year.
+    return year == UnknownYear || (day >= 1 && year <= PlaceholderYearLimit);
 }
 
 namespace {

@@ -1,6 +1,8 @@
 #include "TEventReport.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 
 using namespace Calendar;
 
@@ -24,7 +26,7 @@ std::string DateText(TDate date, const IShortDateFormat& format)
     if (!InRange(day))
         return {};
     const CivilDate civil = CivilFromDay(day);
-    if (civil.Year == UnknownYear)
+    if (IsYearUnknown(date))
         return format.FormatDayMonth(civil.Month, civil.Day);
     return format.FormatDate(civil);
 }
@@ -45,13 +47,16 @@ void AddListRow(IReportList& list, std::intptr_t data, const std::string& captio
 
 namespace {
 
+// `occurrence`: the day the date next comes, when the caller knows it already.
 void AddDateRow(IReportList& list, const TReportSource& source, std::int32_t index, const tdstEvent& event,
-                const char* label, TDate date, std::int32_t years, bool withDayCount)
+                const char* label, TDate date, std::int32_t years, bool withDayCount,
+                std::optional<std::int64_t> occurrence = std::nullopt)
 {
     char suffix[64] = " ";
     if (withDayCount) {
-        const TDueDate due = ClassifyDate(date, source.Today, source.Events.CheckForwardDays);
-        const long long days = WholeDay(due.Occurrence) - WholeDay(source.Today);
+        if (!occurrence)
+            occurrence = WholeDay(ClassifyDate(date, source.Today, source.Events.CheckForwardDays).Occurrence);
+        const long long days = *occurrence - WholeDay(source.Today);
         std::snprintf(suffix, sizeof suffix, " occurs in %lld days ", days);
     }
 
@@ -93,6 +98,35 @@ void FillEventList(IReportList& list, const TReportSource& source)
     char withinHeading[64];
     std::snprintf(withinHeading, sizeof withinHeading, WithinHeadingFormat, static_cast<int>(source.CheckForwardDays));
     AddListRow(list, HeadingRowData, "", withinHeading);
-    for (std::int32_t i = 0; i < count; ++i)
-        AddEventRows(list, source, i, dueWithin, true);
+
+    // Soonest first. The events come in name order, and the sort is stable, so a day's dates stay in name order
+    // (and a contact's birthday before its anniversary).
+    struct TWithin
+    {
+        std::int64_t Occurrence;
+        std::int32_t Index;
+        bool Anniversary;
+    };
+    std::vector<TWithin> within;
+    const auto occurrence = [&](TDate date) {
+        return WholeDay(ClassifyDate(date, source.Today, source.Events.CheckForwardDays).Occurrence);
+    };
+    for (std::int32_t i = 0; i < count; ++i) {
+        const tdstEvent& event = *source.Events.GetItem(i);
+        if (event.BirthdayDue == dueWithin)
+            within.push_back({occurrence(event.Birthday), i, false});
+        if (event.AnniversaryDue == dueWithin)
+            within.push_back({occurrence(event.Anniversary), i, true});
+    }
+    std::stable_sort(within.begin(), within.end(),
+                     [](const TWithin& a, const TWithin& b) { return a.Occurrence < b.Occurrence; });
+    for (const TWithin& row : within) {
+        const tdstEvent& event = *source.Events.GetItem(row.Index);
+        if (row.Anniversary)
+            AddDateRow(list, source, row.Index, event, "anniv.", event.Anniversary, event.AnniversaryYears, true,
+                       row.Occurrence);
+        else
+            AddDateRow(list, source, row.Index, event, "bday.", event.Birthday, event.BirthdayYears, true,
+                       row.Occurrence);
+    }
 }

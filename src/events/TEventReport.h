@@ -58,7 +58,8 @@ void AddListRow(IReportList& list, std::intptr_t data, const std::string& captio
 void AddEventRows(IReportList& list, const TReportSource& source, std::int32_t index, DueCategory category,
                   bool withDayCount);
 
-// Rewrites the whole list: three headings, each followed by its events in list order.
+// Rewrites the whole list: three headings, each followed by its events: today's and tomorrow's in list order, the
+// window's by days left, then in list order.
 void FillEventList(IReportList& list, const TReportSource& source);
 
 // The date text of a stored date: day and month only when its year is unknown, empty when there is no date.

@@ -281,6 +281,10 @@ void MergeContacts(std::vector<TVCard>& cards, const std::vector<std::uint32_t>&
         const std::size_t length = collation.FoldInto(card.Name, foldedText.data() + foldedEnd);
         folded[i] = std::string_view(foldedText).substr(foldedEnd, length);
         foldedEnd += length;
+        // A person who asked for no reminders is left out, and so are the copies of them that come later (their
+        // UID is taken above; the same person in another store meets them below).
+        if (card.NoReminders)
+            dropped[i] = true;
         if (!severalStores || card.IsGroup || !card.Birthday || folded[i].empty())
             continue;
         const auto [it, added] = people.try_emplace({folded[i], card.Birthday->Month, card.Birthday->Day}, i);
@@ -289,6 +293,8 @@ void MergeContacts(std::vector<TVCard>& cards, const std::vector<std::uint32_t>&
         if (added || i >= storeOf.size() || kept >= storeOf.size() || storeOf[kept] == storeOf[i])
             continue;
         dropped[i] = true;
+        if (card.NoReminders)
+            dropped[kept] = true;
         TVCard& row = cards[kept];
         if (HasYear(card) && !HasYear(row)) {
             // The row keeps its place and its UID; its content comes from the card that knows the year.

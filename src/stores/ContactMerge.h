@@ -13,7 +13,8 @@ namespace Stores {
 // `storeOf[i]` is the store of cards[i]. A card whose UID came before is dropped (the first store, and inside a
 // store the first file, wins). Across stores, cards with the same display name (ignoring case and runs of blanks)
 // and the same birthday month and day are one person too: the one that gives a birth year wins. What is left is
-// sorted by display name, case-insensitively in the user's collation; ties keep reading order.
+// sorted by display name, case-insensitively in the user's collation; ties keep reading order. A person with a
+// card that asks for no reminders (NoReminders) is left out; for a repeated UID only the first card decides.
 void MergeContacts(std::vector<VCard::TVCard>& cards, const std::vector<std::uint32_t>& storeOf);
 
 // The display name as the merge compares it: lower case, blanks trimmed and runs of them made one space.

@@ -7,7 +7,10 @@
 #include <sys/stat.h>
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <set>
+#include <string>
 #include <utility>
 
 namespace Stores {
@@ -31,25 +34,42 @@ const IStoreKind* KindOf(const std::filesystem::path& path, std::string& label)
 
 } // namespace
 
+std::string ShownText(std::string_view text)
+{
+    std::string shown(text);
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return shown;
+}
+
 std::vector<TFound> FindStores(const TStoreEnvironment& environment)
 {
     std::vector<TFound> stores;
-    std::set<std::pair<dev_t, ino_t>> seen;
+    std::map<std::pair<dev_t, ino_t>, std::size_t> seen;
     for (const IStoreKind* kind : StoreKinds()) {
         std::vector<TStoreLocation> found;
         kind->Find(environment, found);
         for (auto& location : found) {
             struct stat info;
             // A store that vanished since it was found is simply not there; one reached twice is read once.
-            if (::stat(location.Path.c_str(), &info) != 0 || !seen.insert({info.st_dev, info.st_ino}).second)
+            if (::stat(location.Path.c_str(), &info) != 0)
                 continue;
+            const auto [at, added] = seen.try_emplace({info.st_dev, info.st_ino}, stores.size());
+            if (!added) {
+                // KDE's resource often names the desktop's contacts folder, which is found first.
+                TStoreLocation& kept = stores[at->second].second;
+                if (kept.Owner.empty())
+                    kept.Owner = std::move(location.Owner);
+                continue;
+            }
             stores.emplace_back(kind, std::move(location));
         }
     }
     return stores;
 }
 
-TContacts LoadContacts(const std::vector<std::filesystem::path>& sources)
+TContacts LoadContacts(const std::vector<std::filesystem::path>& sources, const std::vector<std::string>& excluded)
 {
     TContacts result;
     std::vector<TFound> stores;
@@ -72,10 +92,19 @@ TContacts LoadContacts(const std::vector<std::filesystem::path>& sources)
         }
     }
 
+    // A path the user names on the command line is read whatever the list says.
+    std::set<std::string, std::less<>> left;
+    if (sources.empty())
+        left.insert(excluded.begin(), excluded.end());
+
     TStoreRun run;
     std::vector<std::uint32_t> storeOf;
     for (std::size_t index = 0; index < stores.size(); ++index) {
         const auto& [kind, location] = stores[index];
+        if (!left.empty() && left.contains(ShownText(location.Path.native()))) {
+            result.Stores.push_back({location, 0, ExcludedReason});
+            continue;
+        }
         const std::size_t first = result.Cards.size();
         std::string skipped = kind->Read(location, run, result.Cards);
         if (!skipped.empty())

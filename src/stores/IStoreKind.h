@@ -17,6 +17,8 @@ struct TStoreLocation
 {
     std::string Kind; // as `nelvora-report --sources` shows it: "vcard-folder", "vcard-file", "evolution", ...
     std::filesystem::path Path;
+    // "kde" when one of KDE's folder or file resources names it, so KAddressBook shows it; else empty.
+    std::string Owner = {};
 };
 
 // One kind of contact store (vCard folders, Evolution's databases, ...). Every kind is listed once in

@@ -5,6 +5,7 @@
 #include "TKeyFile.h"
 #include "TSqliteDatabase.h"
 #include "VCardSources.h"
+#include "VCardText.h"
 #include "VdirsyncerConfig.h"
 
 #include <dirent.h>
@@ -25,21 +26,16 @@ std::string KindOf(const std::filesystem::path& path)
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) ? "vcard-folder" : "vcard-file";
 }
 
-void Add(const std::filesystem::path& path, std::vector<TStoreLocation>& found)
+void Add(const std::filesystem::path& path, std::vector<TStoreLocation>& found, const char* owner = "")
 {
     if (!path.empty())
-        found.push_back({KindOf(path), path});
+        found.push_back({KindOf(path), path, owner});
 }
 
-bool EndsWithVcf(std::string_view path)
+// A vdirsyncer `fileext` that names vCards: the extension alone.
+bool IsVCardExtension(std::string_view extension)
 {
-    if (path.size() < 4)
-        return false;
-    std::string_view tail = path.substr(path.size() - 4);
-    for (std::size_t i = 1; i < 4; ++i)
-        if ((tail[i] | 0x20) != ".vcf"[i])
-            return false;
-    return tail[0] == '.';
+    return VCard::IEquals(extension, ".vcf") || VCard::IEquals(extension, ".vcard");
 }
 
 // KDE's folder and file resources keep their place in `Path=` of [General].
@@ -51,7 +47,7 @@ void FindKdeResources(const TStoreEnvironment& environment, std::vector<TStoreLo
             if (!ReadConfigFile(rc, bytes))
                 continue;
             if (const auto path = TKeyFile(bytes).Value("General", "Path"))
-                Add(environment.Expand(*path), found);
+                Add(environment.Expand(*path), found, "kde");
         }
     }
 }
@@ -70,9 +66,9 @@ void FindVdirsyncer(const TStoreEnvironment& environment, std::vector<TStoreLoca
     if (config.empty() || !ReadConfigFile(config, bytes))
         return;
     for (const auto& storage : ParseVdirsyncerConfig(bytes)) {
-        if (storage.Type == "filesystem" && EndsWithVcf(storage.FileExt) && storage.FileExt.size() == 4) {
+        if (storage.Type == "filesystem" && IsVCardExtension(storage.FileExt)) {
             Add(environment.Expand(storage.Path), found);
-        } else if (storage.Type == "singlefile" && EndsWithVcf(storage.Path)) {
+        } else if (storage.Type == "singlefile" && VCard::HasVCardExtension(storage.Path)) {
             const std::string path = environment.Expand(storage.Path).string();
             if (path.find("%s") == std::string::npos) {
                 Add(path, found);

@@ -27,12 +27,6 @@ constexpr off_t kMaxFileSize = off_t{256} * 1024 * 1024;
 
 using TFileId = std::pair<dev_t, ino_t>;
 
-bool HasVcfExtension(const std::filesystem::path& path)
-{
-    const std::string& name = path.native();
-    return name.size() > 4 && IEquals(std::string_view(name).substr(name.size() - 4), ".vcf");
-}
-
 void WalkFolder(const std::filesystem::path& root, const struct stat& rootInfo, std::set<TFileId>& visitedFolders,
                 std::vector<std::filesystem::path>& files)
 {
@@ -55,7 +49,7 @@ void WalkFolder(const std::filesystem::path& root, const struct stat& rootInfo, 
             if (S_ISDIR(info.st_mode)) {
                 if (visitedFolders.insert({info.st_dev, info.st_ino}).second)
                     pending.push_back(path);
-            } else if (S_ISREG(info.st_mode) && HasVcfExtension(path)) {
+            } else if (S_ISREG(info.st_mode) && HasVCardExtension(path.native())) {
                 files.push_back(path);
             }
         }
@@ -63,6 +57,15 @@ void WalkFolder(const std::filesystem::path& root, const struct stat& rootInfo, 
 }
 
 } // namespace
+
+bool HasVCardExtension(std::string_view path)
+{
+    // vCard's media type registers both extensions (RFC 6350, 10.1).
+    for (const std::string_view extension : {std::string_view(".vcf"), std::string_view(".vcard")})
+        if (path.size() > extension.size() && IEquals(path.substr(path.size() - extension.size()), extension))
+            return true;
+    return false;
+}
 
 std::filesystem::path DefaultContactsFolder()
 {

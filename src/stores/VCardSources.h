@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace VCard {
@@ -12,9 +13,12 @@ namespace VCard {
 // ~/.local/share/contacts. Only a name: nothing is created.
 std::filesystem::path DefaultContactsFolder();
 
-// The files to read, root by root in the given order: a folder gives every *.vcf below it (recursively, symbolic
-// links followed, each folder entered once so that loops end), sorted by path; a file is taken as it is, whatever
-// its name; a path that does not exist gives nothing. A file reached twice (through a link) is read once.
+// Whether a file name ends in .vcf or .vcard, in any case, after at least one other character.
+bool HasVCardExtension(std::string_view path);
+
+// The files to read, root by root in the given order: a folder gives every *.vcf and *.vcard below it (recursively,
+// symbolic links followed, each folder entered once so that loops end), sorted by path; a file is taken as it is,
+// whatever its name; a path that does not exist gives nothing. A file reached twice (through a link) is read once.
 std::vector<std::filesystem::path> CollectVCardFiles(const std::vector<std::filesystem::path>& roots);
 
 // Reads a regular file read-only into `bytes`. False (and `bytes` empty) when it cannot be opened or read, is no

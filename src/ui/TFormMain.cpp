@@ -1,16 +1,20 @@
 #include "TFormMain.h"
 
-#include "AddressBookLauncher.h"
+#include "AddressBookProgram.h"
 #include "BuildStamp.h"
 #include "Calendar.h"
+#include "CheckSummary.h"
+#include "HelpPage.h"
 #include "Product.h"
 #include "ShowErrorReport.h"
 #include "TAccessibleNames.h"
 #include "TClickLabel.h"
 #include "TDesktopScale.h"
 #include "TEventReport.h"
+#include "TExcludedStores.h"
 #include "TReminder.h"
 #include "TReportListView.h"
+#include "TStoreListView.h"
 #include "TWindowKeys.h"
 #include "TWindowTimer.h"
 
@@ -344,9 +348,13 @@ QWidget* TFormMain::BuildEventListSheet()
     auto* sheet = new QWidget();
     sheet->setObjectName(QStringLiteral("EventListSheet"));
     lvEventList = new TReportListView(sheet);
-    lvEventList->setGeometry(8, 8, 401, 193);
+    lvEventList->setGeometry(8, 8, 401, 175);
     lvEventList->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     lvEventList->OnDoubleClick = [this] { lvEventListDblClick(); };
+    lblCheckSummary = new TCheckSummary(sheet);
+    lblCheckSummary->setGeometry(8, 185, 401, 16);
+    lblCheckSummary->OnShowStores = [this] { Guarded([this] { ShowStoreList(); }); };
+    lblCheckSummary->OnShowHelp = [this] { Guarded([this] { OpenHelpPage(HelpSectionWhereContactsLive); }); };
     return sheet;
 }
 
@@ -409,6 +417,7 @@ QWidget* TFormMain::BuildOptionsSheet()
     QWidget::setTabOrder(UpDownAutoClose, cbAlwaysOnTop);
     QWidget::setTabOrder(cbAlwaysOnTop, cbRemindWith);
     QWidget::setTabOrder(cbRemindWith, btnSaveChanges);
+    lvStores = TStoreListView::AddToOptionsPage(sheet, group);
     return sheet;
 }
 
@@ -472,6 +481,16 @@ void TFormMain::FormCreate()
 
         try {
             m_config.Load(ConfigFileName);
+        } catch (const TExError& error) {
+            ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, "Nelvora Error",
+                            "Can't load configuration! Defaults are used!", error);
+        }
+
+        try {
+            TExcludedStores excluded;
+            excluded.Load(TExcludedStores::FileName);
+            m_iwab->ExcludedStores = excluded.Paths;
+            lvStores->SetExcluded(excluded.Paths);
         } catch (const TExError& error) {
             ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, "Nelvora Error",
                             "Can't load configuration! Defaults are used!", error);
@@ -585,6 +604,8 @@ void TFormMain::DoRunCheck()
         setWindowTitle(QStringLiteral("%1 - %2").arg(QString::fromUtf8(ProductName),
                                                      Text(DateText(m_checkToday, m_services.DateFormat))));
         m_iwab->Load();
+        lvStores->SetStores(m_iwab->Stores);
+        lblCheckSummary->Show(static_cast<std::size_t>(m_iwab->AddressBook.GetCount()), m_iwab->Stores);
         m_events.CheckForwardDays = m_config.CheckForwardDays;
         m_events.Build(m_iwab->AddressBook, m_checkToday);
         FillEventList();
@@ -813,7 +834,13 @@ void TFormMain::btnSaveChangesClick()
             m_config.AlwaysOnTop = cbAlwaysOnTop->isChecked() ? 1 : 0;
             SetTopmost(cbAlwaysOnTop->isChecked());
             m_config.RemindWith = cbRemindWith->currentIndex();
+            m_iwab->ExcludedStores = lvStores->Excluded();
             m_config.Save(ConfigFileName);
+            TExcludedStores excluded;
+            excluded.Paths = m_iwab->ExcludedStores;
+            // Nothing left out and no list yet: no file for a choice never made.
+            if (!excluded.Paths.empty() || QFileInfo::exists(QString::fromLatin1(TExcludedStores::FileName)))
+                excluded.Save(TExcludedStores::FileName);
         } catch (const TExError& error) {
             ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, "Nelvora Error",
                             "Can't save configuration!", error);
@@ -859,23 +886,32 @@ void TFormMain::llblHomePageClick()
 
 void TFormMain::btnHelpClick()
 {
-    Guarded([this] {
-        const QString directory = QFileInfo(m_services.Launcher.ProgramFilePath()).path();
-        // Installed under <prefix>/share beside <prefix>/bin; the build tree mirrors that layout. QDir joins with
-        // exactly one separator, also when the parent is the root directory.
-        const QString helpFile =
-            QDir(QFileInfo(directory).path()).filePath(QStringLiteral("share/nelvora/nelvora.html"));
-        const auto sorry = [this] {
-            Guarded(
-                [this] { m_services.Dialogs.ShowErrorDialog(QStringLiteral("Sorry!\nCouldn't open help file!\n")); });
-        };
-        // A missing page would otherwise surface, if at all, as the browser's own "file not found".
-        if (!QFileInfo(helpFile).isFile()) {
-            sorry();
-            return;
-        }
-        m_services.Launcher.OpenUrl(QUrl::fromLocalFile(helpFile).toString(QUrl::FullyEncoded), sorry);
-    });
+    Guarded([this] { OpenHelpPage(nullptr); });
+}
+
+void TFormMain::OpenHelpPage(const char* section)
+{
+    const QString helpFile = HelpPageFile(m_services.Launcher.ProgramFilePath());
+    const auto sorry = [this] {
+        Guarded([this] { m_services.Dialogs.ShowErrorDialog(QStringLiteral("Sorry!\nCouldn't open help file!\n")); });
+    };
+    // A missing page would otherwise surface, if at all, as the browser's own "file not found".
+    if (!QFileInfo(helpFile).isFile()) {
+        sorry();
+        return;
+    }
+    QUrl url = QUrl::fromLocalFile(helpFile);
+    if (section != nullptr)
+        url.setFragment(QString::fromLatin1(section));
+    m_services.Launcher.OpenUrl(url.toString(QUrl::FullyEncoded), sorry);
+}
+
+void TFormMain::ShowStoreList()
+{
+    // The Options page is hidden while a list the program showed by itself waits to close; asking for it ends that.
+    DoStopAutoClose();
+    PageControl->setCurrentWidget(OptionsSheet);
+    lvStores->ScrollIntoView();
 }
 
 void TFormMain::mnuShowAddressBookClick()
@@ -890,7 +926,7 @@ void TFormMain::lvEventListDblClick()
 
 void TFormMain::DoShowAddressBook()
 {
-    ShowAddressBook(m_services.Launcher, [this] {
-        Guarded([this] { m_services.Dialogs.ShowErrorDialog(QStringLiteral("Can't run Windows Address Book!")); });
+    ShowAddressBook(m_services.Launcher, m_iwab->Stores, [this] {
+        Guarded([this] { m_services.Dialogs.ShowErrorDialog(QStringLiteral("Can't run address book program!")); });
     });
 }

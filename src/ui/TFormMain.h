@@ -21,8 +21,10 @@ class QMenu;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
+class TCheckSummary;
 class TClickLabel;
 class TReminder;
+class TStoreListView;
 class TReportListView;
 class TWindowTimer;
 
@@ -111,6 +113,8 @@ private:
     void SelectPageSilently(int index);
     void SetOptionsTabVisible(bool visible);
     void ApplyAutoCloseInterval();
+    void OpenHelpPage(const char* section);
+    void ShowStoreList();
 
     // Runs one handler so that nothing it throws unwinds into the event loop.
     template <typename Body> void Guarded(Body&& body) noexcept;
@@ -139,6 +143,7 @@ private:
     QWidget* OptionsSheet = nullptr;
     QWidget* AboutSheet = nullptr;
     TReportListView* lvEventList = nullptr;
+    TCheckSummary* lblCheckSummary = nullptr;
     QPushButton* btnMinimize = nullptr;
     QPushButton* btnCheckNow = nullptr;
     QPushButton* btnHelp = nullptr;
@@ -152,6 +157,7 @@ private:
     QCheckBox* cbAlwaysOnTop = nullptr;
     QComboBox* cbRemindWith = nullptr;
     QPushButton* btnSaveChanges = nullptr;
+    TStoreListView* lvStores = nullptr;
 
     TClickLabel* Image1 = nullptr;
     QLabel* lblAbout = nullptr;

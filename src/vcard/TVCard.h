@@ -8,6 +8,8 @@ namespace VCard {
 
 // Cards write "year unknown" either as --MMDD or with this placeholder (leap) year; both arrive as this year.
 inline constexpr int UnknownYear = 1604;
+// A written year up to this one is a placeholder too (khard and several phones write 1900): read as UnknownYear.
+inline constexpr int PlaceholderYearLimit = 1900;
 
 // A calendar date exactly as the card writes it: no time, no zone.
 struct TVCardDate
@@ -26,6 +28,9 @@ struct TVCard
     std::optional<TVCardDate> Anniversary;
     std::string Uid;
     bool IsGroup = false; // vCard 4 KIND:group, Apple's X-ADDRESSBOOKSERVER-KIND:group, or a VLIST block
+    // Nextcloud's X-NC-EXCLUDE-FROM-BIRTHDAY-CALENDAR, which synced folders carry: the person asked for no
+    // reminders. Like Nextcloud, any value counts.
+    bool NoReminders = false;
 };
 
 } // namespace VCard

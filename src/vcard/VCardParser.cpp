@@ -299,6 +299,7 @@ enum class TKind {
     Uid,
     Kind,
     Agent,
+    NoReminders,
 };
 
 struct TKnownProperty
@@ -329,6 +330,7 @@ constexpr TKnownProperty kKnown[] = {
     {"KIND", TKind::Kind, 0},
     {"X-ADDRESSBOOKSERVER-KIND", TKind::Kind, 0},
     {"AGENT", TKind::Agent, 0},
+    {"X-NC-EXCLUDE-FROM-BIRTHDAY-CALENDAR", TKind::NoReminders, 0},
 };
 constexpr int kAnniversaryRanks = 8;
 constexpr int kAbDateRank = 6;
@@ -628,6 +630,9 @@ private:
         case TKind::Agent:
             m_lastWasAgent = TrimSpace(line.Value).empty();
             return;
+        case TKind::NoReminders:
+            m_noReminders = true;
+            return;
         default:
             break;
         }
@@ -804,10 +809,12 @@ private:
         }
         card.Uid = m_uid;
         card.IsGroup = m_isGroup;
+        card.NoReminders = m_noReminders;
         m_cards.push_back(std::move(card));
 
         m_inCard = false;
         m_isGroup = false;
+        m_noReminders = false;
         m_version21 = false;
         m_hasN = false;
         m_nested = 0;
@@ -827,6 +834,7 @@ private:
 
     bool m_inCard = false;
     bool m_isGroup = false;
+    bool m_noReminders = false;
     bool m_version21 = false;
     bool m_lastWasAgent = false;
     int m_nested = 0;
@@ -881,7 +889,9 @@ std::optional<TVCardDate> ParseVCardDate(std::string_view value)
         return std::nullopt;
     }
 
-    if (!yearKnown || year == 0)
+    // khard and several phones store a year-less date with the placeholder year 1900; no one alive was born then or
+    // earlier, so such years mean "unknown" as well.
+    if (!yearKnown || year <= PlaceholderYearLimit)
         year = UnknownYear;
     if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
         return std::nullopt;

@@ -402,12 +402,13 @@ private:
     TStorePtr m_store;
 };
 
-std::vector<std::filesystem::path> SourcesOf(const WAB_PARAM* param)
+// Paths one a line ('\r' before the '\n' taken off), empty lines left out.
+std::vector<std::filesystem::path> SourcesOf(const char* text)
 {
-    if (!param || !param->szFileName)
+    if (!text)
         return {};
     std::vector<std::filesystem::path> sources;
-    std::string_view list(param->szFileName);
+    std::string_view list(text);
     while (!list.empty()) {
         const std::size_t newline = list.find('\n');
         std::string_view path = list.substr(0, newline);
@@ -426,27 +427,33 @@ std::vector<std::filesystem::path> SourcesOf(const WAB_PARAM* param)
 std::mutex g_storeListLock;
 std::string g_storeList;
 
-// Paths are shown one a line with tab-separated fields: control characters would break the line apart.
-void AppendField(std::string& out, std::string_view text)
-{
-    for (const char c : text)
-        out += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
-}
-
 std::string StoreList(const std::vector<Stores::TStoreReport>& stores)
 {
     std::string list;
     for (const auto& store : stores) {
-        AppendField(list, store.Location.Kind);
+        list += Stores::ShownText(store.Location.Kind);
         list += '\t';
-        AppendField(list, store.Location.Path.native());
+        list += Stores::ShownText(store.Location.Path.native());
         list += '\t';
         list += std::to_string(store.Contacts);
         list += '\t';
-        AppendField(list, store.Skipped.empty() ? "ok" : store.Skipped);
+        list += Stores::ShownText(store.Skipped.empty() ? "ok" : store.Skipped);
+        list += '\t';
+        list += Stores::ShownText(store.Location.Owner);
         list += '\n';
     }
     return list;
+}
+
+std::vector<std::string> ExcludedOf(const WAB_PARAM* param)
+{
+    std::vector<std::string> excluded;
+    if (!param || param->cbSize < sizeof(NELVORA_WAB_PARAM))
+        return excluded;
+    const char* list = reinterpret_cast<const NELVORA_WAB_PARAM*>(param)->szExcludedStores;
+    for (const auto& path : SourcesOf(list))
+        excluded.push_back(path.native());
+    return excluded;
 }
 
 } // namespace
@@ -474,10 +481,10 @@ extern "C" HRESULT WABOpen(IAddrBook** addrBook, IWABObject** wabObject, WAB_PAR
         auto store = std::make_shared<TStore>();
         // A list that names nothing is an empty address book, not a request to look everywhere.
         const bool explicitList = param && param->szFileName;
-        const std::vector<std::filesystem::path> sources = SourcesOf(param);
+        const std::vector<std::filesystem::path> sources = SourcesOf(param ? param->szFileName : nullptr);
         Stores::TContacts contacts;
         if (!explicitList || !sources.empty())
-            contacts = Stores::LoadContacts(sources);
+            contacts = Stores::LoadContacts(sources, ExcludedOf(param));
         store->Cards = std::move(contacts.Cards);
         {
             std::string list = StoreList(contacts.Stores);

@@ -113,7 +113,8 @@ std::vector<std::vector<std::string>> Lines(const std::string& tsv)
 // (kind, name, date) -> how often, kind being "bday." or "anniv.".
 using TEventCounts = std::map<std::tuple<std::string, std::string, std::string>, int>;
 
-// What an independent reader found in the corpus: every date from 1900 on, or without a year.
+// What an independent reader found in the corpus: every date, those with a placeholder year (1900 or earlier) as
+// year-less ones.
 TEventCounts ExpectedCorpusEvents()
 {
     TEventCounts counts;
@@ -124,8 +125,10 @@ TEventCounts ExpectedCorpusEvents()
             if (row.size() <= column || row[column].empty())
                 continue;
             const std::string& date = row[column];
-            if (date.starts_with("--") || std::stoi(date.substr(0, 4)) >= 1900)
+            if (date.starts_with("--") || std::stoi(date.substr(0, 4)) > 1900)
                 ++counts[{kind, row[2], date}];
+            else
+                ++counts[{kind, row[2], "--" + date.substr(5)}];
         }
     }
     return counts;
@@ -208,6 +211,52 @@ TEST_F(TReportProgram, NothingDueExitsWithOneAndAnEmptyTsv)
     const TRun run = Run({"--contacts", contacts.string(), "--today", "2026-06-15", "--format", "tsv"});
     EXPECT_EQ(run.ExitCode, 1) << run.Err;
     EXPECT_EQ(run.Out, "");
+}
+
+// What a user sees of one folder of cards, on 15 June 2026 with a window of 15 days.
+TEST_F(TReportProgram, CardsShowAsTheirOwnersMeanThem)
+{
+    const std::string optedOut = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bo\r\nBDAY:1980-06-15\r\n"
+                                 "X-NC-EXCLUDE-FROM-BIRTHDAY-CALENDAR:TRUE\r\nEND:VCARD\r\n";
+    const std::string placeholder = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Cy\r\nBDAY:1900-06-16\r\n"
+                                    "ANNIVERSARY:18900620\r\nEND:VCARD\r\n";
+    struct TCase
+    {
+        const char* What;
+        const char* File;
+        std::string Cards;
+        std::string Tsv;
+    };
+    const TCase cases[] = {
+        {"Nextcloud's opt-out leaves the person out", "a.vcf", Card("Ann", "1980-06-15") + optedOut,
+         "today\tAnn\tbday. 46 \t1980-06-15\n"},
+        {"the window lists the soonest first, then by name", "a.vcf",
+         Card("Ann", "1980-06-25") + Card("Cy", "1980-06-18") + Card("Bo", "1980-06-18"),
+         "within\tBo\tbday. 46 occurs in 3 days \t1980-06-18\n"
+         "within\tCy\tbday. 46 occurs in 3 days \t1980-06-18\n"
+         "within\tAnn\tbday. 46 occurs in 10 days \t1980-06-25\n"},
+        {"a placeholder year shows no age", "a.vcf", placeholder,
+         "tomorrow\tCy\tbday. \t--06-16\nwithin\tCy\tanniv. occurs in 5 days \t--06-20\n"},
+        {"a .vcard file in any case is read", "b.VCard", Card("Ann", "1980-06-15"),
+         "today\tAnn\tbday. 46 \t1980-06-15\n"},
+    };
+    int number = 0;
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.What);
+        const fs::path folder = Folder("case" + std::to_string(++number));
+        WriteFile(folder / test.File, test.Cards);
+        const TRun run = Run({"--contacts", folder.string(), "--today", "2026-06-15", "--days", "15", "--format", "tsv"});
+        EXPECT_EQ(run.Out, test.Tsv);
+    }
+}
+
+TEST_F(TReportProgram, ATextReportEndsBySayingThatNoAddressBookWasFound)
+{
+    const TRun run = Run({"--contacts", (m_folder / "nowhere").string(), "--today", "2026-06-15"});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Err.ends_with("No address book found\n")) << run.Err;
+    WriteFile(Folder("empty") / "a.vcf", Card("Ann", "1980-01-01"));
+    EXPECT_EQ(Run({"--contacts", (m_folder / "empty").string(), "--today", "2026-06-15"}).Err, "");
 }
 
 TEST_F(TReportProgram, SeveralSourcesAreReadAndANameCannotBreakTheTsvLines)

@@ -28,7 +28,7 @@ void FillExampleContacts(TAddressBook& contacts)
 
 } // namespace
 
-TEST(Report, TsvListsTheGroupsInContactOrderWithStoredDates)
+TEST(Report, TsvListsTheGroupsWithTheWindowSoonestFirstAndStoredDates)
 {
     TAddressBook contacts;
     FillExampleContacts(contacts);
@@ -37,8 +37,8 @@ TEST(Report, TsvListsTheGroupsInContactOrderWithStoredDates)
     EXPECT_EQ(report.Output, "today\tBen\tbday. 56 \t1970-12-30\n"
                              "tomorrow\tAnna\tbday. 46 \t1980-12-31\n"
                              "within\tAnna\tanniv. 27 occurs in 3 days \t2000-01-02\n"
-                             "within\tDora\tbday. 37 occurs in 5 days \t1990-01-04\n"
-                             "within\tEve\tbday. occurs in 4 days \t--01-03\n");
+                             "within\tEve\tbday. occurs in 4 days \t--01-03\n"
+                             "within\tDora\tbday. 37 occurs in 5 days \t1990-01-04\n");
 }
 
 TEST(Report, NothingDueIsReportedAsSuchInBothFormats)

@@ -112,8 +112,9 @@ TEST(FillEventList, TodayAndTomorrowOfOneContactLandInTheirGroups)
         {"", -1, {"-=- Events for tomorrow -=-"}},
         {"Eve", 0, {"anniv. 36 ", "16/6/1990"}},
         {"", -1, {"-=- Events within 10 days -=-"}},
-        {"Fay", 1, {"bday. 36 occurs in 5 days ", "20/6/1990"}},
+        // Soonest first, whichever of the two dates it is.
         {"Fay", 1, {"anniv. 31 occurs in 4 days ", "19/6/1995"}},
+        {"Fay", 1, {"bday. 36 occurs in 5 days ", "20/6/1990"}},
     };
     EXPECT_EQ(report.List.Rows, expected);
 }
@@ -126,6 +127,14 @@ TEST(FillEventList, UnknownYearShowsNoYearsAndDayMonthOnly)
     ASSERT_EQ(report.List.RowCount(), 5);
     EXPECT_EQ(report.List.Rows[1], (Row{"Gil", 0, {"bday. ", "15/6"}}));
     EXPECT_EQ(report.List.Rows[4], (Row{"Gil", 0, {"anniv. occurs in 5 days ", "20/6"}}));
+
+    // The placeholder year 1900 of other address books (and 31 December 1899, day 1) reads the same.
+    report.Book.Clear();
+    report.Book.AddItem("Ida", D(15, 6, 1900), D(31, 12, 1899));
+    report.Fill(D(15, 6, 2026), 10);
+    EXPECT_EQ(report.List.Rows[1], (Row{"Ida", 0, {"bday. ", "15/6"}}));
+    report.Fill(D(30, 12, 2026), 10);
+    EXPECT_EQ(report.List.Rows[2], (Row{"Ida", 0, {"anniv. ", "31/12"}}));
 }
 
 TEST(FillEventList, DayCountCrossesLeapDay)

@@ -150,7 +150,8 @@ TEST(EvolutionStore, ALargeBookGivesEveryRowAndTheFirstOfAUidWins)
     book.Run(kLocalSchema);
     book.Run("BEGIN");
     for (int i = 0; i < 4000; ++i)
-        AddCard(book, "u" + std::to_string(i), "Person " + std::to_string(i), "NOTE:" + std::string(200, 'n') + "\r\n");
+        AddCard(book, std::string("u").append(std::to_string(i)), std::string("Person ").append(std::to_string(i)),
+                std::string("NOTE:").append(200, 'n') + "\r\n");
     // Rows are parsed in parts and on two threads; the row order still decides which card of a UID is kept.
     book.Run("INSERT INTO folder_id (uid, vcard) VALUES ('again', 'BEGIN:VCARD\r\nUID:u7\r\nFN:Later\r\nEND:VCARD')");
     book.Run("COMMIT");
@@ -180,7 +181,8 @@ TEST(EvolutionStore, BrokenBooksAreSkippedWithAReasonAndTheOthersRead)
         TTestDatabase truncated(LocalBook(home, "truncated"));
         truncated.Run(kLocalSchema);
         for (int i = 0; i < 200; ++i)
-            AddCard(truncated, "t" + std::to_string(i), "Tom Truncated", "NOTE:" + std::string(400, 'x') + "\r\n");
+            AddCard(truncated, std::string("t").append(std::to_string(i)), "Tom Truncated",
+                    std::string("NOTE:").append(400, 'x') + "\r\n");
     }
     fs::resize_file(LocalBook(home, "truncated"), 8192);
     home.Write(".local/share/evolution/addressbook/empty/contacts.db", "");

@@ -246,7 +246,8 @@ TEST(ThunderbirdStore, BrokenBooksAreSkippedWithAReasonLeavingNoCopyAndTheOthers
         TTestBook damaged(home.Profile / "damaged.sqlite");
         damaged.Run("PRAGMA wal_checkpoint");
         for (int i = 0; i < 300; ++i)
-            damaged.Card("d" + std::to_string(i), {{"_vCard", VCard4("Dan Damaged", "NOTE:" + std::string(300, 'x'))}});
+            damaged.Card(std::string("d").append(std::to_string(i)),
+                         {{"_vCard", VCard4("Dan Damaged", std::string("NOTE:").append(300, 'x'))}});
         damaged.Run("PRAGMA wal_checkpoint(TRUNCATE)");
     }
     fs::resize_file(home.Profile / "damaged.sqlite", 8192);
@@ -326,7 +327,8 @@ TEST(ThunderbirdStore, TheCopyIsPrivateAndGoneAfterwardsAlsoWhenItCannotBeMade)
     {
         TTestBook book(home.Profile / "abook.sqlite");
         for (int i = 0; i < 100; ++i)
-            book.Card("c" + std::to_string(i), {{"_vCard", VCard4("Cy Copy", "NOTE:" + std::string(300, 'x'))}});
+            book.Card(std::string("c").append(std::to_string(i)),
+                      {{"_vCard", VCard4("Cy Copy", std::string("NOTE:").append(300, 'x'))}});
         book.Run("PRAGMA wal_autocheckpoint=0");
         book.Card("last", {{"_vCard", VCard4("Lea Last")}});
         // While the book is read, its copy and the copy's -wal sit in a folder of the runtime folder that only this

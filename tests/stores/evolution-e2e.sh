@@ -65,13 +65,13 @@ run()
     "$report" --today 2028-02-27 --days 30 --format tsv 2>"$HOME/stderr"
 }
 # Rows of a group come in display-name order.
-expected=$'within\tAnn Evolution\tbday. 48 occurs in 24 days \t1980-03-22
-within\tAnn Evolution\tanniv. 23 occurs in 27 days \t2005-03-25
-within\tBo Leap\tbday. 28 occurs in 2 days \t2000-02-29
-within\tCy Noyear\tbday. occurs in 26 days \t--03-24
-within\tDee Folder\tbday. 38 occurs in 12 days \t1990-03-10
+expected=$'within\tBo Leap\tbday. 28 occurs in 2 days \t2000-02-29
+within\tSynced Sam\tbday. 57 occurs in 3 days \t1971-03-01
 within\tOffline Olga\tbday. 56 occurs in 4 days \t1972-03-02
-within\tSynced Sam\tbday. 57 occurs in 3 days \t1971-03-01'
+within\tDee Folder\tbday. 38 occurs in 12 days \t1990-03-10
+within\tAnn Evolution\tbday. 48 occurs in 24 days \t1980-03-22
+within\tCy Noyear\tbday. occurs in 26 days \t--03-24
+within\tAnn Evolution\tanniv. 23 occurs in 27 days \t2005-03-25'
 got=$(run) || fail "the report exited with $? (expected 0: something is due)"
 [ "$got" == "$expected" ] || fail "report rows differ:"$'\n'"$(diff <(echo "$expected") <(echo "$got"))"
 [ -s "$HOME/stderr" ] && fail "unexpected messages: $(cat "$HOME/stderr")"

@@ -94,16 +94,16 @@ snapshot() { find "$HOME" -printf '%p %y %s %T@\n' | sort; find "$HOME" -type f 
 before=$(snapshot)
 
 got=$(timeout 60 "$report" --today 1999-02-27 --days 30 --format tsv 2>"$work/stderr") || fail "report exited with $?"
-expected=$'within\tDan Discover\tbday. 29 occurs in 10 days \t1970-03-09
-within\tFay File\tbday. 29 occurs in 5 days \t1970-03-04
-within\thal Single\tbday. 29 occurs in 9 days \t1970-03-08
+expected=$'within\txena   XDG\tbday. 30 occurs in 2 days \t1969-03-01
 within\tKai Personal\tbday. 29 occurs in 3 days \t1970-03-02
-within\tKim Khard\tbday. 14 occurs in 11 days \t1985-03-10
-within\tKim Khard\tanniv. 9 occurs in 12 days \t1990-03-11
-within\tSid Single\tbday. 29 occurs in 8 days \t1970-03-07
 within\tVera Vcarddir\tbday. 29 occurs in 4 days \t1970-03-03
+within\tFay File\tbday. 29 occurs in 5 days \t1970-03-04
 within\tVic Vdir\tbday. 29 occurs in 6 days \t1970-03-05
-within\txena   XDG\tbday. 30 occurs in 2 days \t1969-03-01'
+within\tSid Single\tbday. 29 occurs in 8 days \t1970-03-07
+within\thal Single\tbday. 29 occurs in 9 days \t1970-03-08
+within\tDan Discover\tbday. 29 occurs in 10 days \t1970-03-09
+within\tKim Khard\tbday. 14 occurs in 11 days \t1985-03-10
+within\tKim Khard\tanniv. 9 occurs in 12 days \t1990-03-11'
 [ "$got" == "$expected" ] || fail "report rows differ:"$'\n'"$(diff <(echo "$expected") <(echo "$got"))"
 expectedErrors="nelvora-report: skipped /dev/zero: not a regular file or folder
 nelvora-report: skipped $HOME/fifo.vcf: not a regular file or folder"

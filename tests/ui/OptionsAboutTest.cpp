@@ -410,7 +410,7 @@ TEST_F(LaunchTest, WithoutAContactManagerTheContactsFolderIsOpened)
     qputenv("XDG_DATA_HOME", oldDataHome);
     const auto errors = BoxesOf("errorDialog");
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0].Text, "Can't run Windows Address Book!");
+    EXPECT_EQ(errors[0].Text, "Can't run address book program!");
 }
 
 TEST_F(LaunchTest, AFailedStartFallsBackAndNothingStartedIsReported)
@@ -428,7 +428,7 @@ TEST_F(LaunchTest, AFailedStartFallsBackAndNothingStartedIsReported)
     EXPECT_TRUE(Launcher.OpenedUrls.isEmpty());
     const auto errors = BoxesOf("errorDialog");
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0].Text, "Can't run Windows Address Book!");
+    EXPECT_EQ(errors[0].Text, "Can't run address book program!");
 }
 
 TEST_F(LaunchTest, ADoubleClickAnywhereInTheListStartsTheContactManager)

@@ -240,12 +240,12 @@ TEST(WabModule, DatesArriveAsMidnightUtcAndUnknownYearsAs1604)
 {
     TTempFolder folder;
     folder.Write("a.vcf", "BEGIN:VCARD\nFN:Ann\nBDAY:19531015T231000Z\nANNIVERSARY:--0229\nEND:VCARD\n"
-                          "BEGIN:VCARD\nBDAY:1601-01-01\nEND:VCARD\n");
+                          "BEGIN:VCARD\nBDAY:1901-01-01\nEND:VCARD\n");
     const auto rows = ReadAddressBook(folder.Path().c_str());
     ASSERT_EQ(rows.size(), 2u);
     // A card without a name sorts first.
     EXPECT_EQ(rows[0].Name, "");
-    EXPECT_EQ(DateText(rows[0].Birthday), "1601-01-01");
+    EXPECT_EQ(DateText(rows[0].Birthday), "1901-01-01");
     EXPECT_FALSE(rows[0].Anniversary);
     EXPECT_EQ(DateText(rows[1].Birthday), "1953-10-15");
     EXPECT_EQ(rows[1].Anniversary, (VCard::TVCardDate{1604, 2, 29}));

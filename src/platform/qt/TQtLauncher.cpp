@@ -27,7 +27,9 @@ void TQtLauncher::OpenUrl(const QString& url, std::function<void()> failed)
 
     auto* process = new QProcess(&m_openers);
     process->setProgram(opener);
-    process->setArguments({target.isLocalFile() ? target.toLocalFile() : target.toString(QUrl::FullyEncoded)});
+    // A local file goes as a path, which every opener takes; only a section of it needs the URL form.
+    const bool asPath = target.isLocalFile() && !target.hasFragment();
+    process->setArguments({asPath ? target.toLocalFile() : target.toString(QUrl::FullyEncoded)});
     process->setStandardInputFile(QProcess::nullDevice());
     // Its complaints belong in the session's log, beside ours.
     process->setProcessChannelMode(QProcess::ForwardedChannels);

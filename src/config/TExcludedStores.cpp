@@ -1,0 +1,160 @@
+#include "TExcludedStores.h"
+
+#include "TExError.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+[[noreturn]] void Fail(const char* method, const char* what, const std::string& fileName, const char* detail)
+{
+    TExError error;
+    error.AddEntry(0, "TExcludedStores", method, "%s: %s [%s]", what, fileName, detail);
+    throw error;
+}
+
+// Closes on every way out.
+class TFd final
+{
+public:
+    explicit TFd(int fd) : m_fd(fd) {}
+    ~TFd()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    TFd(const TFd&) = delete;
+    TFd& operator=(const TFd&) = delete;
+    int Get() const { return m_fd; }
+    int Release() { return std::exchange(m_fd, -1); }
+
+private:
+    int m_fd;
+};
+
+bool IsControl(unsigned char c)
+{
+    return c < 0x20 || c == 0x7F;
+}
+
+} // namespace
+
+bool TExcludedStores::Parse(std::string_view bytes, std::vector<std::string>& paths, std::string& why)
+{
+    paths.clear();
+    std::size_t number = 0;
+    while (!bytes.empty()) {
+        ++number;
+        const std::size_t newline = bytes.find('\n');
+        const std::string_view line = bytes.substr(0, newline);
+        bytes.remove_prefix(newline == std::string_view::npos ? bytes.size() : newline + 1);
+        if (line.empty())
+            continue;
+        // Paths are written as `--sources` shows them: absolute, with no control character.
+        const char* problem = nullptr;
+        if (line.front() != '/')
+            problem = "is no absolute path";
+        for (const char c : line)
+            if (IsControl(static_cast<unsigned char>(c)))
+                problem = "holds a control character";
+        if (problem != nullptr) {
+            paths.clear();
+            why = "line " + std::to_string(number) + " " + problem;
+            return false;
+        }
+        paths.emplace_back(line);
+    }
+    return true;
+}
+
+void TExcludedStores::Load(const std::string& fileName)
+{
+    Paths.clear();
+    // Non-blocking, so that a FIFO in its place cannot stall the start.
+    TFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (fd.Get() < 0) {
+        if (errno == ENOENT)
+            return;
+        Fail("Load", "Error loading file", fileName, std::strerror(errno));
+    }
+    struct stat info;
+    if (::fstat(fd.Get(), &info) != 0)
+        Fail("Load", "Error loading file", fileName, std::strerror(errno));
+    if (!S_ISREG(info.st_mode))
+        Fail("Load", "Error loading file", fileName, "not a regular file");
+    if (static_cast<std::size_t>(info.st_size) > MaxFileSize)
+        Fail("Load", "Error loading file", fileName, "too large");
+
+    std::string bytes;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            Fail("Load", "Error loading file", fileName, std::strerror(errno));
+        if (got == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+        // It may grow while it is read.
+        if (bytes.size() > MaxFileSize)
+            Fail("Load", "Error loading file", fileName, "too large");
+    }
+    std::vector<std::string> paths;
+    std::string why;
+    if (bytes.find('\0') != std::string::npos)
+        Fail("Load", "Damaged file", fileName, "a NUL byte");
+    if (!Parse(bytes, paths, why))
+        Fail("Load", "Damaged file", fileName, why.c_str());
+    Paths = std::move(paths);
+}
+
+void TExcludedStores::Save(const std::string& fileName) const
+{
+    std::string text;
+    for (const std::string& path : Paths) {
+        if (path.empty() || path.front() != '/' || path.find_first_of(std::string_view("\n\0", 2)) != std::string::npos)
+            Fail("Save", "Error saving file", fileName, "a path that cannot be written as one line");
+        text += path;
+        text += '\n';
+    }
+
+    // Beside the target, so that the rename stays on one file system.
+    std::string temporary = fileName + ".XXXXXX";
+    TFd fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (fd.Get() < 0)
+        Fail("Save", "Error saving file", fileName, std::strerror(errno));
+    const auto failAndRemove = [&](int code) {
+        ::unlink(temporary.c_str());
+        Fail("Save", "Error saving file", fileName, std::strerror(code));
+    };
+    // mkostemp makes the file private; the list is no secret, and an editor should see the usual mode.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (::fchmod(fd.Get(), 0666 & ~mask) != 0)
+        failAndRemove(errno);
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t wrote = ::write(fd.Get(), text.data() + done, text.size() - done);
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote < 0)
+            failAndRemove(errno);
+        done += static_cast<std::size_t>(wrote);
+    }
+    // On disk before the rename: after a crash the name points at the whole new list or at the old one.
+    if (::fsync(fd.Get()) != 0)
+        failAndRemove(errno);
+    if (::close(fd.Release()) != 0)
+        failAndRemove(errno);
+    if (::rename(temporary.c_str(), fileName.c_str()) != 0)
+        failAndRemove(errno);
+}

@@ -1,0 +1,52 @@
+#include "CheckSummary.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+QString Tr(const char* text, int count = -1)
+{
+    return QCoreApplication::translate("TCheckSummary", text, nullptr, count);
+}
+
+// Links take their own colour, not the label's: grey it like the text, so the line stays quiet.
+QString Link(const char* target, const QString& text, const QColor& colour)
+{
+    return QStringLiteral("<a href=\"%1\" style=\"color: %2\">%3</a>")
+        .arg(QLatin1String(target), colour.name(), text.toHtmlEscaped());
+}
+
+} // namespace
+
+TCheckSummary::TCheckSummary(QWidget* parent) : QLabel(parent)
+{
+    setObjectName(QStringLiteral("lblCheckSummary"));
+    setTextFormat(Qt::RichText);
+    setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    connect(this, &QLabel::linkActivated, this, [this](const QString& link) {
+        const auto& handler = link == QLatin1String("help") ? OnShowHelp : OnShowStores;
+        if (handler)
+            handler();
+    });
+}
+
+void TCheckSummary::Show(std::size_t contacts, const std::vector<TStoreInfo>& stores)
+{
+    const std::size_t read = ReadStoreCount(stores);
+    const int shownContacts = static_cast<int>(std::min<std::size_t>(contacts, INT_MAX));
+    m_nothingFound = read == 0 && contacts == 0;
+    // Quiet: the list is what the window is for.
+    const QColor colour = palette().color(QPalette::Disabled, QPalette::WindowText);
+    if (m_nothingFound) {
+        setText(Link("help", Tr("No address book found"), colour));
+    } else if (stores.empty()) {
+        // An address book that keeps no list of its stores.
+        setText(Link("stores", Tr("%Ln contacts", shownContacts), colour));
+    } else {
+        const QString books = Tr("%Ln address books", static_cast<int>(std::min<std::size_t>(read, INT_MAX)));
+        setText(Link("stores", Tr("%Ln contacts from %1", shownContacts).arg(books), colour));
+    }
+}

@@ -1,0 +1,214 @@
+// What a user chooses and sees of the address books: the Options page's list over the real module, the line below
+// the event list, and the program "Show Address Book" starts.
+
+#include "AddressBookProgram.h"
+#include "FormFixture.h"
+#include "TDlLibraryLoader.h"
+#include "TExcludedStores.h"
+#include "TPrivateHome.h"
+#include "TQtLauncher.h"
+
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <QUrl>
+
+namespace {
+
+// The real module, by its path.
+class TModuleRegistry final : public IRegistry
+{
+public:
+    std::optional<std::string> ReadDefaultValue(const std::string&) const override { return NELVORA_WAB_MODULE; }
+};
+
+std::string Card(const std::string& name, const Calendar::CivilDate& birthday)
+{
+    char date[16];
+    std::snprintf(date, sizeof date, "%04d%02u%02u", 1980, birthday.Month, birthday.Day);
+    return "BEGIN:VCARD\nVERSION:3.0\nFN:" + name + "\nBDAY:" + date + "\nEND:VCARD\n";
+}
+
+class AddressBooksTest : public FormFixture
+{
+protected:
+    TFormMain& RunOverTheModule()
+    {
+        Form = std::make_unique<TFormMain>(TPlatformServices{Dialogs, Clipboard, Tray, Clock, DateFormat, Launcher,
+                                                             Application, "", &m_registry, &m_loader});
+        Form->FormCreate();
+        Form->show();
+        Form->TimerTimer();
+        return *Form;
+    }
+
+    QStringList Names() const
+    {
+        QStringList names;
+        auto* list = Find<QTreeWidget>("lvEventList");
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            if (!list->topLevelItem(i)->text(0).isEmpty())
+                names << list->topLevelItem(i)->text(0);
+        return names;
+    }
+
+    // nelvora-report in the window's working directory, with the same environment.
+    QString Report(const QStringList& arguments) const
+    {
+        QProcess report;
+        report.start(QStringLiteral(NELVORA_REPORT_PROGRAM), arguments);
+        EXPECT_TRUE(report.waitForFinished(30000));
+        return QString::fromUtf8(report.readAllStandardOutput());
+    }
+
+    TModuleRegistry m_registry;
+    TDlLibraryLoader m_loader;
+};
+
+} // namespace
+
+TEST_F(AddressBooksTest, AnUntickedBookIsLeftOutOfTheNextCheckAndTheReportUntilTicked)
+{
+    const TPrivateHome home;
+    const Calendar::CivilDate today = Calendar::CivilFromDay(Calendar::WholeDay(Clock.Day));
+    home.Write(".local/share/contacts/ann.vcf", Card("Ann", today));
+    const std::string work = (home.Path() / "work").string();
+    home.Write("work/bob.vcf", Card("Work Bob", today));
+    home.Write("work/cy.vcard", Card("Work Cy", today));
+    home.Write(".config/khard/khard.conf", "[addressbooks]\n[[work]]\npath = " + work + "\n");
+    WriteConfig(2);
+
+    RunOverTheModule();
+    EXPECT_EQ(Names(), (QStringList{"Ann", "Work Bob", "Work Cy"}));
+    EXPECT_TRUE(Find<QLabel>("lblCheckSummary")->text().contains("3 contacts from 2 address books"))
+        << Find<QLabel>("lblCheckSummary")->text().toStdString();
+    auto* stores = Find<QTreeWidget>("lvStores");
+    ASSERT_EQ(stores->topLevelItemCount(), 2);
+    QTreeWidgetItem* workRow = stores->topLevelItem(1);
+    EXPECT_EQ(workRow->text(0), "vcard-folder");
+    EXPECT_EQ(workRow->text(1).toStdString(), work);
+    EXPECT_EQ(workRow->text(2), "2");
+    EXPECT_EQ(workRow->checkState(0), Qt::Checked);
+
+    // The line below the list leads to the choice.
+    QMetaObject::invokeMethod(Find<QLabel>("lblCheckSummary"), "linkActivated", Q_ARG(QString, "stores"));
+    EXPECT_EQ(Find<QTabWidget>("PageControl")->currentWidget()->objectName(), "OptionsSheet");
+
+    workRow->setCheckState(0, Qt::Unchecked);
+    Form->btnCheckNowClick();
+    EXPECT_EQ(Names().size(), 3) << "only Save Changes applies the choice";
+    Find<QPushButton>("btnSaveChanges")->click();
+    EXPECT_TRUE(Dialogs.Boxes.empty());
+    QFile saved(QString::fromLatin1(TExcludedStores::FileName));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().toStdString(), work + "\n");
+    saved.close();
+
+    Form->btnCheckNowClick();
+    EXPECT_EQ(Names(), QStringList{"Ann"});
+    ASSERT_EQ(stores->topLevelItemCount(), 2);
+    EXPECT_EQ(stores->topLevelItem(1)->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(stores->topLevelItem(1)->text(2), "excluded");
+
+    // The command line follows the same list, and reads a book it names whatever the list says.
+    const QStringList day{"--today", QStringLiteral("%1-%2-%3")
+                                         .arg(today.Year)
+                                         .arg(today.Month, 2, 10, QLatin1Char('0'))
+                                         .arg(today.Day, 2, 10, QLatin1Char('0'))};
+    EXPECT_EQ(Report(day + QStringList{"--format", "tsv"}).count('\n'), 1);
+    EXPECT_TRUE(Report({"--sources"}).contains(QString::fromStdString("vcard-folder\t" + work + "\t0\texcluded\n")));
+    EXPECT_EQ(Report(day + QStringList{"--format", "tsv", "--contacts", QString::fromStdString(work)}).count('\n'), 2);
+
+    // "Show Address Book" follows the book with the most contacts at the last check: now Ann's folder.
+    Form->mnuShowAddressBookClick();
+    ASSERT_EQ(Launcher.OpenedUrls.size(), 1);
+    EXPECT_EQ(QUrl(Launcher.OpenedUrls[0]).toLocalFile().toStdString(),
+              (home.Path() / ".local/share/contacts").string());
+
+    // A damaged list is reported and leaves nothing out.
+    Form.reset();
+    ASSERT_TRUE(saved.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    saved.write("work\n");
+    saved.close();
+    RunOverTheModule();
+    ASSERT_FALSE(Dialogs.Boxes.empty());
+    EXPECT_TRUE(Dialogs.Boxes[0].Text.startsWith("Can't load configuration! Defaults are used!"));
+    EXPECT_EQ(Names().size(), 3);
+    EXPECT_EQ(Report(day + QStringList{"--format", "tsv"}).count('\n'), 3);
+}
+
+TEST_F(AddressBooksTest, TheLineBelowTheListTellsNoBookFromNoBirthdaysAndLeadsToTheHelpPage)
+{
+    Run();
+    auto* summary = Find<QLabel>("lblCheckSummary");
+    EXPECT_TRUE(summary->text().contains("No address book found"));
+    QMetaObject::invokeMethod(summary, "linkActivated", Q_ARG(QString, "help"));
+    // The build tree has no help page beside the fake program file: the Help button's own failure.
+    ASSERT_EQ(BoxesOf("errorDialog").size(), 1u);
+
+    FakeWab::Contacts.push_back({"Ann", std::nullopt, std::nullopt});
+    FakeWab::Contacts.push_back({"Bo", std::nullopt, std::nullopt});
+    Form->btnCheckNowClick();
+    EXPECT_TRUE(summary->text().contains("2 contacts")) << summary->text().toStdString();
+}
+
+// One case per kind of store, with stand-in programs on PATH that note how they were started.
+TEST(ShowAddressBook, StartsTheProgramOfTheLargestStore)
+{
+    QTemporaryDir bin;
+    ASSERT_TRUE(bin.isValid());
+    const QString log = bin.filePath(QStringLiteral("started"));
+    const auto install = [&](const QString& name) {
+        QFile script(bin.filePath(name));
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\necho \"%1 $*\" >> '%2'\n").arg(name, log).toUtf8());
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    };
+    for (const char* name : {"gnome-contacts", "kaddressbook", "evolution", "thunderbird", "xdg-open"})
+        install(QString::fromLatin1(name));
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", bin.path().toUtf8());
+    const std::string folder = bin.path().toStdString();
+
+    struct TCase
+    {
+        const char* What;
+        std::string Stores;
+        const char* Missing; // a program taken off PATH for this case
+        QString Started;
+    };
+    const TCase cases[] = {
+        {"Evolution's book", "vcard-folder\t" + folder + "\t2\tok\t\nevolution\t/e/contacts.db\t9\tok\t\n", "",
+         "gnome-contacts "},
+        {"Evolution's book without GNOME Contacts", "evolution\t/e/contacts.db\t9\tok\t\n", "gnome-contacts",
+         "evolution --component=contacts"},
+        {"Thunderbird's book", "thunderbird\t/t/abook.sqlite\t9\tok\t\nevolution\t/e/contacts.db\t3\tok\t\n", "",
+         "thunderbird -addressbook"},
+        {"a KDE folder", "vcard-folder\t" + folder + "\t9\tok\tkde\n", "", "kaddressbook "},
+        {"another folder", "vcard-folder\t" + folder + "\t9\tok\t\n", "", "xdg-open " + bin.path()},
+        {"a file", "vcard-file\t" + folder + "/b.vcf\t9\tok\t\n", "", "xdg-open " + bin.path()},
+        {"an excluded book is no choice", "thunderbird\t/t/abook.sqlite\t0\texcluded\t\n", "", "gnome-contacts "},
+        {"the program is missing", "thunderbird\t/t/abook.sqlite\t9\tok\t\n", "thunderbird", "gnome-contacts "},
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.What);
+        QFile::remove(log);
+        QFile missing(bin.filePath(QString::fromLatin1(test.Missing)));
+        if (*test.Missing)
+            missing.setPermissions(QFileDevice::ReadOwner);
+        TQtLauncher launcher;
+        bool failed = false;
+        ShowAddressBook(launcher, ParseStoreList(test.Stores), [&] { failed = true; });
+        for (int wait = 0; wait < 200 && !QFile::exists(log); ++wait)
+            QTest::qWait(25);
+        QFile started(log);
+        ASSERT_TRUE(started.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromUtf8(started.readAll()).trimmed(), test.Started.trimmed());
+        EXPECT_FALSE(failed);
+        if (*test.Missing)
+            missing.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    qputenv("PATH", oldPath);
+}
