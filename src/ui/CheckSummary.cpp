@@ -21,11 +21,15 @@ QString Link(const char* target, const QString& text, const QColor& colour)
 
 } // namespace
 
-TCheckSummary::TCheckSummary(QWidget* parent) : QLabel(parent)
+TCheckSummary::TCheckSummary(QWidget* parent) : TClickLabel("lblCheckSummary", parent)
 {
-    setObjectName(QStringLiteral("lblCheckSummary"));
     setTextFormat(Qt::RichText);
-    setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    // The whole line is the one link: one Tab stop, pressed like the About page's link, not a label whose link
+    // takes a second stop of its own.
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setFocusPolicy(Qt::StrongFocus); // the flags above took it away
+    setCursor(Qt::PointingHandCursor);
+    OnClick = [this] { emit linkActivated(m_nothingFound ? QStringLiteral("help") : QStringLiteral("stores")); };
     connect(this, &QLabel::linkActivated, this, [this](const QString& link) {
         const auto& handler = link == QLatin1String("help") ? OnShowHelp : OnShowStores;
         if (handler)
@@ -40,13 +44,17 @@ void TCheckSummary::Show(std::size_t contacts, const std::vector<TStoreInfo>& st
     m_nothingFound = read == 0 && contacts == 0;
     // Quiet: the list is what the window is for.
     const QColor colour = palette().color(QPalette::Disabled, QPalette::WindowText);
+    QString text;
     if (m_nothingFound) {
-        setText(Link("help", Tr("No address book found"), colour));
+        text = Tr("No address book found");
     } else if (stores.empty()) {
         // An address book that keeps no list of its stores.
-        setText(Link("stores", Tr("%Ln contacts", shownContacts), colour));
+        text = Tr("%Ln contacts", shownContacts);
     } else {
         const QString books = Tr("%Ln address books", static_cast<int>(std::min<std::size_t>(read, INT_MAX)));
-        setText(Link("stores", Tr("%Ln contacts from %1", shownContacts).arg(books), colour));
+        text = Tr("%Ln contacts from %1", shownContacts).arg(books);
     }
+    setText(Link(m_nothingFound ? "help" : "stores", text, colour));
+    // Read as the words it shows, not as its markup.
+    setAccessibleName(text);
 }

@@ -2,7 +2,7 @@
 
 #include "StoreList.h"
 
-#include <QLabel>
+#include "TClickLabel.h"
 
 #include <cstddef>
 #include <functional>
@@ -11,7 +11,7 @@
 // The quiet line below the event list that says what the last check read, so that "nothing due soon" and "no
 // contacts found" look different. A link: to the Options page's address books, or, when nothing was found, to the
 // help page's section on where contacts are looked for.
-class TCheckSummary final : public QLabel
+class TCheckSummary final : public TClickLabel
 {
 public:
     explicit TCheckSummary(QWidget* parent);

@@ -93,6 +93,8 @@ void TAccessibleNames::NameControls(QWidget& window)
                  tr("minutes, from %1 to %2"));
     Describe(Child<QWidget>(window, "cbAlwaysOnTop"), QString(), tr("Keeps the window above other windows"));
     Describe(Child<QWidget>(window, "btnSaveChanges"), QString(), tr("Stores the options for the next start"));
+    Describe(Child<QWidget>(window, "lvStores"), tr("Address books"),
+             tr("Every address book the last check found; untick one to leave it out"));
 
     Describe(Child<QWidget>(window, "Image1"), tr("Version"), tr("Shows the version and the build date"));
     Describe(Child<QWidget>(window, "llblHomePage"), tr("Visit Home Page"),

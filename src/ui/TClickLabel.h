@@ -5,9 +5,10 @@
 
 #include <functional>
 
-// A label that reports a left click released over it (the picture and the home-page link of the About page). It
+// A label that reports a left click released over it (the picture and the home-page link of the About page, the
+// line below the event list). It
 // takes the keyboard focus as a link does, so that Space or Enter reach it without a mouse.
-class TClickLabel final : public QLabel
+class TClickLabel : public QLabel
 {
 public:
     TClickLabel(const char* name, QWidget* parent);

@@ -418,6 +418,7 @@ QWidget* TFormMain::BuildOptionsSheet()
     QWidget::setTabOrder(cbAlwaysOnTop, cbRemindWith);
     QWidget::setTabOrder(cbRemindWith, btnSaveChanges);
     lvStores = TStoreListView::AddToOptionsPage(sheet, group);
+    QWidget::setTabOrder(btnSaveChanges, lvStores);
     return sheet;
 }
 

@@ -110,6 +110,8 @@ TStoreListView* TStoreListView::AddToOptionsPage(QWidget* sheet, QWidget* option
     auto* scroll = new QScrollArea(sheet);
     scroll->setObjectName(QStringLiteral("OptionsScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
+    // The page scrolls with the focus; a Tab stop of its own would be an unnamed stop for the keyboard and readers.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(content);
     auto* sheetLayout = new QVBoxLayout(sheet);

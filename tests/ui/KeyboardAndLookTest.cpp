@@ -45,8 +45,9 @@ TEST_F(KeyboardTest, TabVisitsEachPageInVisualOrderShiftTabBackAndFocusShowsOnEv
 {
     const QStringList buttons{"btnMinimize", "btnCheckNow", "btnHelp", "btnQuit"};
     const QStringList pages[] = {
-        QStringList{"lvEventList"} + buttons,
-        QStringList{"cbRunMode", "UpDownForward", "UpDownAutoClose", "cbAlwaysOnTop", "cbRemindWith", "btnSaveChanges"} + buttons,
+        QStringList{"lvEventList", "lblCheckSummary"} + buttons,
+        QStringList{"cbRunMode", "UpDownForward", "UpDownAutoClose", "cbAlwaysOnTop", "cbRemindWith", "btnSaveChanges",
+                    "lvStores"} + buttons,
         QStringList{"Image1", "llblHomePage"} + buttons,
     };
     RunShownActive();
