@@ -1,10 +1,10 @@
 #include "TEvolutionStoreKind.h"
 
-#include "ConfigFile.h"
-#include "TKeyFile.h"
-#include "TSqliteDatabase.h"
-#include "TSqliteStatement.h"
 #include "VCardParser.h"
+#include "config/ConfigFile.h"
+#include "config/TKeyFile.h"
+#include "sqlite/TSqliteDatabase.h"
+#include "sqlite/TSqliteStatement.h"
 
 #include <algorithm>
 #include <system_error>

@@ -1,12 +1,12 @@
 #include "TVCardStoreKind.h"
 
-#include "ConfigFile.h"
-#include "KhardConfig.h"
-#include "TKeyFile.h"
-#include "TSqliteDatabase.h"
 #include "VCardSources.h"
 #include "VCardText.h"
-#include "VdirsyncerConfig.h"
+#include "config/ConfigFile.h"
+#include "config/KhardConfig.h"
+#include "config/TKeyFile.h"
+#include "config/VdirsyncerConfig.h"
+#include "sqlite/TSqliteDatabase.h"
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -1,8 +1,8 @@
-#include "ConfigFile.h"
-#include "KhardConfig.h"
-#include "TKeyFile.h"
-#include "TStoreEnvironment.h"
-#include "VdirsyncerConfig.h"
+#include "config/ConfigFile.h"
+#include "config/KhardConfig.h"
+#include "config/TKeyFile.h"
+#include "config/ThunderbirdConfig.h"
+#include "config/VdirsyncerConfig.h"
 
 #include "TempFolder.h"
 
@@ -64,22 +64,6 @@ TEST(ConfigReaders, KhardBooksAreTheSubsectionsOfAddressbooks)
     EXPECT_EQ(books[2].Path, "~/books/a");
 }
 
-TEST(ConfigReaders, PathsFromConfigurationFilesAreExpandedAgainstTheHomeFolder)
-{
-    TStoreEnvironment environment;
-    environment.Home = "/home/u";
-    EXPECT_EQ(environment.Expand("~"), "/home/u");
-    EXPECT_EQ(environment.Expand("~/a/"), "/home/u/a");
-    EXPECT_EQ(environment.Expand("$HOME/a"), "/home/u/a");
-    EXPECT_EQ(environment.Expand("${HOME}/a/../b"), "/home/u/b");
-    EXPECT_EQ(environment.Expand("file:///home/u/My%20Book.vcf"), "/home/u/My Book.vcf");
-    EXPECT_EQ(environment.Expand("file://localhost/home/u/a.vcf"), "/home/u/a.vcf");
-    EXPECT_EQ(environment.Expand("file:///home/u/a%20"), "/home/u/a ");
-    EXPECT_EQ(environment.Expand("file://server/share"), "");
-    EXPECT_EQ(environment.Expand("books"), "/home/u/books");
-    EXPECT_EQ(environment.Expand(""), "");
-}
-
 TEST(ConfigReaders, OnlyRegularFilesOfAReasonableSizeAreRead)
 {
     TTempFolder folder;
@@ -89,6 +73,33 @@ TEST(ConfigReaders, OnlyRegularFilesOfAReasonableSizeAreRead)
     EXPECT_FALSE(ReadConfigFile("/dev/zero", bytes));
     EXPECT_FALSE(ReadConfigFile(folder.Write("huge", std::string(5 << 20, '#')), bytes));
     EXPECT_TRUE(bytes.empty());
+}
+
+TEST(ThunderbirdConfig, PrefsWithOddQuotingAndEscapesNameTheBooksThunderbirdWouldRead)
+{
+    const std::string prefs = "\xEF\xBB\xBF// Mozilla User Preferences\n"
+                              "user_pref('ldap_2.servers.a.filename', 'abook-1.sqlite');\n"
+                              "user_pref(\"ldap_2.servers.b.filename\", \"q\\\"u\\\\o'te.sqlite\");\n"
+                              "user_pref(\"ldap_2.servers.c.filename\",\n  \"\\u00e9\\x41\\ud83d\\ude00.sqlite\" ) ;\n"
+                              "user_pref(\"ldap_2.servers.\\u0064.filename\", \"d.sqlite\");\n"
+                              "user_pref(\"ldap_2.servers.k.filename\", \"caf\\xE9.sqlite\");\n"
+                              "// user_pref(\"ldap_2.servers.x.filename\", \"line-comment.sqlite\");\n"
+                              "# user_pref(\"ldap_2.servers.x.filename\", \"hash-comment.sqlite\");\n"
+                              "/* user_pref(\"ldap_2.servers.x.filename\", \"block.sqlite\"); */\n"
+                              "user_pref(\"ldap_2.servers.e.filename\" \"no-comma.sqlite\");\n"
+                              "user_pref(\"ldap_2.servers.f.filename\", \"../../etc/passwd\");\n"
+                              "user_pref(\"ldap_2.servers.g.filename\", \"nul\\x00.sqlite\");\n"
+                              "user_pref(\"ldap_2.servers.i.filename\", \"unknown\\q.sqlite\");\n"
+                              "user_pref(\"ldap_2.servers.j.filename\", \"\\ud83d-half.sqlite\");\n"
+                              "user_pref(\"ldap_2.servers.history.filename\", \"history.sqlite\");\n"
+                              "user_pref(\"ldap_2.servers.a.dirType\", -101);\n"
+                              "pref(\"ldap_2.servers.h.filename\", \"h.sqlite\", locked, sticky);\n"
+                              "user_pref(\"ldap_2.servers.a.filename\", \"abook-9.sqlite\");\n"
+                              "user_pref(\"ldap_2.servers.z.filename\", \"unterminated";
+    EXPECT_EQ(ThunderbirdBookFiles(prefs), (std::vector<std::string>{"abook-9.sqlite", "q\"u\\o'te.sqlite",
+                                                                     "\xC3\xA9"
+                                                                     "A\xF0\x9F\x98\x80.sqlite",
+                                                                     "d.sqlite", "caf\xC3\xA9.sqlite", "h.sqlite"}));
 }
 
 } // namespace

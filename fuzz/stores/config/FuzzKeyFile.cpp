@@ -2,7 +2,7 @@
 // crash, and what it gives back must be usable as a path.
 
 #include "FuzzConfigReaders.h"
-#include "TKeyFile.h"
+#include "config/TKeyFile.h"
 
 #include <cstddef>
 #include <cstdint>
