@@ -49,6 +49,18 @@ TEST(ConfigReaders, VdirsyncerValuesAreJsonStrings)
     EXPECT_FALSE(JsonString(std::string("\"a\0b\"", 5)));
 }
 
+TEST(ConfigReaders, AVdirsyncerSinglefilePathGivesEachCollectionsFileAndNothingItsOwnCharactersWouldMatch)
+{
+    TTempFolder folder;
+    const std::string root = folder.Path().string();
+    folder.Write("[work]*/home.vcf", "");
+    folder.Write("[work]*/family.vcf", "");
+    folder.Write("[work]*/notes.txt", "");
+    folder.Write("w-other/home.vcf", "");
+    EXPECT_EQ(GlobPaths(SinglefilePattern(root + "/[work]*/%s.vcf")),
+              (std::vector<std::filesystem::path>{root + "/[work]*/family.vcf", root + "/[work]*/home.vcf"}));
+}
+
 TEST(ConfigReaders, KhardBooksAreTheSubsectionsOfAddressbooks)
 {
     const auto books = ParseKhardConfig("[general]\n[[nested]]\npath = /not/a/book\n[addressbooks]\n[[home]]\n"
