@@ -2,7 +2,7 @@
 
 #include "ContactMerge.h"
 #include "StoreKinds.h"
-#include "TSqliteDatabase.h"
+#include "sqlite/TSqliteDatabase.h"
 
 #include <sys/stat.h>
 

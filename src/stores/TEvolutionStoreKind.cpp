@@ -1,10 +1,10 @@
 #include "TEvolutionStoreKind.h"
 
-#include "ConfigFile.h"
-#include "TKeyFile.h"
-#include "TSqliteDatabase.h"
-#include "TSqliteStatement.h"
 #include "VCardParser.h"
+#include "config/ConfigFile.h"
+#include "config/EvolutionConfig.h"
+#include "sqlite/TSqliteDatabase.h"
+#include "sqlite/TSqliteStatement.h"
 
 #include <algorithm>
 #include <system_error>
@@ -38,19 +38,18 @@ void FindBooks(const TBases& bases, std::vector<TStoreLocation>& found)
     for (const auto& file : FolderEntries(bases.Config / "evolution" / "sources", "", ".source")) {
         if (!ReadConfigFile(file, bytes))
             continue;
-        const TKeyFile source(bytes);
-        if (!source.HasGroup("Address Book"))
+        const TEvolutionSource source = ParseEvolutionSource(bytes);
+        if (!source.IsAddressBook)
             continue;
         const std::string uid = file.stem().string();
-        const std::string enabled = source.Value("Data Source", "Enabled").value_or("true");
-        if (enabled == "false" || enabled == "0") {
+        if (!source.Enabled) {
             if (uid == kSystemUid)
                 systemEnabled = false;
             continue;
         }
         if (uid == kSystemUid || uid.empty() || uid == "." || uid == "..")
             continue;
-        if (source.Value("Address Book", "BackendName").value_or("") == "local")
+        if (source.IsLocal)
             others.push_back(local(uid));
         else
             others.push_back(bases.Cache / "evolution" / "addressbook" / uid / "cache.db");
@@ -120,6 +119,24 @@ void ParseRows(const TRows& rows, std::vector<VCard::TVCard>& cards)
         reader.Read(rows.Row(i));
 }
 
+// Parses every row of the statement's first column, in parts, so that a very large book is never held whole as
+// text. `size` is the database's size, when known: the cards' text is smaller than the database that holds it.
+void ParseInParts(TSqliteStatement& statement, std::uintmax_t size, std::vector<VCard::TVCard>& cards)
+{
+    TRows rows;
+    rows.Reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(size, kPartBytes)));
+    while (statement.Step()) {
+        if (statement.IsNull(0))
+            continue;
+        rows.Add(statement.Bytes(0));
+        if (rows.Size() >= kPartBytes) {
+            ParseRows(rows, cards);
+            rows.Clear();
+        }
+    }
+    ParseRows(rows, cards);
+}
+
 } // namespace
 
 void TEvolutionStoreKind::Find(const TStoreEnvironment& environment, std::vector<TStoreLocation>& found) const
@@ -165,22 +182,9 @@ std::string TEvolutionStoreKind::Read(const TStoreLocation& store, TStoreRun& /*
     TSqliteStatement statement(database, query);
     if (!statement.IsPrepared())
         return statement.Error();
-    // The rows' bytes are gathered and parsed in parts, so that a very large book is never held whole as text.
-    TRows rows;
     std::error_code error;
-    const std::uintmax_t fileSize = std::filesystem::file_size(store.Path, error);
-    // The cards' text is smaller than the database that holds it.
-    rows.Reserve(error ? 0 : static_cast<std::size_t>(std::min<std::uintmax_t>(fileSize, kPartBytes)));
-    while (statement.Step()) {
-        if (statement.IsNull(0))
-            continue;
-        rows.Add(statement.Bytes(0));
-        if (rows.Size() >= kPartBytes) {
-            ParseRows(rows, cards);
-            rows.Clear();
-        }
-    }
-    ParseRows(rows, cards);
+    const std::uintmax_t size = std::filesystem::file_size(store.Path, error);
+    ParseInParts(statement, error ? 0 : size, cards);
     return statement.Error();
 }
 

@@ -1,6 +1,6 @@
 #include "TStoreEnvironment.h"
 
-#include "ConfigFile.h"
+#include "config/ConfigFile.h"
 
 #include <pwd.h>
 #include <unistd.h>

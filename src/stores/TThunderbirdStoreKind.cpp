@@ -1,11 +1,11 @@
 #include "TThunderbirdStoreKind.h"
 
-#include "ConfigFile.h"
-#include "TSqliteDatabase.h"
-#include "TSqliteStatement.h"
-#include "ThunderbirdConfig.h"
 #include "VCardParser.h"
 #include "VCardText.h"
+#include "config/ConfigFile.h"
+#include "config/ThunderbirdConfig.h"
+#include "sqlite/TSqliteDatabase.h"
+#include "sqlite/TSqliteStatement.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,12 +1,12 @@
 #include "TVCardStoreKind.h"
 
-#include "ConfigFile.h"
-#include "KhardConfig.h"
-#include "TKeyFile.h"
-#include "TSqliteDatabase.h"
 #include "VCardSources.h"
 #include "VCardText.h"
-#include "VdirsyncerConfig.h"
+#include "config/ConfigFile.h"
+#include "config/KhardConfig.h"
+#include "config/TKeyFile.h"
+#include "config/VdirsyncerConfig.h"
+#include "sqlite/TSqliteDatabase.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -52,7 +52,8 @@ void FindKdeResources(const TStoreEnvironment& environment, std::vector<TStoreLo
     }
 }
 
-void FindVdirsyncer(const TStoreEnvironment& environment, std::vector<TStoreLocation>& found)
+// vdirsyncer's own order: $VDIRSYNCER_CONFIG, else ~/.vdirsyncer/config when it exists, else the XDG place.
+std::filesystem::path VdirsyncerConfigPath(const TStoreEnvironment& environment)
 {
     std::filesystem::path config = TStoreEnvironment::Variable("VDIRSYNCER_CONFIG");
     if (config.empty()) {
@@ -62,6 +63,12 @@ void FindVdirsyncer(const TStoreEnvironment& environment, std::vector<TStoreLoca
             config = environment.ConfigHome.empty() ? std::filesystem::path()
                                                     : environment.ConfigHome / "vdirsyncer" / "config";
     }
+    return config;
+}
+
+void FindVdirsyncer(const TStoreEnvironment& environment, std::vector<TStoreLocation>& found)
+{
+    const std::filesystem::path config = VdirsyncerConfigPath(environment);
     std::string bytes;
     if (config.empty() || !ReadConfigFile(config, bytes))
         return;
@@ -74,29 +81,23 @@ void FindVdirsyncer(const TStoreEnvironment& environment, std::vector<TStoreLoca
                 Add(path, found);
                 continue;
             }
-            // One file per collection: "%s" stands for each collection's name.
-            std::string pattern;
-            for (std::size_t i = 0; i < path.size(); ++i) {
-                if (path.compare(i, 2, "%s") == 0) {
-                    pattern += '*';
-                    ++i;
-                } else {
-                    if (path[i] == '*' || path[i] == '?' || path[i] == '[' || path[i] == '\\')
-                        pattern += '\\';
-                    pattern += path[i];
-                }
-            }
-            for (const auto& file : GlobPaths(pattern))
+            for (const auto& file : GlobPaths(SinglefilePattern(path)))
                 Add(file, found);
         }
     }
 }
 
-void FindKhard(const TStoreEnvironment& environment, std::vector<TStoreLocation>& found)
+std::filesystem::path KhardConfigPath(const TStoreEnvironment& environment)
 {
     std::filesystem::path config = TStoreEnvironment::Variable("KHARD_CONFIG");
     if (config.empty() && !environment.ConfigHome.empty())
         config = environment.ConfigHome / "khard" / "khard.conf";
+    return config;
+}
+
+void FindKhard(const TStoreEnvironment& environment, std::vector<TStoreLocation>& found)
+{
+    const std::filesystem::path config = KhardConfigPath(environment);
     std::string bytes;
     if (config.empty() || !ReadConfigFile(config, bytes))
         return;
@@ -136,6 +137,28 @@ std::string CheckFile(const std::filesystem::path& path, struct stat& info)
     return reason;
 }
 
+// The files of one store: every vCard below a folder, or the store itself when it is one file. Empty when they
+// can be listed, else why not.
+std::string StoreFiles(const std::filesystem::path& store, std::vector<std::filesystem::path>& files)
+{
+    struct stat info;
+    if (::stat(store.c_str(), &info) != 0)
+        return ErrnoReason(errno);
+    if (S_ISDIR(info.st_mode)) {
+        // The walk leaves out what it cannot open: a folder the user may not read must say so here.
+        DIR* folder = ::opendir(store.c_str());
+        if (!folder)
+            return ErrnoReason(errno);
+        ::closedir(folder);
+        files = VCard::CollectVCardFiles({store});
+        return {};
+    }
+    if (std::string reason = CheckFile(store, info); !reason.empty())
+        return reason;
+    files.push_back(store);
+    return {};
+}
+
 } // namespace
 
 void TVCardStoreKind::Find(const TStoreEnvironment& environment, std::vector<TStoreLocation>& found) const
@@ -160,21 +183,9 @@ std::optional<std::string> TVCardStoreKind::Recognise(const std::filesystem::pat
 
 std::string TVCardStoreKind::Read(const TStoreLocation& store, TStoreRun& run, std::vector<VCard::TVCard>& cards) const
 {
-    struct stat info;
-    if (::stat(store.Path.c_str(), &info) != 0)
-        return ErrnoReason(errno);
     std::vector<std::filesystem::path> files;
-    if (S_ISDIR(info.st_mode)) {
-        DIR* folder = ::opendir(store.Path.c_str());
-        if (!folder)
-            return ErrnoReason(errno);
-        ::closedir(folder);
-        files = VCard::CollectVCardFiles({store.Path});
-    } else if (std::string reason = CheckFile(store.Path, info); !reason.empty()) {
+    if (std::string reason = StoreFiles(store.Path, files); !reason.empty())
         return reason;
-    } else {
-        files.push_back(store.Path);
-    }
 
     std::string buffer;
     for (const auto& file : files) {

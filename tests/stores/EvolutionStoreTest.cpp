@@ -1,6 +1,4 @@
 #include "ContactStores.h"
-#include "TSqliteDatabase.h"
-#include "TSqliteStatement.h"
 
 #include "TPrivateHome.h"
 #include "TTestDatabase.h"
@@ -317,38 +315,6 @@ TEST(EvolutionStore, AWalBookIsReadWithoutCreatingAnythingBesideIt)
     ASSERT_EQ(closed.size(), 1u);
     EXPECT_EQ(Names(LoadContacts({})), (std::vector<std::string>{"Ann", "Bo"}));
     EXPECT_EQ(Files(book.parent_path()), closed);
-}
-
-TEST(EvolutionStore, ACopyReadGetsPastAnOwnersExclusiveLockAndLeavesNothingBehind)
-{
-    TPrivateHome home;
-    const fs::path book = home.Path() / "abook.sqlite";
-    TTestDatabase owner(book);
-    owner.Run(kLocalSchema);
-    AddCard(owner, "a", "Ann");
-    owner.Run("PRAGMA locking_mode=EXCLUSIVE");
-    owner.Run("BEGIN EXCLUSIVE");
-    const auto before = Files(home.Path());
-    {
-        TSqliteDatabase copy(book, TSqliteDatabase::TMode::AlwaysCopy);
-        ASSERT_TRUE(copy.IsOpen()) << copy.Error();
-        TSqliteStatement rows(copy, "SELECT uid FROM folder_id");
-        ASSERT_TRUE(rows.Step()) << rows.Error();
-        EXPECT_EQ(rows.Bytes(0), "a");
-    }
-    EXPECT_EQ(Files(home.Path()), before);
-    owner.Run("COMMIT");
-}
-
-TEST(EvolutionStore, DevicesAndFifosNeverReachSqlite)
-{
-    TPrivateHome home;
-    ASSERT_EQ(::mkfifo((home.Path() / "fifo.db").c_str(), 0600), 0);
-    TSqliteDatabase fifo(home.Path() / "fifo.db");
-    EXPECT_FALSE(fifo.IsOpen());
-    EXPECT_EQ(fifo.Error(), "not a regular file");
-    TSqliteDatabase device("/dev/zero");
-    EXPECT_FALSE(device.IsOpen());
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "ContactStores.h"
-#include "TSqliteDatabase.h"
-#include "TSqliteStatement.h"
-#include "ThunderbirdConfig.h"
+#include "sqlite/TSqliteDatabase.h"
+#include "sqlite/TSqliteStatement.h"
 
 #include "TPrivateHome.h"
 #include "TTestDatabase.h"
@@ -91,33 +90,6 @@ std::map<std::string, std::pair<off_t, std::int64_t>> Files(const fs::path& fold
         files[entry.path().string()] = {info.st_size, info.st_mtim.tv_sec * 1000000000 + info.st_mtim.tv_nsec};
     }
     return files;
-}
-
-TEST(ThunderbirdConfig, PrefsWithOddQuotingAndEscapesNameTheBooksThunderbirdWouldRead)
-{
-    const std::string prefs = "\xEF\xBB\xBF// Mozilla User Preferences\n"
-                              "user_pref('ldap_2.servers.a.filename', 'abook-1.sqlite');\n"
-                              "user_pref(\"ldap_2.servers.b.filename\", \"q\\\"u\\\\o'te.sqlite\");\n"
-                              "user_pref(\"ldap_2.servers.c.filename\",\n  \"\\u00e9\\x41\\ud83d\\ude00.sqlite\" ) ;\n"
-                              "user_pref(\"ldap_2.servers.\\u0064.filename\", \"d.sqlite\");\n"
-                              "user_pref(\"ldap_2.servers.k.filename\", \"caf\\xE9.sqlite\");\n"
-                              "// user_pref(\"ldap_2.servers.x.filename\", \"line-comment.sqlite\");\n"
-                              "# user_pref(\"ldap_2.servers.x.filename\", \"hash-comment.sqlite\");\n"
-                              "/* user_pref(\"ldap_2.servers.x.filename\", \"block.sqlite\"); */\n"
-                              "user_pref(\"ldap_2.servers.e.filename\" \"no-comma.sqlite\");\n"
-                              "user_pref(\"ldap_2.servers.f.filename\", \"../../etc/passwd\");\n"
-                              "user_pref(\"ldap_2.servers.g.filename\", \"nul\\x00.sqlite\");\n"
-                              "user_pref(\"ldap_2.servers.i.filename\", \"unknown\\q.sqlite\");\n"
-                              "user_pref(\"ldap_2.servers.j.filename\", \"\\ud83d-half.sqlite\");\n"
-                              "user_pref(\"ldap_2.servers.history.filename\", \"history.sqlite\");\n"
-                              "user_pref(\"ldap_2.servers.a.dirType\", -101);\n"
-                              "pref(\"ldap_2.servers.h.filename\", \"h.sqlite\", locked, sticky);\n"
-                              "user_pref(\"ldap_2.servers.a.filename\", \"abook-9.sqlite\");\n"
-                              "user_pref(\"ldap_2.servers.z.filename\", \"unterminated";
-    EXPECT_EQ(ThunderbirdBookFiles(prefs), (std::vector<std::string>{"abook-9.sqlite", "q\"u\\o'te.sqlite",
-                                                                     "\xC3\xA9"
-                                                                     "A\xF0\x9F\x98\x80.sqlite",
-                                                                     "d.sqlite", "caf\xC3\xA9.sqlite", "h.sqlite"}));
 }
 
 TEST(ThunderbirdStore, ProfilesOfEveryBuildAreFoundAndFoldersElsewhereOnlyWhenTheUserOwnsThem)
@@ -296,29 +268,6 @@ TEST(ThunderbirdStore, ABookHeldInRollbackModeIsReadThroughTheCopyAndRecognisedW
     }
     EXPECT_TRUE(home.NoCopyLeft());
     owner.Run("COMMIT");
-}
-
-TEST(ThunderbirdStore, ACheckpointBetweenCopyingTheBookAndItsWalCostsNoRow)
-{
-    TThunderbirdHome home;
-    const fs::path path = home.Profile / "abook.sqlite";
-    TTestBook book(path);
-    book.Run("PRAGMA wal_autocheckpoint=0");
-    for (int i = 0; i < 50; ++i)
-        book.Card("c" + std::to_string(i), {{"_vCard", VCard4("Cy Copy")}});
-    // Thunderbird moves the log into the book and empties the log just after the book was copied.
-    bool checkpointed = false;
-    TSqliteDatabase copy(path, TSqliteDatabase::TMode::AlwaysCopy, TSqliteDatabase::TWait::ForOwner, [&] {
-        if (!checkpointed)
-            book.Run("PRAGMA wal_checkpoint(TRUNCATE)");
-        checkpointed = true;
-    });
-    ASSERT_TRUE(checkpointed);
-    ASSERT_EQ(fs::file_size(path.string() + "-wal"), 0u);
-    ASSERT_TRUE(copy.IsOpen()) << copy.Error();
-    TSqliteStatement cards(copy, "SELECT count(DISTINCT card) FROM properties");
-    ASSERT_TRUE(cards.Step()) << cards.Error();
-    EXPECT_EQ(cards.Integer(0), 50);
 }
 
 TEST(ThunderbirdStore, TheCopyIsPrivateAndGoneAfterwardsAlsoWhenItCannotBeMade)

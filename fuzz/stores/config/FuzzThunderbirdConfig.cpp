@@ -3,7 +3,7 @@
 // names stay inside the profile and leave out the collected addresses, and what the prefs.js reader gives back,
 // written out again with escapes, reads back the same.
 
-#include "ThunderbirdConfig.h"
+#include "config/ThunderbirdConfig.h"
 
 #include <algorithm>
 #include <cstddef>

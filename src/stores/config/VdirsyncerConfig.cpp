@@ -133,4 +133,20 @@ std::vector<TVdirsyncerStorage> ParseVdirsyncerConfig(std::string_view text)
     return storages;
 }
 
+std::string SinglefilePattern(std::string_view path)
+{
+    std::string pattern;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (path.substr(i, 2) == "%s") {
+            pattern += '*';
+            ++i;
+        } else {
+            if (path[i] == '*' || path[i] == '?' || path[i] == '[' || path[i] == '\\')
+                pattern += '\\';
+            pattern += path[i];
+        }
+    }
+    return pattern;
+}
+
 } // namespace Stores

@@ -2,7 +2,7 @@
 // name, and its values must be usable as paths.
 
 #include "FuzzConfigReaders.h"
-#include "VdirsyncerConfig.h"
+#include "config/VdirsyncerConfig.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,8 @@
 // crash, and what it gives back must be usable as a path.
 
 #include "FuzzConfigReaders.h"
-#include "TKeyFile.h"
+#include "config/EvolutionConfig.h"
+#include "config/TKeyFile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,7 +11,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const Stores::TKeyFile file(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const Stores::TKeyFile file(text);
     for (const auto& [group, key] : {std::pair{"General", "Path"}, std::pair{"Data Source", "Enabled"},
                                      std::pair{"Address Book", "BackendName"}}) {
         if (const auto value = file.Value(group, key))
@@ -18,5 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         else if (file.HasGroup(group) && file.Value(group, key))
             std::abort();
     }
+    // An Evolution source is read through the same key file: both must agree on what it is.
+    if (Stores::ParseEvolutionSource(text).IsAddressBook != file.HasGroup("Address Book"))
+        std::abort();
     return 0;
 }

@@ -2,7 +2,7 @@
 // a name and a path usable as one.
 
 #include "FuzzConfigReaders.h"
-#include "KhardConfig.h"
+#include "config/KhardConfig.h"
 
 #include <cstddef>
 #include <cstdint>
