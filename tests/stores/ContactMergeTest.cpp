@@ -135,7 +135,7 @@ TEST(ContactMerge, RowsComeInCaseInsensitiveNameOrderAndTiesKeepStoreOrder)
     std::vector<std::uint32_t> stores;
     std::vector<std::string> uids;
     for (int i = 0; i < 40; ++i) {
-        uids.push_back("u" + std::to_string(i));
+        uids.push_back(std::string("u").append(std::to_string(i)));
         cards.push_back(Card(i % 2 ? "Ann" : "ann", {}, uids.back()));
         stores.push_back(static_cast<std::uint32_t>(i / 10));
     }

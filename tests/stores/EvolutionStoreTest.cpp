@@ -241,7 +241,7 @@ TEST(EvolutionStore, AnOwnerThatDiedInsideAWriteLeavesItsBookSkippedAndUntouched
         owner.Run(kLocalSchema);
         owner.Run("BEGIN");
         for (int i = 0; i < 200; ++i)
-            AddCard(owner, "u" + std::to_string(i), "Person " + std::to_string(i),
+            AddCard(owner, std::string("u").append(std::to_string(i)), std::string("Person ").append(std::to_string(i)),
                     "NOTE:" + std::string(400, 'n') + "\r\n");
         owner.Run("COMMIT");
     }
@@ -276,7 +276,7 @@ TEST(EvolutionStore, ADamagedBookGivesNoneOfItsCardsNotEvenThoseBeforeTheDamage)
         owner.Run(kLocalSchema);
         owner.Run("BEGIN");
         for (int i = 0; i < 2000; ++i)
-            AddCard(owner, "u" + std::to_string(i), i == 1000 ? "Middle Row" : "Person " + std::to_string(i));
+            AddCard(owner, std::string("u").append(std::to_string(i)), i == 1000 ? "Middle Row" : std::string("Person ").append(std::to_string(i)));
         owner.Run("COMMIT");
     }
     std::string bytes = Bytes(book);

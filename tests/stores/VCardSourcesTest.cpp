@@ -130,7 +130,7 @@ TEST(VCardSources, ALargeFileReadsLikeItsWholeText)
     // Large enough to be read in several parts, with one card larger than a part.
     std::string text;
     for (int i = 0; i < 40000; ++i)
-        text += OneCard("Card " + std::to_string(i));
+        text += OneCard(std::string("Card ").append(std::to_string(i)));
     text.insert(text.size() / 2, "BEGIN:VCARD\nFN:Big\nNOTE:" + std::string(3 << 20, 'x') + "\nEND:VCARD\n");
     TTempFolder folder;
     const fs::path file = folder.Write("large.vcf", text);

@@ -72,7 +72,7 @@ TEST(SqliteDatabase, ACheckpointBetweenCopyingTheDatabaseAndItsWalCostsNoRow)
     owner.Run("CREATE TABLE properties (card TEXT, name TEXT, value TEXT)");
     owner.Run("PRAGMA wal_autocheckpoint=0");
     for (int i = 0; i < 50; ++i)
-        owner.Run("INSERT INTO properties VALUES ('c" + std::to_string(i) + "', '_vCard', 'BEGIN:VCARD')");
+        owner.Run(std::string("INSERT INTO properties VALUES ('c").append(std::to_string(i)) + "', '_vCard', 'BEGIN:VCARD')");
     // The owner moves the log into the database and empties the log just after the database was copied.
     bool checkpointed = false;
     TSqliteDatabase copy(path, TSqliteDatabase::TMode::AlwaysCopy, TSqliteDatabase::TWait::ForOwner, [&] {
