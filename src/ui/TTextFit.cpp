@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemModel>
 #include <QComboBox>
+#include <QFocusFrame>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -27,7 +28,8 @@ QList<QWidget*> PlacedChildren(QWidget& container)
 {
     QList<QWidget*> children;
     for (QWidget* child : container.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!child->isWindow() && !child->isHidden())
+        // A focus frame follows its widget about; it has no place of its own.
+        if (!child->isWindow() && !child->isHidden() && qobject_cast<QFocusFrame*>(child) == nullptr)
             children << child;
     }
     return children;
@@ -147,6 +149,55 @@ int Scaled(int value, double factor)
     return static_cast<int>(std::lround(value * factor));
 }
 
+// The places before any fitting, kept on the widgets: every pass starts again from them, so that texts that
+// changed since (a check's headings) neither add growth on growth nor keep a window wide that needs no longer be.
+constexpr const char* PlaceBefore = "nelvoraTextFitPlace";
+constexpr const char* ColumnsBefore = "nelvoraTextFitColumns";
+
+void RestoreWidth(QWidget& widget)
+{
+    const QVariant before = widget.property(PlaceBefore);
+    if (!before.isValid()) {
+        widget.setProperty(PlaceBefore, widget.geometry());
+        return;
+    }
+    const QRect place = before.toRect();
+    if (widget.minimumSize() == widget.maximumSize())
+        widget.setFixedWidth(place.width());
+    widget.setGeometry(place.x(), widget.y(), place.width(), widget.height());
+}
+
+void RestoreColumns(QTreeView& list)
+{
+    const QVariant before = list.property(ColumnsBefore);
+    if (!before.isValid()) {
+        QVariantList widths;
+        for (int column = 0; column < list.header()->count(); ++column)
+            widths << list.columnWidth(column);
+        list.setProperty(ColumnsBefore, widths);
+        return;
+    }
+    const QVariantList widths = before.toList();
+    for (int column = 0; column < widths.size(); ++column)
+        list.setColumnWidth(column, widths[column].toInt());
+}
+
+void RestorePlaces(QWidget& window, const QList<QWidget*>& containers)
+{
+    for (QWidget* container : containers) {
+        if (container != &window)
+            RestoreWidth(*container);
+        for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!child->isWindow() && qobject_cast<QFocusFrame*>(child) == nullptr)
+                RestoreWidth(*child);
+        }
+    }
+    for (QTreeView* list : window.findChildren<QTreeView*>()) {
+        if (HasPlacedColumns(*list))
+            RestoreColumns(*list);
+    }
+}
+
 void Widen(const QList<QWidget*>& containers, double factor)
 {
     for (QWidget* container : containers) {
@@ -202,7 +253,13 @@ void FitLabels(const QList<QWidget*>& containers)
 void TTextFit::Apply(QWidget& window)
 {
     const QList<QWidget*> containers = TDesktopScale::PlacedContainers(window);
+    const int right = window.x() + window.width();
+    if (!window.property(PlaceBefore).isValid())
+        window.setProperty(PlaceBefore, window.geometry());
+    const int widthBefore = window.property(PlaceBefore).toRect().width();
+    RestorePlaces(window, containers);
     const double factor = Factor(containers);
+    int width = widthBefore;
     if (factor > 1.0) {
         QList<QTreeView*> lists;
         QList<int> listWidths;
@@ -215,9 +272,11 @@ void TTextFit::Apply(QWidget& window)
         Widen(containers, factor);
         for (qsizetype i = 0; i < lists.size(); ++i)
             FitColumns(*lists[i], listWidths[i]);
-        const int oldWidth = window.width();
-        window.setFixedWidth(Scaled(oldWidth, factor));
-        window.move(window.x() - (window.width() - oldWidth), window.y());
+        width = Scaled(widthBefore, factor);
+    }
+    if (width != window.width()) {
+        window.setFixedWidth(width);
+        window.move(right - width, window.y());
     }
     FitLabels(containers);
 }
