@@ -43,8 +43,11 @@ int LabelRoom(const QWidget& label, QWidget& container)
     int limit = -1;
     for (const QWidget* sibling : PlacedChildren(container)) {
         const QRect other = sibling->geometry();
-        if (sibling == &label || other.left() <= place.left() || other.top() > place.bottom() ||
-            other.bottom() < place.top())
+        // Beside it: one's middle within the other's height. Labels sized to the application's font before they
+        // joined the window can be far taller than their text.
+        const bool besideIt = (other.center().y() >= place.top() && other.center().y() <= place.bottom()) ||
+                              (place.center().y() >= other.top() && place.center().y() <= other.bottom());
+        if (sibling == &label || other.left() <= place.left() || !besideIt)
             continue;
         limit = limit < 0 ? other.left() - LabelGap : std::min(limit, other.left() - LabelGap);
     }
