@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QList>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTreeView>
 
@@ -54,19 +55,32 @@ void TDesktopScale::Apply(QWidget& window, double factor)
         font.setPixelSize(Scaled(font.pixelSize(), factor));
     window.setFont(font);
 
-    QList<QWidget*> containers{&window};
-    for (QTabWidget* pages : window.findChildren<QTabWidget*>()) {
-        for (int i = 0; i < pages->count(); ++i)
-            containers << pages->widget(i);
-    }
-    for (QGroupBox* group : window.findChildren<QGroupBox*>())
-        containers << group;
-    for (QWidget* container : containers)
+    for (QWidget* container : PlacedContainers(window)) {
         ScalePlacedChildren(*container, factor);
+        // What a page scrolls has a size of its own, or its grown group boxes would be cut off.
+        if (container != &window && container->minimumSize() == container->maximumSize())
+            container->setFixedSize(Scaled(container->width(), factor), Scaled(container->height(), factor));
+    }
 
     for (QTreeView* list : window.findChildren<QTreeView*>()) {
         for (int column = 0; column < list->header()->count(); ++column)
             list->setColumnWidth(column, Scaled(list->columnWidth(column), factor));
     }
     window.setFixedSize(Scaled(window.width(), factor), Scaled(window.height(), factor));
+}
+
+QList<QWidget*> TDesktopScale::PlacedContainers(QWidget& window)
+{
+    QList<QWidget*> containers{&window};
+    for (QTabWidget* pages : window.findChildren<QTabWidget*>()) {
+        for (int i = 0; i < pages->count(); ++i)
+            containers << pages->widget(i);
+    }
+    for (QScrollArea* scroll : window.findChildren<QScrollArea*>()) {
+        if (scroll->widget() != nullptr)
+            containers << scroll->widget();
+    }
+    for (QGroupBox* group : window.findChildren<QGroupBox*>())
+        containers << group;
+    return containers;
 }

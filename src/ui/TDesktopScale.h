@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 class QFont;
 class QWidget;
 
@@ -14,5 +16,9 @@ double Factor(const QFont& desktopFont);
 // Grows the window, the places of the controls on it, on its pages and in their group boxes, the list columns and
 // the window font by `factor`.
 void Apply(QWidget& window, double factor);
+
+// The window and the widgets within it whose children are placed by hand: the pages, their group boxes and what
+// a page scrolls.
+QList<QWidget*> PlacedContainers(QWidget& window);
 
 } // namespace TDesktopScale

@@ -15,6 +15,7 @@
 #include "TReminder.h"
 #include "TReportListView.h"
 #include "TStoreListView.h"
+#include "TTextFit.h"
 #include "TWindowKeys.h"
 #include "TWindowTimer.h"
 
@@ -341,6 +342,7 @@ void TFormMain::BuildLayout()
     TAccessibleNames::NameControls(*this);
     TWindowKeys::Install(*this, *PageControl, [this] { btnMinimizeClick(); });
     TDesktopScale::Apply(*this, TDesktopScale::Factor(QApplication::font()));
+    TTextFit::Install(*this);
 }
 
 QWidget* TFormMain::BuildEventListSheet()
