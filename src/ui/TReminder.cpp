@@ -133,9 +133,13 @@ TNotice TReminder::Compose(const std::vector<TItem>& items, bool withActions)
             notice.BodyLines.push_back(Counted("and %n more", static_cast<int>(items.size()) - MaxLines));
             break;
         }
-        // The event as the list writes it.
-        const QString label = item.Anniversary ? QStringLiteral("anniv.") : QStringLiteral("bday.");
-        const QString event = item.YearKnown ? QStringLiteral("%1 %2").arg(label).arg(item.Years) : label;
+        // The event as the list writes it, in the list's words.
+        const QString years = QString::number(item.Years);
+        const QString event =
+            item.Anniversary ? (item.YearKnown ? QCoreApplication::translate("TEventReport", "anniv. %1").arg(years)
+                                               : QCoreApplication::translate("TEventReport", "anniv."))
+                             : (item.YearKnown ? QCoreApplication::translate("TEventReport", "bday. %1").arg(years)
+                                               : QCoreApplication::translate("TEventReport", "bday."));
         const QString when = item.Days == 0   ? Tr("today")
                              : item.Days == 1 ? Tr("tomorrow")
                                               : Tr("in %1 days").arg(item.Days);

@@ -81,3 +81,8 @@ QString InstallTranslations(QObject& owner)
     return InstallTranslations(owner, QLocale::system().uiLanguages(), ProgramTranslationsDirectory(),
                                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
+
+std::string TranslateText(const char* context, const char* text, int n)
+{
+    return QCoreApplication::translate(context, text, nullptr, n).toStdString();
+}

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
 class QObject;
 
 // <program folder>/../share/nelvora/translations: installed beside <prefix>/bin, and the build tree mirrors that.
@@ -19,3 +21,7 @@ QString InstallTranslations(QObject& owner, const QStringList& uiLanguages,
 
 // The same for the user's languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) and the toolkit's installed translations.
 QString InstallTranslations(QObject& owner);
+
+// The lookup handed to the layers without the toolkit (a TTranslate): the installed translation of a text marked
+// under `context`, in UTF-8, with %n replaced by n when n >= 0.
+std::string TranslateText(const char* context, const char* text, int n);
