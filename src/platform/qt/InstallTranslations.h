@@ -12,7 +12,8 @@ QString ProgramTranslationsDirectory();
 
 // Puts in place the program's translation for the first of the user's languages that has one, and the toolkit's
 // own translation (standard buttons) for the same language, so that a window never mixes two languages. English
-// anywhere in the list ends the search: it is the language of the texts themselves. A missing, unreadable or
+// anywhere in the list ends the search: it is the language of the texts themselves, and English (also where no
+// language has a file) takes only the plural forms of nelvora_en. A missing, unreadable or
 // damaged file counts as absent. Returns the chosen language ("de", "pt_BR"), empty for English. The translators
 // belong to owner (the application, in the programs) and are taken out of use with it.
 QString InstallTranslations(QObject& owner, const QStringList& uiLanguages,
