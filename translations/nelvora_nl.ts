@@ -39,11 +39,11 @@
     <message>
         <source>birthday</source>
         <extracomment>The kind of date in a calendar entry&apos;s title, after the contact&apos;s name (&quot;Anna – birthday (1990)&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>verjaardag</translation>
     </message>
     <message>
         <source>anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>trouwdag</translation>
     </message>
 </context>
 <context>
@@ -73,210 +73,210 @@ ANNULEREN	het programma afsluiten – niet-opgeslagen gegevens gaan verloren!</t
     <message>
         <source>Nelvora Error</source>
         <extracomment>Caption of a box about a failure.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nelvora-fout</translation>
     </message>
     <message>
         <source>Can&apos;t load configuration! Defaults are used!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de instellingen niet laden! De standaardwaarden worden gebruikt!</translation>
     </message>
     <message>
         <source>Can&apos;t save configuration!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de instellingen niet opslaan!</translation>
     </message>
     <message>
         <source>An error while checking address book!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het controleren van het adresboek!</translation>
     </message>
 </context>
 <context>
     <name>TAccessibleNames</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebeurtenis</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Due events</source>
-        <translation type="unfinished"></translation>
+        <translation>Komende gebeurtenissen</translation>
     </message>
     <message>
         <source>Birthdays and anniversaries due today, tomorrow and in the coming days</source>
-        <translation type="unfinished"></translation>
+        <translation>Verjaardagen en trouwdagen vandaag, morgen en de komende dagen</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina&apos;s</translation>
     </message>
     <message>
         <source>Ctrl+Tab and Ctrl+Page Down show the next page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Tab en Ctrl+Page Down tonen de volgende pagina</translation>
     </message>
     <message>
         <source>Check mode for due events</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlemodus voor gebeurtenissen</translation>
     </message>
     <message>
         <source>Remind me with</source>
-        <translation type="unfinished"></translation>
+        <translation>Herinner mij met</translation>
     </message>
     <message>
         <source>Check forward for due events within</source>
-        <translation type="unfinished"></translation>
+        <translation>Vooruitkijken naar gebeurtenissen binnen</translation>
     </message>
     <message>
         <source>days, from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dagen, van %1 tot %2</translation>
     </message>
     <message>
         <source>Automatically close event list after showing it for</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst automatisch sluiten nadat hij getoond is gedurende</translation>
     </message>
     <message>
         <source>minutes, from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>minuten, van %1 tot %2</translation>
     </message>
     <message>
         <source>Keeps the window above other windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Houdt het venster boven andere vensters</translation>
     </message>
     <message>
         <source>Stores the options for the next start</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewaart de instellingen voor de volgende start</translation>
     </message>
     <message>
         <source>Address books</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresboeken</translation>
     </message>
     <message>
         <source>Every address book the last check found; untick one to leave it out</source>
-        <translation type="unfinished"></translation>
+        <translation>Elk adresboek dat de laatste controle vond; vink er een uit om het over te slaan</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie</translation>
     </message>
     <message>
         <source>Shows the version and the build date</source>
-        <translation type="unfinished"></translation>
+        <translation>Toont de versie en de bouwdatum</translation>
     </message>
     <message>
         <source>Visit Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Website bezoeken</translation>
     </message>
     <message>
         <source>Opens the home page in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Opent de website in de webbrowser</translation>
     </message>
     <message>
         <source>Hides the window in the tray (Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbergt het venster in het systeemvak (Escape)</translation>
     </message>
     <message>
         <source>Reads the address book again</source>
-        <translation type="unfinished"></translation>
+        <translation>Leest het adresboek opnieuw</translation>
     </message>
     <message>
         <source>Opens the help page in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Opent de hulppagina in de webbrowser</translation>
     </message>
     <message>
         <source>Ends the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluit het programma af</translation>
     </message>
     <message>
         <source>Events for today</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebeurtenissen vandaag</translation>
     </message>
     <message>
         <source>Events for tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebeurtenissen morgen</translation>
     </message>
     <message>
         <source>Events within 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebeurtenissen binnen 1 dag</translation>
     </message>
     <message numerus="yes">
         <source>Events within %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gebeurtenissen binnen %n dag</numerusform>
+            <numerusform>Gebeurtenissen binnen %n dagen</numerusform>
         </translation>
     </message>
     <message>
         <source>1 year</source>
-        <translation type="unfinished"></translation>
+        <translation>1 jaar</translation>
     </message>
     <message numerus="yes">
         <source>%n years</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jaar</numerusform>
+            <numerusform>%n jaar</numerusform>
         </translation>
     </message>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>vandaag</translation>
     </message>
     <message>
         <source>tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>morgen</translation>
     </message>
     <message numerus="yes">
         <source>in %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>over %n dag</numerusform>
+            <numerusform>over %n dagen</numerusform>
         </translation>
     </message>
     <message>
         <source>Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Kop</translation>
     </message>
     <message>
         <source>birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>verjaardag</translation>
     </message>
     <message>
         <source>anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>trouwdag</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
     <name>TCheckSummary</name>
     <message>
         <source>No address book found</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen adresboek gevonden</translation>
     </message>
     <message numerus="yes">
         <source>%Ln contacts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln contact</numerusform>
+            <numerusform>%Ln contacten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln address books</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln adresboek</numerusform>
+            <numerusform>%Ln adresboeken</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln contacts from %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln contact uit %1</numerusform>
+            <numerusform>%Ln contacten uit %1</numerusform>
         </translation>
     </message>
 </context>
@@ -285,44 +285,44 @@ ANNULEREN	het programma afsluiten – niet-opgeslagen gegevens gaan verloren!</t
     <message>
         <source>bday.</source>
         <extracomment>The event column of a birthday row; a short form, as a diary abbreviates it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>verj.</translation>
     </message>
     <message>
         <source>bday. %1</source>
         <extracomment>A birthday row; %1 is the age reached.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>verj. %1</translation>
     </message>
     <message>
         <source>anniv.</source>
         <extracomment>The event column of a wedding-anniversary row; a short form, as a diary abbreviates it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>trouwd.</translation>
     </message>
     <message>
         <source>anniv. %1</source>
         <extracomment>An anniversary row; %1 is the number of years married.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>trouwd. %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 occurs in %n days</source>
         <extracomment>A row of the coming days: %1 is the event (&quot;bday. 30&quot;), %n the days until it.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 over %n dag</numerusform>
+            <numerusform>%1 over %n dagen</numerusform>
         </translation>
     </message>
     <message>
         <source>-=- Events for today -=- </source>
-        <translation type="unfinished"></translation>
+        <translation>-=- Gebeurtenissen vandaag -=- </translation>
     </message>
     <message>
         <source>-=- Events for tomorrow -=-</source>
-        <translation type="unfinished"></translation>
+        <translation>-=- Gebeurtenissen morgen -=-</translation>
     </message>
     <message numerus="yes">
         <source>-=- Events within %n days -=-</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>-=- Gebeurtenissen binnen %n dag -=-</numerusform>
+            <numerusform>-=- Gebeurtenissen binnen %n dagen -=-</numerusform>
         </translation>
     </message>
 </context>
@@ -331,149 +331,154 @@ ANNULEREN	het programma afsluiten – niet-opgeslagen gegevens gaan verloren!</t
     <message>
         <source>Please support the author by visiting his home page and/or providing feedback...</source>
         <extracomment>Runs in one character at a time on the About page; keep it to one line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Steun de auteur door zijn website te bezoeken en/of uw mening te geven...</translation>
     </message>
     <message>
         <source>Click to open %1</source>
         <extracomment>The tray icon&apos;s tooltip; %1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klik om %1 te openen</translation>
     </message>
     <message>
         <source>Event List</source>
         <extracomment>A tab: the page with the list of due events.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gebeurtenissen</translation>
     </message>
     <message>
         <source>Options</source>
         <extracomment>A tab.
 ----------
 The frame around the options.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen</translation>
     </message>
     <message>
         <source>About</source>
         <extracomment>A tab.
 ----------
 The frame of the About page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Over</translation>
     </message>
     <message>
         <source>&amp;Send to Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naar systeemvak</translation>
     </message>
     <message>
         <source>&amp;Check Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu &amp;controleren</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hulp</translation>
     </message>
     <message>
         <source>&amp;Quit Program</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>Check mode for due events:</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlemodus:</translation>
     </message>
     <message>
         <source>Check on start and quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij start controleren en afsluiten</translation>
     </message>
     <message>
         <source>Check daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagelijks controleren</translation>
     </message>
     <message>
         <source>Check forward for due events within </source>
         <extracomment>Before a number of days (2 to 30) that follows in a box of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vooruitkijken naar gebeurtenissen binnen </translation>
     </message>
     <message>
         <source>days</source>
         <extracomment>After the number of days (2 to 30) of the line &quot;Check forward for due events within&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dagen</translation>
     </message>
     <message>
         <source>Automatically close event list after showing it for</source>
         <extracomment>Before a number of minutes (1 to 15) that follows in a box of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lijst automatisch sluiten nadat hij getoond is gedurende</translation>
     </message>
     <message>
         <source>minutes</source>
         <extracomment>After the number of minutes (1 to 15) of the line &quot;Automatically close event list after showing it for&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>minuten</translation>
     </message>
     <message>
         <source>Always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Altijd bovenaan</translation>
     </message>
     <message>
         <source>Remind me with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Herinner mij met:</translation>
     </message>
     <message>
         <source>window and notification</source>
-        <translation type="unfinished"></translation>
+        <translation>venster en melding</translation>
     </message>
     <message>
         <source>window only</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen venster</translation>
     </message>
     <message>
         <source>notification only</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen melding</translation>
     </message>
     <message>
         <source>&amp;Save Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen &amp;opslaan</translation>
     </message>
     <message>
         <source>Reminds you of birthdays and anniversaries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Herinnert u aan verjaardagen en trouwdagen.</translation>
     </message>
     <message>
         <source>This program is free to use!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit programma is gratis!</translation>
     </message>
     <message>
         <source>-=&gt; Visit Home Page &lt;=-</source>
-        <translation type="unfinished"></translation>
+        <translation>-=&gt; Website bezoeken &lt;=-</translation>
     </message>
     <message>
         <source>Show Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresboek tonen</translation>
     </message>
     <message>
         <source>Show Main Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoofdvenster tonen</translation>
     </message>
     <message>
         <source>Quit Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma afsluiten</translation>
     </message>
     <message>
         <source>Check mode is set back to &apos;Check Daily&apos;.
 This option can be changed from the &apos;Options&apos; tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>De controlemodus staat weer op &apos;Dagelijks controleren&apos;.
+U kunt dit wijzigen op het tabblad &apos;Instellingen&apos;.</translation>
     </message>
     <message>
         <source>Sorry!
 Couldn&apos;t find any web application to visit home page!
 Please visit %1 by your own.</source>
         <extracomment>%1 is the home page&apos;s address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sorry!
+Geen webtoepassing gevonden om de website te openen!
+Bezoek %1 zelf.</translation>
     </message>
     <message>
         <source>Sorry!
 Couldn&apos;t open help file!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sorry!
+Kan het hulpbestand niet openen!
+</translation>
     </message>
     <message>
         <source>Can&apos;t run address book program!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan het adresboekprogramma niet starten!</translation>
     </message>
 </context>
 <context>
@@ -491,153 +496,153 @@ Couldn&apos;t open help file!
     <name>TReminder</name>
     <message numerus="yes">
         <source>%n anniversary(ies) today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n trouwdag vandaag</numerusform>
+            <numerusform>%n trouwdagen vandaag</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n birthday(s) today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n verjaardag vandaag</numerusform>
+            <numerusform>%n verjaardagen vandaag</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n anniversary(ies) tomorrow</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n trouwdag morgen</numerusform>
+            <numerusform>%n trouwdagen morgen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n birthday(s) tomorrow</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n verjaardag morgen</numerusform>
+            <numerusform>%n verjaardagen morgen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n anniversary(ies) in %1 days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n trouwdag over %1 dagen</numerusform>
+            <numerusform>%n trouwdagen over %1 dagen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n birthday(s) in %1 days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n verjaardag over %1 dagen</numerusform>
+            <numerusform>%n verjaardagen over %1 dagen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>en nog %n</numerusform>
+            <numerusform>en nog %n</numerusform>
         </translation>
     </message>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>vandaag</translation>
     </message>
     <message>
         <source>tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>morgen</translation>
     </message>
     <message numerus="yes">
         <source>in %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>over %n dag</numerusform>
+            <numerusform>over %n dagen</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3</translation>
     </message>
     <message>
         <source>Show List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst tonen</translation>
     </message>
 </context>
 <context>
     <name>TStoreListView</name>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Soort</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pad</translation>
     </message>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacten</translation>
     </message>
     <message>
         <source>Address books</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresboeken</translation>
     </message>
 </context>
 <context>
     <name>nelvora-report</name>
     <message>
         <source>cannot write the list: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kan de lijst niet schrijven: %1</translation>
     </message>
     <message>
         <source>cannot write the report: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kan het overzicht niet schrijven: %1</translation>
     </message>
     <message>
         <source>No address book found</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen adresboek gevonden</translation>
     </message>
     <message>
         <source>option %1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>optie %1 neemt geen waarde</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende optie %1</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>onverwacht argument %1</translation>
     </message>
     <message>
         <source>option %1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>optie %1 vereist een waarde</translation>
     </message>
     <message>
         <source>--today needs a valid date as YYYY-MM-DD, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--today vereist een geldige datum als JJJJ-MM-DD, niet &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--days needs a whole number of days, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--days vereist een geheel aantal dagen, niet &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--contacts needs a file or folder path without line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>--contacts vereist een bestands- of mappad zonder regeleinden</translation>
     </message>
     <message>
         <source>--alarm needs a number of days from 0 to %1, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--alarm vereist een aantal dagen van 0 tot %1, niet &apos;%2&apos;</translation>
     </message>
     <message>
         <source>--output needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--output vereist een bestandsnaam</translation>
     </message>
     <message>
         <source>--format is text, tsv or ics, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--format is text, tsv of ics, niet &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--alarm needs --format ics</source>
-        <translation type="unfinished"></translation>
+        <translation>--alarm vereist --format ics</translation>
     </message>
     <message>
         <source>usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
@@ -647,7 +652,12 @@ Couldn&apos;t open help file!
        nelvora-report --sources [--contacts PATH]... [--output FILE]
 </source>
         <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gebruik: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
+                        [--output FILE]
+         nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
+                        [--output FILE]
+         nelvora-report --sources [--contacts PATH]... [--output FILE]
+</translation>
     </message>
 </context>
 </TS>
