@@ -35,6 +35,18 @@
     </message>
 </context>
 <context>
+    <name>IcsCalendar</name>
+    <message>
+        <source>birthday</source>
+        <extracomment>The kind of date in a calendar entry&apos;s title, after the contact&apos;s name (&quot;Anna – birthday (1990)&quot;).</extracomment>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>anniversary</source>
+        <translation>Hochzeitstag</translation>
+    </message>
+</context>
+<context>
     <name>ShowErrorReport</name>
     <message>
         <source>Would you like to see the detailed debug log?
@@ -58,6 +70,416 @@ ABBRECHEN	Programm beenden – ungespeicherte Daten gehen verloren!</translation
         <source>An error occured:</source>
         <translation>Ein Fehler ist aufgetreten:</translation>
     </message>
+    <message>
+        <source>Nelvora Error</source>
+        <extracomment>Caption of a box about a failure.</extracomment>
+        <translation>Nelvora-Fehler</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load configuration! Defaults are used!</source>
+        <translation>Die Einstellungen lassen sich nicht laden! Es gelten die Voreinstellungen!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save configuration!</source>
+        <translation>Die Einstellungen lassen sich nicht speichern!</translation>
+    </message>
+    <message>
+        <source>An error while checking address book!</source>
+        <translation>Fehler beim Prüfen des Adressbuchs!</translation>
+    </message>
+</context>
+<context>
+    <name>TAccessibleNames</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Due events</source>
+        <translation>Anstehende Ereignisse</translation>
+    </message>
+    <message>
+        <source>Birthdays and anniversaries due today, tomorrow and in the coming days</source>
+        <translation>Geburtstage und Jahrestage heute, morgen und in den nächsten Tagen</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Page Down show the next page</source>
+        <translation>Strg+Tab und Strg+Bild ab zeigen die nächste Seite</translation>
+    </message>
+    <message>
+        <source>Check mode for due events</source>
+        <translation>Prüfmodus für anstehende Ereignisse</translation>
+    </message>
+    <message>
+        <source>Remind me with</source>
+        <translation>Erinnern durch</translation>
+    </message>
+    <message>
+        <source>Check forward for due events within</source>
+        <translation>Anstehende Ereignisse vorausschauen für</translation>
+    </message>
+    <message>
+        <source>days, from %1 to %2</source>
+        <translation>Tage, von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Automatically close event list after showing it for</source>
+        <translation>Ereignisliste automatisch schließen nach</translation>
+    </message>
+    <message>
+        <source>minutes, from %1 to %2</source>
+        <translation>Minuten, von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Keeps the window above other windows</source>
+        <translation>Hält das Fenster über anderen Fenstern</translation>
+    </message>
+    <message>
+        <source>Stores the options for the next start</source>
+        <translation>Speichert die Einstellungen für den nächsten Start</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Adressbücher</translation>
+    </message>
+    <message>
+        <source>Every address book the last check found; untick one to leave it out</source>
+        <translation>Jedes Adressbuch, das die letzte Prüfung gefunden hat; Haken entfernen, um es auszulassen</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Shows the version and the build date</source>
+        <translation>Zeigt die Version und das Erstellungsdatum</translation>
+    </message>
+    <message>
+        <source>Visit Home Page</source>
+        <translation>Homepage besuchen</translation>
+    </message>
+    <message>
+        <source>Opens the home page in the web browser</source>
+        <translation>Öffnet die Homepage im Webbrowser</translation>
+    </message>
+    <message>
+        <source>Hides the window in the tray (Escape)</source>
+        <translation>Legt das Fenster in den Infobereich ab (Escape)</translation>
+    </message>
+    <message>
+        <source>Reads the address book again</source>
+        <translation>Liest das Adressbuch neu</translation>
+    </message>
+    <message>
+        <source>Opens the help page in the web browser</source>
+        <translation>Öffnet die Hilfeseite im Webbrowser</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Beendet das Programm</translation>
+    </message>
+    <message>
+        <source>Events for today</source>
+        <translation>Ereignisse heute</translation>
+    </message>
+    <message>
+        <source>Events for tomorrow</source>
+        <translation>Ereignisse morgen</translation>
+    </message>
+    <message>
+        <source>Events within 1 day</source>
+        <translation>Ereignisse innerhalb von 1 Tag</translation>
+    </message>
+    <message numerus="yes">
+        <source>Events within %n days</source>
+        <translation>
+            <numerusform>Ereignisse innerhalb von %n Tag</numerusform>
+            <numerusform>Ereignisse innerhalb von %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 Jahr</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n Jahr</numerusform>
+            <numerusform>%n Jahre</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>morgen</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>in %n Tag</numerusform>
+            <numerusform>in %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Überschrift</translation>
+    </message>
+    <message>
+        <source>birthday</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>anniversary</source>
+        <translation>Hochzeitstag</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>TCheckSummary</name>
+    <message>
+        <source>No address book found</source>
+        <translation>Kein Adressbuch gefunden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts</source>
+        <translation>
+            <numerusform>%Ln Kontakt</numerusform>
+            <numerusform>%Ln Kontakte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln address books</source>
+        <translation>
+            <numerusform>%Ln Adressbuch</numerusform>
+            <numerusform>%Ln Adressbüchern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts from %1</source>
+        <translation>
+            <numerusform>%Ln Kontakt aus %1</numerusform>
+            <numerusform>%Ln Kontakte aus %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TEventReport</name>
+    <message>
+        <source>bday.</source>
+        <extracomment>The event column of a birthday row; a short form, as a diary abbreviates it.</extracomment>
+        <translation>Geb.</translation>
+    </message>
+    <message>
+        <source>bday. %1</source>
+        <extracomment>A birthday row; %1 is the age reached.</extracomment>
+        <translation>Geb. %1</translation>
+    </message>
+    <message>
+        <source>anniv.</source>
+        <extracomment>The event column of a wedding-anniversary row; a short form, as a diary abbreviates it.</extracomment>
+        <translation>Hochz.</translation>
+    </message>
+    <message>
+        <source>anniv. %1</source>
+        <extracomment>An anniversary row; %1 is the number of years married.</extracomment>
+        <translation>Hochz. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 occurs in %n days</source>
+        <extracomment>A row of the coming days: %1 is the event (&quot;bday. 30&quot;), %n the days until it.</extracomment>
+        <translation>
+            <numerusform>%1 in %n Tag</numerusform>
+            <numerusform>%1 in %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>-=- Events for today -=- </source>
+        <translation>-=- Ereignisse heute -=- </translation>
+    </message>
+    <message>
+        <source>-=- Events for tomorrow -=-</source>
+        <translation>-=- Ereignisse morgen -=-</translation>
+    </message>
+    <message numerus="yes">
+        <source>-=- Events within %n days -=-</source>
+        <translation>
+            <numerusform>-=- Ereignisse in %n Tag -=-</numerusform>
+            <numerusform>-=- Ereignisse in %n Tagen -=-</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Please support the author by visiting his home page and/or providing feedback...</source>
+        <extracomment>Runs in one character at a time on the About page; keep it to one line.</extracomment>
+        <translation>Bitte unterstützen Sie den Autor mit einem Besuch seiner Homepage oder einer Rückmeldung...</translation>
+    </message>
+    <message>
+        <source>Click to open %1</source>
+        <extracomment>The tray icon&apos;s tooltip; %1 is the program&apos;s name.</extracomment>
+        <translation>Klicken, um %1 zu öffnen</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <extracomment>A tab: the page with the list of due events.</extracomment>
+        <translation>Ereignisliste</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>A tab.
+----------
+The frame around the options.</extracomment>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>A tab.
+----------
+The frame of the About page.</extracomment>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>&amp;Send to Tray</source>
+        <translation>&amp;In den Infobereich</translation>
+    </message>
+    <message>
+        <source>&amp;Check Now</source>
+        <translation>&amp;Jetzt prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Program</source>
+        <translation>Programm &amp;beenden</translation>
+    </message>
+    <message>
+        <source>Check mode for due events:</source>
+        <translation>Prüfmodus für Ereignisse:</translation>
+    </message>
+    <message>
+        <source>Check on start and quit</source>
+        <translation>Beim Start prüfen und beenden</translation>
+    </message>
+    <message>
+        <source>Check daily</source>
+        <translation>Täglich prüfen</translation>
+    </message>
+    <message>
+        <source>Check forward for due events within </source>
+        <extracomment>Before a number of days (2 to 30) that follows in a box of its own.</extracomment>
+        <translation>Ereignisse vorausschauen für </translation>
+    </message>
+    <message>
+        <source>days</source>
+        <extracomment>After the number of days (2 to 30) of the line &quot;Check forward for due events within&quot;.</extracomment>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Automatically close event list after showing it for</source>
+        <extracomment>Before a number of minutes (1 to 15) that follows in a box of its own.</extracomment>
+        <translation>Ereignisliste automatisch schließen nach</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <extracomment>After the number of minutes (1 to 15) of the line &quot;Automatically close event list after showing it for&quot;.</extracomment>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Always on top</source>
+        <translation>Immer im Vordergrund</translation>
+    </message>
+    <message>
+        <source>Remind me with:</source>
+        <translation>Erinnern durch:</translation>
+    </message>
+    <message>
+        <source>window and notification</source>
+        <translation>Fenster und Benachrichtigung</translation>
+    </message>
+    <message>
+        <source>window only</source>
+        <translation>nur Fenster</translation>
+    </message>
+    <message>
+        <source>notification only</source>
+        <translation>nur Benachrichtigung</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>Änderungen &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Reminds you of birthdays and anniversaries.</source>
+        <translation>Erinnert Sie an Geburtstage und Jahrestage.</translation>
+    </message>
+    <message>
+        <source>This program is free to use!</source>
+        <translation>Dieses Programm ist kostenlos!</translation>
+    </message>
+    <message>
+        <source>-=&gt; Visit Home Page &lt;=-</source>
+        <translation>-=&gt; Homepage besuchen &lt;=-</translation>
+    </message>
+    <message>
+        <source>Show Address Book</source>
+        <translation>Adressbuch anzeigen</translation>
+    </message>
+    <message>
+        <source>Show Main Window</source>
+        <translation>Hauptfenster anzeigen</translation>
+    </message>
+    <message>
+        <source>Quit Application</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>Check mode is set back to &apos;Check Daily&apos;.
+This option can be changed from the &apos;Options&apos; tab.</source>
+        <translation>Der Prüfmodus steht wieder auf „Täglich prüfen“.
+Dies lässt sich auf der Seite „Einstellungen“ ändern.</translation>
+    </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t find any web application to visit home page!
+Please visit %1 by your own.</source>
+        <extracomment>%1 is the home page&apos;s address.</extracomment>
+        <translation>Leider!
+Es wurde kein Webbrowser gefunden, um die Homepage zu öffnen!
+Bitte besuchen Sie %1 selbst.</translation>
+    </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t open help file!
+</source>
+        <translation>Leider!
+Die Hilfedatei lässt sich nicht öffnen!
+</translation>
+    </message>
+    <message>
+        <source>Can&apos;t run address book program!</source>
+        <translation>Das Adressbuchprogramm lässt sich nicht starten!</translation>
+    </message>
 </context>
 <context>
     <name>TQtDialogs</name>
@@ -68,6 +490,174 @@ ABBRECHEN	Programm beenden – ungespeicherte Daten gehen verloren!</translation
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>TReminder</name>
+    <message numerus="yes">
+        <source>%n anniversary(ies) today</source>
+        <translation>
+            <numerusform>%n Jahrestag heute</numerusform>
+            <numerusform>%n Jahrestage heute</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) today</source>
+        <translation>
+            <numerusform>%n Geburtstag heute</numerusform>
+            <numerusform>%n Geburtstage heute</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies) tomorrow</source>
+        <translation>
+            <numerusform>%n Jahrestag morgen</numerusform>
+            <numerusform>%n Jahrestage morgen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) tomorrow</source>
+        <translation>
+            <numerusform>%n Geburtstag morgen</numerusform>
+            <numerusform>%n Geburtstage morgen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies) in %1 days</source>
+        <translation>
+            <numerusform>%n Jahrestag in %1 Tagen</numerusform>
+            <numerusform>%n Jahrestage in %1 Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) in %1 days</source>
+        <translation>
+            <numerusform>%n Geburtstag in %1 Tagen</numerusform>
+            <numerusform>%n Geburtstage in %1 Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>morgen</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>in %n Tag</numerusform>
+            <numerusform>in %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Show List</source>
+        <translation>Liste anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>TStoreListView</name>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontakte</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Adressbücher</translation>
+    </message>
+</context>
+<context>
+    <name>nelvora-report</name>
+    <message>
+        <source>cannot write the list: %1</source>
+        <translation>die Liste lässt sich nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the report: %1</source>
+        <translation>der Bericht lässt sich nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>No address book found</source>
+        <translation>Kein Adressbuch gefunden</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>die Option %1 nimmt keinen Wert</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>die Option %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>--today needs a valid date as YYYY-MM-DD, not &apos;%1&apos;</source>
+        <translation>--today braucht ein gültiges Datum als JJJJ-MM-TT, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days, not &apos;%1&apos;</source>
+        <translation>--days braucht eine ganze Zahl von Tagen, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--contacts needs a file or folder path without line breaks</source>
+        <translation>--contacts braucht einen Datei- oder Ordnerpfad ohne Zeilenumbrüche</translation>
+    </message>
+    <message>
+        <source>--alarm needs a number of days from 0 to %1, not &apos;%2&apos;</source>
+        <translation>--alarm braucht eine Zahl von Tagen von 0 bis %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation>--output braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>--format is text, tsv or ics, not &apos;%1&apos;</source>
+        <translation>--format ist text, tsv oder ics, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--alarm needs --format ics</source>
+        <translation>--alarm braucht --format ics</translation>
+    </message>
+    <message>
+        <source>usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
+                      [--output FILE]
+       nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
+                      [--output FILE]
+       nelvora-report --sources [--contacts PATH]... [--output FILE]
+</source>
+        <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
+        <translation>Aufruf: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
+                       [--output FILE]
+        nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
+                       [--output FILE]
+        nelvora-report --sources [--contacts PATH]... [--output FILE]
+</translation>
     </message>
 </context>
 </TS>

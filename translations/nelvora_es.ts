@@ -35,6 +35,18 @@
     </message>
 </context>
 <context>
+    <name>IcsCalendar</name>
+    <message>
+        <source>birthday</source>
+        <extracomment>The kind of date in a calendar entry&apos;s title, after the contact&apos;s name (&quot;Anna – birthday (1990)&quot;).</extracomment>
+        <translation>cumpleaños</translation>
+    </message>
+    <message>
+        <source>anniversary</source>
+        <translation>aniversario</translation>
+    </message>
+</context>
+<context>
     <name>ShowErrorReport</name>
     <message>
         <source>Would you like to see the detailed debug log?
@@ -58,6 +70,416 @@ CANCELAR	cerrar el programa: ¡se perderán los datos no guardados!</translation
         <source>An error occured:</source>
         <translation>Se ha producido un error:</translation>
     </message>
+    <message>
+        <source>Nelvora Error</source>
+        <extracomment>Caption of a box about a failure.</extracomment>
+        <translation>Error de Nelvora</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load configuration! Defaults are used!</source>
+        <translation>¡No se puede cargar la configuración! ¡Se usan los valores predeterminados!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save configuration!</source>
+        <translation>¡No se puede guardar la configuración!</translation>
+    </message>
+    <message>
+        <source>An error while checking address book!</source>
+        <translation>¡Error al comprobar la libreta de direcciones!</translation>
+    </message>
+</context>
+<context>
+    <name>TAccessibleNames</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Due events</source>
+        <translation>Próximos eventos</translation>
+    </message>
+    <message>
+        <source>Birthdays and anniversaries due today, tomorrow and in the coming days</source>
+        <translation>Cumpleaños y aniversarios de hoy, mañana y los próximos días</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Page Down show the next page</source>
+        <translation>Ctrl+Tab y Ctrl+Av Pág muestran la página siguiente</translation>
+    </message>
+    <message>
+        <source>Check mode for due events</source>
+        <translation>Modo de comprobación de eventos</translation>
+    </message>
+    <message>
+        <source>Remind me with</source>
+        <translation>Avisarme con</translation>
+    </message>
+    <message>
+        <source>Check forward for due events within</source>
+        <translation>Buscar próximos eventos en los siguientes</translation>
+    </message>
+    <message>
+        <source>days, from %1 to %2</source>
+        <translation>días, de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Automatically close event list after showing it for</source>
+        <translation>Cerrar la lista automáticamente tras mostrarla durante</translation>
+    </message>
+    <message>
+        <source>minutes, from %1 to %2</source>
+        <translation>minutos, de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Keeps the window above other windows</source>
+        <translation>Mantiene la ventana por encima de las demás</translation>
+    </message>
+    <message>
+        <source>Stores the options for the next start</source>
+        <translation>Guarda las opciones para el próximo inicio</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Libretas de direcciones</translation>
+    </message>
+    <message>
+        <source>Every address book the last check found; untick one to leave it out</source>
+        <translation>Todas las libretas que encontró la última comprobación; desmarque una para omitirla</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Shows the version and the build date</source>
+        <translation>Muestra la versión y la fecha de compilación</translation>
+    </message>
+    <message>
+        <source>Visit Home Page</source>
+        <translation>Visitar la página web</translation>
+    </message>
+    <message>
+        <source>Opens the home page in the web browser</source>
+        <translation>Abre la página web en el navegador</translation>
+    </message>
+    <message>
+        <source>Hides the window in the tray (Escape)</source>
+        <translation>Oculta la ventana en la bandeja del sistema (Escape)</translation>
+    </message>
+    <message>
+        <source>Reads the address book again</source>
+        <translation>Vuelve a leer la libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>Opens the help page in the web browser</source>
+        <translation>Abre la página de ayuda en el navegador</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Cierra el programa</translation>
+    </message>
+    <message>
+        <source>Events for today</source>
+        <translation>Eventos de hoy</translation>
+    </message>
+    <message>
+        <source>Events for tomorrow</source>
+        <translation>Eventos de mañana</translation>
+    </message>
+    <message>
+        <source>Events within 1 day</source>
+        <translation>Eventos en 1 día</translation>
+    </message>
+    <message numerus="yes">
+        <source>Events within %n days</source>
+        <translation>
+            <numerusform>Eventos en %n día</numerusform>
+            <numerusform>Eventos en %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 año</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n año</numerusform>
+            <numerusform>%n años</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>hoy</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>mañana</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>en %n día</numerusform>
+            <numerusform>en %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Encabezado</translation>
+    </message>
+    <message>
+        <source>birthday</source>
+        <translation>cumpleaños</translation>
+    </message>
+    <message>
+        <source>anniversary</source>
+        <translation>aniversario</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>TCheckSummary</name>
+    <message>
+        <source>No address book found</source>
+        <translation>No se encontró ninguna libreta de direcciones</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts</source>
+        <translation>
+            <numerusform>%Ln contacto</numerusform>
+            <numerusform>%Ln contactos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln address books</source>
+        <translation>
+            <numerusform>%Ln libreta</numerusform>
+            <numerusform>%Ln libretas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts from %1</source>
+        <translation>
+            <numerusform>%Ln contacto de %1</numerusform>
+            <numerusform>%Ln contactos de %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TEventReport</name>
+    <message>
+        <source>bday.</source>
+        <extracomment>The event column of a birthday row; a short form, as a diary abbreviates it.</extracomment>
+        <translation>cumple.</translation>
+    </message>
+    <message>
+        <source>bday. %1</source>
+        <extracomment>A birthday row; %1 is the age reached.</extracomment>
+        <translation>cumple. %1</translation>
+    </message>
+    <message>
+        <source>anniv.</source>
+        <extracomment>The event column of a wedding-anniversary row; a short form, as a diary abbreviates it.</extracomment>
+        <translation>aniv.</translation>
+    </message>
+    <message>
+        <source>anniv. %1</source>
+        <extracomment>An anniversary row; %1 is the number of years married.</extracomment>
+        <translation>aniv. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 occurs in %n days</source>
+        <extracomment>A row of the coming days: %1 is the event (&quot;bday. 30&quot;), %n the days until it.</extracomment>
+        <translation>
+            <numerusform>%1 en %n día</numerusform>
+            <numerusform>%1 en %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>-=- Events for today -=- </source>
+        <translation>-=- Eventos de hoy -=- </translation>
+    </message>
+    <message>
+        <source>-=- Events for tomorrow -=-</source>
+        <translation>-=- Eventos de mañana -=-</translation>
+    </message>
+    <message numerus="yes">
+        <source>-=- Events within %n days -=-</source>
+        <translation>
+            <numerusform>-=- Eventos en %n día -=-</numerusform>
+            <numerusform>-=- Eventos en %n días -=-</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Please support the author by visiting his home page and/or providing feedback...</source>
+        <extracomment>Runs in one character at a time on the About page; keep it to one line.</extracomment>
+        <translation>Apoye al autor visitando su página web y/o enviando sus comentarios...</translation>
+    </message>
+    <message>
+        <source>Click to open %1</source>
+        <extracomment>The tray icon&apos;s tooltip; %1 is the program&apos;s name.</extracomment>
+        <translation>Pulse para abrir %1</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <extracomment>A tab: the page with the list of due events.</extracomment>
+        <translation>Eventos</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>A tab.
+----------
+The frame around the options.</extracomment>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>A tab.
+----------
+The frame of the About page.</extracomment>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Send to Tray</source>
+        <translation>&amp;A la bandeja</translation>
+    </message>
+    <message>
+        <source>&amp;Check Now</source>
+        <translation>&amp;Comprobar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Program</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Check mode for due events:</source>
+        <translation>Modo de comprobación:</translation>
+    </message>
+    <message>
+        <source>Check on start and quit</source>
+        <translation>Comprobar al iniciar y salir</translation>
+    </message>
+    <message>
+        <source>Check daily</source>
+        <translation>Comprobar a diario</translation>
+    </message>
+    <message>
+        <source>Check forward for due events within </source>
+        <extracomment>Before a number of days (2 to 30) that follows in a box of its own.</extracomment>
+        <translation>Buscar eventos en los próximos </translation>
+    </message>
+    <message>
+        <source>days</source>
+        <extracomment>After the number of days (2 to 30) of the line &quot;Check forward for due events within&quot;.</extracomment>
+        <translation>días</translation>
+    </message>
+    <message>
+        <source>Automatically close event list after showing it for</source>
+        <extracomment>Before a number of minutes (1 to 15) that follows in a box of its own.</extracomment>
+        <translation>Cerrar la lista automáticamente tras mostrarla durante</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <extracomment>After the number of minutes (1 to 15) of the line &quot;Automatically close event list after showing it for&quot;.</extracomment>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>Always on top</source>
+        <translation>Siempre visible</translation>
+    </message>
+    <message>
+        <source>Remind me with:</source>
+        <translation>Avisarme con:</translation>
+    </message>
+    <message>
+        <source>window and notification</source>
+        <translation>ventana y notificación</translation>
+    </message>
+    <message>
+        <source>window only</source>
+        <translation>solo ventana</translation>
+    </message>
+    <message>
+        <source>notification only</source>
+        <translation>solo notificación</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>&amp;Guardar cambios</translation>
+    </message>
+    <message>
+        <source>Reminds you of birthdays and anniversaries.</source>
+        <translation>Le recuerda cumpleaños y aniversarios.</translation>
+    </message>
+    <message>
+        <source>This program is free to use!</source>
+        <translation>¡Este programa es gratuito!</translation>
+    </message>
+    <message>
+        <source>-=&gt; Visit Home Page &lt;=-</source>
+        <translation>-=&gt; Visitar la página web &lt;=-</translation>
+    </message>
+    <message>
+        <source>Show Address Book</source>
+        <translation>Mostrar libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>Show Main Window</source>
+        <translation>Mostrar ventana principal</translation>
+    </message>
+    <message>
+        <source>Quit Application</source>
+        <translation>Salir de la aplicación</translation>
+    </message>
+    <message>
+        <source>Check mode is set back to &apos;Check Daily&apos;.
+This option can be changed from the &apos;Options&apos; tab.</source>
+        <translation>El modo de comprobación vuelve a ser «Comprobar a diario».
+Puede cambiarlo en la pestaña «Opciones».</translation>
+    </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t find any web application to visit home page!
+Please visit %1 by your own.</source>
+        <extracomment>%1 is the home page&apos;s address.</extracomment>
+        <translation>¡Lo sentimos!
+¡No se encontró ninguna aplicación web para abrir la página!
+Visite %1 por su cuenta.</translation>
+    </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t open help file!
+</source>
+        <translation>¡Lo sentimos!
+¡No se pudo abrir el archivo de ayuda!
+</translation>
+    </message>
+    <message>
+        <source>Can&apos;t run address book program!</source>
+        <translation>¡No se puede iniciar el programa de la libreta de direcciones!</translation>
+    </message>
 </context>
 <context>
     <name>TQtDialogs</name>
@@ -68,6 +490,174 @@ CANCELAR	cerrar el programa: ¡se perderán los datos no guardados!</translation
     <message>
         <source>Error</source>
         <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>TReminder</name>
+    <message numerus="yes">
+        <source>%n anniversary(ies) today</source>
+        <translation>
+            <numerusform>%n aniversario hoy</numerusform>
+            <numerusform>%n aniversarios hoy</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) today</source>
+        <translation>
+            <numerusform>%n cumpleaños hoy</numerusform>
+            <numerusform>%n cumpleaños hoy</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies) tomorrow</source>
+        <translation>
+            <numerusform>%n aniversario mañana</numerusform>
+            <numerusform>%n aniversarios mañana</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) tomorrow</source>
+        <translation>
+            <numerusform>%n cumpleaños mañana</numerusform>
+            <numerusform>%n cumpleaños mañana</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies) in %1 days</source>
+        <translation>
+            <numerusform>%n aniversario en %1 días</numerusform>
+            <numerusform>%n aniversarios en %1 días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) in %1 days</source>
+        <translation>
+            <numerusform>%n cumpleaños en %1 días</numerusform>
+            <numerusform>%n cumpleaños en %1 días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>hoy</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>mañana</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>en %n día</numerusform>
+            <numerusform>en %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Show List</source>
+        <translation>Mostrar lista</translation>
+    </message>
+</context>
+<context>
+    <name>TStoreListView</name>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Ruta</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contactos</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Libretas de direcciones</translation>
+    </message>
+</context>
+<context>
+    <name>nelvora-report</name>
+    <message>
+        <source>cannot write the list: %1</source>
+        <translation>no se puede escribir la lista: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the report: %1</source>
+        <translation>no se puede escribir el informe: %1</translation>
+    </message>
+    <message>
+        <source>No address book found</source>
+        <translation>No se encontró ninguna libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>la opción %1 no admite valor</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>la opción %1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>--today needs a valid date as YYYY-MM-DD, not &apos;%1&apos;</source>
+        <translation>--today necesita una fecha válida como AAAA-MM-DD, no «%1»</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days, not &apos;%1&apos;</source>
+        <translation>--days necesita un número entero de días, no «%1»</translation>
+    </message>
+    <message>
+        <source>--contacts needs a file or folder path without line breaks</source>
+        <translation>--contacts necesita una ruta de archivo o carpeta sin saltos de línea</translation>
+    </message>
+    <message>
+        <source>--alarm needs a number of days from 0 to %1, not &apos;%2&apos;</source>
+        <translation>--alarm necesita un número de días de 0 a %1, no «%2»</translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation>--output necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>--format is text, tsv or ics, not &apos;%1&apos;</source>
+        <translation>--format es text, tsv o ics, no «%1»</translation>
+    </message>
+    <message>
+        <source>--alarm needs --format ics</source>
+        <translation>--alarm necesita --format ics</translation>
+    </message>
+    <message>
+        <source>usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
+                      [--output FILE]
+       nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
+                      [--output FILE]
+       nelvora-report --sources [--contacts PATH]... [--output FILE]
+</source>
+        <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
+        <translation>uso: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
+                    [--output FILE]
+     nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
+                    [--output FILE]
+     nelvora-report --sources [--contacts PATH]... [--output FILE]
+</translation>
     </message>
 </context>
 </TS>

@@ -35,6 +35,18 @@
     </message>
 </context>
 <context>
+    <name>IcsCalendar</name>
+    <message>
+        <source>birthday</source>
+        <extracomment>The kind of date in a calendar entry&apos;s title, after the contact&apos;s name (&quot;Anna – birthday (1990)&quot;).</extracomment>
+        <translation>anniversaire</translation>
+    </message>
+    <message>
+        <source>anniversary</source>
+        <translation>anniversaire de mariage</translation>
+    </message>
+</context>
+<context>
     <name>ShowErrorReport</name>
     <message>
         <source>Would you like to see the detailed debug log?
@@ -58,6 +70,416 @@ ANNULER	quitter le programme – les données non enregistrées seront perdues&#
         <source>An error occured:</source>
         <translation>Une erreur s&apos;est produite&#xa0;:</translation>
     </message>
+    <message>
+        <source>Nelvora Error</source>
+        <extracomment>Caption of a box about a failure.</extracomment>
+        <translation>Erreur de Nelvora</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load configuration! Defaults are used!</source>
+        <translation>Impossible de charger la configuration ! Les valeurs par défaut sont utilisées !</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save configuration!</source>
+        <translation>Impossible d&apos;enregistrer la configuration !</translation>
+    </message>
+    <message>
+        <source>An error while checking address book!</source>
+        <translation>Erreur lors de la vérification du carnet d&apos;adresses !</translation>
+    </message>
+</context>
+<context>
+    <name>TAccessibleNames</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Due events</source>
+        <translation>Événements à venir</translation>
+    </message>
+    <message>
+        <source>Birthdays and anniversaries due today, tomorrow and in the coming days</source>
+        <translation>Anniversaires de naissance et de mariage aujourd&apos;hui, demain et dans les prochains jours</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Page Down show the next page</source>
+        <translation>Ctrl+Tab et Ctrl+Page suivante affichent la page suivante</translation>
+    </message>
+    <message>
+        <source>Check mode for due events</source>
+        <translation>Mode de vérification des événements</translation>
+    </message>
+    <message>
+        <source>Remind me with</source>
+        <translation>Me rappeler par</translation>
+    </message>
+    <message>
+        <source>Check forward for due events within</source>
+        <translation>Chercher les événements à venir dans les</translation>
+    </message>
+    <message>
+        <source>days, from %1 to %2</source>
+        <translation>jours, de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Automatically close event list after showing it for</source>
+        <translation>Fermer automatiquement la liste après l&apos;avoir affichée</translation>
+    </message>
+    <message>
+        <source>minutes, from %1 to %2</source>
+        <translation>minutes, de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Keeps the window above other windows</source>
+        <translation>Garde la fenêtre au-dessus des autres fenêtres</translation>
+    </message>
+    <message>
+        <source>Stores the options for the next start</source>
+        <translation>Enregistre les options pour le prochain démarrage</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Carnets d&apos;adresses</translation>
+    </message>
+    <message>
+        <source>Every address book the last check found; untick one to leave it out</source>
+        <translation>Tous les carnets d&apos;adresses trouvés lors de la dernière vérification ; décochez-en un pour l&apos;ignorer</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Shows the version and the build date</source>
+        <translation>Affiche la version et la date de compilation</translation>
+    </message>
+    <message>
+        <source>Visit Home Page</source>
+        <translation>Visiter le site web</translation>
+    </message>
+    <message>
+        <source>Opens the home page in the web browser</source>
+        <translation>Ouvre le site web dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Hides the window in the tray (Escape)</source>
+        <translation>Range la fenêtre dans la zone de notification (Échap)</translation>
+    </message>
+    <message>
+        <source>Reads the address book again</source>
+        <translation>Relit le carnet d&apos;adresses</translation>
+    </message>
+    <message>
+        <source>Opens the help page in the web browser</source>
+        <translation>Ouvre la page d&apos;aide dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Quitte le programme</translation>
+    </message>
+    <message>
+        <source>Events for today</source>
+        <translation>Événements d&apos;aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Events for tomorrow</source>
+        <translation>Événements de demain</translation>
+    </message>
+    <message>
+        <source>Events within 1 day</source>
+        <translation>Événements dans 1 jour</translation>
+    </message>
+    <message numerus="yes">
+        <source>Events within %n days</source>
+        <translation>
+            <numerusform>Événements dans les %n jour</numerusform>
+            <numerusform>Événements dans les %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 an</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n an</numerusform>
+            <numerusform>%n ans</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>demain</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>dans %n jour</numerusform>
+            <numerusform>dans %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>birthday</source>
+        <translation>anniversaire</translation>
+    </message>
+    <message>
+        <source>anniversary</source>
+        <translation>anniversaire de mariage</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>TCheckSummary</name>
+    <message>
+        <source>No address book found</source>
+        <translation>Aucun carnet d&apos;adresses trouvé</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts</source>
+        <translation>
+            <numerusform>%Ln contact</numerusform>
+            <numerusform>%Ln contacts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln address books</source>
+        <translation>
+            <numerusform>%Ln carnet d&apos;adresses</numerusform>
+            <numerusform>%Ln carnets d&apos;adresses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts from %1</source>
+        <translation>
+            <numerusform>%Ln contact de %1</numerusform>
+            <numerusform>%Ln contacts de %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TEventReport</name>
+    <message>
+        <source>bday.</source>
+        <extracomment>The event column of a birthday row; a short form, as a diary abbreviates it.</extracomment>
+        <translation>anniv.</translation>
+    </message>
+    <message>
+        <source>bday. %1</source>
+        <extracomment>A birthday row; %1 is the age reached.</extracomment>
+        <translation>anniv. %1</translation>
+    </message>
+    <message>
+        <source>anniv.</source>
+        <extracomment>The event column of a wedding-anniversary row; a short form, as a diary abbreviates it.</extracomment>
+        <translation>mariage</translation>
+    </message>
+    <message>
+        <source>anniv. %1</source>
+        <extracomment>An anniversary row; %1 is the number of years married.</extracomment>
+        <translation>mariage %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 occurs in %n days</source>
+        <extracomment>A row of the coming days: %1 is the event (&quot;bday. 30&quot;), %n the days until it.</extracomment>
+        <translation>
+            <numerusform>%1 dans %n jour</numerusform>
+            <numerusform>%1 dans %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>-=- Events for today -=- </source>
+        <translation>-=- Événements d&apos;aujourd&apos;hui -=- </translation>
+    </message>
+    <message>
+        <source>-=- Events for tomorrow -=-</source>
+        <translation>-=- Événements de demain -=-</translation>
+    </message>
+    <message numerus="yes">
+        <source>-=- Events within %n days -=-</source>
+        <translation>
+            <numerusform>-=- Événements dans les %n jour -=-</numerusform>
+            <numerusform>-=- Événements dans les %n jours -=-</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Please support the author by visiting his home page and/or providing feedback...</source>
+        <extracomment>Runs in one character at a time on the About page; keep it to one line.</extracomment>
+        <translation>Soutenez l&apos;auteur en visitant son site web et/ou en lui donnant votre avis...</translation>
+    </message>
+    <message>
+        <source>Click to open %1</source>
+        <extracomment>The tray icon&apos;s tooltip; %1 is the program&apos;s name.</extracomment>
+        <translation>Cliquez pour ouvrir %1</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <extracomment>A tab: the page with the list of due events.</extracomment>
+        <translation>Événements</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>A tab.
+----------
+The frame around the options.</extracomment>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>A tab.
+----------
+The frame of the About page.</extracomment>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>&amp;Send to Tray</source>
+        <translation>&amp;Réduire</translation>
+    </message>
+    <message>
+        <source>&amp;Check Now</source>
+        <translation>&amp;Vérifier</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Program</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Check mode for due events:</source>
+        <translation>Mode de vérification :</translation>
+    </message>
+    <message>
+        <source>Check on start and quit</source>
+        <translation>Vérifier au démarrage et quitter</translation>
+    </message>
+    <message>
+        <source>Check daily</source>
+        <translation>Vérifier chaque jour</translation>
+    </message>
+    <message>
+        <source>Check forward for due events within </source>
+        <extracomment>Before a number of days (2 to 30) that follows in a box of its own.</extracomment>
+        <translation>Chercher les événements dans les </translation>
+    </message>
+    <message>
+        <source>days</source>
+        <extracomment>After the number of days (2 to 30) of the line &quot;Check forward for due events within&quot;.</extracomment>
+        <translation>jours</translation>
+    </message>
+    <message>
+        <source>Automatically close event list after showing it for</source>
+        <extracomment>Before a number of minutes (1 to 15) that follows in a box of its own.</extracomment>
+        <translation>Fermer automatiquement la liste après l&apos;avoir affichée</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <extracomment>After the number of minutes (1 to 15) of the line &quot;Automatically close event list after showing it for&quot;.</extracomment>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Always on top</source>
+        <translation>Toujours au premier plan</translation>
+    </message>
+    <message>
+        <source>Remind me with:</source>
+        <translation>Me rappeler par :</translation>
+    </message>
+    <message>
+        <source>window and notification</source>
+        <translation>fenêtre et notification</translation>
+    </message>
+    <message>
+        <source>window only</source>
+        <translation>fenêtre seule</translation>
+    </message>
+    <message>
+        <source>notification only</source>
+        <translation>notification seule</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Reminds you of birthdays and anniversaries.</source>
+        <translation>Vous rappelle les anniversaires de naissance et de mariage.</translation>
+    </message>
+    <message>
+        <source>This program is free to use!</source>
+        <translation>Ce programme est gratuit !</translation>
+    </message>
+    <message>
+        <source>-=&gt; Visit Home Page &lt;=-</source>
+        <translation>-=&gt; Visiter le site web &lt;=-</translation>
+    </message>
+    <message>
+        <source>Show Address Book</source>
+        <translation>Afficher le carnet d&apos;adresses</translation>
+    </message>
+    <message>
+        <source>Show Main Window</source>
+        <translation>Afficher la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Quit Application</source>
+        <translation>Quitter l&apos;application</translation>
+    </message>
+    <message>
+        <source>Check mode is set back to &apos;Check Daily&apos;.
+This option can be changed from the &apos;Options&apos; tab.</source>
+        <translation>Le mode de vérification est remis à « Vérifier chaque jour ».
+Cette option peut être modifiée dans l&apos;onglet « Options ».</translation>
+    </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t find any web application to visit home page!
+Please visit %1 by your own.</source>
+        <extracomment>%1 is the home page&apos;s address.</extracomment>
+        <translation>Désolé !
+Aucune application web n&apos;a été trouvée pour ouvrir le site !
+Veuillez visiter %1 vous-même.</translation>
+    </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t open help file!
+</source>
+        <translation>Désolé !
+Impossible d&apos;ouvrir le fichier d&apos;aide !
+</translation>
+    </message>
+    <message>
+        <source>Can&apos;t run address book program!</source>
+        <translation>Impossible de lancer le programme de carnet d&apos;adresses !</translation>
+    </message>
 </context>
 <context>
     <name>TQtDialogs</name>
@@ -68,6 +490,174 @@ ANNULER	quitter le programme – les données non enregistrées seront perdues&#
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>TReminder</name>
+    <message numerus="yes">
+        <source>%n anniversary(ies) today</source>
+        <translation>
+            <numerusform>%n anniversaire de mariage aujourd&apos;hui</numerusform>
+            <numerusform>%n anniversaires de mariage aujourd&apos;hui</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) today</source>
+        <translation>
+            <numerusform>%n anniversaire aujourd&apos;hui</numerusform>
+            <numerusform>%n anniversaires aujourd&apos;hui</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies) tomorrow</source>
+        <translation>
+            <numerusform>%n anniversaire de mariage demain</numerusform>
+            <numerusform>%n anniversaires de mariage demain</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) tomorrow</source>
+        <translation>
+            <numerusform>%n anniversaire demain</numerusform>
+            <numerusform>%n anniversaires demain</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies) in %1 days</source>
+        <translation>
+            <numerusform>%n anniversaire de mariage dans %1 jours</numerusform>
+            <numerusform>%n anniversaires de mariage dans %1 jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) in %1 days</source>
+        <translation>
+            <numerusform>%n anniversaire dans %1 jours</numerusform>
+            <numerusform>%n anniversaires dans %1 jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>demain</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>dans %n jour</numerusform>
+            <numerusform>dans %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1 : %2 %3</translation>
+    </message>
+    <message>
+        <source>Show List</source>
+        <translation>Afficher la liste</translation>
+    </message>
+</context>
+<context>
+    <name>TStoreListView</name>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Chemin</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Carnets d&apos;adresses</translation>
+    </message>
+</context>
+<context>
+    <name>nelvora-report</name>
+    <message>
+        <source>cannot write the list: %1</source>
+        <translation>impossible d&apos;écrire la liste : %1</translation>
+    </message>
+    <message>
+        <source>cannot write the report: %1</source>
+        <translation>impossible d&apos;écrire le rapport : %1</translation>
+    </message>
+    <message>
+        <source>No address book found</source>
+        <translation>Aucun carnet d&apos;adresses trouvé</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>l&apos;option %1 ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argument inattendu %1</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l&apos;option %1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>--today needs a valid date as YYYY-MM-DD, not &apos;%1&apos;</source>
+        <translation>--today demande une date valide au format AAAA-MM-JJ, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days, not &apos;%1&apos;</source>
+        <translation>--days demande un nombre entier de jours, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--contacts needs a file or folder path without line breaks</source>
+        <translation>--contacts demande un chemin de fichier ou de dossier sans saut de ligne</translation>
+    </message>
+    <message>
+        <source>--alarm needs a number of days from 0 to %1, not &apos;%2&apos;</source>
+        <translation>--alarm demande un nombre de jours de 0 à %1, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation>--output demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>--format is text, tsv or ics, not &apos;%1&apos;</source>
+        <translation>--format vaut text, tsv ou ics, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--alarm needs --format ics</source>
+        <translation>--alarm demande --format ics</translation>
+    </message>
+    <message>
+        <source>usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
+                      [--output FILE]
+       nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
+                      [--output FILE]
+       nelvora-report --sources [--contacts PATH]... [--output FILE]
+</source>
+        <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
+        <translation>utilisation: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
+                            [--output FILE]
+             nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
+                            [--output FILE]
+             nelvora-report --sources [--contacts PATH]... [--output FILE]
+</translation>
     </message>
 </context>
 </TS>

@@ -35,6 +35,18 @@
     </message>
 </context>
 <context>
+    <name>IcsCalendar</name>
+    <message>
+        <source>birthday</source>
+        <extracomment>The kind of date in a calendar entry&apos;s title, after the contact&apos;s name (&quot;Anna – birthday (1990)&quot;).</extracomment>
+        <translation>compleanno</translation>
+    </message>
+    <message>
+        <source>anniversary</source>
+        <translation>anniversario</translation>
+    </message>
+</context>
+<context>
     <name>ShowErrorReport</name>
     <message>
         <source>Would you like to see the detailed debug log?
@@ -58,6 +70,416 @@ ANNULLA	chiudi il programma: i dati non salvati andranno persi!</translation>
         <source>An error occured:</source>
         <translation>Si è verificato un errore:</translation>
     </message>
+    <message>
+        <source>Nelvora Error</source>
+        <extracomment>Caption of a box about a failure.</extracomment>
+        <translation>Errore di Nelvora</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load configuration! Defaults are used!</source>
+        <translation>Impossibile caricare la configurazione! Si usano i valori predefiniti!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save configuration!</source>
+        <translation>Impossibile salvare la configurazione!</translation>
+    </message>
+    <message>
+        <source>An error while checking address book!</source>
+        <translation>Errore durante il controllo della rubrica!</translation>
+    </message>
+</context>
+<context>
+    <name>TAccessibleNames</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Due events</source>
+        <translation>Prossimi eventi</translation>
+    </message>
+    <message>
+        <source>Birthdays and anniversaries due today, tomorrow and in the coming days</source>
+        <translation>Compleanni e anniversari di oggi, domani e dei prossimi giorni</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Page Down show the next page</source>
+        <translation>Ctrl+Tab e Ctrl+Pag giù mostrano la pagina successiva</translation>
+    </message>
+    <message>
+        <source>Check mode for due events</source>
+        <translation>Modalità di controllo degli eventi</translation>
+    </message>
+    <message>
+        <source>Remind me with</source>
+        <translation>Avvisami con</translation>
+    </message>
+    <message>
+        <source>Check forward for due events within</source>
+        <translation>Cerca eventi nei prossimi</translation>
+    </message>
+    <message>
+        <source>days, from %1 to %2</source>
+        <translation>giorni, da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Automatically close event list after showing it for</source>
+        <translation>Chiudi automaticamente l&apos;elenco dopo averlo mostrato per</translation>
+    </message>
+    <message>
+        <source>minutes, from %1 to %2</source>
+        <translation>minuti, da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Keeps the window above other windows</source>
+        <translation>Mantiene la finestra sopra le altre</translation>
+    </message>
+    <message>
+        <source>Stores the options for the next start</source>
+        <translation>Salva le opzioni per il prossimo avvio</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Rubriche</translation>
+    </message>
+    <message>
+        <source>Every address book the last check found; untick one to leave it out</source>
+        <translation>Tutte le rubriche trovate dall&apos;ultimo controllo; togli la spunta per escluderne una</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>Shows the version and the build date</source>
+        <translation>Mostra la versione e la data di compilazione</translation>
+    </message>
+    <message>
+        <source>Visit Home Page</source>
+        <translation>Visita il sito web</translation>
+    </message>
+    <message>
+        <source>Opens the home page in the web browser</source>
+        <translation>Apre il sito web nel browser</translation>
+    </message>
+    <message>
+        <source>Hides the window in the tray (Escape)</source>
+        <translation>Nasconde la finestra nell&apos;area di notifica (Esc)</translation>
+    </message>
+    <message>
+        <source>Reads the address book again</source>
+        <translation>Rilegge la rubrica</translation>
+    </message>
+    <message>
+        <source>Opens the help page in the web browser</source>
+        <translation>Apre la pagina di aiuto nel browser</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Chiude il programma</translation>
+    </message>
+    <message>
+        <source>Events for today</source>
+        <translation>Eventi di oggi</translation>
+    </message>
+    <message>
+        <source>Events for tomorrow</source>
+        <translation>Eventi di domani</translation>
+    </message>
+    <message>
+        <source>Events within 1 day</source>
+        <translation>Eventi entro 1 giorno</translation>
+    </message>
+    <message numerus="yes">
+        <source>Events within %n days</source>
+        <translation>
+            <numerusform>Eventi entro %n giorno</numerusform>
+            <numerusform>Eventi entro %n giorni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 anno</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n anno</numerusform>
+            <numerusform>%n anni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>oggi</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>domani</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>tra %n giorno</numerusform>
+            <numerusform>tra %n giorni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Intestazione</translation>
+    </message>
+    <message>
+        <source>birthday</source>
+        <translation>compleanno</translation>
+    </message>
+    <message>
+        <source>anniversary</source>
+        <translation>anniversario</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>TCheckSummary</name>
+    <message>
+        <source>No address book found</source>
+        <translation>Nessuna rubrica trovata</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts</source>
+        <translation>
+            <numerusform>%Ln contatto</numerusform>
+            <numerusform>%Ln contatti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln address books</source>
+        <translation>
+            <numerusform>%Ln rubrica</numerusform>
+            <numerusform>%Ln rubriche</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts from %1</source>
+        <translation>
+            <numerusform>%Ln contatto da %1</numerusform>
+            <numerusform>%Ln contatti da %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TEventReport</name>
+    <message>
+        <source>bday.</source>
+        <extracomment>The event column of a birthday row; a short form, as a diary abbreviates it.</extracomment>
+        <translation>compl.</translation>
+    </message>
+    <message>
+        <source>bday. %1</source>
+        <extracomment>A birthday row; %1 is the age reached.</extracomment>
+        <translation>compl. %1</translation>
+    </message>
+    <message>
+        <source>anniv.</source>
+        <extracomment>The event column of a wedding-anniversary row; a short form, as a diary abbreviates it.</extracomment>
+        <translation>anniv.</translation>
+    </message>
+    <message>
+        <source>anniv. %1</source>
+        <extracomment>An anniversary row; %1 is the number of years married.</extracomment>
+        <translation>anniv. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 occurs in %n days</source>
+        <extracomment>A row of the coming days: %1 is the event (&quot;bday. 30&quot;), %n the days until it.</extracomment>
+        <translation>
+            <numerusform>%1 tra %n giorno</numerusform>
+            <numerusform>%1 tra %n giorni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>-=- Events for today -=- </source>
+        <translation>-=- Eventi di oggi -=- </translation>
+    </message>
+    <message>
+        <source>-=- Events for tomorrow -=-</source>
+        <translation>-=- Eventi di domani -=-</translation>
+    </message>
+    <message numerus="yes">
+        <source>-=- Events within %n days -=-</source>
+        <translation>
+            <numerusform>-=- Eventi entro %n giorno -=-</numerusform>
+            <numerusform>-=- Eventi entro %n giorni -=-</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Please support the author by visiting his home page and/or providing feedback...</source>
+        <extracomment>Runs in one character at a time on the About page; keep it to one line.</extracomment>
+        <translation>Sostieni l&apos;autore visitando il suo sito web e/o inviando un commento...</translation>
+    </message>
+    <message>
+        <source>Click to open %1</source>
+        <extracomment>The tray icon&apos;s tooltip; %1 is the program&apos;s name.</extracomment>
+        <translation>Fai clic per aprire %1</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <extracomment>A tab: the page with the list of due events.</extracomment>
+        <translation>Eventi</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>A tab.
+----------
+The frame around the options.</extracomment>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>A tab.
+----------
+The frame of the About page.</extracomment>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Send to Tray</source>
+        <translation>&amp;Nascondi</translation>
+    </message>
+    <message>
+        <source>&amp;Check Now</source>
+        <translation>&amp;Controlla ora</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Program</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>Check mode for due events:</source>
+        <translation>Modalità di controllo:</translation>
+    </message>
+    <message>
+        <source>Check on start and quit</source>
+        <translation>Controlla all&apos;avvio ed esci</translation>
+    </message>
+    <message>
+        <source>Check daily</source>
+        <translation>Controlla ogni giorno</translation>
+    </message>
+    <message>
+        <source>Check forward for due events within </source>
+        <extracomment>Before a number of days (2 to 30) that follows in a box of its own.</extracomment>
+        <translation>Cerca eventi nei prossimi </translation>
+    </message>
+    <message>
+        <source>days</source>
+        <extracomment>After the number of days (2 to 30) of the line &quot;Check forward for due events within&quot;.</extracomment>
+        <translation>giorni</translation>
+    </message>
+    <message>
+        <source>Automatically close event list after showing it for</source>
+        <extracomment>Before a number of minutes (1 to 15) that follows in a box of its own.</extracomment>
+        <translation>Chiudi automaticamente l&apos;elenco dopo averlo mostrato per</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <extracomment>After the number of minutes (1 to 15) of the line &quot;Automatically close event list after showing it for&quot;.</extracomment>
+        <translation>minuti</translation>
+    </message>
+    <message>
+        <source>Always on top</source>
+        <translation>Sempre in primo piano</translation>
+    </message>
+    <message>
+        <source>Remind me with:</source>
+        <translation>Avvisami con:</translation>
+    </message>
+    <message>
+        <source>window and notification</source>
+        <translation>finestra e notifica</translation>
+    </message>
+    <message>
+        <source>window only</source>
+        <translation>solo finestra</translation>
+    </message>
+    <message>
+        <source>notification only</source>
+        <translation>solo notifica</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>&amp;Salva modifiche</translation>
+    </message>
+    <message>
+        <source>Reminds you of birthdays and anniversaries.</source>
+        <translation>Ti ricorda compleanni e anniversari.</translation>
+    </message>
+    <message>
+        <source>This program is free to use!</source>
+        <translation>Questo programma è gratuito!</translation>
+    </message>
+    <message>
+        <source>-=&gt; Visit Home Page &lt;=-</source>
+        <translation>-=&gt; Visita il sito web &lt;=-</translation>
+    </message>
+    <message>
+        <source>Show Address Book</source>
+        <translation>Mostra rubrica</translation>
+    </message>
+    <message>
+        <source>Show Main Window</source>
+        <translation>Mostra finestra principale</translation>
+    </message>
+    <message>
+        <source>Quit Application</source>
+        <translation>Esci dall&apos;applicazione</translation>
+    </message>
+    <message>
+        <source>Check mode is set back to &apos;Check Daily&apos;.
+This option can be changed from the &apos;Options&apos; tab.</source>
+        <translation>La modalità di controllo torna a «Controlla ogni giorno».
+Puoi cambiarla nella scheda «Opzioni».</translation>
+    </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t find any web application to visit home page!
+Please visit %1 by your own.</source>
+        <extracomment>%1 is the home page&apos;s address.</extracomment>
+        <translation>Spiacenti!
+Nessuna applicazione web trovata per aprire il sito!
+Visita %1 da solo.</translation>
+    </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t open help file!
+</source>
+        <translation>Spiacenti!
+Impossibile aprire il file di aiuto!
+</translation>
+    </message>
+    <message>
+        <source>Can&apos;t run address book program!</source>
+        <translation>Impossibile avviare il programma della rubrica!</translation>
+    </message>
 </context>
 <context>
     <name>TQtDialogs</name>
@@ -68,6 +490,174 @@ ANNULLA	chiudi il programma: i dati non salvati andranno persi!</translation>
     <message>
         <source>Error</source>
         <translation>Errore</translation>
+    </message>
+</context>
+<context>
+    <name>TReminder</name>
+    <message numerus="yes">
+        <source>%n anniversary(ies) today</source>
+        <translation>
+            <numerusform>%n anniversario oggi</numerusform>
+            <numerusform>%n anniversari oggi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) today</source>
+        <translation>
+            <numerusform>%n compleanno oggi</numerusform>
+            <numerusform>%n compleanni oggi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies) tomorrow</source>
+        <translation>
+            <numerusform>%n anniversario domani</numerusform>
+            <numerusform>%n anniversari domani</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) tomorrow</source>
+        <translation>
+            <numerusform>%n compleanno domani</numerusform>
+            <numerusform>%n compleanni domani</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies) in %1 days</source>
+        <translation>
+            <numerusform>%n anniversario tra %1 giorni</numerusform>
+            <numerusform>%n anniversari tra %1 giorni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) in %1 days</source>
+        <translation>
+            <numerusform>%n compleanno tra %1 giorni</numerusform>
+            <numerusform>%n compleanni tra %1 giorni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e %n altro</numerusform>
+            <numerusform>e altri %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>oggi</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>domani</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>tra %n giorno</numerusform>
+            <numerusform>tra %n giorni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Show List</source>
+        <translation>Mostra elenco</translation>
+    </message>
+</context>
+<context>
+    <name>TStoreListView</name>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Percorso</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contatti</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Rubriche</translation>
+    </message>
+</context>
+<context>
+    <name>nelvora-report</name>
+    <message>
+        <source>cannot write the list: %1</source>
+        <translation>impossibile scrivere l&apos;elenco: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the report: %1</source>
+        <translation>impossibile scrivere il resoconto: %1</translation>
+    </message>
+    <message>
+        <source>No address book found</source>
+        <translation>Nessuna rubrica trovata</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>l&apos;opzione %1 non accetta valori</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opzione sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argomento inatteso %1</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l&apos;opzione %1 richiede un valore</translation>
+    </message>
+    <message>
+        <source>--today needs a valid date as YYYY-MM-DD, not &apos;%1&apos;</source>
+        <translation>--today richiede una data valida come AAAA-MM-GG, non «%1»</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days, not &apos;%1&apos;</source>
+        <translation>--days richiede un numero intero di giorni, non «%1»</translation>
+    </message>
+    <message>
+        <source>--contacts needs a file or folder path without line breaks</source>
+        <translation>--contacts richiede un percorso di file o cartella senza a capo</translation>
+    </message>
+    <message>
+        <source>--alarm needs a number of days from 0 to %1, not &apos;%2&apos;</source>
+        <translation>--alarm richiede un numero di giorni da 0 a %1, non «%2»</translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation>--output richiede un nome di file</translation>
+    </message>
+    <message>
+        <source>--format is text, tsv or ics, not &apos;%1&apos;</source>
+        <translation>--format è text, tsv o ics, non «%1»</translation>
+    </message>
+    <message>
+        <source>--alarm needs --format ics</source>
+        <translation>--alarm richiede --format ics</translation>
+    </message>
+    <message>
+        <source>usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
+                      [--output FILE]
+       nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
+                      [--output FILE]
+       nelvora-report --sources [--contacts PATH]... [--output FILE]
+</source>
+        <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
+        <translation>uso: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
+                    [--output FILE]
+     nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
+                    [--output FILE]
+     nelvora-report --sources [--contacts PATH]... [--output FILE]
+</translation>
     </message>
 </context>
 </TS>

@@ -35,6 +35,18 @@
     </message>
 </context>
 <context>
+    <name>IcsCalendar</name>
+    <message>
+        <source>birthday</source>
+        <extracomment>The kind of date in a calendar entry&apos;s title, after the contact&apos;s name (&quot;Anna – birthday (1990)&quot;).</extracomment>
+        <translation>verjaardag</translation>
+    </message>
+    <message>
+        <source>anniversary</source>
+        <translation>trouwdag</translation>
+    </message>
+</context>
+<context>
     <name>ShowErrorReport</name>
     <message>
         <source>Would you like to see the detailed debug log?
@@ -58,6 +70,416 @@ ANNULEREN	het programma afsluiten – niet-opgeslagen gegevens gaan verloren!</t
         <source>An error occured:</source>
         <translation>Er is een fout opgetreden:</translation>
     </message>
+    <message>
+        <source>Nelvora Error</source>
+        <extracomment>Caption of a box about a failure.</extracomment>
+        <translation>Nelvora-fout</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load configuration! Defaults are used!</source>
+        <translation>Kan de instellingen niet laden! De standaardwaarden worden gebruikt!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save configuration!</source>
+        <translation>Kan de instellingen niet opslaan!</translation>
+    </message>
+    <message>
+        <source>An error while checking address book!</source>
+        <translation>Fout bij het controleren van het adresboek!</translation>
+    </message>
+</context>
+<context>
+    <name>TAccessibleNames</name>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Gebeurtenis</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Due events</source>
+        <translation>Komende gebeurtenissen</translation>
+    </message>
+    <message>
+        <source>Birthdays and anniversaries due today, tomorrow and in the coming days</source>
+        <translation>Verjaardagen en trouwdagen vandaag, morgen en de komende dagen</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagina&apos;s</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Page Down show the next page</source>
+        <translation>Ctrl+Tab en Ctrl+Page Down tonen de volgende pagina</translation>
+    </message>
+    <message>
+        <source>Check mode for due events</source>
+        <translation>Controlemodus voor gebeurtenissen</translation>
+    </message>
+    <message>
+        <source>Remind me with</source>
+        <translation>Herinner mij met</translation>
+    </message>
+    <message>
+        <source>Check forward for due events within</source>
+        <translation>Vooruitkijken naar gebeurtenissen binnen</translation>
+    </message>
+    <message>
+        <source>days, from %1 to %2</source>
+        <translation>dagen, van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>Automatically close event list after showing it for</source>
+        <translation>Lijst automatisch sluiten nadat hij getoond is gedurende</translation>
+    </message>
+    <message>
+        <source>minutes, from %1 to %2</source>
+        <translation>minuten, van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>Keeps the window above other windows</source>
+        <translation>Houdt het venster boven andere vensters</translation>
+    </message>
+    <message>
+        <source>Stores the options for the next start</source>
+        <translation>Bewaart de instellingen voor de volgende start</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Adresboeken</translation>
+    </message>
+    <message>
+        <source>Every address book the last check found; untick one to leave it out</source>
+        <translation>Elk adresboek dat de laatste controle vond; vink er een uit om het over te slaan</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versie</translation>
+    </message>
+    <message>
+        <source>Shows the version and the build date</source>
+        <translation>Toont de versie en de bouwdatum</translation>
+    </message>
+    <message>
+        <source>Visit Home Page</source>
+        <translation>Website bezoeken</translation>
+    </message>
+    <message>
+        <source>Opens the home page in the web browser</source>
+        <translation>Opent de website in de webbrowser</translation>
+    </message>
+    <message>
+        <source>Hides the window in the tray (Escape)</source>
+        <translation>Verbergt het venster in het systeemvak (Escape)</translation>
+    </message>
+    <message>
+        <source>Reads the address book again</source>
+        <translation>Leest het adresboek opnieuw</translation>
+    </message>
+    <message>
+        <source>Opens the help page in the web browser</source>
+        <translation>Opent de hulppagina in de webbrowser</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Sluit het programma af</translation>
+    </message>
+    <message>
+        <source>Events for today</source>
+        <translation>Gebeurtenissen vandaag</translation>
+    </message>
+    <message>
+        <source>Events for tomorrow</source>
+        <translation>Gebeurtenissen morgen</translation>
+    </message>
+    <message>
+        <source>Events within 1 day</source>
+        <translation>Gebeurtenissen binnen 1 dag</translation>
+    </message>
+    <message numerus="yes">
+        <source>Events within %n days</source>
+        <translation>
+            <numerusform>Gebeurtenissen binnen %n dag</numerusform>
+            <numerusform>Gebeurtenissen binnen %n dagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 jaar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n jaar</numerusform>
+            <numerusform>%n jaar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>vandaag</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>morgen</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>over %n dag</numerusform>
+            <numerusform>over %n dagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Kop</translation>
+    </message>
+    <message>
+        <source>birthday</source>
+        <translation>verjaardag</translation>
+    </message>
+    <message>
+        <source>anniversary</source>
+        <translation>trouwdag</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>TCheckSummary</name>
+    <message>
+        <source>No address book found</source>
+        <translation>Geen adresboek gevonden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts</source>
+        <translation>
+            <numerusform>%Ln contact</numerusform>
+            <numerusform>%Ln contacten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln address books</source>
+        <translation>
+            <numerusform>%Ln adresboek</numerusform>
+            <numerusform>%Ln adresboeken</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts from %1</source>
+        <translation>
+            <numerusform>%Ln contact uit %1</numerusform>
+            <numerusform>%Ln contacten uit %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TEventReport</name>
+    <message>
+        <source>bday.</source>
+        <extracomment>The event column of a birthday row; a short form, as a diary abbreviates it.</extracomment>
+        <translation>verj.</translation>
+    </message>
+    <message>
+        <source>bday. %1</source>
+        <extracomment>A birthday row; %1 is the age reached.</extracomment>
+        <translation>verj. %1</translation>
+    </message>
+    <message>
+        <source>anniv.</source>
+        <extracomment>The event column of a wedding-anniversary row; a short form, as a diary abbreviates it.</extracomment>
+        <translation>trouwd.</translation>
+    </message>
+    <message>
+        <source>anniv. %1</source>
+        <extracomment>An anniversary row; %1 is the number of years married.</extracomment>
+        <translation>trouwd. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 occurs in %n days</source>
+        <extracomment>A row of the coming days: %1 is the event (&quot;bday. 30&quot;), %n the days until it.</extracomment>
+        <translation>
+            <numerusform>%1 over %n dag</numerusform>
+            <numerusform>%1 over %n dagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>-=- Events for today -=- </source>
+        <translation>-=- Gebeurtenissen vandaag -=- </translation>
+    </message>
+    <message>
+        <source>-=- Events for tomorrow -=-</source>
+        <translation>-=- Gebeurtenissen morgen -=-</translation>
+    </message>
+    <message numerus="yes">
+        <source>-=- Events within %n days -=-</source>
+        <translation>
+            <numerusform>-=- Gebeurtenissen binnen %n dag -=-</numerusform>
+            <numerusform>-=- Gebeurtenissen binnen %n dagen -=-</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Please support the author by visiting his home page and/or providing feedback...</source>
+        <extracomment>Runs in one character at a time on the About page; keep it to one line.</extracomment>
+        <translation>Steun de auteur door zijn website te bezoeken en/of uw mening te geven...</translation>
+    </message>
+    <message>
+        <source>Click to open %1</source>
+        <extracomment>The tray icon&apos;s tooltip; %1 is the program&apos;s name.</extracomment>
+        <translation>Klik om %1 te openen</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <extracomment>A tab: the page with the list of due events.</extracomment>
+        <translation>Gebeurtenissen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>A tab.
+----------
+The frame around the options.</extracomment>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>A tab.
+----------
+The frame of the About page.</extracomment>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>&amp;Send to Tray</source>
+        <translation>&amp;Naar systeemvak</translation>
+    </message>
+    <message>
+        <source>&amp;Check Now</source>
+        <translation>Nu &amp;controleren</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hulp</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Program</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>Check mode for due events:</source>
+        <translation>Controlemodus:</translation>
+    </message>
+    <message>
+        <source>Check on start and quit</source>
+        <translation>Bij start controleren en afsluiten</translation>
+    </message>
+    <message>
+        <source>Check daily</source>
+        <translation>Dagelijks controleren</translation>
+    </message>
+    <message>
+        <source>Check forward for due events within </source>
+        <extracomment>Before a number of days (2 to 30) that follows in a box of its own.</extracomment>
+        <translation>Vooruitkijken naar gebeurtenissen binnen </translation>
+    </message>
+    <message>
+        <source>days</source>
+        <extracomment>After the number of days (2 to 30) of the line &quot;Check forward for due events within&quot;.</extracomment>
+        <translation>dagen</translation>
+    </message>
+    <message>
+        <source>Automatically close event list after showing it for</source>
+        <extracomment>Before a number of minutes (1 to 15) that follows in a box of its own.</extracomment>
+        <translation>Lijst automatisch sluiten nadat hij getoond is gedurende</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <extracomment>After the number of minutes (1 to 15) of the line &quot;Automatically close event list after showing it for&quot;.</extracomment>
+        <translation>minuten</translation>
+    </message>
+    <message>
+        <source>Always on top</source>
+        <translation>Altijd bovenaan</translation>
+    </message>
+    <message>
+        <source>Remind me with:</source>
+        <translation>Herinner mij met:</translation>
+    </message>
+    <message>
+        <source>window and notification</source>
+        <translation>venster en melding</translation>
+    </message>
+    <message>
+        <source>window only</source>
+        <translation>alleen venster</translation>
+    </message>
+    <message>
+        <source>notification only</source>
+        <translation>alleen melding</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>Wijzigingen &amp;opslaan</translation>
+    </message>
+    <message>
+        <source>Reminds you of birthdays and anniversaries.</source>
+        <translation>Herinnert u aan verjaardagen en trouwdagen.</translation>
+    </message>
+    <message>
+        <source>This program is free to use!</source>
+        <translation>Dit programma is gratis!</translation>
+    </message>
+    <message>
+        <source>-=&gt; Visit Home Page &lt;=-</source>
+        <translation>-=&gt; Website bezoeken &lt;=-</translation>
+    </message>
+    <message>
+        <source>Show Address Book</source>
+        <translation>Adresboek tonen</translation>
+    </message>
+    <message>
+        <source>Show Main Window</source>
+        <translation>Hoofdvenster tonen</translation>
+    </message>
+    <message>
+        <source>Quit Application</source>
+        <translation>Programma afsluiten</translation>
+    </message>
+    <message>
+        <source>Check mode is set back to &apos;Check Daily&apos;.
+This option can be changed from the &apos;Options&apos; tab.</source>
+        <translation>De controlemodus staat weer op &apos;Dagelijks controleren&apos;.
+U kunt dit wijzigen op het tabblad &apos;Instellingen&apos;.</translation>
+    </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t find any web application to visit home page!
+Please visit %1 by your own.</source>
+        <extracomment>%1 is the home page&apos;s address.</extracomment>
+        <translation>Sorry!
+Geen webtoepassing gevonden om de website te openen!
+Bezoek %1 zelf.</translation>
+    </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t open help file!
+</source>
+        <translation>Sorry!
+Kan het hulpbestand niet openen!
+</translation>
+    </message>
+    <message>
+        <source>Can&apos;t run address book program!</source>
+        <translation>Kan het adresboekprogramma niet starten!</translation>
+    </message>
 </context>
 <context>
     <name>TQtDialogs</name>
@@ -68,6 +490,174 @@ ANNULEREN	het programma afsluiten – niet-opgeslagen gegevens gaan verloren!</t
     <message>
         <source>Error</source>
         <translation>Fout</translation>
+    </message>
+</context>
+<context>
+    <name>TReminder</name>
+    <message numerus="yes">
+        <source>%n anniversary(ies) today</source>
+        <translation>
+            <numerusform>%n trouwdag vandaag</numerusform>
+            <numerusform>%n trouwdagen vandaag</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) today</source>
+        <translation>
+            <numerusform>%n verjaardag vandaag</numerusform>
+            <numerusform>%n verjaardagen vandaag</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies) tomorrow</source>
+        <translation>
+            <numerusform>%n trouwdag morgen</numerusform>
+            <numerusform>%n trouwdagen morgen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) tomorrow</source>
+        <translation>
+            <numerusform>%n verjaardag morgen</numerusform>
+            <numerusform>%n verjaardagen morgen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies) in %1 days</source>
+        <translation>
+            <numerusform>%n trouwdag over %1 dagen</numerusform>
+            <numerusform>%n trouwdagen over %1 dagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) in %1 days</source>
+        <translation>
+            <numerusform>%n verjaardag over %1 dagen</numerusform>
+            <numerusform>%n verjaardagen over %1 dagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>en nog %n</numerusform>
+            <numerusform>en nog %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>vandaag</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>morgen</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>over %n dag</numerusform>
+            <numerusform>over %n dagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Show List</source>
+        <translation>Lijst tonen</translation>
+    </message>
+</context>
+<context>
+    <name>TStoreListView</name>
+    <message>
+        <source>Kind</source>
+        <translation>Soort</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Pad</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacten</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Adresboeken</translation>
+    </message>
+</context>
+<context>
+    <name>nelvora-report</name>
+    <message>
+        <source>cannot write the list: %1</source>
+        <translation>kan de lijst niet schrijven: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the report: %1</source>
+        <translation>kan het overzicht niet schrijven: %1</translation>
+    </message>
+    <message>
+        <source>No address book found</source>
+        <translation>Geen adresboek gevonden</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>optie %1 neemt geen waarde</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>onbekende optie %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>onverwacht argument %1</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>optie %1 vereist een waarde</translation>
+    </message>
+    <message>
+        <source>--today needs a valid date as YYYY-MM-DD, not &apos;%1&apos;</source>
+        <translation>--today vereist een geldige datum als JJJJ-MM-DD, niet &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days, not &apos;%1&apos;</source>
+        <translation>--days vereist een geheel aantal dagen, niet &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--contacts needs a file or folder path without line breaks</source>
+        <translation>--contacts vereist een bestands- of mappad zonder regeleinden</translation>
+    </message>
+    <message>
+        <source>--alarm needs a number of days from 0 to %1, not &apos;%2&apos;</source>
+        <translation>--alarm vereist een aantal dagen van 0 tot %1, niet &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation>--output vereist een bestandsnaam</translation>
+    </message>
+    <message>
+        <source>--format is text, tsv or ics, not &apos;%1&apos;</source>
+        <translation>--format is text, tsv of ics, niet &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--alarm needs --format ics</source>
+        <translation>--alarm vereist --format ics</translation>
+    </message>
+    <message>
+        <source>usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
+                      [--output FILE]
+       nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
+                      [--output FILE]
+       nelvora-report --sources [--contacts PATH]... [--output FILE]
+</source>
+        <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
+        <translation>gebruik: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
+                        [--output FILE]
+         nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
+                        [--output FILE]
+         nelvora-report --sources [--contacts PATH]... [--output FILE]
+</translation>
     </message>
 </context>
 </TS>

@@ -35,6 +35,18 @@
     </message>
 </context>
 <context>
+    <name>IcsCalendar</name>
+    <message>
+        <source>birthday</source>
+        <extracomment>The kind of date in a calendar entry&apos;s title, after the contact&apos;s name (&quot;Anna – birthday (1990)&quot;).</extracomment>
+        <translation>urodziny</translation>
+    </message>
+    <message>
+        <source>anniversary</source>
+        <translation>rocznica ślubu</translation>
+    </message>
+</context>
+<context>
     <name>ShowErrorReport</name>
     <message>
         <source>Would you like to see the detailed debug log?
@@ -58,6 +70,424 @@ ANULUJ	zakończ program – niezapisane dane zostaną utracone!</translation>
         <source>An error occured:</source>
         <translation>Wystąpił błąd:</translation>
     </message>
+    <message>
+        <source>Nelvora Error</source>
+        <extracomment>Caption of a box about a failure.</extracomment>
+        <translation>Błąd programu Nelvora</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load configuration! Defaults are used!</source>
+        <translation>Nie można wczytać ustawień! Używane są ustawienia domyślne!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save configuration!</source>
+        <translation>Nie można zapisać ustawień!</translation>
+    </message>
+    <message>
+        <source>An error while checking address book!</source>
+        <translation>Błąd podczas sprawdzania książki adresowej!</translation>
+    </message>
+</context>
+<context>
+    <name>TAccessibleNames</name>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Wydarzenie</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Due events</source>
+        <translation>Nadchodzące wydarzenia</translation>
+    </message>
+    <message>
+        <source>Birthdays and anniversaries due today, tomorrow and in the coming days</source>
+        <translation>Urodziny i rocznice przypadające dziś, jutro i w najbliższych dniach</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Strony</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Page Down show the next page</source>
+        <translation>Ctrl+Tab i Ctrl+Page Down pokazują następną stronę</translation>
+    </message>
+    <message>
+        <source>Check mode for due events</source>
+        <translation>Tryb sprawdzania wydarzeń</translation>
+    </message>
+    <message>
+        <source>Remind me with</source>
+        <translation>Przypominaj przez</translation>
+    </message>
+    <message>
+        <source>Check forward for due events within</source>
+        <translation>Szukaj wydarzeń w ciągu najbliższych</translation>
+    </message>
+    <message>
+        <source>days, from %1 to %2</source>
+        <translation>dni, od %1 do %2</translation>
+    </message>
+    <message>
+        <source>Automatically close event list after showing it for</source>
+        <translation>Zamknij listę automatycznie po wyświetlaniu przez</translation>
+    </message>
+    <message>
+        <source>minutes, from %1 to %2</source>
+        <translation>minut, od %1 do %2</translation>
+    </message>
+    <message>
+        <source>Keeps the window above other windows</source>
+        <translation>Utrzymuje okno nad innymi oknami</translation>
+    </message>
+    <message>
+        <source>Stores the options for the next start</source>
+        <translation>Zapisuje ustawienia na następne uruchomienie</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Książki adresowe</translation>
+    </message>
+    <message>
+        <source>Every address book the last check found; untick one to leave it out</source>
+        <translation>Wszystkie książki adresowe znalezione przy ostatnim sprawdzeniu; odznacz, aby pominąć</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Wersja</translation>
+    </message>
+    <message>
+        <source>Shows the version and the build date</source>
+        <translation>Pokazuje wersję i datę kompilacji</translation>
+    </message>
+    <message>
+        <source>Visit Home Page</source>
+        <translation>Odwiedź stronę domową</translation>
+    </message>
+    <message>
+        <source>Opens the home page in the web browser</source>
+        <translation>Otwiera stronę domową w przeglądarce</translation>
+    </message>
+    <message>
+        <source>Hides the window in the tray (Escape)</source>
+        <translation>Chowa okno do zasobnika systemowego (Escape)</translation>
+    </message>
+    <message>
+        <source>Reads the address book again</source>
+        <translation>Ponownie czyta książkę adresową</translation>
+    </message>
+    <message>
+        <source>Opens the help page in the web browser</source>
+        <translation>Otwiera stronę pomocy w przeglądarce</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Kończy program</translation>
+    </message>
+    <message>
+        <source>Events for today</source>
+        <translation>Wydarzenia dzisiaj</translation>
+    </message>
+    <message>
+        <source>Events for tomorrow</source>
+        <translation>Wydarzenia jutro</translation>
+    </message>
+    <message>
+        <source>Events within 1 day</source>
+        <translation>Wydarzenia w ciągu 1 dnia</translation>
+    </message>
+    <message numerus="yes">
+        <source>Events within %n days</source>
+        <translation>
+            <numerusform>Wydarzenia w ciągu %n dnia</numerusform>
+            <numerusform>Wydarzenia w ciągu %n dni</numerusform>
+            <numerusform>Wydarzenia w ciągu %n dni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 rok</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n rok</numerusform>
+            <numerusform>%n lata</numerusform>
+            <numerusform>%n lat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>dzisiaj</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>jutro</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>za %n dzień</numerusform>
+            <numerusform>za %n dni</numerusform>
+            <numerusform>za %n dni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Nagłówek</translation>
+    </message>
+    <message>
+        <source>birthday</source>
+        <translation>urodziny</translation>
+    </message>
+    <message>
+        <source>anniversary</source>
+        <translation>rocznica ślubu</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>TCheckSummary</name>
+    <message>
+        <source>No address book found</source>
+        <translation>Nie znaleziono książki adresowej</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts</source>
+        <translation>
+            <numerusform>%Ln kontakt</numerusform>
+            <numerusform>%Ln kontakty</numerusform>
+            <numerusform>%Ln kontaktów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln address books</source>
+        <translation>
+            <numerusform>%Ln książki adresowej</numerusform>
+            <numerusform>%Ln książek adresowych</numerusform>
+            <numerusform>%Ln książek adresowych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts from %1</source>
+        <translation>
+            <numerusform>%Ln kontakt z %1</numerusform>
+            <numerusform>%Ln kontakty z %1</numerusform>
+            <numerusform>%Ln kontaktów z %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TEventReport</name>
+    <message>
+        <source>bday.</source>
+        <extracomment>The event column of a birthday row; a short form, as a diary abbreviates it.</extracomment>
+        <translation>ur.</translation>
+    </message>
+    <message>
+        <source>bday. %1</source>
+        <extracomment>A birthday row; %1 is the age reached.</extracomment>
+        <translation>ur. %1</translation>
+    </message>
+    <message>
+        <source>anniv.</source>
+        <extracomment>The event column of a wedding-anniversary row; a short form, as a diary abbreviates it.</extracomment>
+        <translation>rocz.</translation>
+    </message>
+    <message>
+        <source>anniv. %1</source>
+        <extracomment>An anniversary row; %1 is the number of years married.</extracomment>
+        <translation>rocz. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 occurs in %n days</source>
+        <extracomment>A row of the coming days: %1 is the event (&quot;bday. 30&quot;), %n the days until it.</extracomment>
+        <translation>
+            <numerusform>%1 za %n dzień</numerusform>
+            <numerusform>%1 za %n dni</numerusform>
+            <numerusform>%1 za %n dni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>-=- Events for today -=- </source>
+        <translation>-=- Wydarzenia dzisiaj -=- </translation>
+    </message>
+    <message>
+        <source>-=- Events for tomorrow -=-</source>
+        <translation>-=- Wydarzenia jutro -=-</translation>
+    </message>
+    <message numerus="yes">
+        <source>-=- Events within %n days -=-</source>
+        <translation>
+            <numerusform>-=- Wydarzenia w ciągu %n dnia -=-</numerusform>
+            <numerusform>-=- Wydarzenia w ciągu %n dni -=-</numerusform>
+            <numerusform>-=- Wydarzenia w ciągu %n dni -=-</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Please support the author by visiting his home page and/or providing feedback...</source>
+        <extracomment>Runs in one character at a time on the About page; keep it to one line.</extracomment>
+        <translation>Wesprzyj autora, odwiedzając jego stronę domową i/lub przesyłając opinię...</translation>
+    </message>
+    <message>
+        <source>Click to open %1</source>
+        <extracomment>The tray icon&apos;s tooltip; %1 is the program&apos;s name.</extracomment>
+        <translation>Kliknij, aby otworzyć %1</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <extracomment>A tab: the page with the list of due events.</extracomment>
+        <translation>Wydarzenia</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>A tab.
+----------
+The frame around the options.</extracomment>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>A tab.
+----------
+The frame of the About page.</extracomment>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>&amp;Send to Tray</source>
+        <translation>&amp;Do zasobnika</translation>
+    </message>
+    <message>
+        <source>&amp;Check Now</source>
+        <translation>&amp;Sprawdź teraz</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Program</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>Check mode for due events:</source>
+        <translation>Tryb sprawdzania:</translation>
+    </message>
+    <message>
+        <source>Check on start and quit</source>
+        <translation>Sprawdź przy starcie i zakończ</translation>
+    </message>
+    <message>
+        <source>Check daily</source>
+        <translation>Sprawdzaj codziennie</translation>
+    </message>
+    <message>
+        <source>Check forward for due events within </source>
+        <extracomment>Before a number of days (2 to 30) that follows in a box of its own.</extracomment>
+        <translation>Szukaj wydarzeń w ciągu </translation>
+    </message>
+    <message>
+        <source>days</source>
+        <extracomment>After the number of days (2 to 30) of the line &quot;Check forward for due events within&quot;.</extracomment>
+        <translation>dni</translation>
+    </message>
+    <message>
+        <source>Automatically close event list after showing it for</source>
+        <extracomment>Before a number of minutes (1 to 15) that follows in a box of its own.</extracomment>
+        <translation>Zamknij listę automatycznie po wyświetlaniu przez</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <extracomment>After the number of minutes (1 to 15) of the line &quot;Automatically close event list after showing it for&quot;.</extracomment>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Always on top</source>
+        <translation>Zawsze na wierzchu</translation>
+    </message>
+    <message>
+        <source>Remind me with:</source>
+        <translation>Przypominaj przez:</translation>
+    </message>
+    <message>
+        <source>window and notification</source>
+        <translation>okno i powiadomienie</translation>
+    </message>
+    <message>
+        <source>window only</source>
+        <translation>tylko okno</translation>
+    </message>
+    <message>
+        <source>notification only</source>
+        <translation>tylko powiadomienie</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>&amp;Zapisz zmiany</translation>
+    </message>
+    <message>
+        <source>Reminds you of birthdays and anniversaries.</source>
+        <translation>Przypomina o urodzinach i rocznicach.</translation>
+    </message>
+    <message>
+        <source>This program is free to use!</source>
+        <translation>Ten program jest darmowy!</translation>
+    </message>
+    <message>
+        <source>-=&gt; Visit Home Page &lt;=-</source>
+        <translation>-=&gt; Odwiedź stronę domową &lt;=-</translation>
+    </message>
+    <message>
+        <source>Show Address Book</source>
+        <translation>Pokaż książkę adresową</translation>
+    </message>
+    <message>
+        <source>Show Main Window</source>
+        <translation>Pokaż okno główne</translation>
+    </message>
+    <message>
+        <source>Quit Application</source>
+        <translation>Zakończ program</translation>
+    </message>
+    <message>
+        <source>Check mode is set back to &apos;Check Daily&apos;.
+This option can be changed from the &apos;Options&apos; tab.</source>
+        <translation>Tryb sprawdzania przywrócono na „Sprawdzaj codziennie”.
+Można to zmienić na karcie „Ustawienia”.</translation>
+    </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t find any web application to visit home page!
+Please visit %1 by your own.</source>
+        <extracomment>%1 is the home page&apos;s address.</extracomment>
+        <translation>Przepraszamy!
+Nie znaleziono aplikacji do otwarcia strony domowej!
+Odwiedź %1 samodzielnie.</translation>
+    </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t open help file!
+</source>
+        <translation>Przepraszamy!
+Nie można otworzyć pliku pomocy!
+</translation>
+    </message>
+    <message>
+        <source>Can&apos;t run address book program!</source>
+        <translation>Nie można uruchomić programu książki adresowej!</translation>
+    </message>
 </context>
 <context>
     <name>TQtDialogs</name>
@@ -68,6 +498,182 @@ ANULUJ	zakończ program – niezapisane dane zostaną utracone!</translation>
     <message>
         <source>Error</source>
         <translation>Błąd</translation>
+    </message>
+</context>
+<context>
+    <name>TReminder</name>
+    <message numerus="yes">
+        <source>%n anniversary(ies) today</source>
+        <translation>
+            <numerusform>%n rocznica dzisiaj</numerusform>
+            <numerusform>%n rocznice dzisiaj</numerusform>
+            <numerusform>%n rocznic dzisiaj</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) today</source>
+        <translation>
+            <numerusform>%n urodziny dzisiaj</numerusform>
+            <numerusform>%n urodziny dzisiaj</numerusform>
+            <numerusform>%n urodzin dzisiaj</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies) tomorrow</source>
+        <translation>
+            <numerusform>%n rocznica jutro</numerusform>
+            <numerusform>%n rocznice jutro</numerusform>
+            <numerusform>%n rocznic jutro</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) tomorrow</source>
+        <translation>
+            <numerusform>%n urodziny jutro</numerusform>
+            <numerusform>%n urodziny jutro</numerusform>
+            <numerusform>%n urodzin jutro</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies) in %1 days</source>
+        <translation>
+            <numerusform>%n rocznica za %1 dni</numerusform>
+            <numerusform>%n rocznice za %1 dni</numerusform>
+            <numerusform>%n rocznic za %1 dni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) in %1 days</source>
+        <translation>
+            <numerusform>%n urodziny za %1 dni</numerusform>
+            <numerusform>%n urodziny za %1 dni</numerusform>
+            <numerusform>%n urodzin za %1 dni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>i jeszcze %n</numerusform>
+            <numerusform>i jeszcze %n</numerusform>
+            <numerusform>i jeszcze %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>dzisiaj</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>jutro</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>za %n dzień</numerusform>
+            <numerusform>za %n dni</numerusform>
+            <numerusform>za %n dni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Show List</source>
+        <translation>Pokaż listę</translation>
+    </message>
+</context>
+<context>
+    <name>TStoreListView</name>
+    <message>
+        <source>Kind</source>
+        <translation>Rodzaj</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Ścieżka</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontakty</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Książki adresowe</translation>
+    </message>
+</context>
+<context>
+    <name>nelvora-report</name>
+    <message>
+        <source>cannot write the list: %1</source>
+        <translation>nie można zapisać listy: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the report: %1</source>
+        <translation>nie można zapisać raportu: %1</translation>
+    </message>
+    <message>
+        <source>No address book found</source>
+        <translation>Nie znaleziono książki adresowej</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>opcja %1 nie przyjmuje wartości</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>nieznana opcja %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>nieoczekiwany argument %1</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>opcja %1 wymaga wartości</translation>
+    </message>
+    <message>
+        <source>--today needs a valid date as YYYY-MM-DD, not &apos;%1&apos;</source>
+        <translation>--today wymaga poprawnej daty w postaci RRRR-MM-DD, a nie „%1”</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days, not &apos;%1&apos;</source>
+        <translation>--days wymaga całkowitej liczby dni, a nie „%1”</translation>
+    </message>
+    <message>
+        <source>--contacts needs a file or folder path without line breaks</source>
+        <translation>--contacts wymaga ścieżki pliku lub folderu bez podziałów wiersza</translation>
+    </message>
+    <message>
+        <source>--alarm needs a number of days from 0 to %1, not &apos;%2&apos;</source>
+        <translation>--alarm wymaga liczby dni od 0 do %1, a nie „%2”</translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation>--output wymaga nazwy pliku</translation>
+    </message>
+    <message>
+        <source>--format is text, tsv or ics, not &apos;%1&apos;</source>
+        <translation>--format to text, tsv lub ics, a nie „%1”</translation>
+    </message>
+    <message>
+        <source>--alarm needs --format ics</source>
+        <translation>--alarm wymaga --format ics</translation>
+    </message>
+    <message>
+        <source>usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
+                      [--output FILE]
+       nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
+                      [--output FILE]
+       nelvora-report --sources [--contacts PATH]... [--output FILE]
+</source>
+        <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
+        <translation>użycie: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
+                       [--output FILE]
+        nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
+                       [--output FILE]
+        nelvora-report --sources [--contacts PATH]... [--output FILE]
+</translation>
     </message>
 </context>
 </TS>

@@ -35,6 +35,18 @@
     </message>
 </context>
 <context>
+    <name>IcsCalendar</name>
+    <message>
+        <source>birthday</source>
+        <extracomment>The kind of date in a calendar entry&apos;s title, after the contact&apos;s name (&quot;Anna – birthday (1990)&quot;).</extracomment>
+        <translation>aniversário</translation>
+    </message>
+    <message>
+        <source>anniversary</source>
+        <translation>aniversário de casamento</translation>
+    </message>
+</context>
+<context>
     <name>ShowErrorReport</name>
     <message>
         <source>Would you like to see the detailed debug log?
@@ -58,6 +70,416 @@ CANCELAR	encerrar o programa – os dados não salvos serão perdidos!</translat
         <source>An error occured:</source>
         <translation>Ocorreu um erro:</translation>
     </message>
+    <message>
+        <source>Nelvora Error</source>
+        <extracomment>Caption of a box about a failure.</extracomment>
+        <translation>Erro do Nelvora</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load configuration! Defaults are used!</source>
+        <translation>Não foi possível carregar a configuração! Os valores padrão serão usados!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save configuration!</source>
+        <translation>Não foi possível salvar a configuração!</translation>
+    </message>
+    <message>
+        <source>An error while checking address book!</source>
+        <translation>Erro ao verificar o catálogo de endereços!</translation>
+    </message>
+</context>
+<context>
+    <name>TAccessibleNames</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Due events</source>
+        <translation>Próximos eventos</translation>
+    </message>
+    <message>
+        <source>Birthdays and anniversaries due today, tomorrow and in the coming days</source>
+        <translation>Aniversários de hoje, de amanhã e dos próximos dias</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Page Down show the next page</source>
+        <translation>Ctrl+Tab e Ctrl+Page Down mostram a próxima página</translation>
+    </message>
+    <message>
+        <source>Check mode for due events</source>
+        <translation>Modo de verificação de eventos</translation>
+    </message>
+    <message>
+        <source>Remind me with</source>
+        <translation>Lembrar-me com</translation>
+    </message>
+    <message>
+        <source>Check forward for due events within</source>
+        <translation>Procurar eventos nos próximos</translation>
+    </message>
+    <message>
+        <source>days, from %1 to %2</source>
+        <translation>dias, de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Automatically close event list after showing it for</source>
+        <translation>Fechar a lista automaticamente depois de mostrá-la por</translation>
+    </message>
+    <message>
+        <source>minutes, from %1 to %2</source>
+        <translation>minutos, de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Keeps the window above other windows</source>
+        <translation>Mantém a janela acima das outras</translation>
+    </message>
+    <message>
+        <source>Stores the options for the next start</source>
+        <translation>Salva as opções para a próxima inicialização</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Catálogos de endereços</translation>
+    </message>
+    <message>
+        <source>Every address book the last check found; untick one to leave it out</source>
+        <translation>Todos os catálogos encontrados na última verificação; desmarque um para ignorá-lo</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versão</translation>
+    </message>
+    <message>
+        <source>Shows the version and the build date</source>
+        <translation>Mostra a versão e a data de compilação</translation>
+    </message>
+    <message>
+        <source>Visit Home Page</source>
+        <translation>Visitar o site</translation>
+    </message>
+    <message>
+        <source>Opens the home page in the web browser</source>
+        <translation>Abre o site no navegador</translation>
+    </message>
+    <message>
+        <source>Hides the window in the tray (Escape)</source>
+        <translation>Esconde a janela na bandeja do sistema (Esc)</translation>
+    </message>
+    <message>
+        <source>Reads the address book again</source>
+        <translation>Lê o catálogo de endereços novamente</translation>
+    </message>
+    <message>
+        <source>Opens the help page in the web browser</source>
+        <translation>Abre a página de ajuda no navegador</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Encerra o programa</translation>
+    </message>
+    <message>
+        <source>Events for today</source>
+        <translation>Eventos de hoje</translation>
+    </message>
+    <message>
+        <source>Events for tomorrow</source>
+        <translation>Eventos de amanhã</translation>
+    </message>
+    <message>
+        <source>Events within 1 day</source>
+        <translation>Eventos em 1 dia</translation>
+    </message>
+    <message numerus="yes">
+        <source>Events within %n days</source>
+        <translation>
+            <numerusform>Eventos em %n dia</numerusform>
+            <numerusform>Eventos em %n dias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 ano</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n ano</numerusform>
+            <numerusform>%n anos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>hoje</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>amanhã</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>em %n dia</numerusform>
+            <numerusform>em %n dias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>birthday</source>
+        <translation>aniversário</translation>
+    </message>
+    <message>
+        <source>anniversary</source>
+        <translation>aniversário de casamento</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>TCheckSummary</name>
+    <message>
+        <source>No address book found</source>
+        <translation>Nenhum catálogo de endereços encontrado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts</source>
+        <translation>
+            <numerusform>%Ln contato</numerusform>
+            <numerusform>%Ln contatos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln address books</source>
+        <translation>
+            <numerusform>%Ln catálogo</numerusform>
+            <numerusform>%Ln catálogos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts from %1</source>
+        <translation>
+            <numerusform>%Ln contato de %1</numerusform>
+            <numerusform>%Ln contatos de %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TEventReport</name>
+    <message>
+        <source>bday.</source>
+        <extracomment>The event column of a birthday row; a short form, as a diary abbreviates it.</extracomment>
+        <translation>aniv.</translation>
+    </message>
+    <message>
+        <source>bday. %1</source>
+        <extracomment>A birthday row; %1 is the age reached.</extracomment>
+        <translation>aniv. %1</translation>
+    </message>
+    <message>
+        <source>anniv.</source>
+        <extracomment>The event column of a wedding-anniversary row; a short form, as a diary abbreviates it.</extracomment>
+        <translation>bodas</translation>
+    </message>
+    <message>
+        <source>anniv. %1</source>
+        <extracomment>An anniversary row; %1 is the number of years married.</extracomment>
+        <translation>bodas %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 occurs in %n days</source>
+        <extracomment>A row of the coming days: %1 is the event (&quot;bday. 30&quot;), %n the days until it.</extracomment>
+        <translation>
+            <numerusform>%1 em %n dia</numerusform>
+            <numerusform>%1 em %n dias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>-=- Events for today -=- </source>
+        <translation>-=- Eventos de hoje -=- </translation>
+    </message>
+    <message>
+        <source>-=- Events for tomorrow -=-</source>
+        <translation>-=- Eventos de amanhã -=-</translation>
+    </message>
+    <message numerus="yes">
+        <source>-=- Events within %n days -=-</source>
+        <translation>
+            <numerusform>-=- Eventos em %n dia -=-</numerusform>
+            <numerusform>-=- Eventos em %n dias -=-</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Please support the author by visiting his home page and/or providing feedback...</source>
+        <extracomment>Runs in one character at a time on the About page; keep it to one line.</extracomment>
+        <translation>Apoie o autor visitando o site dele e/ou enviando sua opinião...</translation>
+    </message>
+    <message>
+        <source>Click to open %1</source>
+        <extracomment>The tray icon&apos;s tooltip; %1 is the program&apos;s name.</extracomment>
+        <translation>Clique para abrir o %1</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <extracomment>A tab: the page with the list of due events.</extracomment>
+        <translation>Eventos</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>A tab.
+----------
+The frame around the options.</extracomment>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>A tab.
+----------
+The frame of the About page.</extracomment>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>&amp;Send to Tray</source>
+        <translation>&amp;Para a bandeja</translation>
+    </message>
+    <message>
+        <source>&amp;Check Now</source>
+        <translation>&amp;Verificar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ajuda</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Program</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>Check mode for due events:</source>
+        <translation>Modo de verificação:</translation>
+    </message>
+    <message>
+        <source>Check on start and quit</source>
+        <translation>Verificar ao iniciar e sair</translation>
+    </message>
+    <message>
+        <source>Check daily</source>
+        <translation>Verificar diariamente</translation>
+    </message>
+    <message>
+        <source>Check forward for due events within </source>
+        <extracomment>Before a number of days (2 to 30) that follows in a box of its own.</extracomment>
+        <translation>Procurar eventos nos próximos </translation>
+    </message>
+    <message>
+        <source>days</source>
+        <extracomment>After the number of days (2 to 30) of the line &quot;Check forward for due events within&quot;.</extracomment>
+        <translation>dias</translation>
+    </message>
+    <message>
+        <source>Automatically close event list after showing it for</source>
+        <extracomment>Before a number of minutes (1 to 15) that follows in a box of its own.</extracomment>
+        <translation>Fechar a lista automaticamente depois de mostrá-la por</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <extracomment>After the number of minutes (1 to 15) of the line &quot;Automatically close event list after showing it for&quot;.</extracomment>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>Always on top</source>
+        <translation>Sempre visível</translation>
+    </message>
+    <message>
+        <source>Remind me with:</source>
+        <translation>Lembrar-me com:</translation>
+    </message>
+    <message>
+        <source>window and notification</source>
+        <translation>janela e notificação</translation>
+    </message>
+    <message>
+        <source>window only</source>
+        <translation>somente janela</translation>
+    </message>
+    <message>
+        <source>notification only</source>
+        <translation>somente notificação</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>&amp;Salvar alterações</translation>
+    </message>
+    <message>
+        <source>Reminds you of birthdays and anniversaries.</source>
+        <translation>Lembra você de aniversários e bodas.</translation>
+    </message>
+    <message>
+        <source>This program is free to use!</source>
+        <translation>Este programa é gratuito!</translation>
+    </message>
+    <message>
+        <source>-=&gt; Visit Home Page &lt;=-</source>
+        <translation>-=&gt; Visitar o site &lt;=-</translation>
+    </message>
+    <message>
+        <source>Show Address Book</source>
+        <translation>Mostrar catálogo de endereços</translation>
+    </message>
+    <message>
+        <source>Show Main Window</source>
+        <translation>Mostrar janela principal</translation>
+    </message>
+    <message>
+        <source>Quit Application</source>
+        <translation>Sair do aplicativo</translation>
+    </message>
+    <message>
+        <source>Check mode is set back to &apos;Check Daily&apos;.
+This option can be changed from the &apos;Options&apos; tab.</source>
+        <translation>O modo de verificação voltou a ser &quot;Verificar diariamente&quot;.
+Isso pode ser alterado na aba &quot;Opções&quot;.</translation>
+    </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t find any web application to visit home page!
+Please visit %1 by your own.</source>
+        <extracomment>%1 is the home page&apos;s address.</extracomment>
+        <translation>Desculpe!
+Nenhum aplicativo web encontrado para abrir o site!
+Visite %1 por conta própria.</translation>
+    </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t open help file!
+</source>
+        <translation>Desculpe!
+Não foi possível abrir o arquivo de ajuda!
+</translation>
+    </message>
+    <message>
+        <source>Can&apos;t run address book program!</source>
+        <translation>Não foi possível iniciar o programa do catálogo de endereços!</translation>
+    </message>
 </context>
 <context>
     <name>TQtDialogs</name>
@@ -68,6 +490,174 @@ CANCELAR	encerrar o programa – os dados não salvos serão perdidos!</translat
     <message>
         <source>Error</source>
         <translation>Erro</translation>
+    </message>
+</context>
+<context>
+    <name>TReminder</name>
+    <message numerus="yes">
+        <source>%n anniversary(ies) today</source>
+        <translation>
+            <numerusform>%n aniversário de casamento hoje</numerusform>
+            <numerusform>%n aniversários de casamento hoje</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) today</source>
+        <translation>
+            <numerusform>%n aniversário hoje</numerusform>
+            <numerusform>%n aniversários hoje</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies) tomorrow</source>
+        <translation>
+            <numerusform>%n aniversário de casamento amanhã</numerusform>
+            <numerusform>%n aniversários de casamento amanhã</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) tomorrow</source>
+        <translation>
+            <numerusform>%n aniversário amanhã</numerusform>
+            <numerusform>%n aniversários amanhã</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies) in %1 days</source>
+        <translation>
+            <numerusform>%n aniversário de casamento em %1 dias</numerusform>
+            <numerusform>%n aniversários de casamento em %1 dias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) in %1 days</source>
+        <translation>
+            <numerusform>%n aniversário em %1 dias</numerusform>
+            <numerusform>%n aniversários em %1 dias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>hoje</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>amanhã</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>em %n dia</numerusform>
+            <numerusform>em %n dias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Show List</source>
+        <translation>Mostrar lista</translation>
+    </message>
+</context>
+<context>
+    <name>TStoreListView</name>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Caminho</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contatos</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Catálogos de endereços</translation>
+    </message>
+</context>
+<context>
+    <name>nelvora-report</name>
+    <message>
+        <source>cannot write the list: %1</source>
+        <translation>não foi possível gravar a lista: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the report: %1</source>
+        <translation>não foi possível gravar o relatório: %1</translation>
+    </message>
+    <message>
+        <source>No address book found</source>
+        <translation>Nenhum catálogo de endereços encontrado</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>a opção %1 não aceita valor</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opção desconhecida %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>a opção %1 precisa de um valor</translation>
+    </message>
+    <message>
+        <source>--today needs a valid date as YYYY-MM-DD, not &apos;%1&apos;</source>
+        <translation>--today precisa de uma data válida como AAAA-MM-DD, não &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days, not &apos;%1&apos;</source>
+        <translation>--days precisa de um número inteiro de dias, não &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--contacts needs a file or folder path without line breaks</source>
+        <translation>--contacts precisa de um caminho de arquivo ou pasta sem quebras de linha</translation>
+    </message>
+    <message>
+        <source>--alarm needs a number of days from 0 to %1, not &apos;%2&apos;</source>
+        <translation>--alarm precisa de um número de dias de 0 a %1, não &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation>--output precisa de um nome de arquivo</translation>
+    </message>
+    <message>
+        <source>--format is text, tsv or ics, not &apos;%1&apos;</source>
+        <translation>--format é text, tsv ou ics, não &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--alarm needs --format ics</source>
+        <translation>--alarm precisa de --format ics</translation>
+    </message>
+    <message>
+        <source>usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
+                      [--output FILE]
+       nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
+                      [--output FILE]
+       nelvora-report --sources [--contacts PATH]... [--output FILE]
+</source>
+        <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
+        <translation>uso: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
+                    [--output FILE]
+     nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
+                    [--output FILE]
+     nelvora-report --sources [--contacts PATH]... [--output FILE]
+</translation>
     </message>
 </context>
 </TS>

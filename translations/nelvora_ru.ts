@@ -35,6 +35,18 @@
     </message>
 </context>
 <context>
+    <name>IcsCalendar</name>
+    <message>
+        <source>birthday</source>
+        <extracomment>The kind of date in a calendar entry&apos;s title, after the contact&apos;s name (&quot;Anna – birthday (1990)&quot;).</extracomment>
+        <translation>день рождения</translation>
+    </message>
+    <message>
+        <source>anniversary</source>
+        <translation>годовщина свадьбы</translation>
+    </message>
+</context>
+<context>
     <name>ShowErrorReport</name>
     <message>
         <source>Would you like to see the detailed debug log?
@@ -58,6 +70,424 @@ CANCEL	end program - unsaved data will be lost!</source>
         <source>An error occured:</source>
         <translation>Произошла ошибка:</translation>
     </message>
+    <message>
+        <source>Nelvora Error</source>
+        <extracomment>Caption of a box about a failure.</extracomment>
+        <translation>Ошибка Nelvora</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load configuration! Defaults are used!</source>
+        <translation>Не удалось загрузить настройки! Используются значения по умолчанию!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save configuration!</source>
+        <translation>Не удалось сохранить настройки!</translation>
+    </message>
+    <message>
+        <source>An error while checking address book!</source>
+        <translation>Ошибка при проверке адресной книги!</translation>
+    </message>
+</context>
+<context>
+    <name>TAccessibleNames</name>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Событие</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Due events</source>
+        <translation>Ближайшие события</translation>
+    </message>
+    <message>
+        <source>Birthdays and anniversaries due today, tomorrow and in the coming days</source>
+        <translation>Дни рождения и годовщины сегодня, завтра и в ближайшие дни</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Страницы</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Page Down show the next page</source>
+        <translation>Ctrl+Tab и Ctrl+Page Down открывают следующую страницу</translation>
+    </message>
+    <message>
+        <source>Check mode for due events</source>
+        <translation>Режим проверки событий</translation>
+    </message>
+    <message>
+        <source>Remind me with</source>
+        <translation>Напоминать через</translation>
+    </message>
+    <message>
+        <source>Check forward for due events within</source>
+        <translation>Искать события на ближайшие</translation>
+    </message>
+    <message>
+        <source>days, from %1 to %2</source>
+        <translation>дн., от %1 до %2</translation>
+    </message>
+    <message>
+        <source>Automatically close event list after showing it for</source>
+        <translation>Автоматически закрывать список после показа через</translation>
+    </message>
+    <message>
+        <source>minutes, from %1 to %2</source>
+        <translation>мин., от %1 до %2</translation>
+    </message>
+    <message>
+        <source>Keeps the window above other windows</source>
+        <translation>Держит окно поверх других окон</translation>
+    </message>
+    <message>
+        <source>Stores the options for the next start</source>
+        <translation>Сохраняет настройки для следующего запуска</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Адресные книги</translation>
+    </message>
+    <message>
+        <source>Every address book the last check found; untick one to leave it out</source>
+        <translation>Все адресные книги, найденные при последней проверке; снимите флажок, чтобы пропустить книгу</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Shows the version and the build date</source>
+        <translation>Показывает версию и дату сборки</translation>
+    </message>
+    <message>
+        <source>Visit Home Page</source>
+        <translation>Посетить сайт</translation>
+    </message>
+    <message>
+        <source>Opens the home page in the web browser</source>
+        <translation>Открывает сайт в браузере</translation>
+    </message>
+    <message>
+        <source>Hides the window in the tray (Escape)</source>
+        <translation>Сворачивает окно в системный лоток (Escape)</translation>
+    </message>
+    <message>
+        <source>Reads the address book again</source>
+        <translation>Заново читает адресную книгу</translation>
+    </message>
+    <message>
+        <source>Opens the help page in the web browser</source>
+        <translation>Открывает справку в браузере</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Завершает программу</translation>
+    </message>
+    <message>
+        <source>Events for today</source>
+        <translation>События сегодня</translation>
+    </message>
+    <message>
+        <source>Events for tomorrow</source>
+        <translation>События завтра</translation>
+    </message>
+    <message>
+        <source>Events within 1 day</source>
+        <translation>События в течение 1 дня</translation>
+    </message>
+    <message numerus="yes">
+        <source>Events within %n days</source>
+        <translation>
+            <numerusform>События в течение %n дня</numerusform>
+            <numerusform>События в течение %n дней</numerusform>
+            <numerusform>События в течение %n дней</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1 год</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n год</numerusform>
+            <numerusform>%n года</numerusform>
+            <numerusform>%n лет</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>сегодня</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>завтра</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>через %n день</numerusform>
+            <numerusform>через %n дня</numerusform>
+            <numerusform>через %n дней</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Заголовок</translation>
+    </message>
+    <message>
+        <source>birthday</source>
+        <translation>день рождения</translation>
+    </message>
+    <message>
+        <source>anniversary</source>
+        <translation>годовщина свадьбы</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>TCheckSummary</name>
+    <message>
+        <source>No address book found</source>
+        <translation>Адресная книга не найдена</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts</source>
+        <translation>
+            <numerusform>%Ln контакт</numerusform>
+            <numerusform>%Ln контакта</numerusform>
+            <numerusform>%Ln контактов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln address books</source>
+        <translation>
+            <numerusform>%Ln адресной книги</numerusform>
+            <numerusform>%Ln адресных книг</numerusform>
+            <numerusform>%Ln адресных книг</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts from %1</source>
+        <translation>
+            <numerusform>%Ln контакт из %1</numerusform>
+            <numerusform>%Ln контакта из %1</numerusform>
+            <numerusform>%Ln контактов из %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TEventReport</name>
+    <message>
+        <source>bday.</source>
+        <extracomment>The event column of a birthday row; a short form, as a diary abbreviates it.</extracomment>
+        <translation>д.р.</translation>
+    </message>
+    <message>
+        <source>bday. %1</source>
+        <extracomment>A birthday row; %1 is the age reached.</extracomment>
+        <translation>д.р. %1</translation>
+    </message>
+    <message>
+        <source>anniv.</source>
+        <extracomment>The event column of a wedding-anniversary row; a short form, as a diary abbreviates it.</extracomment>
+        <translation>годовщ.</translation>
+    </message>
+    <message>
+        <source>anniv. %1</source>
+        <extracomment>An anniversary row; %1 is the number of years married.</extracomment>
+        <translation>годовщ. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 occurs in %n days</source>
+        <extracomment>A row of the coming days: %1 is the event (&quot;bday. 30&quot;), %n the days until it.</extracomment>
+        <translation>
+            <numerusform>%1 через %n день</numerusform>
+            <numerusform>%1 через %n дня</numerusform>
+            <numerusform>%1 через %n дней</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>-=- Events for today -=- </source>
+        <translation>-=- События сегодня -=- </translation>
+    </message>
+    <message>
+        <source>-=- Events for tomorrow -=-</source>
+        <translation>-=- События завтра -=-</translation>
+    </message>
+    <message numerus="yes">
+        <source>-=- Events within %n days -=-</source>
+        <translation>
+            <numerusform>-=- События в течение %n дня -=-</numerusform>
+            <numerusform>-=- События в течение %n дней -=-</numerusform>
+            <numerusform>-=- События в течение %n дней -=-</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Please support the author by visiting his home page and/or providing feedback...</source>
+        <extracomment>Runs in one character at a time on the About page; keep it to one line.</extracomment>
+        <translation>Поддержите автора: посетите его сайт и/или оставьте отзыв...</translation>
+    </message>
+    <message>
+        <source>Click to open %1</source>
+        <extracomment>The tray icon&apos;s tooltip; %1 is the program&apos;s name.</extracomment>
+        <translation>Нажмите, чтобы открыть %1</translation>
+    </message>
+    <message>
+        <source>Event List</source>
+        <extracomment>A tab: the page with the list of due events.</extracomment>
+        <translation>События</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>A tab.
+----------
+The frame around the options.</extracomment>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>A tab.
+----------
+The frame of the About page.</extracomment>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>&amp;Send to Tray</source>
+        <translation>&amp;Свернуть в лоток</translation>
+    </message>
+    <message>
+        <source>&amp;Check Now</source>
+        <translation>&amp;Проверить</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Спр&amp;авка</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Program</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>Check mode for due events:</source>
+        <translation>Режим проверки:</translation>
+    </message>
+    <message>
+        <source>Check on start and quit</source>
+        <translation>Проверить при запуске и выйти</translation>
+    </message>
+    <message>
+        <source>Check daily</source>
+        <translation>Проверять ежедневно</translation>
+    </message>
+    <message>
+        <source>Check forward for due events within </source>
+        <extracomment>Before a number of days (2 to 30) that follows in a box of its own.</extracomment>
+        <translation>Искать события на ближайшие </translation>
+    </message>
+    <message>
+        <source>days</source>
+        <extracomment>After the number of days (2 to 30) of the line &quot;Check forward for due events within&quot;.</extracomment>
+        <translation>дн.</translation>
+    </message>
+    <message>
+        <source>Automatically close event list after showing it for</source>
+        <extracomment>Before a number of minutes (1 to 15) that follows in a box of its own.</extracomment>
+        <translation>Автоматически закрывать список после показа через</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <extracomment>After the number of minutes (1 to 15) of the line &quot;Automatically close event list after showing it for&quot;.</extracomment>
+        <translation>мин.</translation>
+    </message>
+    <message>
+        <source>Always on top</source>
+        <translation>Поверх всех окон</translation>
+    </message>
+    <message>
+        <source>Remind me with:</source>
+        <translation>Напоминать через:</translation>
+    </message>
+    <message>
+        <source>window and notification</source>
+        <translation>окно и уведомление</translation>
+    </message>
+    <message>
+        <source>window only</source>
+        <translation>только окно</translation>
+    </message>
+    <message>
+        <source>notification only</source>
+        <translation>только уведомление</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>&amp;Сохранить</translation>
+    </message>
+    <message>
+        <source>Reminds you of birthdays and anniversaries.</source>
+        <translation>Напоминает о днях рождения и годовщинах.</translation>
+    </message>
+    <message>
+        <source>This program is free to use!</source>
+        <translation>Эта программа бесплатна!</translation>
+    </message>
+    <message>
+        <source>-=&gt; Visit Home Page &lt;=-</source>
+        <translation>-=&gt; Посетить сайт &lt;=-</translation>
+    </message>
+    <message>
+        <source>Show Address Book</source>
+        <translation>Показать адресную книгу</translation>
+    </message>
+    <message>
+        <source>Show Main Window</source>
+        <translation>Показать главное окно</translation>
+    </message>
+    <message>
+        <source>Quit Application</source>
+        <translation>Выйти из программы</translation>
+    </message>
+    <message>
+        <source>Check mode is set back to &apos;Check Daily&apos;.
+This option can be changed from the &apos;Options&apos; tab.</source>
+        <translation>Режим проверки снова «Проверять ежедневно».
+Его можно изменить на вкладке «Настройки».</translation>
+    </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t find any web application to visit home page!
+Please visit %1 by your own.</source>
+        <extracomment>%1 is the home page&apos;s address.</extracomment>
+        <translation>Извините!
+Не найдено приложение для открытия сайта!
+Посетите %1 самостоятельно.</translation>
+    </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t open help file!
+</source>
+        <translation>Извините!
+Не удалось открыть файл справки!
+</translation>
+    </message>
+    <message>
+        <source>Can&apos;t run address book program!</source>
+        <translation>Не удалось запустить программу адресной книги!</translation>
+    </message>
 </context>
 <context>
     <name>TQtDialogs</name>
@@ -68,6 +498,182 @@ CANCEL	end program - unsaved data will be lost!</source>
     <message>
         <source>Error</source>
         <translation>Ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>TReminder</name>
+    <message numerus="yes">
+        <source>%n anniversary(ies) today</source>
+        <translation>
+            <numerusform>%n годовщина сегодня</numerusform>
+            <numerusform>%n годовщины сегодня</numerusform>
+            <numerusform>%n годовщин сегодня</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) today</source>
+        <translation>
+            <numerusform>%n день рождения сегодня</numerusform>
+            <numerusform>%n дня рождения сегодня</numerusform>
+            <numerusform>%n дней рождения сегодня</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies) tomorrow</source>
+        <translation>
+            <numerusform>%n годовщина завтра</numerusform>
+            <numerusform>%n годовщины завтра</numerusform>
+            <numerusform>%n годовщин завтра</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) tomorrow</source>
+        <translation>
+            <numerusform>%n день рождения завтра</numerusform>
+            <numerusform>%n дня рождения завтра</numerusform>
+            <numerusform>%n дней рождения завтра</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies) in %1 days</source>
+        <translation>
+            <numerusform>%n годовщина через %1 дн.</numerusform>
+            <numerusform>%n годовщины через %1 дн.</numerusform>
+            <numerusform>%n годовщин через %1 дн.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) in %1 days</source>
+        <translation>
+            <numerusform>%n день рождения через %1 дн.</numerusform>
+            <numerusform>%n дня рождения через %1 дн.</numerusform>
+            <numerusform>%n дней рождения через %1 дн.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>сегодня</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>завтра</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>через %n день</numerusform>
+            <numerusform>через %n дня</numerusform>
+            <numerusform>через %n дней</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Show List</source>
+        <translation>Показать список</translation>
+    </message>
+</context>
+<context>
+    <name>TStoreListView</name>
+    <message>
+        <source>Kind</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Путь</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Контакты</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <translation>Адресные книги</translation>
+    </message>
+</context>
+<context>
+    <name>nelvora-report</name>
+    <message>
+        <source>cannot write the list: %1</source>
+        <translation>не удалось записать список: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the report: %1</source>
+        <translation>не удалось записать отчёт: %1</translation>
+    </message>
+    <message>
+        <source>No address book found</source>
+        <translation>Адресная книга не найдена</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>параметр %1 не принимает значения</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>неизвестный параметр %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>неожиданный аргумент %1</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>параметру %1 нужно значение</translation>
+    </message>
+    <message>
+        <source>--today needs a valid date as YYYY-MM-DD, not &apos;%1&apos;</source>
+        <translation>--today требует правильную дату в виде ГГГГ-ММ-ДД, а не «%1»</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days, not &apos;%1&apos;</source>
+        <translation>--days требует целое число дней, а не «%1»</translation>
+    </message>
+    <message>
+        <source>--contacts needs a file or folder path without line breaks</source>
+        <translation>--contacts требует путь к файлу или папке без переводов строки</translation>
+    </message>
+    <message>
+        <source>--alarm needs a number of days from 0 to %1, not &apos;%2&apos;</source>
+        <translation>--alarm требует число дней от 0 до %1, а не «%2»</translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation>--output требует имя файла</translation>
+    </message>
+    <message>
+        <source>--format is text, tsv or ics, not &apos;%1&apos;</source>
+        <translation>--format может быть text, tsv или ics, а не «%1»</translation>
+    </message>
+    <message>
+        <source>--alarm needs --format ics</source>
+        <translation>--alarm требует --format ics</translation>
+    </message>
+    <message>
+        <source>usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
+                      [--output FILE]
+       nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
+                      [--output FILE]
+       nelvora-report --sources [--contacts PATH]... [--output FILE]
+</source>
+        <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
+        <translation>использование: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
+                              [--output FILE]
+               nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
+                              [--output FILE]
+               nelvora-report --sources [--contacts PATH]... [--output FILE]
+</translation>
     </message>
 </context>
 </TS>

@@ -169,7 +169,7 @@ void AppendEvent(std::string& out, std::string (&line)[3], const TIcsEvent& even
     AppendIcsText(summary, event.Contact->Name);
     if (summary.size() > 8)
         summary += " \u2013 ";
-    AppendIcsText(summary, EventKindWord(event.Kind));
+    AppendIcsText(summary, EventKindWord(event.Kind, options.Translate));
     if (!event.YearUnknown) {
         summary += " (";
         AppendDate(summary, event.Date);
@@ -209,9 +209,12 @@ void AppendEvent(std::string& out, std::string (&line)[3], const TIcsEvent& even
 
 } // namespace
 
-std::string EventKindWord(TEventKind kind)
+std::string EventKindWord(TEventKind kind, TTranslate translate)
 {
-    return KindName(kind);
+    //: The kind of date in a calendar entry's title, after the contact's name ("Anna – birthday (1990)").
+    const char* word = kind == TEventKind::Birthday ? NELVORA_TRANSLATE_NOOP("IcsCalendar", "birthday")
+                                                    : NELVORA_TRANSLATE_NOOP("IcsCalendar", "anniversary");
+    return TranslateOrEnglish(translate, "IcsCalendar", word);
 }
 
 std::string IcsText(std::string_view text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TAddressBook.h"
+#include "TranslateMarks.h"
 
 #include <cstdint>
 #include <ctime>
@@ -19,6 +20,8 @@ struct TIcsOptions
     std::vector<std::int32_t> AlarmDays;
     // The DTSTAMP value, UTC, e.g. "20260615T000000Z".
     std::string Stamp = "19700101T000000Z";
+    // The language of the summaries' kind word (a calendar shows it to the user); none for English.
+    TTranslate Translate = nullptr;
 };
 
 // One yearly all-day event for every birthday and anniversary of `contacts` that the report would ever show, one
@@ -27,7 +30,7 @@ struct TIcsOptions
 std::string IcsCalendar(const TAddressBook& contacts, const TIcsOptions& options);
 
 // The word a summary names the kind of date with; the one place it is chosen.
-std::string EventKindWord(TEventKind kind);
+std::string EventKindWord(TEventKind kind, TTranslate translate = nullptr);
 
 // A text value with backslash, semicolon, comma and line breaks escaped; control characters become blanks and
 // bytes that are not UTF-8 become U+FFFD, since a calendar file must be UTF-8 text.

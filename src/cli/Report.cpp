@@ -9,14 +9,14 @@
 #include <ctime>
 
 TReport MakeReport(const TAddressBook& contacts, TDate today, std::int32_t days, TReportFormat format,
-                   const TIcsOptions& ics)
+                   const TIcsOptions& ics, TTranslate translate)
 {
     TEventList events;
     events.CheckForwardDays = days;
     events.Build(contacts, today);
 
     const TIsoDateFormat dateFormat;
-    const TReportSource source{events, days, today, dateFormat};
+    const TReportSource source{events, days, today, dateFormat, format == TReportFormat::Text ? translate : nullptr};
     TReportTable table;
     FillEventList(table, source);
 

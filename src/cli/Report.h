@@ -16,9 +16,10 @@ struct TReport
 };
 
 // The three groups for `contacts` seen on `today` with a window of `days`, written in `format`; for iCalendar, every
-// date of `contacts` whatever the window, while SomethingDue still tells of the window.
+// date of `contacts` whatever the window, while SomethingDue still tells of the window. The text format is written
+// in the language of `translate`; tsv is data and stays English.
 TReport MakeReport(const TAddressBook& contacts, TDate today, std::int32_t days, TReportFormat format,
-                   const TIcsOptions& ics = {});
+                   const TIcsOptions& ics = {}, TTranslate translate = nullptr);
 
 // The window option of the options file, or FallbackForwardDays when the file does not load.
 std::int32_t DefaultForwardDays(const std::string& configFileName);

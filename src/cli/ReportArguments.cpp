@@ -23,7 +23,35 @@ unsigned Number(const std::string& text, std::size_t from, std::size_t count)
     return value;
 }
 
+// In one pass over the message, so that a value the user typed that happens to contain "%2" stays as it is.
+std::string Filled(const std::string& text, const std::vector<std::string>& arguments)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t number = i + 1 < text.size() && text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9'
+                                       ? static_cast<std::size_t>(text[i + 1] - '1')
+                                       : arguments.size();
+        if (number < arguments.size()) {
+            out += arguments[number];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 } // namespace
+
+TUsageError::TUsageError(const char* text, std::vector<std::string> arguments)
+    : std::runtime_error(Filled(text, arguments)), Text(text), Arguments(std::move(arguments))
+{
+}
+
+std::string TUsageError::Message(TTranslate translate) const
+{
+    return Filled(TranslateOrEnglish(translate, "nelvora-report", Text), Arguments);
+}
 
 std::optional<TDate> ParseIsoDate(const std::string& text)
 {
@@ -60,45 +88,52 @@ TReportArguments ParseReportArguments(const std::vector<std::string>& arguments)
 
         if (option == "--help" || option == "-h" || option == "--sources") {
             if (inlineValue)
-                throw TUsageError("option " + option + " takes no value");
+                throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "option %1 takes no value"), {option});
             (option == "--sources" ? result.Sources : result.Help) = true;
             continue;
         }
         if (option != "--today" && option != "--days" && option != "--contacts" && option != "--format" &&
             option != "--alarm" && option != "--output")
-            throw TUsageError(option.starts_with("-") ? "unknown option " + option : "unexpected argument " + option);
+            throw option.starts_with("-")
+                ? TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "unknown option %1"), {option})
+                : TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "unexpected argument %1"), {option});
 
         std::string value;
         if (inlineValue) {
             value = *inlineValue;
         } else {
             if (i + 1 >= arguments.size())
-                throw TUsageError("option " + option + " needs a value");
+                throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "option %1 needs a value"), {option});
             value = arguments[++i];
         }
 
         if (option == "--today") {
             result.Today = ParseIsoDate(value);
             if (!result.Today)
-                throw TUsageError("--today needs a valid date as YYYY-MM-DD, not '" + value + "'");
+                throw TUsageError(
+                    NELVORA_TRANSLATE_NOOP("nelvora-report", "--today needs a valid date as YYYY-MM-DD, not '%1'"),
+                    {value});
         } else if (option == "--days") {
             result.Days = ParseDayCount(value);
             if (!result.Days)
-                throw TUsageError("--days needs a whole number of days, not '" + value + "'");
+                throw TUsageError(
+                    NELVORA_TRANSLATE_NOOP("nelvora-report", "--days needs a whole number of days, not '%1'"), {value});
         } else if (option == "--contacts") {
             // The address book takes its sources as one list of lines.
             if (value.empty() || value.find('\n') != std::string::npos)
-                throw TUsageError("--contacts needs a file or folder path without line breaks");
+                throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report",
+                                                         "--contacts needs a file or folder path without line breaks"));
             result.Contacts.push_back(value);
         } else if (option == "--alarm") {
             const auto days = ParseDayCount(value);
             if (!days || *days < 0 || *days > MaxAlarmDays)
-                throw TUsageError("--alarm needs a number of days from 0 to " + std::to_string(MaxAlarmDays) +
-                                  ", not '" + value + "'");
+                throw TUsageError(
+                    NELVORA_TRANSLATE_NOOP("nelvora-report", "--alarm needs a number of days from 0 to %1, not '%2'"),
+                    {std::to_string(MaxAlarmDays), value});
             result.AlarmDays.push_back(*days);
         } else if (option == "--output") {
             if (value.empty())
-                throw TUsageError("--output needs a file name");
+                throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "--output needs a file name"));
             result.Output = value;
         } else {
             if (value == "text")
@@ -108,11 +143,12 @@ TReportArguments ParseReportArguments(const std::vector<std::string>& arguments)
             else if (value == "ics")
                 result.Format = TReportFormat::Ics;
             else
-                throw TUsageError("--format is text, tsv or ics, not '" + value + "'");
+                throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "--format is text, tsv or ics, not '%1'"),
+                                  {value});
         }
     }
     // An alarm the output cannot carry would be dropped without a word.
     if (!result.AlarmDays.empty() && result.Format != TReportFormat::Ics && !result.Help)
-        throw TUsageError("--alarm needs --format ics");
+        throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "--alarm needs --format ics"));
     return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Records.h"
+#include "TranslateMarks.h"
 
 #include <cstdint>
 #include <optional>
@@ -30,19 +31,27 @@ struct TReportArguments
 // The most days ahead an alarm may ring: further back it would ring before the previous year's date.
 inline constexpr std::int32_t MaxAlarmDays = 365;
 
-// A command line that cannot be run; what() says why.
+// A command line that cannot be run; what() says why in English. Text is the marked message (context
+// "nelvora-report") with %1, %2 for Arguments, so that the program can say it in the user's language.
 class TUsageError : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    TUsageError(const char* text, std::vector<std::string> arguments = {});
+    // The message through `translate` (English without one), its arguments filled in.
+    std::string Message(TTranslate translate) const;
+
+    const char* Text;
+    std::vector<std::string> Arguments;
 };
 
-inline constexpr const char* ReportUsage =
-    "usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]\n"
-    "                      [--output FILE]\n"
-    "       nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...\n"
-    "                      [--output FILE]\n"
-    "       nelvora-report --sources [--contacts PATH]... [--output FILE]\n";
+//: The command's synopsis: translate only the word "usage" and keep the options as they are; the lines below the
+//: first are indented to stand under its options.
+inline constexpr const char* ReportUsage = NELVORA_TRANSLATE_NOOP(
+    "nelvora-report", "usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]\n"
+                      "                      [--output FILE]\n"
+                      "       nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...\n"
+                      "                      [--output FILE]\n"
+                      "       nelvora-report --sources [--contacts PATH]... [--output FILE]\n");
 
 // Reads the arguments after the program name. Throws TUsageError.
 TReportArguments ParseReportArguments(const std::vector<std::string>& arguments);

@@ -60,7 +60,7 @@ std::vector<std::string> ExcludedStores()
 }
 
 // Writes `text` to standard output or to the --output file; false, with a line on standard error, when it cannot.
-bool Deliver(const TReportArguments& options, const std::string& text, const char* what)
+bool Deliver(const TReportArguments& options, const std::string& text, const char* cannotWrite)
 {
     if (options.Output) {
         const std::string error = ReplaceFileAtomically(*options.Output, text);
@@ -69,7 +69,9 @@ bool Deliver(const TReportArguments& options, const std::string& text, const cha
         return error.empty();
     }
     if (!WriteAll(stdout, text)) {
-        std::fprintf(stderr, "nelvora-report: cannot write the %s: %s\n", what, std::strerror(errno));
+        const std::string message =
+            ReplaceArgument(TranslateText("nelvora-report", cannotWrite, -1), 1, std::strerror(errno));
+        std::fprintf(stderr, "nelvora-report: %s\n", message.c_str());
         return false;
     }
     return true;
@@ -79,7 +81,7 @@ int Run(const std::vector<std::string>& arguments)
 {
     const TReportArguments options = ParseReportArguments(arguments);
     if (options.Help) {
-        std::fputs(ReportUsage, stdout);
+        std::fputs(TranslateText("nelvora-report", ReportUsage, -1).c_str(), stdout);
         return ExitDue;
     }
 
@@ -90,7 +92,10 @@ int Run(const std::vector<std::string>& arguments)
     addressBook.Init();
     addressBook.Load();
     if (options.Sources)
-        return Deliver(options, SourcesText(addressBook.Stores), "list") ? ExitDue : ExitError;
+        return Deliver(options, SourcesText(addressBook.Stores),
+                       NELVORA_TRANSLATE_NOOP("nelvora-report", "cannot write the list: %1"))
+                   ? ExitDue
+                   : ExitError;
     ReportSkippedStores(addressBook.Stores);
 
     const TDate today = options.Today ? *options.Today : LocalToday();
@@ -100,14 +105,16 @@ int Run(const std::vector<std::string>& arguments)
     ics.AlarmDays = options.AlarmDays;
     // A given day fixes the stamp too, so that two runs over the same contacts give the same file.
     ics.Stamp = options.Today ? IcsStampOfDay(*options.Today) : IcsStampOfTime(std::time(nullptr));
+    ics.Translate = &TranslateText;
 
-    const TReport report = MakeReport(addressBook.AddressBook, today, days, options.Format, ics);
-    if (!Deliver(options, report.Output, "report"))
+    const TReport report = MakeReport(addressBook.AddressBook, today, days, options.Format, ics, &TranslateText);
+    if (!Deliver(options, report.Output, NELVORA_TRANSLATE_NOOP("nelvora-report", "cannot write the report: %1")))
         return ExitError;
     // Three empty headings look the same as "nothing due soon": say when there was nothing to read.
     if (options.Format == TReportFormat::Text && ReadStoreCount(addressBook.Stores) == 0 &&
         addressBook.AddressBook.GetCount() == 0)
-        std::fputs("No address book found\n", stderr);
+        std::fprintf(stderr, "%s\n",
+                     QCoreApplication::translate("nelvora-report", "No address book found").toUtf8().constData());
     return report.SomethingDue ? ExitDue : ExitNothingDue;
 }
 
@@ -126,7 +133,8 @@ int main(int argc, char** argv)
     try {
         return Run(arguments);
     } catch (const TUsageError& error) {
-        std::fprintf(stderr, "nelvora-report: %s\n%s", error.what(), ReportUsage);
+        std::fprintf(stderr, "nelvora-report: %s\n%s", error.Message(&TranslateText).c_str(),
+                     TranslateText("nelvora-report", ReportUsage, -1).c_str());
     } catch (const TExError& error) {
         std::fputs(error.Log, stderr);
     } catch (const std::exception& error) {

@@ -47,27 +47,47 @@ void AddListRow(IReportList& list, std::intptr_t data, const std::string& captio
 
 namespace {
 
+std::string Tr(const TReportSource& source, const char* text, int n = -1)
+{
+    return TranslateOrEnglish(source.Translate, ReportTextContext, text, n);
+}
+
+struct TEventLabels
+{
+    const char* Label;     // year unknown
+    const char* WithYears; // %1: the years the date marks
+};
+
+//: The event column of a birthday row; a short form, as a diary abbreviates it.
+constexpr TEventLabels BirthdayLabels{NELVORA_TRANSLATE_NOOP("TEventReport", "bday."),
+                                      //: A birthday row; %1 is the age reached.
+                                      NELVORA_TRANSLATE_NOOP("TEventReport", "bday. %1")};
+//: The event column of a wedding-anniversary row; a short form, as a diary abbreviates it.
+constexpr TEventLabels AnniversaryLabels{NELVORA_TRANSLATE_NOOP("TEventReport", "anniv."),
+                                         //: An anniversary row; %1 is the number of years married.
+                                         NELVORA_TRANSLATE_NOOP("TEventReport", "anniv. %1")};
+
 // `occurrence`: the day the date next comes, when the caller knows it already.
 void AddDateRow(IReportList& list, const TReportSource& source, std::int32_t index, const tdstEvent& event,
-                const char* label, TDate date, std::int32_t years, bool withDayCount,
+                const TEventLabels& labels, TDate date, std::int32_t years, bool withDayCount,
                 std::optional<std::int64_t> occurrence = std::nullopt)
 {
-    char suffix[64] = " ";
+    std::string eventText = IsYearUnknown(date)
+                                ? Tr(source, labels.Label)
+                                : ReplaceArgument(Tr(source, labels.WithYears), 1, std::to_string(years));
     if (withDayCount) {
         if (!occurrence)
             occurrence = WholeDay(ClassifyDate(date, source.Today, source.Events.CheckForwardDays).Occurrence);
-        const long long days = *occurrence - WholeDay(source.Today);
-        std::snprintf(suffix, sizeof suffix, " occurs in %lld days ", days);
+        const std::int64_t days = *occurrence - WholeDay(source.Today);
+        //: A row of the coming days: %1 is the event ("bday. 30"), %n the days until it.
+        const char* format = NELVORA_TRANSLATE_N_NOOP("TEventReport", "%1 occurs in %n days");
+        eventText = ReplaceArgument(Tr(source, format, static_cast<int>(days)), 1, eventText);
     }
-
-    char eventText[128];
-    if (IsYearUnknown(date))
-        std::snprintf(eventText, sizeof eventText, "%s%s", label, suffix);
-    else
-        std::snprintf(eventText, sizeof eventText, "%s %d%s", label, static_cast<int>(years), suffix);
+    // Every event text ends in one blank, as the list has always written it (tsv keeps it).
+    eventText += ' ';
 
     const std::string dateText = DateText(date, source.DateFormat);
-    AddListRow(list, index, event.Name, eventText, dateText.c_str());
+    AddListRow(list, index, event.Name, eventText.c_str(), dateText.c_str());
 }
 
 } // namespace
@@ -77,9 +97,10 @@ void AddEventRows(IReportList& list, const TReportSource& source, std::int32_t i
 {
     const tdstEvent& event = *source.Events.GetItem(index);
     if (event.BirthdayDue == category)
-        AddDateRow(list, source, index, event, "bday.", event.Birthday, event.BirthdayYears, withDayCount);
+        AddDateRow(list, source, index, event, BirthdayLabels, event.Birthday, event.BirthdayYears, withDayCount);
     if (event.AnniversaryDue == category)
-        AddDateRow(list, source, index, event, "anniv.", event.Anniversary, event.AnniversaryYears, withDayCount);
+        AddDateRow(list, source, index, event, AnniversaryLabels, event.Anniversary, event.AnniversaryYears,
+                   withDayCount);
 }
 
 void FillEventList(IReportList& list, const TReportSource& source)
@@ -87,17 +108,16 @@ void FillEventList(IReportList& list, const TReportSource& source)
     const std::int32_t count = source.Events.GetCount();
     list.RemoveAllRows();
 
-    AddListRow(list, HeadingRowData, "", TodayHeading);
+    AddListRow(list, HeadingRowData, "", Tr(source, TodayHeading).c_str());
     for (std::int32_t i = 0; i < count; ++i)
         AddEventRows(list, source, i, dueToday, false);
 
-    AddListRow(list, HeadingRowData, "", TomorrowHeading);
+    AddListRow(list, HeadingRowData, "", Tr(source, TomorrowHeading).c_str());
     for (std::int32_t i = 0; i < count; ++i)
         AddEventRows(list, source, i, dueTomorrow, false);
 
-    char withinHeading[64];
-    std::snprintf(withinHeading, sizeof withinHeading, WithinHeadingFormat, static_cast<int>(source.CheckForwardDays));
-    AddListRow(list, HeadingRowData, "", withinHeading);
+    const std::string withinHeading = Tr(source, WithinHeadingFormat, static_cast<int>(source.CheckForwardDays));
+    AddListRow(list, HeadingRowData, "", withinHeading.c_str());
 
     // Soonest first. The events come in name order, and the sort is stable, so a day's dates stay in name order
     // (and a contact's birthday before its anniversary).
@@ -123,10 +143,10 @@ void FillEventList(IReportList& list, const TReportSource& source)
     for (const TWithin& row : within) {
         const tdstEvent& event = *source.Events.GetItem(row.Index);
         if (row.Anniversary)
-            AddDateRow(list, source, row.Index, event, "anniv.", event.Anniversary, event.AnniversaryYears, true,
-                       row.Occurrence);
+            AddDateRow(list, source, row.Index, event, AnniversaryLabels, event.Anniversary, event.AnniversaryYears,
+                       true, row.Occurrence);
         else
-            AddDateRow(list, source, row.Index, event, "bday.", event.Birthday, event.BirthdayYears, true,
+            AddDateRow(list, source, row.Index, event, BirthdayLabels, event.Birthday, event.BirthdayYears, true,
                        row.Occurrence);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "Calendar.h"
 #include "TEventList.h"
+#include "TranslateMarks.h"
 
 #include <cstdint>
 #include <string>
@@ -36,9 +37,13 @@ public:
     std::string FormatDayMonth(unsigned month, unsigned day) const override;
 };
 
-inline constexpr const char* TodayHeading = "-=- Events for today -=- ";
-inline constexpr const char* TomorrowHeading = "-=- Events for tomorrow -=-";
-inline constexpr const char* WithinHeadingFormat = "-=- Events within %d days -=-";
+// The rows' texts for people, in the context ReportTextContext. English is the list's own wording, which the data
+// formats keep: "1 days" in the heading included.
+inline constexpr const char* ReportTextContext = "TEventReport";
+inline constexpr const char* TodayHeading = NELVORA_TRANSLATE_NOOP("TEventReport", "-=- Events for today -=- ");
+inline constexpr const char* TomorrowHeading = NELVORA_TRANSLATE_NOOP("TEventReport", "-=- Events for tomorrow -=-");
+inline constexpr const char* WithinHeadingFormat =
+    NELVORA_TRANSLATE_N_NOOP("TEventReport", "-=- Events within %n days -=-");
 inline constexpr std::intptr_t HeadingRowData = -1;
 
 // Everything the rows are made from.
@@ -48,6 +53,8 @@ struct TReportSource
     std::int32_t CheckForwardDays; // the option, for the third heading
     TDate Today;
     const IShortDateFormat& DateFormat;
+    // The user's language for the headings and event texts; none for English, as data is written.
+    TTranslate Translate = nullptr;
 };
 
 // Appends one row: caption, data value, then the sub-item texts up to the first one not given.

@@ -46,13 +46,14 @@ void TCheckSummary::Show(std::size_t contacts, const std::vector<TStoreInfo>& st
     const QColor colour = palette().color(QPalette::Disabled, QPalette::WindowText);
     QString text;
     if (m_nothingFound) {
-        text = Tr("No address book found");
+        text = Tr(QT_TRANSLATE_NOOP("TCheckSummary", "No address book found"));
     } else if (stores.empty()) {
         // An address book that keeps no list of its stores.
-        text = Tr("%Ln contacts", shownContacts);
+        text = Tr(QT_TRANSLATE_N_NOOP("TCheckSummary", "%Ln contacts"), shownContacts);
     } else {
-        const QString books = Tr("%Ln address books", static_cast<int>(std::min<std::size_t>(read, INT_MAX)));
-        text = Tr("%Ln contacts from %1", shownContacts).arg(books);
+        const QString books = Tr(QT_TRANSLATE_N_NOOP("TCheckSummary", "%Ln address books"),
+                                 static_cast<int>(std::min<std::size_t>(read, INT_MAX)));
+        text = Tr(QT_TRANSLATE_N_NOOP("TCheckSummary", "%Ln contacts from %1"), shownContacts).arg(books);
     }
     setText(Link(m_nothingFound ? "help" : "stores", text, colour));
     // Read as the words it shows, not as its markup.

@@ -5,6 +5,7 @@
 #include "Calendar.h"
 #include "CheckSummary.h"
 #include "HelpPage.h"
+#include "InstallTranslations.h"
 #include "Product.h"
 #include "ShowErrorReport.h"
 #include "TAccessibleNames.h"
@@ -56,6 +57,13 @@ constexpr int TimerScrollInterval = 140;
 constexpr std::int64_t CheckInterval = 3600000;
 constexpr std::int64_t MillisecondsPerMinute = 60000;
 constexpr int FullRows = 3; // the three headings are always there
+
+// The debug-log boxes' texts: the box shows their translation, standard error the English.
+//: Caption of a box about a failure.
+constexpr const char* ErrorCaption = QT_TRANSLATE_NOOP("ShowErrorReport", "Nelvora Error");
+constexpr const char* LoadFailed = QT_TRANSLATE_NOOP("ShowErrorReport", "Can't load configuration! Defaults are used!");
+constexpr const char* SaveFailed = QT_TRANSLATE_NOOP("ShowErrorReport", "Can't save configuration!");
+constexpr const char* CheckFailed = QT_TRANSLATE_NOOP("ShowErrorReport", "An error while checking address book!");
 
 QString Text(const std::string& text)
 {
@@ -161,8 +169,9 @@ QFont FitToLayout(QFont font)
 } // namespace
 
 const char* const TFormMain::HomePageUrl = "https://nelvora.example.org/nelvora_open.html";
+//: Runs in one character at a time on the About page; keep it to one line.
 const char* const TFormMain::AboutScrollText =
-    "Please support the author by visiting his home page and/or providing feedback...";
+    QT_TRANSLATE_NOOP("TFormMain", "Please support the author by visiting his home page and/or providing feedback...");
 
 template <typename Body> void TFormMain::Guarded(Body&& body) noexcept
 {
@@ -218,12 +227,11 @@ TFormMain::TFormMain(const TPlatformServices& services, QWidget* parent)
     move(screenRect.x() + screenRect.width() + 50, y());
 
     // Wired only now: a window that failed to construct must leave the tray nothing that points back to it.
-    char hint[64];
-    std::snprintf(hint, sizeof hint, "Click to open %s", ProductName);
     m_services.Tray.SetIcon(IconList[0]);
     m_services.Tray.SetMenu(TrayMenu);
     m_services.Tray.SetRestoreHandler([this] { Guarded([this] { TrayRestore(); }); });
-    m_services.Tray.SetHint(QString::fromUtf8(hint));
+    //: The tray icon's tooltip; %1 is the program's name.
+    m_services.Tray.SetHint(tr("Click to open %1").arg(QString::fromUtf8(ProductName)));
     // Shown even where no notification area answers yet: the toolkit docks it when one appears later.
     m_services.Tray.Show();
     if (m_services.Notifier != nullptr)
@@ -306,9 +314,12 @@ void TFormMain::BuildLayout()
     EventListSheet = BuildEventListSheet();
     OptionsSheet = BuildOptionsSheet();
     AboutSheet = BuildAboutSheet();
-    PageControl->addTab(EventListSheet, QStringLiteral("Event List"));
-    PageControl->addTab(OptionsSheet, QStringLiteral("Options"));
-    PageControl->addTab(AboutSheet, QStringLiteral("About"));
+    //: A tab: the page with the list of due events.
+    PageControl->addTab(EventListSheet, tr("Event List"));
+    //: A tab.
+    PageControl->addTab(OptionsSheet, tr("Options"));
+    //: A tab.
+    PageControl->addTab(AboutSheet, tr("About"));
     PageControl->setCurrentIndex(0);
     // Only a page change by the user counts; the program's own selections stay silent.
     connect(PageControl, &QTabWidget::currentChanged, this, [this](int) {
@@ -316,11 +327,11 @@ void TFormMain::BuildLayout()
             PageControlChange();
     });
 
-    btnMinimize = MakeButton("btnMinimize", QStringLiteral("&Send to Tray"), this, QRect(5, 248, 90, 25));
+    btnMinimize = MakeButton("btnMinimize", tr("&Send to Tray"), this, QRect(5, 248, 90, 25));
     btnMinimize->setDefault(true);
-    btnCheckNow = MakeButton("btnCheckNow", QStringLiteral("&Check Now"), this, QRect(96, 248, 90, 25));
-    btnHelp = MakeButton("btnHelp", QStringLiteral("&Help"), this, QRect(216, 248, 90, 25));
-    btnQuit = MakeButton("btnQuit", QStringLiteral("&Quit Program"), this, QRect(333, 248, 90, 25));
+    btnCheckNow = MakeButton("btnCheckNow", tr("&Check Now"), this, QRect(96, 248, 90, 25));
+    btnHelp = MakeButton("btnHelp", tr("&Help"), this, QRect(216, 248, 90, 25));
+    btnQuit = MakeButton("btnQuit", tr("&Quit Program"), this, QRect(333, 248, 90, 25));
     // As in a dialog, Enter presses the button that has the focus; otherwise the page's default (keyPressEvent).
     // The default buttons take Enter when focused anyway; made auto-default they would lose their look on focus-out.
     for (QPushButton* button : {btnCheckNow, btnHelp, btnQuit})
@@ -364,29 +375,34 @@ QWidget* TFormMain::BuildOptionsSheet()
 {
     auto* sheet = new QWidget();
     sheet->setObjectName(QStringLiteral("OptionsSheet"));
-    auto* group = new QGroupBox(QStringLiteral("Options"), sheet);
+    //: The frame around the options.
+    auto* group = new QGroupBox(tr("Options"), sheet);
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->setGeometry(8, 8, 401, 185);
 
-    MakeLabel("Label1", QStringLiteral("Check mode for due events:"), group, 13, 30);
+    MakeLabel("Label1", tr("Check mode for due events:"), group, 13, 30);
     cbRunMode = new QComboBox(group);
     cbRunMode->setObjectName(QStringLiteral("cbRunMode"));
     cbRunMode->setEditable(false);
-    cbRunMode->addItem(QStringLiteral("Check on start and quit"));
-    cbRunMode->addItem(QStringLiteral("Check daily"));
+    cbRunMode->addItem(tr("Check on start and quit"));
+    cbRunMode->addItem(tr("Check daily"));
     cbRunMode->setGeometry(152, 26, 145, 21);
 
     edCheckForward = MakeValueEdit("edCheckForward", group, 238, 56);
-    MakeEditLabel(QStringLiteral("Check forward for due events within "), group, edCheckForward);
+    //: Before a number of days (2 to 30) that follows in a box of its own.
+    MakeEditLabel(tr("Check forward for due events within "), group, edCheckForward);
     UpDownForward = new TUpDown("UpDownForward", group, 2, 30);
     UpDownForward->setGeometry(271, 56, 16, 21);
-    MakeLabel("Label2", QStringLiteral("days"), group, 296, 60);
+    //: After the number of days (2 to 30) of the line "Check forward for due events within".
+    MakeLabel("Label2", tr("days"), group, 296, 60);
 
     edAutoClose = MakeValueEdit("edAutoClose", group, 238, 86);
-    MakeEditLabel(QStringLiteral("Automatically close event list after showing it for"), group, edAutoClose);
+    //: Before a number of minutes (1 to 15) that follows in a box of its own.
+    MakeEditLabel(tr("Automatically close event list after showing it for"), group, edAutoClose);
     UpDownAutoClose = new TUpDown("UpDownAutoClose", group, 1, 15);
     UpDownAutoClose->setGeometry(271, 86, 16, 21);
-    MakeLabel("Label5", QStringLiteral("minutes"), group, 296, 90);
+    //: After the number of minutes (1 to 15) of the line "Automatically close event list after showing it for".
+    MakeLabel("Label5", tr("minutes"), group, 296, 90);
 
     // Each edit shows its spin position and changes only through the arrows.
     connect(UpDownForward, &QSpinBox::valueChanged, edCheckForward,
@@ -396,20 +412,20 @@ QWidget* TFormMain::BuildOptionsSheet()
     edCheckForward->setText(QString::number(UpDownForward->value()));
     edAutoClose->setText(QString::number(UpDownAutoClose->value()));
 
-    cbAlwaysOnTop = new QCheckBox(QStringLiteral("Always on top"), group);
+    cbAlwaysOnTop = new QCheckBox(tr("Always on top"), group);
     cbAlwaysOnTop->setObjectName(QStringLiteral("cbAlwaysOnTop"));
     cbAlwaysOnTop->setLayoutDirection(Qt::RightToLeft); // caption left of the box
     cbAlwaysOnTop->setGeometry(64, 116, 185, 17);
-    MakeLabel("lblRemindWith", QCoreApplication::translate("TFormMain", "Remind me with:"), group, 13, 138);
+    MakeLabel("lblRemindWith", tr("Remind me with:"), group, 13, 138);
     cbRemindWith = new QComboBox(group);
     cbRemindWith->setObjectName(QStringLiteral("cbRemindWith"));
-    for (const char* item : {QT_TRANSLATE_NOOP("TFormMain", "window and notification"),
-                             QT_TRANSLATE_NOOP("TFormMain", "window only"),
-                             QT_TRANSLATE_NOOP("TFormMain", "notification only")})
-        cbRemindWith->addItem(QCoreApplication::translate("TFormMain", item));
+    for (const char* item :
+         {QT_TRANSLATE_NOOP("TFormMain", "window and notification"), QT_TRANSLATE_NOOP("TFormMain", "window only"),
+          QT_TRANSLATE_NOOP("TFormMain", "notification only")})
+        cbRemindWith->addItem(tr(item));
     cbRemindWith->setGeometry(152, 134, 145, 18);
 
-    btnSaveChanges = MakeButton("btnSaveChanges", QStringLiteral("&Save Changes"), group, QRect(145, 152, 110, 25));
+    btnSaveChanges = MakeButton("btnSaveChanges", tr("&Save Changes"), group, QRect(145, 152, 110, 25));
     btnSaveChanges->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     btnSaveChanges->setDefault(true);
     connect(btnSaveChanges, &QPushButton::clicked, this, [this] { btnSaveChangesClick(); });
@@ -428,7 +444,8 @@ QWidget* TFormMain::BuildAboutSheet()
 {
     auto* sheet = new QWidget();
     sheet->setObjectName(QStringLiteral("AboutSheet"));
-    auto* group = new QGroupBox(QStringLiteral("About"), sheet);
+    //: The frame of the About page.
+    auto* group = new QGroupBox(tr("About"), sheet);
     group->setObjectName(QStringLiteral("GroupBox2"));
     group->setGeometry(8, 8, 401, 185);
 
@@ -439,15 +456,14 @@ QWidget* TFormMain::BuildAboutSheet()
 
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
     lblAbout = MakeFixedLabel("lblAbout", QString(), group, QRect(96, 20, 290, 16), centred, true);
-    MakeFixedLabel("Label3", QStringLiteral("Reminds you of birthdays and anniversaries."), group,
-                   QRect(96, 40, 290, 16), centred, true);
-    MakeFixedLabel("Label4", QStringLiteral("This program is free to use!"), group, QRect(96, 60, 290, 16), centred,
+    MakeFixedLabel("Label3", tr("Reminds you of birthdays and anniversaries."), group, QRect(96, 40, 290, 16), centred,
                    true);
+    MakeFixedLabel("Label4", tr("This program is free to use!"), group, QRect(96, 60, 290, 16), centred, true);
     lblAboutScroll =
         MakeFixedLabel("lblAboutScroll", QString(), group, QRect(15, 92, 380, 16), Qt::AlignLeft | Qt::AlignTop, false);
 
     llblHomePage = new TClickLabel("llblHomePage", group);
-    llblHomePage->setText(QStringLiteral("-=> Visit Home Page <=-"));
+    llblHomePage->setText(tr("-=> Visit Home Page <=-"));
     llblHomePage->setGeometry(15, 144, 370, 16);
     llblHomePage->setAlignment(centred);
     QFont linkFont = llblHomePage->font();
@@ -462,13 +478,13 @@ void TFormMain::BuildTray()
 {
     TrayMenu = new QMenu(this);
     TrayMenu->setObjectName(QStringLiteral("TrayMenu"));
-    QAction* showAddressBook = TrayMenu->addAction(QStringLiteral("Show Address Book"));
+    QAction* showAddressBook = TrayMenu->addAction(tr("Show Address Book"));
     showAddressBook->setObjectName(QStringLiteral("mnuShowAddressBook"));
     TrayMenu->addSeparator();
-    QAction* show = TrayMenu->addAction(QStringLiteral("Show Main Window"));
+    QAction* show = TrayMenu->addAction(tr("Show Main Window"));
     show->setObjectName(QStringLiteral("mnuShow"));
     TrayMenu->addSeparator();
-    QAction* quit = TrayMenu->addAction(QStringLiteral("Quit Application"));
+    QAction* quit = TrayMenu->addAction(tr("Quit Application"));
     quit->setObjectName(QStringLiteral("mnuQuit"));
     connect(showAddressBook, &QAction::triggered, this, [this] { mnuShowAddressBookClick(); });
     connect(show, &QAction::triggered, this, [this] { mnuShowClick(); });
@@ -485,8 +501,8 @@ void TFormMain::FormCreate()
         try {
             m_config.Load(ConfigFileName);
         } catch (const TExError& error) {
-            ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, "Nelvora Error",
-                            "Can't load configuration! Defaults are used!", error);
+            ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, ErrorCaption, LoadFailed,
+                            error);
         }
 
         try {
@@ -495,16 +511,16 @@ void TFormMain::FormCreate()
             m_iwab->ExcludedStores = excluded.Paths;
             lvStores->SetExcluded(excluded.Paths);
         } catch (const TExError& error) {
-            ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, "Nelvora Error",
-                            "Can't load configuration! Defaults are used!", error);
+            ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, ErrorCaption, LoadFailed,
+                            error);
         }
 
         SetTopmost(m_config.AlwaysOnTop != 0);
 
         if (m_services.FirstArgument == ForceDailyArgument) {
             m_config.RunMode = 2; // this run only; the file keeps its mode until the user saves
-            m_services.Dialogs.ShowInformation(QStringLiteral(
-                "Check mode is set back to 'Check Daily'.\nThis option can be changed from the 'Options' tab."));
+            m_services.Dialogs.ShowInformation(
+                tr("Check mode is set back to 'Check Daily'.\nThis option can be changed from the 'Options' tab."));
         }
         if (m_services.FirstArgument == NoBlendArgument) {
             m_alphaBlend = false;
@@ -546,11 +562,12 @@ void TFormMain::DoTimerTimer()
 {
     if (StartupDone) {
         // The about scroller: one more character per tick; the tick after the whole text starts again.
-        if (AboutScrollPos >= 80) {
+        const QString scrollText = tr(AboutScrollText);
+        if (AboutScrollPos >= scrollText.size()) {
             AboutScrollPos = 0;
             lblAboutScroll->setText(QString());
         }
-        lblAboutScroll->setText(lblAboutScroll->text() + QLatin1Char(AboutScrollText[AboutScrollPos]));
+        lblAboutScroll->setText(lblAboutScroll->text() + scrollText.at(AboutScrollPos));
         ++AboutScrollPos;
         return;
     }
@@ -639,8 +656,8 @@ void TFormMain::DoRunCheck()
         // The hourly tick keeps running while the box is open; it must not stack a second box on this one.
         m_checkReportOpen = true;
         try {
-            ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, ProductName,
-                            "An error while checking address book!", error);
+            ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, ProductName, CheckFailed,
+                            error);
         } catch (...) {
             m_checkReportOpen = false;
             throw;
@@ -651,7 +668,8 @@ void TFormMain::DoRunCheck()
 
 void TFormMain::FillEventList()
 {
-    const TReportSource source{m_events, m_config.CheckForwardDays, m_checkToday, m_services.DateFormat};
+    const TReportSource source{m_events, m_config.CheckForwardDays, m_checkToday, m_services.DateFormat,
+                               &TranslateText};
     ::FillEventList(*lvEventList, source);
     TAccessibleNames::DescribeRows(*lvEventList, source);
 }
@@ -845,8 +863,8 @@ void TFormMain::btnSaveChangesClick()
             if (!excluded.Paths.empty() || QFileInfo::exists(QString::fromLatin1(TExcludedStores::FileName)))
                 excluded.Save(TExcludedStores::FileName);
         } catch (const TExError& error) {
-            ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, "Nelvora Error",
-                            "Can't save configuration!", error);
+            ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, ErrorCaption, SaveFailed,
+                            error);
         }
     });
 }
@@ -879,9 +897,10 @@ void TFormMain::llblHomePageClick()
         const QString url = QString::fromUtf8(HomePageUrl);
         m_services.Launcher.OpenUrl(url, [this, url] {
             Guarded([this, &url] {
+                //: %1 is the home page's address.
                 m_services.Dialogs.ShowErrorDialog(
-                    QStringLiteral("Sorry!\nCouldn't find any web application to visit home page!\nPlease visit ") +
-                    url + QStringLiteral(" by your own."));
+                    tr("Sorry!\nCouldn't find any web application to visit home page!\nPlease visit %1 by your own.")
+                        .arg(url));
             });
         });
     });
@@ -896,7 +915,7 @@ void TFormMain::OpenHelpPage(const char* section)
 {
     const QString helpFile = HelpPageFile(m_services.Launcher.ProgramFilePath());
     const auto sorry = [this] {
-        Guarded([this] { m_services.Dialogs.ShowErrorDialog(QStringLiteral("Sorry!\nCouldn't open help file!\n")); });
+        Guarded([this] { m_services.Dialogs.ShowErrorDialog(tr("Sorry!\nCouldn't open help file!\n")); });
     };
     // A missing page would otherwise surface, if at all, as the browser's own "file not found".
     if (!QFileInfo(helpFile).isFile()) {
@@ -930,6 +949,6 @@ void TFormMain::lvEventListDblClick()
 void TFormMain::DoShowAddressBook()
 {
     ShowAddressBook(m_services.Launcher, m_iwab->Stores, [this] {
-        Guarded([this] { m_services.Dialogs.ShowErrorDialog(QStringLiteral("Can't run address book program!")); });
+        Guarded([this] { m_services.Dialogs.ShowErrorDialog(tr("Can't run address book program!")); });
     });
 }

@@ -5,6 +5,7 @@
 #include "TIWAB.h"
 #include "TPlatformServices.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QWidget>
 
@@ -32,6 +33,9 @@ class TWindowTimer;
 // cycle on its timers and lives in the tray between checks.
 class TFormMain final : public QWidget
 {
+    // The window's texts are looked up under "TFormMain", not under the base class's name.
+    Q_DECLARE_TR_FUNCTIONS(TFormMain)
+
 public:
     // Throws TExError when the address-book library cannot be bound. Without a notification area the window goes
     // on without its icon and minimises where it would hide.

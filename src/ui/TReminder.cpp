@@ -115,36 +115,45 @@ TNotice TReminder::Compose(const std::vector<TItem>& items, bool withActions)
     QStringList parts;
     for (const TCount& count : counts) {
         if (count.Days == 0)
-            parts.push_back(count.Anniversary ? Counted("%n anniversary(ies) today", count.Count)
-                                              : Counted("%n birthday(s) today", count.Count));
+            parts.push_back(count.Anniversary
+                                ? Counted(QT_TRANSLATE_N_NOOP("TReminder", "%n anniversary(ies) today"), count.Count)
+                                : Counted(QT_TRANSLATE_N_NOOP("TReminder", "%n birthday(s) today"), count.Count));
         else if (count.Days == 1)
-            parts.push_back(count.Anniversary ? Counted("%n anniversary(ies) tomorrow", count.Count)
-                                              : Counted("%n birthday(s) tomorrow", count.Count));
+            parts.push_back(count.Anniversary
+                                ? Counted(QT_TRANSLATE_N_NOOP("TReminder", "%n anniversary(ies) tomorrow"), count.Count)
+                                : Counted(QT_TRANSLATE_N_NOOP("TReminder", "%n birthday(s) tomorrow"), count.Count));
         else
-            parts.push_back((count.Anniversary ? Counted("%n anniversary(ies) in %1 days", count.Count)
-                                               : Counted("%n birthday(s) in %1 days", count.Count))
-                                .arg(windowDays));
+            parts.push_back(
+                (count.Anniversary
+                     ? Counted(QT_TRANSLATE_N_NOOP("TReminder", "%n anniversary(ies) in %1 days"), count.Count)
+                     : Counted(QT_TRANSLATE_N_NOOP("TReminder", "%n birthday(s) in %1 days"), count.Count))
+                    .arg(windowDays));
     }
 
     TNotice notice;
     notice.Summary = parts.join(QStringLiteral(", "));
     for (const TItem& item : items) {
         if (notice.BodyLines.size() == MaxLines) {
-            notice.BodyLines.push_back(Counted("and %n more", static_cast<int>(items.size()) - MaxLines));
+            notice.BodyLines.push_back(
+                Counted(QT_TRANSLATE_N_NOOP("TReminder", "and %n more"), static_cast<int>(items.size()) - MaxLines));
             break;
         }
-        // The event as the list writes it.
-        const QString label = item.Anniversary ? QStringLiteral("anniv.") : QStringLiteral("bday.");
-        const QString event = item.YearKnown ? QStringLiteral("%1 %2").arg(label).arg(item.Years) : label;
-        const QString when = item.Days == 0   ? Tr("today")
-                             : item.Days == 1 ? Tr("tomorrow")
-                                              : Tr("in %1 days").arg(item.Days);
-        notice.BodyLines.push_back(Tr("%1: %2 %3").arg(item.Name, event, when));
+        // The event as the list writes it, in the list's words.
+        const QString years = QString::number(item.Years);
+        const QString event =
+            item.Anniversary ? (item.YearKnown ? QCoreApplication::translate("TEventReport", "anniv. %1").arg(years)
+                                               : QCoreApplication::translate("TEventReport", "anniv."))
+                             : (item.YearKnown ? QCoreApplication::translate("TEventReport", "bday. %1").arg(years)
+                                               : QCoreApplication::translate("TEventReport", "bday."));
+        const QString when = item.Days == 0   ? Tr(QT_TRANSLATE_NOOP("TReminder", "today"))
+                             : item.Days == 1 ? Tr(QT_TRANSLATE_NOOP("TReminder", "tomorrow"))
+                                              : Tr(QT_TRANSLATE_N_NOOP("TReminder", "in %n days"), item.Days);
+        notice.BodyLines.push_back(Tr(QT_TRANSLATE_NOOP("TReminder", "%1: %2 %3")).arg(item.Name, event, when));
     }
     for (const TItem& item : items)
         notice.Persistent = notice.Persistent || item.Days == 0;
     if (withActions)
-        notice.ShowListLabel = Tr("Show List");
+        notice.ShowListLabel = Tr(QT_TRANSLATE_NOOP("TReminder", "Show List"));
     return notice;
 }
 

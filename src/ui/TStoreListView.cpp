@@ -27,7 +27,8 @@ TStoreListView::TStoreListView(QWidget* parent) : QTreeWidget(parent)
 {
     setObjectName(QStringLiteral("lvStores"));
     setColumnCount(3);
-    setHeaderLabels({Tr("Kind"), Tr("Path"), Tr("Contacts")});
+    setHeaderLabels({Tr(QT_TRANSLATE_NOOP("TStoreListView", "Kind")), Tr(QT_TRANSLATE_NOOP("TStoreListView", "Path")),
+                     Tr(QT_TRANSLATE_NOOP("TStoreListView", "Contacts"))});
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -99,7 +100,7 @@ TStoreListView* TStoreListView::AddToOptionsPage(QWidget* sheet, QWidget* option
     optionsGroup->setGeometry(optionsPlace);
     optionsGroup->show();
 
-    auto* group = new QGroupBox(Tr("Address books"), content);
+    auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("TStoreListView", "Address books")), content);
     group->setObjectName(QStringLiteral("GroupBoxStores"));
     group->setGeometry(optionsPlace.x(), optionsPlace.bottom() + 9, optionsPlace.width(), 150);
     auto* list = new TStoreListView(group);

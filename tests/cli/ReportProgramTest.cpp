@@ -65,6 +65,11 @@ protected:
             const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             if (::chdir(cwd.c_str()) != 0 || outFd < 0 || errFd < 0 || ::dup2(outFd, 1) < 0 || ::dup2(errFd, 2) < 0)
                 ::_exit(127);
+            // The user's language as a desktop sets it; C.UTF-8 is the one locale every system has.
+            if (!m_language.empty() &&
+                (::setenv("LANGUAGE", m_language.c_str(), 1) != 0 || ::setenv("LANG", "C.UTF-8", 1) != 0 ||
+                 ::unsetenv("LC_ALL") != 0 || ::unsetenv("LC_MESSAGES") != 0))
+                ::_exit(127);
             std::vector<char*> argv{const_cast<char*>(program.c_str())};
             for (const std::string& argument : arguments)
                 argv.push_back(const_cast<char*>(argument.c_str()));
@@ -89,6 +94,7 @@ protected:
     }
 
     fs::path m_folder;
+    std::string m_language; // empty: as the test runs
 };
 
 std::string Card(const std::string& name, const std::string& birthday)
@@ -245,7 +251,8 @@ TEST_F(TReportProgram, CardsShowAsTheirOwnersMeanThem)
         SCOPED_TRACE(test.What);
         const fs::path folder = Folder("case" + std::to_string(++number));
         WriteFile(folder / test.File, test.Cards);
-        const TRun run = Run({"--contacts", folder.string(), "--today", "2026-06-15", "--days", "15", "--format", "tsv"});
+        const TRun run =
+            Run({"--contacts", folder.string(), "--today", "2026-06-15", "--days", "15", "--format", "tsv"});
         EXPECT_EQ(run.Out, test.Tsv);
     }
 }
@@ -326,4 +333,46 @@ TEST_F(TReportProgram, OutputThatCannotBeWrittenIsAnError)
             Program, "/dev/full");
     EXPECT_EQ(run.ExitCode, 2);
     EXPECT_NE(run.Err.find("cannot write the report"), std::string::npos) << run.Err;
+}
+
+TEST_F(TReportProgram, TheTextReportAndItsMessagesSpeakTheUsersLanguage)
+{
+    const fs::path contacts = Folder("contacts");
+    WriteFile(contacts / "a.vcf", Card("Anna", "1980-12-31") + Card("Ben", "1970-12-30"));
+    WriteFile(contacts / "b.vcf", Card("Dora", "19900104"));
+    m_language = "fr";
+    const TRun run = Run({"--contacts", contacts.string(), "--today", "2026-12-30", "--days", "5"});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Out, "-=- Événements d'aujourd'hui -=-\n"
+                       "  Ben   anniv. 56               1970-12-30\n"
+                       "-=- Événements de demain -=-\n"
+                       "  Anna  anniv. 46               1980-12-31\n"
+                       "-=- Événements dans les 5 jours -=-\n"
+                       "  Dora  anniv. 37 dans 5 jours  1990-01-04\n");
+    const TRun wrong = Run({"--format", "csv"});
+    EXPECT_EQ(wrong.ExitCode, 2);
+    EXPECT_TRUE(wrong.Err.starts_with("nelvora-report: --format vaut text, tsv ou ics, pas « csv »\nutilisation: "))
+        << wrong.Err;
+}
+
+// Scripts read tsv and --sources: the same bytes whatever the user's language.
+TEST_F(TReportProgram, TsvAndTheSourcesListAreTheSameInEveryLanguage)
+{
+    const fs::path vcards = fs::path(Corpus) / "vcards";
+    const std::vector<std::vector<std::string>> commands = {
+        {"--contacts", vcards.string(), "--today", "2026-06-15", "--days", "30", "--format", "tsv"},
+        {"--contacts", vcards.string(), "--contacts", (m_folder / "nowhere").string(), "--sources"},
+    };
+    for (const auto& arguments : commands) {
+        m_language = "en";
+        const TRun english = Run(arguments);
+        ASSERT_FALSE(english.Out.empty()) << arguments.back();
+        for (const char* language : {"de", "fr", "es", "it", "nl", "pl", "pt_BR", "ru"}) {
+            m_language = language;
+            const TRun run = Run(arguments);
+            EXPECT_EQ(run.ExitCode, english.ExitCode) << language << " " << arguments.back();
+            EXPECT_EQ(run.Out, english.Out) << language << " " << arguments.back();
+            EXPECT_EQ(run.Err, english.Err) << language << " " << arguments.back();
+        }
+    }
 }

@@ -49,12 +49,25 @@ QString ProgramTranslationsDirectory()
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/nelvora/translations"));
 }
 
+namespace {
+
+// The texts are English already; the English file holds only the singular and plural forms of the counted ones
+// ("1 contact", "2 contacts"), which the source texts cannot carry.
+QString InstallEnglish(QObject& owner, const QString& directory)
+{
+    if (QTranslator* english = Load(owner, directory, QStringLiteral("nelvora_en")))
+        QCoreApplication::installTranslator(english);
+    return {};
+}
+
+} // namespace
+
 QString InstallTranslations(QObject& owner, const QStringList& uiLanguages, const QString& directory,
                             const QString& toolkitDirectory)
 {
     for (const QString& uiLanguage : uiLanguages) {
         if (IsEnglish(uiLanguage))
-            return {};
+            return InstallEnglish(owner, directory);
         for (const QString& language : Candidates(uiLanguage)) {
             QTranslator* own = Load(owner, directory, QStringLiteral("nelvora_") + language);
             if (own == nullptr)
@@ -73,11 +86,16 @@ QString InstallTranslations(QObject& owner, const QStringList& uiLanguages, cons
             return language;
         }
     }
-    return {};
+    return InstallEnglish(owner, directory);
 }
 
 QString InstallTranslations(QObject& owner)
 {
     return InstallTranslations(owner, QLocale::system().uiLanguages(), ProgramTranslationsDirectory(),
                                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+std::string TranslateText(const char* context, const char* text, int n)
+{
+    return QCoreApplication::translate(context, text, nullptr, n).toStdString();
 }

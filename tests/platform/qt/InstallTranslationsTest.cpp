@@ -58,6 +58,11 @@ TEST(InstallTranslations, AnUnknownLanguageTheCLocaleOrEnglishFirstGiveEnglish)
         EXPECT_EQ(Install(owner, languages), QString()) << languages.join(QLatin1Char(',')).toStdString();
         EXPECT_EQ(ErrorCaption(), QStringLiteral("Error"));
         EXPECT_EQ(CancelButton(), QStringLiteral("Cancel"));
+        // English counts one as one.
+        EXPECT_EQ(QCoreApplication::translate("TCheckSummary", "%Ln contacts", nullptr, 1),
+                  QStringLiteral("1 contact"));
+        EXPECT_EQ(QCoreApplication::translate("TCheckSummary", "%Ln contacts", nullptr, 2),
+                  QStringLiteral("2 contacts"));
     }
 }
 

@@ -1,0 +1,129 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>TAccessibleNames</name>
+    <message numerus="yes">
+        <source>Events within %n days</source>
+        <translation>
+            <numerusform>Events within %n day</numerusform>
+            <numerusform>Events within %n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n year</numerusform>
+            <numerusform>%n years</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>in %n day</numerusform>
+            <numerusform>in %n days</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TCheckSummary</name>
+    <message numerus="yes">
+        <source>%Ln contacts</source>
+        <translation>
+            <numerusform>%Ln contact</numerusform>
+            <numerusform>%Ln contacts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln address books</source>
+        <translation>
+            <numerusform>%Ln address book</numerusform>
+            <numerusform>%Ln address books</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts from %1</source>
+        <translation>
+            <numerusform>%Ln contact from %1</numerusform>
+            <numerusform>%Ln contacts from %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TEventReport</name>
+    <message numerus="yes">
+        <source>%1 occurs in %n days</source>
+        <extracomment>A row of the coming days: %1 is the event (&quot;bday. 30&quot;), %n the days until it.</extracomment>
+        <translation>
+            <numerusform>%1 occurs in %n day</numerusform>
+            <numerusform>%1 occurs in %n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>-=- Events within %n days -=-</source>
+        <translation>
+            <numerusform>-=- Events within %n days -=-</numerusform>
+            <numerusform>-=- Events within %n days -=-</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TReminder</name>
+    <message numerus="yes">
+        <source>%n anniversary(ies) today</source>
+        <translation>
+            <numerusform>%n anniversary today</numerusform>
+            <numerusform>%n anniversaries today</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) today</source>
+        <translation>
+            <numerusform>%n birthday today</numerusform>
+            <numerusform>%n birthdays today</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies) tomorrow</source>
+        <translation>
+            <numerusform>%n anniversary tomorrow</numerusform>
+            <numerusform>%n anniversaries tomorrow</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) tomorrow</source>
+        <translation>
+            <numerusform>%n birthday tomorrow</numerusform>
+            <numerusform>%n birthdays tomorrow</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies) in %1 days</source>
+        <translation>
+            <numerusform>%n anniversary in %1 days</numerusform>
+            <numerusform>%n anniversaries in %1 days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s) in %1 days</source>
+        <translation>
+            <numerusform>%n birthday in %1 days</numerusform>
+            <numerusform>%n birthdays in %1 days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>in %n day</numerusform>
+            <numerusform>in %n days</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
