@@ -255,7 +255,8 @@ std::string IcsStampOfTime(std::time_t moment)
     std::tm utc = {};
     if (::gmtime_r(&moment, &utc) == nullptr || utc.tm_year + 1900 < 1 || utc.tm_year + 1900 > 9999)
         return "19700101T000000Z";
-    char text[32];
+    // Room for any int in every field, so that no build's format check sees a cut.
+    char text[80];
     std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d%02dZ", utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday,
                   utc.tm_hour, utc.tm_min, utc.tm_sec);
     return text;
