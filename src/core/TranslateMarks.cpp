@@ -21,5 +21,6 @@ std::string TranslateOrEnglish(TTranslate translate, const char* context, const 
 
 std::string ReplaceArgument(std::string text, int number, const std::string& value)
 {
-    return Replaced(std::move(text), "%" + std::to_string(number), value);
+    // Appended rather than "%" + ...: GCC 12 at -O3 warns falsely (-Wrestrict) about a literal joined to a temporary.
+    return Replaced(std::move(text), std::string("%").append(std::to_string(number)), value);
 }
