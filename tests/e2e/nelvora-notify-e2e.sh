@@ -44,19 +44,11 @@ faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n1)
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/nelvora-notify.XXXXXX")
 pids=()
+check=notify
 # shellcheck source=xsession.sh
 . "$here/xsession.sh"
 trap end_session EXIT
 trap 'exit 130' INT TERM
-
-failures=0
-step() { echo "notify: $*"; }
-fail()
-{
-    echo "notify: FAIL: $*" >&2
-    failures=$((failures + 1))
-    import -window root "$artifacts/notify-failure-$failures.png" 2>/dev/null
-}
 
 bus=$DBUS_SESSION_BUS_ADDRESS
 private_environment

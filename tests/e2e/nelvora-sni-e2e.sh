@@ -27,20 +27,12 @@ done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/nelvora-sni.XXXXXX")
 pids=()
+check=sni
 # shellcheck source=xsession.sh
 . "$here/xsession.sh"
 
 trap end_session EXIT
 trap 'exit 130' INT TERM
-
-failures=0
-step() { echo "sni: $*"; }
-fail()
-{
-    echo "sni: FAIL: $*" >&2
-    failures=$((failures + 1))
-    import -window root "$artifacts/sni-failure-$failures.png" 2>/dev/null
-}
 
 bus=$DBUS_SESSION_BUS_ADDRESS
 private_environment

@@ -128,3 +128,14 @@ main_window() { xdotool search --onlyvisible --name '^Nelvora - ' 2>/dev/null | 
 
 is_mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 is_unmapped() { ! is_mapped "$1"; }
+
+# Progress and failure lines of a driving script, named by its $check; a failure is counted in $failures and keeps a
+# picture of the screen in $artifacts. Scripts that want more on a failure define their own.
+failures=0
+step() { echo "$check: $*"; }
+fail()
+{
+    echo "$check: FAIL: $*" >&2
+    failures=$((failures + 1))
+    import -window root "$artifacts/$check-failure-$failures.png" 2>/dev/null
+}
