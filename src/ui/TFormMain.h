@@ -103,11 +103,8 @@ private:
     QWidget* BuildAboutSheet();
     void BuildTray();
 
-    void DoRunCheck();
     void DoTimerTimer();
     void DoBtnMinimizeClick();
-    void DoShowMainWindow(bool restoreFromTray);
-    void DoStopAutoClose();
     void DoPageControlChange();
     void DoShowAddressBook();
     void TrayRestore();
