@@ -4,6 +4,7 @@
 #include "BuildStamp.h"
 #include "Calendar.h"
 #include "CheckSummary.h"
+#include "ExcludedStoresChoice.h"
 #include "HelpPage.h"
 #include "InstallTranslations.h"
 #include "Product.h"
@@ -521,11 +522,7 @@ void TFormMain::btnSaveChangesClick()
             m_config.RemindWith = cbRemindWith->currentIndex();
             m_iwab->ExcludedStores = lvStores->Excluded();
             m_config.Save(ConfigFileName);
-            TExcludedStores excluded;
-            excluded.Paths = m_iwab->ExcludedStores;
-            // Nothing left out and no list yet: no file for a choice never made.
-            if (!excluded.Paths.empty() || QFileInfo::exists(QString::fromLatin1(TExcludedStores::FileName)))
-                excluded.Save(TExcludedStores::FileName);
+            SaveExcludedChoice(m_iwab->ExcludedStores, TExcludedStores::FileName);
         } catch (const TExError& error) {
             ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, ErrorCaption, SaveFailed,
                             error);
