@@ -1,0 +1,39 @@
+#pragma once
+
+#include "TConfig.h"
+
+#include <cstdint>
+
+// What one check leads to. The window program carries it out; the rule itself knows nothing of windows, trays or
+// notification servers, so that every combination can be checked on its own.
+struct TCheckOutcome
+{
+    bool ShowWindow = false;     // show the list as a reminder: faded in, closing by itself
+    bool PostNotice = false;     // hand the reminder's notice to the desktop
+    bool WithdrawNotice = false; // take an earlier day's notice off the screen
+    bool AwaitNotice = false;    // the rest depends on whether the desktop took the notice: see AfterNotice
+    bool Terminate = false;      // end a start-and-quit run
+
+    bool operator==(const TCheckOutcome&) const = default;
+};
+
+// The facts of one check that the outcome depends on.
+struct TCheckCase
+{
+    std::int32_t RemindWith = TConfig::RemindWindowAndNotification; // as TConfig::RemindWithMode() gives it
+    bool QuitAfterCheck = false;
+    bool EventsListed = false; // the list holds at least one event
+    bool NoticeDue = false;    // the reminder has something to post
+    bool CanNotify = true;     // the program has a way to post notices at all
+    bool NewDay = false;       // the first check of its day
+};
+
+// The step from a finished check to what the user sees.
+class TCheckCycle final
+{
+public:
+    static TCheckOutcome Decide(const TCheckCase& check);
+    // Once the desktop has answered a notice of an outcome with AwaitNotice: `posted` tells whether a notification
+    // server took it. A reminder is never lost: without a server the window shows instead.
+    static TCheckOutcome AfterNotice(const TCheckCase& check, bool posted);
+};
