@@ -60,26 +60,10 @@ const std::string ScrollText = "Please support the author by visiting his home p
 
 // ---- Options page ----
 
-TEST_F(OptionsPageTest, TheControlsHaveTheirNamesRangesAndTabOrder)
+TEST_F(OptionsPageTest, TheTabKeyGoesThroughTheControlsInTheOrderTheyStand)
 {
     Start();
-    EXPECT_EQ(Find<QWidget>("GroupBox1")->geometry(), QRect(8, 8, 401, 185));
-    ASSERT_EQ(RunMode()->count(), 2);
-    EXPECT_EQ(RunMode()->itemText(0), "Check on start and quit");
-    EXPECT_EQ(RunMode()->itemText(1), "Check daily");
-    EXPECT_FALSE(RunMode()->isEditable());
-    EXPECT_EQ(Forward()->minimum(), 2);
-    EXPECT_EQ(Forward()->maximum(), 30);
-    EXPECT_FALSE(Forward()->wrapping());
-    EXPECT_EQ(AutoClose()->minimum(), 1);
-    EXPECT_EQ(AutoClose()->maximum(), 15);
-    EXPECT_TRUE(Find<QLineEdit>("edCheckForward")->isReadOnly());
-    EXPECT_TRUE(Find<QLineEdit>("edAutoClose")->isReadOnly());
-    EXPECT_EQ(Find<QLineEdit>("edCheckForward")->focusPolicy(), Qt::NoFocus);
-    EXPECT_EQ(OnTop()->text(), "Always on top");
     auto* save = Find<QPushButton>("btnSaveChanges");
-    EXPECT_EQ(save->text(), "&Save Changes");
-    EXPECT_TRUE(save->isDefault());
     // The next widget the Tab key reaches: the read-only edits and labels are passed over.
     auto next = [](QWidget* widget) {
         do
@@ -90,7 +74,7 @@ TEST_F(OptionsPageTest, TheControlsHaveTheirNamesRangesAndTabOrder)
     EXPECT_EQ(next(RunMode()), Forward());
     EXPECT_EQ(next(Forward()), AutoClose());
     EXPECT_EQ(next(AutoClose()), OnTop()); // in the order the controls stand
-    EXPECT_EQ(next(next(OnTop())), save); // past "Remind me with"
+    EXPECT_EQ(next(next(OnTop())), save);  // past "Remind me with"
 }
 
 TEST_F(OptionsPageTest, TheEditsFollowTheirSpinArrows)
