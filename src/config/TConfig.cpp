@@ -19,6 +19,7 @@ constexpr std::size_t CheckForwardDaysOffset = 12;
 constexpr std::size_t AutoCloseMinutesOffset = 16;
 constexpr std::size_t AlwaysOnTopOffset = 20;
 constexpr std::size_t RemindWithOffset = 24;
+constexpr std::size_t RemindAtOffset = 28;
 
 std::uint32_t GetUInt32(const TImage& image, std::size_t offset)
 {
@@ -77,6 +78,7 @@ void TConfig::Load(const std::string& fileName)
         AutoCloseMinutes = GetInt32(image, AutoCloseMinutesOffset);
         AlwaysOnTop = GetInt32(image, AlwaysOnTopOffset);
         RemindWith = GetInt32(image, RemindWithOffset);
+        RemindAt = GetInt32(image, RemindAtOffset);
     } catch (TExError& error) {
         error.AddEntry(0, "TConfig", "Load", "Error loading file: %s", fileName);
         throw TExError(error);
@@ -97,6 +99,7 @@ void TConfig::Save(const std::string& fileName)
         PutInt32(image, AutoCloseMinutesOffset, AutoCloseMinutes);
         PutInt32(image, AlwaysOnTopOffset, AlwaysOnTop);
         PutInt32(image, RemindWithOffset, RemindWith);
+        PutInt32(image, RemindAtOffset, RemindAt);
 
         const auto file = m_files->OpenExisting(fileName, IConfigFileLayer::Access::Write);
         const std::size_t written = file->WriteAtStart(image.data(), image.size());

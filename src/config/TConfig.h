@@ -37,6 +37,13 @@ public:
                                                                                       : RemindWindowAndNotification;
     }
 
+    // The time of day of the new day's check, in minutes after midnight. Files written before the option existed
+    // hold 0 there, or end before it: 0 keeps meaning "at the day change".
+    std::int32_t RemindAt = 0;
+    static constexpr std::int32_t MinutesPerDay = 24 * 60;
+    // The stored value as the program acts on it: anything outside a day acts as 00:00.
+    std::int32_t RemindAtMinutes() const { return RemindAt > 0 && RemindAt < MinutesPerDay ? RemindAt : 0; }
+
     // Fills the options from the file, or throws a TExError and leaves them as they were.
     void Load(const std::string& fileName);
     // Writes the image of the options over the start of an existing file, or throws a TExError.

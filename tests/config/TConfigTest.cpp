@@ -316,7 +316,7 @@ TEST_F(TConfigFile, RemindWithLivesAtOffset24AndOldZeroFilesMeanWindowAndNotific
         EXPECT_EQ(loaded.RemindWith, c.Stored);
         EXPECT_EQ(loaded.RemindWithMode(), c.Mode) << c.Stored;
         ExpectOptions(loaded, 2, 15, 1, 0);
-        // Saving writes back what it loaded, and nothing beyond offset 27.
+        // Saving writes back what it loaded.
         loaded.Save(m_file);
         EXPECT_EQ(ReadBytes(m_file), image);
     }
@@ -326,4 +326,36 @@ TEST_F(TConfigFile, RemindWithLivesAtOffset24AndOldZeroFilesMeanWindowAndNotific
     shortFile.RemindWith = 2;
     shortFile.Load(m_file);
     EXPECT_EQ(shortFile.RemindWithMode(), TConfig::RemindWindowAndNotification);
+}
+
+TEST_F(TConfigFile, RemindAtLivesAtOffset28AndAnythingOutsideADayMeansTheDayChange)
+{
+    struct TCase
+    {
+        std::int32_t Stored;
+        std::int32_t Minutes;
+    };
+    for (const TCase& c : {TCase{0, 0}, {540, 540}, {1439, 1439}, {1440, 0}, {-1, 0}}) {
+        TBytes image = WorkedExample;
+        for (int i = 0; i < 4; ++i)
+            image[28 + i] = static_cast<unsigned char>(static_cast<std::uint32_t>(c.Stored) >> (8 * i));
+        WriteBytes(m_file, image);
+        TConfig loaded;
+        loaded.Load(m_file);
+        EXPECT_EQ(loaded.RemindAtMinutes(), c.Minutes) << c.Stored;
+        ExpectOptions(loaded, 2, 15, 1, 0);
+        loaded.Save(m_file);
+        EXPECT_EQ(ReadBytes(m_file), image) << "saved back as loaded: " << c.Stored;
+    }
+    // Files written before the option ended at offset 28 or earlier.
+    for (const std::size_t size : {std::size_t{24}, std::size_t{28}, std::size_t{30}}) {
+        TBytes image = WorkedExample;
+        image[28] = 0x1c; // 540 = 0x021c, cut short
+        image[29] = 0x02;
+        WriteBytes(m_file, TBytes(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(size)));
+        TConfig shortFile;
+        shortFile.RemindAt = 540;
+        shortFile.Load(m_file);
+        EXPECT_EQ(shortFile.RemindAtMinutes(), size == 30 ? 540 : 0) << size;
+    }
 }
