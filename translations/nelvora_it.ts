@@ -21,7 +21,7 @@
     <message>
         <source>birthday;anniversary;reminder;contacts;</source>
         <extracomment>Words a menu search finds the program by: separated by semicolons, with one at the end, no blanks around them. Keep the English words too where users of the language also search in English.</extracomment>
-        <translation>compleanno;anniversario;promemoria;contatti;rubrica;</translation>
+        <translation>compleanno;anniversario;anniversario di matrimonio;promemoria;contatti;rubrica;</translation>
     </message>
     <message>
         <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
