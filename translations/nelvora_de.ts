@@ -16,7 +16,7 @@
     <message>
         <source>Reminds you of your contacts&apos; birthdays and anniversaries</source>
         <extracomment>Tooltip of the menu entry; also the software centre&apos;s one-line summary.</extracomment>
-        <translation>Erinnert an Geburtstage und Jahrestage Ihrer Kontakte</translation>
+        <translation>Erinnert an Geburtstage und Hochzeitstage Ihrer Kontakte</translation>
     </message>
     <message>
         <source>birthday;anniversary;reminder;contacts;</source>
@@ -26,7 +26,7 @@
     <message>
         <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>Nelvora sitzt im Benachrichtigungsbereich, liest Ihr Adressbuch und zeigt, wessen Geburtstag oder Hochzeitstag heute, morgen oder in den nächsten Tagen ist, mit den Jahren, die jedes Datum zählt, und den verbleibenden Tagen. Es prüft bei der Anmeldung und erneut bei jedem Tageswechsel und liest Ihre Kontakte nur, ohne sie je zu ändern.</translation>
+        <translation>Nelvora läuft im Infobereich, liest Ihr Adressbuch und zeigt, wessen Geburtstag oder Hochzeitstag heute, morgen oder in den nächsten Tagen ist – mit der Zahl der Jahre und der verbleibenden Tage. Es prüft bei der Anmeldung und erneut bei jedem Tageswechsel und liest Ihre Kontakte nur, ohne sie je zu ändern.</translation>
     </message>
     <message>
         <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
@@ -108,7 +108,7 @@ ABBRECHEN	Programm beenden – ungespeicherte Daten gehen verloren!</translation
     </message>
     <message>
         <source>Birthdays and anniversaries due today, tomorrow and in the coming days</source>
-        <translation>Geburtstage und Jahrestage heute, morgen und in den nächsten Tagen</translation>
+        <translation>Geburtstage und Hochzeitstage heute, morgen und in den nächsten Tagen</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -128,7 +128,7 @@ ABBRECHEN	Programm beenden – ungespeicherte Daten gehen verloren!</translation
     </message>
     <message>
         <source>Check forward for due events within</source>
-        <translation>Anstehende Ereignisse vorausschauen für</translation>
+        <translation>Vorausschau auf anstehende Ereignisse für</translation>
     </message>
     <message>
         <source>days, from %1 to %2</source>
@@ -285,22 +285,22 @@ ABBRECHEN	Programm beenden – ungespeicherte Daten gehen verloren!</translation
     <message>
         <source>bday.</source>
         <extracomment>The event column of a birthday row; a short form, as a diary abbreviates it.</extracomment>
-        <translation>Geb.</translation>
+        <translation>Geburtstag</translation>
     </message>
     <message>
         <source>bday. %1</source>
         <extracomment>A birthday row; %1 is the age reached.</extracomment>
-        <translation>Geb. %1</translation>
+        <translation>%1. Geburtstag</translation>
     </message>
     <message>
         <source>anniv.</source>
         <extracomment>The event column of a wedding-anniversary row; a short form, as a diary abbreviates it.</extracomment>
-        <translation>Hochz.</translation>
+        <translation>Hochzeitstag</translation>
     </message>
     <message>
         <source>anniv. %1</source>
         <extracomment>An anniversary row; %1 is the number of years married.</extracomment>
-        <translation>Hochz. %1</translation>
+        <translation>%1. Hochzeitstag</translation>
     </message>
     <message numerus="yes">
         <source>%1 occurs in %n days</source>
@@ -321,8 +321,8 @@ ABBRECHEN	Programm beenden – ungespeicherte Daten gehen verloren!</translation
     <message numerus="yes">
         <source>-=- Events within %n days -=-</source>
         <translation>
-            <numerusform>-=- Ereignisse in %n Tag -=-</numerusform>
-            <numerusform>-=- Ereignisse in %n Tagen -=-</numerusform>
+            <numerusform>-=- Ereignisse innerhalb von %n Tag -=-</numerusform>
+            <numerusform>-=- Ereignisse innerhalb von %n Tagen -=-</numerusform>
         </translation>
     </message>
 </context>
@@ -331,7 +331,7 @@ ABBRECHEN	Programm beenden – ungespeicherte Daten gehen verloren!</translation
     <message>
         <source>Please support the author by visiting his home page and/or providing feedback...</source>
         <extracomment>Runs in one character at a time on the About page; keep it to one line.</extracomment>
-        <translation>Bitte unterstützen Sie den Autor mit einem Besuch seiner Homepage oder einer Rückmeldung...</translation>
+        <translation>Unterstützen Sie den Autor: Homepage besuchen, Rückmeldung geben...</translation>
     </message>
     <message>
         <source>Click to open %1</source>
@@ -388,7 +388,7 @@ The frame of the About page.</extracomment>
     <message>
         <source>Check forward for due events within </source>
         <extracomment>Before a number of days (2 to 30) that follows in a box of its own.</extracomment>
-        <translation>Ereignisse vorausschauen für </translation>
+        <translation>Vorausschau auf Ereignisse für </translation>
     </message>
     <message>
         <source>days</source>
@@ -431,7 +431,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>Reminds you of birthdays and anniversaries.</source>
-        <translation>Erinnert Sie an Geburtstage und Jahrestage.</translation>
+        <translation>Erinnert Sie an Geburtstage und Hochzeitstage.</translation>
     </message>
     <message>
         <source>This program is free to use!</source>
@@ -464,7 +464,7 @@ Dies lässt sich auf der Seite „Einstellungen“ ändern.</translation>
 Couldn&apos;t find any web application to visit home page!
 Please visit %1 by your own.</source>
         <extracomment>%1 is the home page&apos;s address.</extracomment>
-        <translation>Leider!
+        <translation>Entschuldigung!
 Es wurde kein Webbrowser gefunden, um die Homepage zu öffnen!
 Bitte besuchen Sie %1 selbst.</translation>
     </message>
@@ -472,7 +472,7 @@ Bitte besuchen Sie %1 selbst.</translation>
         <source>Sorry!
 Couldn&apos;t open help file!
 </source>
-        <translation>Leider!
+        <translation>Entschuldigung!
 Die Hilfedatei lässt sich nicht öffnen!
 </translation>
     </message>
@@ -497,8 +497,8 @@ Die Hilfedatei lässt sich nicht öffnen!
     <message numerus="yes">
         <source>%n anniversary(ies) today</source>
         <translation>
-            <numerusform>%n Jahrestag heute</numerusform>
-            <numerusform>%n Jahrestage heute</numerusform>
+            <numerusform>%n Hochzeitstag heute</numerusform>
+            <numerusform>%n Hochzeitstage heute</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -511,8 +511,8 @@ Die Hilfedatei lässt sich nicht öffnen!
     <message numerus="yes">
         <source>%n anniversary(ies) tomorrow</source>
         <translation>
-            <numerusform>%n Jahrestag morgen</numerusform>
-            <numerusform>%n Jahrestage morgen</numerusform>
+            <numerusform>%n Hochzeitstag morgen</numerusform>
+            <numerusform>%n Hochzeitstage morgen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -525,8 +525,8 @@ Die Hilfedatei lässt sich nicht öffnen!
     <message numerus="yes">
         <source>%n anniversary(ies) in %1 days</source>
         <translation>
-            <numerusform>%n Jahrestag in %1 Tagen</numerusform>
-            <numerusform>%n Jahrestage in %1 Tagen</numerusform>
+            <numerusform>%n Hochzeitstag in %1 Tagen</numerusform>
+            <numerusform>%n Hochzeitstage in %1 Tagen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -602,7 +602,7 @@ Die Hilfedatei lässt sich nicht öffnen!
     </message>
     <message>
         <source>option %1 takes no value</source>
-        <translation>die Option %1 nimmt keinen Wert</translation>
+        <translation>die Option %1 erwartet keinen Wert</translation>
     </message>
     <message>
         <source>unknown option %1</source>

@@ -16,17 +16,17 @@
     <message>
         <source>Reminds you of your contacts&apos; birthdays and anniversaries</source>
         <extracomment>Tooltip of the menu entry; also the software centre&apos;s one-line summary.</extracomment>
-        <translation>Le recuerda los cumpleaños y aniversarios de sus contactos</translation>
+        <translation>Le recuerda los cumpleaños y aniversarios de boda de sus contactos</translation>
     </message>
     <message>
         <source>birthday;anniversary;reminder;contacts;</source>
         <extracomment>Words a menu search finds the program by: separated by semicolons, with one at the end, no blanks around them. Keep the English words too where users of the language also search in English.</extracomment>
-        <translation>cumpleaños;aniversario;recordatorio;contactos;libreta de direcciones;</translation>
+        <translation>cumpleaños;aniversario;aniversario de boda;recordatorio;contactos;libreta de direcciones;</translation>
     </message>
     <message>
         <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>Nelvora se aloja en el área de notificación, lee su libreta de direcciones y muestra quién cumple años o celebra su aniversario de boda hoy, mañana o en los próximos días, con los años que marca cada fecha y los días que faltan. Comprueba al iniciar sesión y de nuevo cada vez que cambia el día, y nunca hace otra cosa que leer sus contactos.</translation>
+        <translation>Nelvora se aloja en la bandeja del sistema, lee su libreta de direcciones y muestra quién cumple años o celebra su aniversario de boda hoy, mañana o en los próximos días, con los años que se cumplen y los días que faltan. Comprueba al iniciar sesión y de nuevo cada vez que cambia el día, y nunca hace otra cosa que leer sus contactos.</translation>
     </message>
     <message>
         <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>anniversary</source>
-        <translation>aniversario</translation>
+        <translation>aniversario de boda</translation>
     </message>
 </context>
 <context>
@@ -108,7 +108,7 @@ CANCELAR	cerrar el programa: ¡se perderán los datos no guardados!</translation
     </message>
     <message>
         <source>Birthdays and anniversaries due today, tomorrow and in the coming days</source>
-        <translation>Cumpleaños y aniversarios de hoy, mañana y los próximos días</translation>
+        <translation>Cumpleaños y aniversarios de boda de hoy, mañana y los próximos días</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -156,7 +156,7 @@ CANCELAR	cerrar el programa: ¡se perderán los datos no guardados!</translation
     </message>
     <message>
         <source>Every address book the last check found; untick one to leave it out</source>
-        <translation>Todas las libretas que encontró la última comprobación; desmarque una para omitirla</translation>
+        <translation>Todas las libretas de direcciones que encontró la última comprobación; desmarque una para omitirla</translation>
     </message>
     <message>
         <source>Version</source>
@@ -206,7 +206,7 @@ CANCELAR	cerrar el programa: ¡se perderán los datos no guardados!</translation
         <source>Events within %n days</source>
         <translation>
             <numerusform>Eventos en %n día</numerusform>
-            <numerusform>Eventos en %n días</numerusform>
+            <numerusform>Eventos en los próximos %n días</numerusform>
         </translation>
     </message>
     <message>
@@ -245,7 +245,7 @@ CANCELAR	cerrar el programa: ¡se perderán los datos no guardados!</translation
     </message>
     <message>
         <source>anniversary</source>
-        <translation>aniversario</translation>
+        <translation>aniversario de boda</translation>
     </message>
     <message>
         <source>, </source>
@@ -268,8 +268,8 @@ CANCELAR	cerrar el programa: ¡se perderán los datos no guardados!</translation
     <message numerus="yes">
         <source>%Ln address books</source>
         <translation>
-            <numerusform>%Ln libreta</numerusform>
-            <numerusform>%Ln libretas</numerusform>
+            <numerusform>%Ln libreta de direcciones</numerusform>
+            <numerusform>%Ln libretas de direcciones</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -285,12 +285,12 @@ CANCELAR	cerrar el programa: ¡se perderán los datos no guardados!</translation
     <message>
         <source>bday.</source>
         <extracomment>The event column of a birthday row; a short form, as a diary abbreviates it.</extracomment>
-        <translation>cumple.</translation>
+        <translation>cumple</translation>
     </message>
     <message>
         <source>bday. %1</source>
         <extracomment>A birthday row; %1 is the age reached.</extracomment>
-        <translation>cumple. %1</translation>
+        <translation>cumple %1</translation>
     </message>
     <message>
         <source>anniv.</source>
@@ -322,7 +322,7 @@ CANCELAR	cerrar el programa: ¡se perderán los datos no guardados!</translation
         <source>-=- Events within %n days -=-</source>
         <translation>
             <numerusform>-=- Eventos en %n día -=-</numerusform>
-            <numerusform>-=- Eventos en %n días -=-</numerusform>
+            <numerusform>-=- Eventos en los próximos %n días -=-</numerusform>
         </translation>
     </message>
 </context>
@@ -379,7 +379,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>Check on start and quit</source>
-        <translation>Comprobar al iniciar y salir</translation>
+        <translation>Comprobar una vez y salir</translation>
     </message>
     <message>
         <source>Check daily</source>
@@ -431,7 +431,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>Reminds you of birthdays and anniversaries.</source>
-        <translation>Le recuerda cumpleaños y aniversarios.</translation>
+        <translation>Le recuerda cumpleaños y aniversarios de boda.</translation>
     </message>
     <message>
         <source>This program is free to use!</source>
@@ -465,7 +465,7 @@ Couldn&apos;t find any web application to visit home page!
 Please visit %1 by your own.</source>
         <extracomment>%1 is the home page&apos;s address.</extracomment>
         <translation>¡Lo sentimos!
-¡No se encontró ninguna aplicación web para abrir la página!
+¡No se encontró ningún navegador web para abrir la página!
 Visite %1 por su cuenta.</translation>
     </message>
     <message>
@@ -497,8 +497,8 @@ Couldn&apos;t open help file!
     <message numerus="yes">
         <source>%n anniversary(ies) today</source>
         <translation>
-            <numerusform>%n aniversario hoy</numerusform>
-            <numerusform>%n aniversarios hoy</numerusform>
+            <numerusform>%n aniversario de boda hoy</numerusform>
+            <numerusform>%n aniversarios de boda hoy</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -511,8 +511,8 @@ Couldn&apos;t open help file!
     <message numerus="yes">
         <source>%n anniversary(ies) tomorrow</source>
         <translation>
-            <numerusform>%n aniversario mañana</numerusform>
-            <numerusform>%n aniversarios mañana</numerusform>
+            <numerusform>%n aniversario de boda mañana</numerusform>
+            <numerusform>%n aniversarios de boda mañana</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -525,8 +525,8 @@ Couldn&apos;t open help file!
     <message numerus="yes">
         <source>%n anniversary(ies) in %1 days</source>
         <translation>
-            <numerusform>%n aniversario en %1 días</numerusform>
-            <numerusform>%n aniversarios en %1 días</numerusform>
+            <numerusform>%n aniversario de boda en %1 días</numerusform>
+            <numerusform>%n aniversarios de boda en %1 días</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -16,7 +16,7 @@
     <message>
         <source>Reminds you of your contacts&apos; birthdays and anniversaries</source>
         <extracomment>Tooltip of the menu entry; also the software centre&apos;s one-line summary.</extracomment>
-        <translation>Vous rappelle les anniversaires de naissance et de mariage de vos contacts</translation>
+        <translation>Vous rappelle les anniversaires et les anniversaires de mariage de vos contacts</translation>
     </message>
     <message>
         <source>birthday;anniversary;reminder;contacts;</source>
@@ -26,7 +26,7 @@
     <message>
         <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>Nelvora se loge dans la zone de notification, lit votre carnet d&apos;adresses et indique qui fête son anniversaire de naissance ou de mariage aujourd&apos;hui, demain ou dans les prochains jours, avec le nombre d&apos;années de chaque date et les jours restants. Il vérifie à l&apos;ouverture de session puis à chaque changement de jour, et ne fait jamais que lire vos contacts.</translation>
+        <translation>Nelvora se loge dans la zone de notification, lit votre carnet d&apos;adresses et indique qui fête son anniversaire ou son anniversaire de mariage aujourd&apos;hui, demain ou dans les prochains jours, avec le nombre d&apos;années et les jours restants. Il vérifie à l&apos;ouverture de session puis à chaque changement de jour, et ne fait jamais que lire vos contacts.</translation>
     </message>
     <message>
         <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
@@ -77,15 +77,15 @@ ANNULER	quitter le programme – les données non enregistrées seront perdues&#
     </message>
     <message>
         <source>Can&apos;t load configuration! Defaults are used!</source>
-        <translation>Impossible de charger la configuration ! Les valeurs par défaut sont utilisées !</translation>
+        <translation>Impossible de charger la configuration&#xa0;! Les valeurs par défaut sont utilisées&#xa0;!</translation>
     </message>
     <message>
         <source>Can&apos;t save configuration!</source>
-        <translation>Impossible d&apos;enregistrer la configuration !</translation>
+        <translation>Impossible d&apos;enregistrer la configuration&#xa0;!</translation>
     </message>
     <message>
         <source>An error while checking address book!</source>
-        <translation>Erreur lors de la vérification du carnet d&apos;adresses !</translation>
+        <translation>Erreur lors de la vérification du carnet d&apos;adresses&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -108,7 +108,7 @@ ANNULER	quitter le programme – les données non enregistrées seront perdues&#
     </message>
     <message>
         <source>Birthdays and anniversaries due today, tomorrow and in the coming days</source>
-        <translation>Anniversaires de naissance et de mariage aujourd&apos;hui, demain et dans les prochains jours</translation>
+        <translation>Anniversaires et anniversaires de mariage d&apos;aujourd&apos;hui, de demain et des prochains jours</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -136,7 +136,7 @@ ANNULER	quitter le programme – les données non enregistrées seront perdues&#
     </message>
     <message>
         <source>Automatically close event list after showing it for</source>
-        <translation>Fermer automatiquement la liste après l&apos;avoir affichée</translation>
+        <translation>Fermer automatiquement la liste au bout de</translation>
     </message>
     <message>
         <source>minutes, from %1 to %2</source>
@@ -156,7 +156,7 @@ ANNULER	quitter le programme – les données non enregistrées seront perdues&#
     </message>
     <message>
         <source>Every address book the last check found; untick one to leave it out</source>
-        <translation>Tous les carnets d&apos;adresses trouvés lors de la dernière vérification ; décochez-en un pour l&apos;ignorer</translation>
+        <translation>Tous les carnets d&apos;adresses trouvés lors de la dernière vérification&#xa0;; décochez-en un pour l&apos;ignorer</translation>
     </message>
     <message>
         <source>Version</source>
@@ -200,12 +200,12 @@ ANNULER	quitter le programme – les données non enregistrées seront perdues&#
     </message>
     <message>
         <source>Events within 1 day</source>
-        <translation>Événements dans 1 jour</translation>
+        <translation>Événements d&apos;ici 1 jour</translation>
     </message>
     <message numerus="yes">
         <source>Events within %n days</source>
         <translation>
-            <numerusform>Événements dans les %n jour</numerusform>
+            <numerusform>Événements d&apos;ici %n jour</numerusform>
             <numerusform>Événements dans les %n jours</numerusform>
         </translation>
     </message>
@@ -321,7 +321,7 @@ ANNULER	quitter le programme – les données non enregistrées seront perdues&#
     <message numerus="yes">
         <source>-=- Events within %n days -=-</source>
         <translation>
-            <numerusform>-=- Événements dans les %n jour -=-</numerusform>
+            <numerusform>-=- Événements d&apos;ici %n jour -=-</numerusform>
             <numerusform>-=- Événements dans les %n jours -=-</numerusform>
         </translation>
     </message>
@@ -359,7 +359,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>&amp;Send to Tray</source>
-        <translation>&amp;Réduire</translation>
+        <translation>&amp;Masquer</translation>
     </message>
     <message>
         <source>&amp;Check Now</source>
@@ -375,7 +375,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>Check mode for due events:</source>
-        <translation>Mode de vérification :</translation>
+        <translation>Mode de vérification&#xa0;:</translation>
     </message>
     <message>
         <source>Check on start and quit</source>
@@ -398,7 +398,7 @@ The frame of the About page.</extracomment>
     <message>
         <source>Automatically close event list after showing it for</source>
         <extracomment>Before a number of minutes (1 to 15) that follows in a box of its own.</extracomment>
-        <translation>Fermer automatiquement la liste après l&apos;avoir affichée</translation>
+        <translation>Fermer automatiquement la liste au bout de</translation>
     </message>
     <message>
         <source>minutes</source>
@@ -411,7 +411,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>Remind me with:</source>
-        <translation>Me rappeler par :</translation>
+        <translation>Me rappeler par&#xa0;:</translation>
     </message>
     <message>
         <source>window and notification</source>
@@ -431,11 +431,11 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>Reminds you of birthdays and anniversaries.</source>
-        <translation>Vous rappelle les anniversaires de naissance et de mariage.</translation>
+        <translation>Vous rappelle les anniversaires et anniversaires de mariage.</translation>
     </message>
     <message>
         <source>This program is free to use!</source>
-        <translation>Ce programme est gratuit !</translation>
+        <translation>Ce programme est gratuit&#xa0;!</translation>
     </message>
     <message>
         <source>-=&gt; Visit Home Page &lt;=-</source>
@@ -456,29 +456,29 @@ The frame of the About page.</extracomment>
     <message>
         <source>Check mode is set back to &apos;Check Daily&apos;.
 This option can be changed from the &apos;Options&apos; tab.</source>
-        <translation>Le mode de vérification est remis à « Vérifier chaque jour ».
-Cette option peut être modifiée dans l&apos;onglet « Options ».</translation>
+        <translation>Le mode de vérification est remis à «&#xa0;Vérifier chaque jour&#xa0;».
+Cette option peut être modifiée dans l&apos;onglet «&#xa0;Options&#xa0;».</translation>
     </message>
     <message>
         <source>Sorry!
 Couldn&apos;t find any web application to visit home page!
 Please visit %1 by your own.</source>
         <extracomment>%1 is the home page&apos;s address.</extracomment>
-        <translation>Désolé !
-Aucune application web n&apos;a été trouvée pour ouvrir le site !
+        <translation>Désolé&#xa0;!
+Aucun navigateur web n&apos;a été trouvé pour ouvrir le site&#xa0;!
 Veuillez visiter %1 vous-même.</translation>
     </message>
     <message>
         <source>Sorry!
 Couldn&apos;t open help file!
 </source>
-        <translation>Désolé !
-Impossible d&apos;ouvrir le fichier d&apos;aide !
+        <translation>Désolé&#xa0;!
+Impossible d&apos;ouvrir le fichier d&apos;aide&#xa0;!
 </translation>
     </message>
     <message>
         <source>Can&apos;t run address book program!</source>
-        <translation>Impossible de lancer le programme de carnet d&apos;adresses !</translation>
+        <translation>Impossible de lancer le programme de carnet d&apos;adresses&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -560,7 +560,7 @@ Impossible d&apos;ouvrir le fichier d&apos;aide !
     </message>
     <message>
         <source>%1: %2 %3</source>
-        <translation>%1 : %2 %3</translation>
+        <translation>%1&#xa0;: %2 %3</translation>
     </message>
     <message>
         <source>Show List</source>
@@ -590,11 +590,11 @@ Impossible d&apos;ouvrir le fichier d&apos;aide !
     <name>nelvora-report</name>
     <message>
         <source>cannot write the list: %1</source>
-        <translation>impossible d&apos;écrire la liste : %1</translation>
+        <translation>impossible d&apos;écrire la liste&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot write the report: %1</source>
-        <translation>impossible d&apos;écrire le rapport : %1</translation>
+        <translation>impossible d&apos;écrire le rapport&#xa0;: %1</translation>
     </message>
     <message>
         <source>No address book found</source>
@@ -602,7 +602,7 @@ Impossible d&apos;ouvrir le fichier d&apos;aide !
     </message>
     <message>
         <source>option %1 takes no value</source>
-        <translation>l&apos;option %1 ne prend pas de valeur</translation>
+        <translation>l&apos;option %1 n&apos;accepte pas de valeur</translation>
     </message>
     <message>
         <source>unknown option %1</source>
@@ -618,11 +618,11 @@ Impossible d&apos;ouvrir le fichier d&apos;aide !
     </message>
     <message>
         <source>--today needs a valid date as YYYY-MM-DD, not &apos;%1&apos;</source>
-        <translation>--today demande une date valide au format AAAA-MM-JJ, pas « %1 »</translation>
+        <translation>--today demande une date valide au format AAAA-MM-JJ, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--days needs a whole number of days, not &apos;%1&apos;</source>
-        <translation>--days demande un nombre entier de jours, pas « %1 »</translation>
+        <translation>--days demande un nombre entier de jours, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--contacts needs a file or folder path without line breaks</source>
@@ -630,7 +630,7 @@ Impossible d&apos;ouvrir le fichier d&apos;aide !
     </message>
     <message>
         <source>--alarm needs a number of days from 0 to %1, not &apos;%2&apos;</source>
-        <translation>--alarm demande un nombre de jours de 0 à %1, pas « %2 »</translation>
+        <translation>--alarm demande un nombre de jours de 0 à %1, pas «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>--output needs a file name</source>
@@ -638,7 +638,7 @@ Impossible d&apos;ouvrir le fichier d&apos;aide !
     </message>
     <message>
         <source>--format is text, tsv or ics, not &apos;%1&apos;</source>
-        <translation>--format vaut text, tsv ou ics, pas « %1 »</translation>
+        <translation>--format vaut text, tsv ou ics, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--alarm needs --format ics</source>
@@ -652,11 +652,11 @@ Impossible d&apos;ouvrir le fichier d&apos;aide !
        nelvora-report --sources [--contacts PATH]... [--output FILE]
 </source>
         <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
-        <translation>utilisation: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                            [--output FILE]
-             nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                            [--output FILE]
-             nelvora-report --sources [--contacts PATH]... [--output FILE]
+        <translation>utilisation&#xa0;: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
+                             [--output FILE]
+              nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
+                             [--output FILE]
+              nelvora-report --sources [--contacts PATH]... [--output FILE]
 </translation>
     </message>
 </context>

@@ -16,17 +16,17 @@
     <message>
         <source>Reminds you of your contacts&apos; birthdays and anniversaries</source>
         <extracomment>Tooltip of the menu entry; also the software centre&apos;s one-line summary.</extracomment>
-        <translation>Ti ricorda i compleanni e gli anniversari dei tuoi contatti</translation>
+        <translation>Ti ricorda i compleanni e gli anniversari di matrimonio dei tuoi contatti</translation>
     </message>
     <message>
         <source>birthday;anniversary;reminder;contacts;</source>
         <extracomment>Words a menu search finds the program by: separated by semicolons, with one at the end, no blanks around them. Keep the English words too where users of the language also search in English.</extracomment>
-        <translation>compleanno;anniversario;promemoria;contatti;rubrica;</translation>
+        <translation>compleanno;anniversario;anniversario di matrimonio;promemoria;contatti;rubrica;</translation>
     </message>
     <message>
         <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>Nelvora risiede nell&apos;area di notifica, legge la tua rubrica e mostra di chi cade il compleanno o l&apos;anniversario di matrimonio oggi, domani o nei prossimi giorni, con gli anni che ogni data segna e i giorni che mancano. Controlla all&apos;accesso e di nuovo a ogni cambio di giorno, e si limita sempre a leggere i tuoi contatti.</translation>
+        <translation>Nelvora risiede nell&apos;area di notifica, legge la tua rubrica e mostra di chi cade il compleanno o l&apos;anniversario di matrimonio oggi, domani o nei prossimi giorni, con gli anni che si compiono e i giorni che mancano. Controlla all&apos;accesso e di nuovo a ogni cambio di giorno, e si limita sempre a leggere i tuoi contatti.</translation>
     </message>
     <message>
         <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>anniversary</source>
-        <translation>anniversario</translation>
+        <translation>anniversario di matrimonio</translation>
     </message>
 </context>
 <context>
@@ -108,7 +108,7 @@ ANNULLA	chiudi il programma: i dati non salvati andranno persi!</translation>
     </message>
     <message>
         <source>Birthdays and anniversaries due today, tomorrow and in the coming days</source>
-        <translation>Compleanni e anniversari di oggi, domani e dei prossimi giorni</translation>
+        <translation>Compleanni e anniversari di matrimonio di oggi, domani e dei prossimi giorni</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -245,7 +245,7 @@ ANNULLA	chiudi il programma: i dati non salvati andranno persi!</translation>
     </message>
     <message>
         <source>anniversary</source>
-        <translation>anniversario</translation>
+        <translation>anniversario di matrimonio</translation>
     </message>
     <message>
         <source>, </source>
@@ -431,7 +431,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>Reminds you of birthdays and anniversaries.</source>
-        <translation>Ti ricorda compleanni e anniversari.</translation>
+        <translation>Ti ricorda compleanni e anniversari di matrimonio.</translation>
     </message>
     <message>
         <source>This program is free to use!</source>
@@ -465,8 +465,8 @@ Couldn&apos;t find any web application to visit home page!
 Please visit %1 by your own.</source>
         <extracomment>%1 is the home page&apos;s address.</extracomment>
         <translation>Spiacenti!
-Nessuna applicazione web trovata per aprire il sito!
-Visita %1 da solo.</translation>
+Nessun browser web trovato per aprire il sito!
+Visita %1 manualmente.</translation>
     </message>
     <message>
         <source>Sorry!
@@ -497,8 +497,8 @@ Impossibile aprire il file di aiuto!
     <message numerus="yes">
         <source>%n anniversary(ies) today</source>
         <translation>
-            <numerusform>%n anniversario oggi</numerusform>
-            <numerusform>%n anniversari oggi</numerusform>
+            <numerusform>%n anniversario di matrimonio oggi</numerusform>
+            <numerusform>%n anniversari di matrimonio oggi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -511,8 +511,8 @@ Impossibile aprire il file di aiuto!
     <message numerus="yes">
         <source>%n anniversary(ies) tomorrow</source>
         <translation>
-            <numerusform>%n anniversario domani</numerusform>
-            <numerusform>%n anniversari domani</numerusform>
+            <numerusform>%n anniversario di matrimonio domani</numerusform>
+            <numerusform>%n anniversari di matrimonio domani</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -525,8 +525,8 @@ Impossibile aprire il file di aiuto!
     <message numerus="yes">
         <source>%n anniversary(ies) in %1 days</source>
         <translation>
-            <numerusform>%n anniversario tra %1 giorni</numerusform>
-            <numerusform>%n anniversari tra %1 giorni</numerusform>
+            <numerusform>%n anniversario di matrimonio tra %1 giorni</numerusform>
+            <numerusform>%n anniversari di matrimonio tra %1 giorni</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -26,7 +26,7 @@
     <message>
         <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>Nelvora staat in het systeemvak, leest uw adresboek en toont wiens verjaardag of trouwdag vandaag, morgen of in de komende dagen valt, met het aantal jaren dat elke datum markeert en de resterende dagen. Het controleert bij het aanmelden en opnieuw zodra de dag wisselt, en leest uw contacten alleen maar.</translation>
+        <translation>Nelvora staat in het systeemvak, leest uw adresboek en toont wiens verjaardag of trouwdag vandaag, morgen of in de komende dagen valt, met het aantal jaren en de resterende dagen. Het controleert bij het aanmelden en opnieuw zodra de dag wisselt, en leest uw contacten alleen; het wijzigt ze nooit.</translation>
     </message>
     <message>
         <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
@@ -124,7 +124,7 @@ ANNULEREN	het programma afsluiten – niet-opgeslagen gegevens gaan verloren!</t
     </message>
     <message>
         <source>Remind me with</source>
-        <translation>Herinner mij met</translation>
+        <translation>Herinneren via</translation>
     </message>
     <message>
         <source>Check forward for due events within</source>
@@ -136,7 +136,7 @@ ANNULEREN	het programma afsluiten – niet-opgeslagen gegevens gaan verloren!</t
     </message>
     <message>
         <source>Automatically close event list after showing it for</source>
-        <translation>Lijst automatisch sluiten nadat hij getoond is gedurende</translation>
+        <translation>Lijst automatisch sluiten na</translation>
     </message>
     <message>
         <source>minutes, from %1 to %2</source>
@@ -398,7 +398,7 @@ The frame of the About page.</extracomment>
     <message>
         <source>Automatically close event list after showing it for</source>
         <extracomment>Before a number of minutes (1 to 15) that follows in a box of its own.</extracomment>
-        <translation>Lijst automatisch sluiten nadat hij getoond is gedurende</translation>
+        <translation>Lijst automatisch sluiten na</translation>
     </message>
     <message>
         <source>minutes</source>
@@ -407,11 +407,11 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>Always on top</source>
-        <translation>Altijd bovenaan</translation>
+        <translation>Altijd bovenop</translation>
     </message>
     <message>
         <source>Remind me with:</source>
-        <translation>Herinner mij met:</translation>
+        <translation>Herinneren via:</translation>
     </message>
     <message>
         <source>window and notification</source>
@@ -465,7 +465,7 @@ Couldn&apos;t find any web application to visit home page!
 Please visit %1 by your own.</source>
         <extracomment>%1 is the home page&apos;s address.</extracomment>
         <translation>Sorry!
-Geen webtoepassing gevonden om de website te openen!
+Geen webbrowser gevonden om de website te openen!
 Bezoek %1 zelf.</translation>
     </message>
     <message>
@@ -602,7 +602,7 @@ Kan het hulpbestand niet openen!
     </message>
     <message>
         <source>option %1 takes no value</source>
-        <translation>optie %1 neemt geen waarde</translation>
+        <translation>optie %1 accepteert geen waarde</translation>
     </message>
     <message>
         <source>unknown option %1</source>

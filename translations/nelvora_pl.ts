@@ -16,17 +16,17 @@
     <message>
         <source>Reminds you of your contacts&apos; birthdays and anniversaries</source>
         <extracomment>Tooltip of the menu entry; also the software centre&apos;s one-line summary.</extracomment>
-        <translation>Przypomina o urodzinach i rocznicach Twoich kontaktów</translation>
+        <translation>Przypomina o urodzinach i rocznicach ślubu Twoich kontaktów</translation>
     </message>
     <message>
         <source>birthday;anniversary;reminder;contacts;</source>
         <extracomment>Words a menu search finds the program by: separated by semicolons, with one at the end, no blanks around them. Keep the English words too where users of the language also search in English.</extracomment>
-        <translation>urodziny;rocznica;przypomnienie;kontakty;książka adresowa;</translation>
+        <translation>urodziny;rocznica;rocznica ślubu;przypomnienie;kontakty;książka adresowa;</translation>
     </message>
     <message>
         <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>Nelvora działa w obszarze powiadomień, czyta Twoją książkę adresową i pokazuje, czyje urodziny lub rocznica ślubu przypadają dziś, jutro lub w najbliższych dniach, wraz z liczbą lat, które wyznacza każda data, i liczbą pozostałych dni. Sprawdza przy logowaniu i ponownie przy każdej zmianie dnia, a Twoje kontakty tylko odczytuje.</translation>
+        <translation>Nelvora działa w zasobniku systemowym, czyta Twoją książkę adresową i pokazuje, czyje urodziny lub rocznica ślubu przypadają dziś, jutro lub w najbliższych dniach, wraz z liczbą lat i liczbą pozostałych dni. Sprawdza przy logowaniu i ponownie przy każdej zmianie dnia, a Twoje kontakty tylko odczytuje.</translation>
     </message>
     <message>
         <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
@@ -108,7 +108,7 @@ ANULUJ	zakończ program – niezapisane dane zostaną utracone!</translation>
     </message>
     <message>
         <source>Birthdays and anniversaries due today, tomorrow and in the coming days</source>
-        <translation>Urodziny i rocznice przypadające dziś, jutro i w najbliższych dniach</translation>
+        <translation>Urodziny i rocznice ślubu przypadające dziś, jutro i w najbliższych dniach</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -124,7 +124,7 @@ ANULUJ	zakończ program – niezapisane dane zostaną utracone!</translation>
     </message>
     <message>
         <source>Remind me with</source>
-        <translation>Przypominaj przez</translation>
+        <translation>Sposób przypominania</translation>
     </message>
     <message>
         <source>Check forward for due events within</source>
@@ -136,7 +136,7 @@ ANULUJ	zakończ program – niezapisane dane zostaną utracone!</translation>
     </message>
     <message>
         <source>Automatically close event list after showing it for</source>
-        <translation>Zamknij listę automatycznie po wyświetlaniu przez</translation>
+        <translation>Zamykaj listę automatycznie po wyświetlaniu przez</translation>
     </message>
     <message>
         <source>minutes, from %1 to %2</source>
@@ -291,22 +291,22 @@ ANULUJ	zakończ program – niezapisane dane zostaną utracone!</translation>
     <message>
         <source>bday.</source>
         <extracomment>The event column of a birthday row; a short form, as a diary abbreviates it.</extracomment>
-        <translation>ur.</translation>
+        <translation>urodziny</translation>
     </message>
     <message>
         <source>bday. %1</source>
         <extracomment>A birthday row; %1 is the age reached.</extracomment>
-        <translation>ur. %1</translation>
+        <translation>%1. urodziny</translation>
     </message>
     <message>
         <source>anniv.</source>
         <extracomment>The event column of a wedding-anniversary row; a short form, as a diary abbreviates it.</extracomment>
-        <translation>rocz.</translation>
+        <translation>rocznica ślubu</translation>
     </message>
     <message>
         <source>anniv. %1</source>
         <extracomment>An anniversary row; %1 is the number of years married.</extracomment>
-        <translation>rocz. %1</translation>
+        <translation>%1. rocznica ślubu</translation>
     </message>
     <message numerus="yes">
         <source>%1 occurs in %n days</source>
@@ -379,7 +379,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>&amp;Quit Program</source>
-        <translation>&amp;Zakończ</translation>
+        <translation>Za&amp;kończ</translation>
     </message>
     <message>
         <source>Check mode for due events:</source>
@@ -406,7 +406,7 @@ The frame of the About page.</extracomment>
     <message>
         <source>Automatically close event list after showing it for</source>
         <extracomment>Before a number of minutes (1 to 15) that follows in a box of its own.</extracomment>
-        <translation>Zamknij listę automatycznie po wyświetlaniu przez</translation>
+        <translation>Zamykaj listę automatycznie po wyświetlaniu przez</translation>
     </message>
     <message>
         <source>minutes</source>
@@ -419,7 +419,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>Remind me with:</source>
-        <translation>Przypominaj przez:</translation>
+        <translation>Sposób przypominania:</translation>
     </message>
     <message>
         <source>window and notification</source>
@@ -439,7 +439,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>Reminds you of birthdays and anniversaries.</source>
-        <translation>Przypomina o urodzinach i rocznicach.</translation>
+        <translation>Przypomina o urodzinach i rocznicach ślubu.</translation>
     </message>
     <message>
         <source>This program is free to use!</source>
@@ -464,7 +464,7 @@ The frame of the About page.</extracomment>
     <message>
         <source>Check mode is set back to &apos;Check Daily&apos;.
 This option can be changed from the &apos;Options&apos; tab.</source>
-        <translation>Tryb sprawdzania przywrócono na „Sprawdzaj codziennie”.
+        <translation>Przywrócono tryb sprawdzania „Sprawdzaj codziennie”.
 Można to zmienić na karcie „Ustawienia”.</translation>
     </message>
     <message>
@@ -473,7 +473,7 @@ Couldn&apos;t find any web application to visit home page!
 Please visit %1 by your own.</source>
         <extracomment>%1 is the home page&apos;s address.</extracomment>
         <translation>Przepraszamy!
-Nie znaleziono aplikacji do otwarcia strony domowej!
+Nie znaleziono przeglądarki, aby otworzyć stronę domową!
 Odwiedź %1 samodzielnie.</translation>
     </message>
     <message>
@@ -505,49 +505,49 @@ Nie można otworzyć pliku pomocy!
     <message numerus="yes">
         <source>%n anniversary(ies) today</source>
         <translation>
-            <numerusform>%n rocznica dzisiaj</numerusform>
-            <numerusform>%n rocznice dzisiaj</numerusform>
-            <numerusform>%n rocznic dzisiaj</numerusform>
+            <numerusform>%n rocznica ślubu dzisiaj</numerusform>
+            <numerusform>%n rocznice ślubu dzisiaj</numerusform>
+            <numerusform>%n rocznic ślubu dzisiaj</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n birthday(s) today</source>
         <translation>
-            <numerusform>%n urodziny dzisiaj</numerusform>
-            <numerusform>%n urodziny dzisiaj</numerusform>
-            <numerusform>%n urodzin dzisiaj</numerusform>
+            <numerusform>%n osoba ma urodziny dzisiaj</numerusform>
+            <numerusform>%n osoby mają urodziny dzisiaj</numerusform>
+            <numerusform>%n osób ma urodziny dzisiaj</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n anniversary(ies) tomorrow</source>
         <translation>
-            <numerusform>%n rocznica jutro</numerusform>
-            <numerusform>%n rocznice jutro</numerusform>
-            <numerusform>%n rocznic jutro</numerusform>
+            <numerusform>%n rocznica ślubu jutro</numerusform>
+            <numerusform>%n rocznice ślubu jutro</numerusform>
+            <numerusform>%n rocznic ślubu jutro</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n birthday(s) tomorrow</source>
         <translation>
-            <numerusform>%n urodziny jutro</numerusform>
-            <numerusform>%n urodziny jutro</numerusform>
-            <numerusform>%n urodzin jutro</numerusform>
+            <numerusform>%n osoba ma urodziny jutro</numerusform>
+            <numerusform>%n osoby mają urodziny jutro</numerusform>
+            <numerusform>%n osób ma urodziny jutro</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n anniversary(ies) in %1 days</source>
         <translation>
-            <numerusform>%n rocznica za %1 dni</numerusform>
-            <numerusform>%n rocznice za %1 dni</numerusform>
-            <numerusform>%n rocznic za %1 dni</numerusform>
+            <numerusform>%n rocznica ślubu za %1 dni</numerusform>
+            <numerusform>%n rocznice ślubu za %1 dni</numerusform>
+            <numerusform>%n rocznic ślubu za %1 dni</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n birthday(s) in %1 days</source>
         <translation>
-            <numerusform>%n urodziny za %1 dni</numerusform>
-            <numerusform>%n urodziny za %1 dni</numerusform>
-            <numerusform>%n urodzin za %1 dni</numerusform>
+            <numerusform>%n osoba ma urodziny za %1 dni</numerusform>
+            <numerusform>%n osoby mają urodziny za %1 dni</numerusform>
+            <numerusform>%n osób ma urodziny za %1 dni</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -16,17 +16,17 @@
     <message>
         <source>Reminds you of your contacts&apos; birthdays and anniversaries</source>
         <extracomment>Tooltip of the menu entry; also the software centre&apos;s one-line summary.</extracomment>
-        <translation>Lembra você dos aniversários de nascimento e de casamento dos seus contatos</translation>
+        <translation>Lembra você dos aniversários e aniversários de casamento dos seus contatos</translation>
     </message>
     <message>
         <source>birthday;anniversary;reminder;contacts;</source>
         <extracomment>Words a menu search finds the program by: separated by semicolons, with one at the end, no blanks around them. Keep the English words too where users of the language also search in English.</extracomment>
-        <translation>aniversário;aniversário de casamento;bodas;lembrete;contatos;agenda;</translation>
+        <translation>aniversário;aniversário de casamento;bodas;lembrete;contatos;catálogo de endereços;agenda;</translation>
     </message>
     <message>
         <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>O Nelvora fica na área de notificação, lê seu catálogo de endereços e mostra quem faz aniversário ou comemora bodas hoje, amanhã ou nos próximos dias, com os anos que cada data marca e os dias que faltam. Ele verifica ao iniciar a sessão e de novo sempre que o dia muda, e apenas lê seus contatos, sem nunca alterá-los.</translation>
+        <translation>O Nelvora fica na bandeja do sistema, lê seu catálogo de endereços e mostra quem faz aniversário ou aniversário de casamento hoje, amanhã ou nos próximos dias, com o número de anos e os dias que faltam. Ele verifica ao iniciar a sessão e de novo sempre que o dia muda, e apenas lê seus contatos, sem nunca alterá-los.</translation>
     </message>
     <message>
         <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
@@ -108,7 +108,7 @@ CANCELAR	encerrar o programa – os dados não salvos serão perdidos!</translat
     </message>
     <message>
         <source>Birthdays and anniversaries due today, tomorrow and in the coming days</source>
-        <translation>Aniversários de hoje, de amanhã e dos próximos dias</translation>
+        <translation>Aniversários e aniversários de casamento de hoje, de amanhã e dos próximos dias</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -124,7 +124,7 @@ CANCELAR	encerrar o programa – os dados não salvos serão perdidos!</translat
     </message>
     <message>
         <source>Remind me with</source>
-        <translation>Lembrar-me com</translation>
+        <translation>Avisar por</translation>
     </message>
     <message>
         <source>Check forward for due events within</source>
@@ -156,7 +156,7 @@ CANCELAR	encerrar o programa – os dados não salvos serão perdidos!</translat
     </message>
     <message>
         <source>Every address book the last check found; untick one to leave it out</source>
-        <translation>Todos os catálogos encontrados na última verificação; desmarque um para ignorá-lo</translation>
+        <translation>Todos os catálogos de endereços encontrados na última verificação; desmarque um para ignorá-lo</translation>
     </message>
     <message>
         <source>Version</source>
@@ -206,7 +206,7 @@ CANCELAR	encerrar o programa – os dados não salvos serão perdidos!</translat
         <source>Events within %n days</source>
         <translation>
             <numerusform>Eventos em %n dia</numerusform>
-            <numerusform>Eventos em %n dias</numerusform>
+            <numerusform>Eventos nos próximos %n dias</numerusform>
         </translation>
     </message>
     <message>
@@ -268,8 +268,8 @@ CANCELAR	encerrar o programa – os dados não salvos serão perdidos!</translat
     <message numerus="yes">
         <source>%Ln address books</source>
         <translation>
-            <numerusform>%Ln catálogo</numerusform>
-            <numerusform>%Ln catálogos</numerusform>
+            <numerusform>%Ln catálogo de endereços</numerusform>
+            <numerusform>%Ln catálogos de endereços</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -295,12 +295,12 @@ CANCELAR	encerrar o programa – os dados não salvos serão perdidos!</translat
     <message>
         <source>anniv.</source>
         <extracomment>The event column of a wedding-anniversary row; a short form, as a diary abbreviates it.</extracomment>
-        <translation>bodas</translation>
+        <translation>aniv. casam.</translation>
     </message>
     <message>
         <source>anniv. %1</source>
         <extracomment>An anniversary row; %1 is the number of years married.</extracomment>
-        <translation>bodas %1</translation>
+        <translation>aniv. casam. %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 occurs in %n days</source>
@@ -322,7 +322,7 @@ CANCELAR	encerrar o programa – os dados não salvos serão perdidos!</translat
         <source>-=- Events within %n days -=-</source>
         <translation>
             <numerusform>-=- Eventos em %n dia -=-</numerusform>
-            <numerusform>-=- Eventos em %n dias -=-</numerusform>
+            <numerusform>-=- Eventos nos próximos %n dias -=-</numerusform>
         </translation>
     </message>
 </context>
@@ -371,7 +371,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>&amp;Quit Program</source>
-        <translation>&amp;Sair</translation>
+        <translation>Sai&amp;r</translation>
     </message>
     <message>
         <source>Check mode for due events:</source>
@@ -379,7 +379,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>Check on start and quit</source>
-        <translation>Verificar ao iniciar e sair</translation>
+        <translation>Verificar uma vez e sair</translation>
     </message>
     <message>
         <source>Check daily</source>
@@ -411,7 +411,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>Remind me with:</source>
-        <translation>Lembrar-me com:</translation>
+        <translation>Avisar por:</translation>
     </message>
     <message>
         <source>window and notification</source>
@@ -431,7 +431,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>Reminds you of birthdays and anniversaries.</source>
-        <translation>Lembra você de aniversários e bodas.</translation>
+        <translation>Lembra você dos aniversários e aniversários de casamento.</translation>
     </message>
     <message>
         <source>This program is free to use!</source>
@@ -456,8 +456,8 @@ The frame of the About page.</extracomment>
     <message>
         <source>Check mode is set back to &apos;Check Daily&apos;.
 This option can be changed from the &apos;Options&apos; tab.</source>
-        <translation>O modo de verificação voltou a ser &quot;Verificar diariamente&quot;.
-Isso pode ser alterado na aba &quot;Opções&quot;.</translation>
+        <translation>O modo de verificação voltou a ser “Verificar diariamente”.
+Isso pode ser alterado na aba “Opções”.</translation>
     </message>
     <message>
         <source>Sorry!
@@ -465,7 +465,7 @@ Couldn&apos;t find any web application to visit home page!
 Please visit %1 by your own.</source>
         <extracomment>%1 is the home page&apos;s address.</extracomment>
         <translation>Desculpe!
-Nenhum aplicativo web encontrado para abrir o site!
+Nenhum navegador encontrado para abrir o site!
 Visite %1 por conta própria.</translation>
     </message>
     <message>

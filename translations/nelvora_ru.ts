@@ -16,17 +16,17 @@
     <message>
         <source>Reminds you of your contacts&apos; birthdays and anniversaries</source>
         <extracomment>Tooltip of the menu entry; also the software centre&apos;s one-line summary.</extracomment>
-        <translation>Напоминает о днях рождения и годовщинах ваших контактов</translation>
+        <translation>Напоминает о днях рождения и годовщинах свадьбы ваших контактов</translation>
     </message>
     <message>
         <source>birthday;anniversary;reminder;contacts;</source>
         <extracomment>Words a menu search finds the program by: separated by semicolons, with one at the end, no blanks around them. Keep the English words too where users of the language also search in English.</extracomment>
-        <translation>день рождения;годовщина;напоминание;контакты;адресная книга;</translation>
+        <translation>день рождения;годовщина;годовщина свадьбы;напоминание;контакты;адресная книга;</translation>
     </message>
     <message>
         <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>Nelvora находится в области уведомлений, читает вашу адресную книгу и показывает, чей день рождения или годовщина свадьбы приходится на сегодня, завтра или ближайшие дни, с числом лет, которое отмечает каждая дата, и числом оставшихся дней. Программа проверяет при входе в систему и снова при каждой смене дня и только читает ваши контакты, никогда их не изменяя.</translation>
+        <translation>Nelvora работает в системном лотке, читает вашу адресную книгу и показывает, чей день рождения или годовщина свадьбы приходится на сегодня, завтра или ближайшие дни, — с указанием, сколько лет исполняется и сколько дней осталось. Программа проверяет при входе в систему и снова при каждой смене дня и только читает ваши контакты, никогда их не изменяя.</translation>
     </message>
     <message>
         <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
@@ -108,7 +108,7 @@ CANCEL	end program - unsaved data will be lost!</source>
     </message>
     <message>
         <source>Birthdays and anniversaries due today, tomorrow and in the coming days</source>
-        <translation>Дни рождения и годовщины сегодня, завтра и в ближайшие дни</translation>
+        <translation>Дни рождения и годовщины свадьбы сегодня, завтра и в ближайшие дни</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -124,7 +124,7 @@ CANCEL	end program - unsaved data will be lost!</source>
     </message>
     <message>
         <source>Remind me with</source>
-        <translation>Напоминать через</translation>
+        <translation>Способ напоминания</translation>
     </message>
     <message>
         <source>Check forward for due events within</source>
@@ -132,15 +132,15 @@ CANCEL	end program - unsaved data will be lost!</source>
     </message>
     <message>
         <source>days, from %1 to %2</source>
-        <translation>дн., от %1 до %2</translation>
+        <translation>в днях, от %1 до %2</translation>
     </message>
     <message>
         <source>Automatically close event list after showing it for</source>
-        <translation>Автоматически закрывать список после показа через</translation>
+        <translation>Автоматически закрывать список через</translation>
     </message>
     <message>
         <source>minutes, from %1 to %2</source>
-        <translation>мин., от %1 до %2</translation>
+        <translation>в минутах, от %1 до %2</translation>
     </message>
     <message>
         <source>Keeps the window above other windows</source>
@@ -367,7 +367,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>&amp;Send to Tray</source>
-        <translation>&amp;Свернуть в лоток</translation>
+        <translation>Свернуть в &amp;лоток</translation>
     </message>
     <message>
         <source>&amp;Check Now</source>
@@ -406,7 +406,7 @@ The frame of the About page.</extracomment>
     <message>
         <source>Automatically close event list after showing it for</source>
         <extracomment>Before a number of minutes (1 to 15) that follows in a box of its own.</extracomment>
-        <translation>Автоматически закрывать список после показа через</translation>
+        <translation>Автоматически закрывать список через</translation>
     </message>
     <message>
         <source>minutes</source>
@@ -419,7 +419,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>Remind me with:</source>
-        <translation>Напоминать через:</translation>
+        <translation>Способ напоминания:</translation>
     </message>
     <message>
         <source>window and notification</source>
@@ -439,7 +439,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>Reminds you of birthdays and anniversaries.</source>
-        <translation>Напоминает о днях рождения и годовщинах.</translation>
+        <translation>Напоминает о днях рождения и годовщинах свадьбы.</translation>
     </message>
     <message>
         <source>This program is free to use!</source>
@@ -464,7 +464,7 @@ The frame of the About page.</extracomment>
     <message>
         <source>Check mode is set back to &apos;Check Daily&apos;.
 This option can be changed from the &apos;Options&apos; tab.</source>
-        <translation>Режим проверки снова «Проверять ежедневно».
+        <translation>Режим проверки снова установлен на «Проверять ежедневно».
 Его можно изменить на вкладке «Настройки».</translation>
     </message>
     <message>
@@ -473,7 +473,7 @@ Couldn&apos;t find any web application to visit home page!
 Please visit %1 by your own.</source>
         <extracomment>%1 is the home page&apos;s address.</extracomment>
         <translation>Извините!
-Не найдено приложение для открытия сайта!
+Не найден браузер для открытия сайта!
 Посетите %1 самостоятельно.</translation>
     </message>
     <message>
@@ -505,9 +505,9 @@ Couldn&apos;t open help file!
     <message numerus="yes">
         <source>%n anniversary(ies) today</source>
         <translation>
-            <numerusform>%n годовщина сегодня</numerusform>
-            <numerusform>%n годовщины сегодня</numerusform>
-            <numerusform>%n годовщин сегодня</numerusform>
+            <numerusform>%n годовщина свадьбы сегодня</numerusform>
+            <numerusform>%n годовщины свадьбы сегодня</numerusform>
+            <numerusform>%n годовщин свадьбы сегодня</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -521,9 +521,9 @@ Couldn&apos;t open help file!
     <message numerus="yes">
         <source>%n anniversary(ies) tomorrow</source>
         <translation>
-            <numerusform>%n годовщина завтра</numerusform>
-            <numerusform>%n годовщины завтра</numerusform>
-            <numerusform>%n годовщин завтра</numerusform>
+            <numerusform>%n годовщина свадьбы завтра</numerusform>
+            <numerusform>%n годовщины свадьбы завтра</numerusform>
+            <numerusform>%n годовщин свадьбы завтра</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -537,9 +537,9 @@ Couldn&apos;t open help file!
     <message numerus="yes">
         <source>%n anniversary(ies) in %1 days</source>
         <translation>
-            <numerusform>%n годовщина через %1 дн.</numerusform>
-            <numerusform>%n годовщины через %1 дн.</numerusform>
-            <numerusform>%n годовщин через %1 дн.</numerusform>
+            <numerusform>%n годовщина свадьбы через %1 дн.</numerusform>
+            <numerusform>%n годовщины свадьбы через %1 дн.</numerusform>
+            <numerusform>%n годовщин свадьбы через %1 дн.</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -67,8 +67,24 @@ def metainfo(text, catalogues, where):
             pieces.append(f'\n{indent}<{tag} xml:lang="{language}">{escape(translation)}</{tag}>')
         return "".join(pieces)
 
+    def translate_keywords(match):
+        indent, body, closing = match.group(1), match.group(2), match.group(3)
+        words = re.findall(r"^([ \t]*)<keyword>(.*?)</keyword>", body, flags=re.M)
+        if not words:
+            return match.group(0)
+        # The list is the desktop entry's Keywords, so that a search in the menu and in the software centre finds
+        # the program by the same words in every language.
+        english = "".join(word + ";" for _, word in words)
+        word_indent = words[0][0]
+        added = []
+        for language, translation in translations_of(english, catalogues, where):
+            for word in filter(None, (w.strip() for w in translation.split(";"))):
+                added.append(f'{word_indent}<keyword xml:lang="{language}">{escape(word)}</keyword>\n')
+        return f"{indent}<keywords>\n{body}{''.join(added)}{closing}"
+
     # The English elements are plain text without markup; their translations follow each at the same indentation.
-    return re.sub(r"^([ \t]*)<(summary|p)>(.*?)</\2>", translate, text, flags=re.S | re.M)
+    text = re.sub(r"^([ \t]*)<(summary|p)>(.*?)</\2>", translate, text, flags=re.S | re.M)
+    return re.sub(r"^([ \t]*)<keywords>\n(.*?)(^[ \t]*</keywords>)", translate_keywords, text, flags=re.S | re.M)
 
 
 def main():

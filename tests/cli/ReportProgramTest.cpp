@@ -351,7 +351,8 @@ TEST_F(TReportProgram, TheTextReportAndItsMessagesSpeakTheUsersLanguage)
                        "  Dora  anniv. 37 dans 5 jours  1990-01-04\n");
     const TRun wrong = Run({"--format", "csv"});
     EXPECT_EQ(wrong.ExitCode, 2);
-    EXPECT_TRUE(wrong.Err.starts_with("nelvora-report: --format vaut text, tsv ou ics, pas « csv »\nutilisation: "))
+    EXPECT_TRUE(wrong.Err.starts_with(
+        "nelvora-report: --format vaut text, tsv ou ics, pas «\u00a0csv\u00a0»\nutilisation\u00a0: "))
         << wrong.Err;
 }
 

@@ -1,11 +1,13 @@
 #!/usr/bin/python3
-"""Fails on any text of the program that a language does not translate, and on any translation whose placeholders
-(%1, %L2, %n ...) differ from the English.
+"""Fails on any text of the program that a language does not translate, on any translation whose placeholders
+(%1, %L2, %n ...) differ from the English, on two controls of one page of the window that a language gives the same
+Alt key, and on a French text with an ordinary, breakable space where French typography puts a no-break one.
 
-    check-translations.py TS... [-- LUPDATE [OPTION...] SOURCE...]
+    check-translations.py [--pages WINDOW_SOURCE] TS... [-- LUPDATE [OPTION...] SOURCE...]
 
 With an lupdate command line, the check runs on copies of the .ts files refreshed from the sources first, so that a
-text wrapped without a refresh is caught as untranslated. The files themselves are never written.
+text wrapped without a refresh is caught as untranslated. The files themselves are never written. The pages and the
+texts on each are read from the window's source (--pages); without it the Alt keys go unchecked.
 """
 import collections
 import os
@@ -30,7 +32,113 @@ def short(text):
     return text if len(text) <= 60 else text[:57] + "..."
 
 
-def check(path, name):
+def c_strings(text):
+    """The texts of the C++ string literals that follow one another at the start of text (joined as the compiler
+    joins them)."""
+    joined = []
+    for match in re.finditer(r'\s*"((?:[^"\\]|\\.)*)"', text):
+        if match.start() != (joined[-1][1] if joined else 0):
+            break
+        joined.append((match.group(1), match.end()))
+    escapes = {"n": "\n", "t": "\t", '"': '"', "'": "'", "\\": "\\"}
+    return re.sub(r"\\(.)", lambda m: escapes.get(m.group(1), m.group(1)), "".join(part for part, _ in joined))
+
+
+def window_pages(source_path):
+    """The window's pages, each with the (context, English text) of every control on it.
+
+    A page is built by a function Build<Page>Sheet and named by the tab it is added to. Its texts are the tr() calls
+    of that function, and every text of a class of its own that the function puts on the page. Texts of the window
+    outside the pages' functions (the buttons below the pages, the tabs) are on every page.
+    """
+    source = open(source_path, encoding="utf-8").read()
+    bodies = {m.group(1): m.group(2) for m in re.finditer(r"^\S[^\n]*\bTFormMain::(Build\w*)\(\)\s*\n\{\n(.*?)^\}",
+                                                           source, re.S | re.M)}
+    if "BuildLayout" not in bodies:
+        sys.exit(f"{source_path}: no TFormMain::BuildLayout")
+
+    def texts(body):
+        found = [("TFormMain", c_strings(body[m.end():])) for m in re.finditer(r"\btr\(", body)]
+        found += [(m.group(1), c_strings(body[m.end():]))
+                  for m in re.finditer(r'\bQT_TRANSLATE_NOOP\(\s*"(\w+)"\s*,', body)]
+        return {text for text in found if text[1]}
+
+    def classes(body):
+        # Classes of the program whose objects the function creates or asks to add themselves.
+        return {a or b for a, b in re.findall(r"\bnew\s+(T[A-Z]\w*)|\b(T[A-Z]\w*)::", body)} - {"TFormMain"}
+
+    shared = texts(bodies["BuildLayout"])
+    tab_of = {m.group(1): c_strings(bodies["BuildLayout"][m.end():])
+              for m in re.finditer(r"addTab\(\s*(\w+)\s*,\s*tr\(", bodies["BuildLayout"])}
+    sheet_of = dict((function, sheet) for sheet, function in re.findall(r"(\w+)\s*=\s*(Build\w+Sheet)\(\)", source))
+    pages = []
+    for function, body in sorted(bodies.items()):
+        page = re.fullmatch(r"Build(\w+)Sheet", function)
+        if page:
+            name = tab_of.get(sheet_of.get(function), page.group(1))
+            pages.append((name, shared | texts(body), classes(body)))
+    if not pages:
+        sys.exit(f"{source_path}: no pages found")
+    return pages
+
+
+def accelerator(text):
+    """The Alt key of a caption: the character after a single &, && being an ampersand."""
+    match = re.search(r"(?<!&)(?:&&)*&([^&\s])", text or "")
+    return match.group(1).casefold() if match else None
+
+
+def check_accelerators(root, name, pages):
+    translations = {}
+    for context in root.iter("context"):
+        for message in context.iter("message"):
+            translation = message.find("translation")
+            if translation is not None and translation.get("type") is None and message.get("numerus") != "yes":
+                translations[(context.findtext("name"), message.findtext("source") or "")] = translation.text or ""
+    problems = []
+    reported = set()
+    for page, texts, classes in pages:
+        # The English texts are given, not translated: only what a language translates is checked.
+        on_page = {key for key in translations if key in texts or key[0] in classes}
+        by_key = collections.defaultdict(list)
+        for key in sorted(on_page):
+            letter = accelerator(translations[key])
+            if letter is not None:
+                by_key[letter].append(translations[key])
+        page_name = translations.get(("TFormMain", page), page)
+        for letter, captions in sorted(by_key.items()):
+            if len(captions) > 1 and (letter, tuple(captions)) not in reported:
+                reported.add((letter, tuple(captions)))
+                listed = " and ".join(f'"{short(caption)}"' for caption in captions)
+                problems.append(f'{name}: Alt+{letter.upper()} twice on the page "{page_name}": {listed}')
+    return problems
+
+
+# French puts a no-break space (U+00A0, or the narrow U+202F) before ! ? ; : and inside guillemets.
+FRENCH_BREAKABLE = re.compile(r" [!?;:»]|« ")
+
+
+def check_french_spaces(root, name):
+    problems = []
+    for context in root.iter("context"):
+        for message in context.iter("message"):
+            translation = message.find("translation")
+            if translation is None:
+                continue
+            forms = [form.text or "" for form in translation.iter("numerusform")] or [translation.text or ""]
+            for form in forms:
+                slip = FRENCH_BREAKABLE.search(form)
+                if slip:
+                    at = slip.group(0).strip()
+                    near = form[max(0, slip.start() - 30):slip.end() + 10].replace("\n", " ")
+                    problems.append(f'{name}: {context.findtext("name")}: an ordinary space '
+                                    f'{"after" if at == "«" else "before"} "{at}" in "...{near}...", where French keeps '
+                                    "a no-break one")
+                    break
+    return problems
+
+
+def check(path, name, pages=None):
     problems = []
     root = ET.parse(path).getroot()
     language = root.get("language") or ""
@@ -64,10 +172,18 @@ def check(path, name):
                     problems.append(f"{where}: {label} has placeholders {got}, the English {want}")
     if expected_forms is None and len(seen_forms) > 1:
         problems.append(f"{name}: plural messages with different numbers of forms {sorted(seen_forms)}")
+    if pages:
+        problems += check_accelerators(root, name, pages)
+    if language.split("_")[0] == "fr":
+        problems += check_french_spaces(root, name)
     return problems
 
 
 def main(argv):
+    pages = None
+    if argv[:1] == ["--pages"] and len(argv) > 1:
+        pages = window_pages(argv[1])
+        argv = argv[2:]
     if "--" in argv:
         split = argv.index("--")
         ts_files, lupdate = argv[:split], argv[split + 1:]
@@ -93,12 +209,12 @@ def main(argv):
                 if refresh.returncode != 0:
                     sys.exit(f"lupdate failed:\n{refresh.stdout}{refresh.stderr}")
         for path, copy in zip(ts_files, copies):
-            problems += check(copy, os.path.basename(path))
+            problems += check(copy, os.path.basename(path), pages)
     for problem in problems:
         print(problem)
     if problems:
         print(f"{len(problems)} problems")
-        if lupdate:
+        if lupdate and any(problem.endswith(": not translated") for problem in problems):
             print("After a text changed: cmake --build build --target update_translations, then translate.")
         return 1
     print(f"{len(ts_files)} languages, every text translated")
