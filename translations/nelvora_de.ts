@@ -482,6 +482,34 @@ Die Hilfedatei lässt sich nicht öffnen!
     </message>
 </context>
 <context>
+    <name>TGreetingActions</name>
+    <message>
+        <source>Happy anniversary!</source>
+        <extracomment>The subject of an e-mail written from a wedding-anniversary reminder.</extracomment>
+        <translation>Alles Gute zum Hochzeitstag!</translation>
+    </message>
+    <message>
+        <source>Happy birthday!</source>
+        <translation>Alles Gute zum Geburtstag!</translation>
+    </message>
+    <message>
+        <source>Write e-mail…</source>
+        <translation>E-Mail schreiben…</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Anrufen</translation>
+    </message>
+    <message>
+        <source>Copy e-mail address</source>
+        <translation>E-Mail-Adresse kopieren</translation>
+    </message>
+    <message>
+        <source>Copy phone number</source>
+        <translation>Telefonnummer kopieren</translation>
+    </message>
+</context>
+<context>
     <name>TQtDialogs</name>
     <message>
         <source>Information</source>

@@ -482,6 +482,34 @@ Couldn&apos;t open help file!
     </message>
 </context>
 <context>
+    <name>TGreetingActions</name>
+    <message>
+        <source>Happy anniversary!</source>
+        <extracomment>The subject of an e-mail written from a wedding-anniversary reminder.</extracomment>
+        <translation>¡Feliz aniversario de boda!</translation>
+    </message>
+    <message>
+        <source>Happy birthday!</source>
+        <translation>¡Feliz cumpleaños!</translation>
+    </message>
+    <message>
+        <source>Write e-mail…</source>
+        <translation>Escribir correo…</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Llamar</translation>
+    </message>
+    <message>
+        <source>Copy e-mail address</source>
+        <translation>Copiar dirección de correo</translation>
+    </message>
+    <message>
+        <source>Copy phone number</source>
+        <translation>Copiar número de teléfono</translation>
+    </message>
+</context>
+<context>
     <name>TQtDialogs</name>
     <message>
         <source>Information</source>

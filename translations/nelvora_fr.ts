@@ -482,6 +482,34 @@ Impossible d&apos;ouvrir le fichier d&apos;aide&#xa0;!
     </message>
 </context>
 <context>
+    <name>TGreetingActions</name>
+    <message>
+        <source>Happy anniversary!</source>
+        <extracomment>The subject of an e-mail written from a wedding-anniversary reminder.</extracomment>
+        <translation>Joyeux anniversaire de mariage !</translation>
+    </message>
+    <message>
+        <source>Happy birthday!</source>
+        <translation>Joyeux anniversaire !</translation>
+    </message>
+    <message>
+        <source>Write e-mail…</source>
+        <translation>Écrire un courriel…</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Appeler</translation>
+    </message>
+    <message>
+        <source>Copy e-mail address</source>
+        <translation>Copier l&apos;adresse électronique</translation>
+    </message>
+    <message>
+        <source>Copy phone number</source>
+        <translation>Copier le numéro de téléphone</translation>
+    </message>
+</context>
+<context>
     <name>TQtDialogs</name>
     <message>
         <source>Information</source>

@@ -482,6 +482,34 @@ Impossibile aprire il file di aiuto!
     </message>
 </context>
 <context>
+    <name>TGreetingActions</name>
+    <message>
+        <source>Happy anniversary!</source>
+        <extracomment>The subject of an e-mail written from a wedding-anniversary reminder.</extracomment>
+        <translation>Buon anniversario di matrimonio!</translation>
+    </message>
+    <message>
+        <source>Happy birthday!</source>
+        <translation>Buon compleanno!</translation>
+    </message>
+    <message>
+        <source>Write e-mail…</source>
+        <translation>Scrivi e-mail…</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Chiama</translation>
+    </message>
+    <message>
+        <source>Copy e-mail address</source>
+        <translation>Copia indirizzo e-mail</translation>
+    </message>
+    <message>
+        <source>Copy phone number</source>
+        <translation>Copia numero di telefono</translation>
+    </message>
+</context>
+<context>
     <name>TQtDialogs</name>
     <message>
         <source>Information</source>

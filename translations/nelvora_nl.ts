@@ -482,6 +482,34 @@ Kan het hulpbestand niet openen!
     </message>
 </context>
 <context>
+    <name>TGreetingActions</name>
+    <message>
+        <source>Happy anniversary!</source>
+        <extracomment>The subject of an e-mail written from a wedding-anniversary reminder.</extracomment>
+        <translation>Gefeliciteerd met jullie trouwdag!</translation>
+    </message>
+    <message>
+        <source>Happy birthday!</source>
+        <translation>Gefeliciteerd met je verjaardag!</translation>
+    </message>
+    <message>
+        <source>Write e-mail…</source>
+        <translation>E-mail schrijven…</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Bellen</translation>
+    </message>
+    <message>
+        <source>Copy e-mail address</source>
+        <translation>E-mailadres kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy phone number</source>
+        <translation>Telefoonnummer kopiëren</translation>
+    </message>
+</context>
+<context>
     <name>TQtDialogs</name>
     <message>
         <source>Information</source>

@@ -490,6 +490,34 @@ Nie można otworzyć pliku pomocy!
     </message>
 </context>
 <context>
+    <name>TGreetingActions</name>
+    <message>
+        <source>Happy anniversary!</source>
+        <extracomment>The subject of an e-mail written from a wedding-anniversary reminder.</extracomment>
+        <translation>Wszystkiego najlepszego z okazji rocznicy ślubu!</translation>
+    </message>
+    <message>
+        <source>Happy birthday!</source>
+        <translation>Wszystkiego najlepszego z okazji urodzin!</translation>
+    </message>
+    <message>
+        <source>Write e-mail…</source>
+        <translation>Napisz e-mail…</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Zadzwoń</translation>
+    </message>
+    <message>
+        <source>Copy e-mail address</source>
+        <translation>Kopiuj adres e-mail</translation>
+    </message>
+    <message>
+        <source>Copy phone number</source>
+        <translation>Kopiuj numer telefonu</translation>
+    </message>
+</context>
+<context>
     <name>TQtDialogs</name>
     <message>
         <source>Information</source>

@@ -482,6 +482,34 @@ Não foi possível abrir o arquivo de ajuda!
     </message>
 </context>
 <context>
+    <name>TGreetingActions</name>
+    <message>
+        <source>Happy anniversary!</source>
+        <extracomment>The subject of an e-mail written from a wedding-anniversary reminder.</extracomment>
+        <translation>Feliz aniversário de casamento!</translation>
+    </message>
+    <message>
+        <source>Happy birthday!</source>
+        <translation>Feliz aniversário!</translation>
+    </message>
+    <message>
+        <source>Write e-mail…</source>
+        <translation>Escrever e-mail…</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Ligar</translation>
+    </message>
+    <message>
+        <source>Copy e-mail address</source>
+        <translation>Copiar endereço de e-mail</translation>
+    </message>
+    <message>
+        <source>Copy phone number</source>
+        <translation>Copiar número de telefone</translation>
+    </message>
+</context>
+<context>
     <name>TQtDialogs</name>
     <message>
         <source>Information</source>

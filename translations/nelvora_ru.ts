@@ -490,6 +490,34 @@ Couldn&apos;t open help file!
     </message>
 </context>
 <context>
+    <name>TGreetingActions</name>
+    <message>
+        <source>Happy anniversary!</source>
+        <extracomment>The subject of an e-mail written from a wedding-anniversary reminder.</extracomment>
+        <translation>С годовщиной свадьбы!</translation>
+    </message>
+    <message>
+        <source>Happy birthday!</source>
+        <translation>С днём рождения!</translation>
+    </message>
+    <message>
+        <source>Write e-mail…</source>
+        <translation>Написать письмо…</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Позвонить</translation>
+    </message>
+    <message>
+        <source>Copy e-mail address</source>
+        <translation>Копировать адрес эл. почты</translation>
+    </message>
+    <message>
+        <source>Copy phone number</source>
+        <translation>Копировать номер телефона</translation>
+    </message>
+</context>
+<context>
     <name>TQtDialogs</name>
     <message>
         <source>Information</source>
