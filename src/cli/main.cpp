@@ -63,10 +63,11 @@ std::vector<std::string> ExcludedStores()
 bool Deliver(const TReportArguments& options, const std::string& text, const char* cannotWrite)
 {
     if (options.Output) {
-        const std::string error = ReplaceFileAtomically(*options.Output, text);
-        if (!error.empty())
-            std::fprintf(stderr, "nelvora-report: %s\n", error.c_str());
-        return error.empty();
+        const int error = ReplaceFileAtomically(*options.Output, text);
+        if (error != 0)
+            std::fprintf(stderr, "nelvora-report: cannot write %s: %s\n", options.Output->c_str(),
+                         std::strerror(error));
+        return error == 0;
     }
     if (!WriteAll(stdout, text)) {
         const std::string message =

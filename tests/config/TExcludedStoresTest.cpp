@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -21,6 +25,36 @@ struct TTempDir
     }
     ~TTempDir() { fs::remove_all(Path); }
     fs::path Path;
+};
+
+std::string Read(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Files may grow to `bytes` at most while it lasts: a full disk that needs no mount, also for root.
+class TFileSizeLimit final
+{
+public:
+    explicit TFileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_old.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~TFileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    TFileSizeLimit(const TFileSizeLimit&) = delete;
+    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
 };
 
 } // namespace
@@ -63,4 +97,66 @@ TEST(TExcludedStores, ADamagedListIsAnErrorAndExcludesNothing)
     fs::create_directory(dir.Path / "folder");
     TExcludedStores stores;
     EXPECT_THROW(stores.Load((dir.Path / "folder").string()), TExError);
+}
+
+TEST(TExcludedStores, SavingWhatLoadingWouldRefuseIsRefused)
+{
+    const TTempDir dir;
+    const std::string file = (dir.Path / TExcludedStores::FileName).string();
+    for (const std::string& path : {std::string("/a\tb"), std::string("relative"), std::string("/a\x7f"),
+                                    std::string("/a\rb"), std::string("/a\0b", 4)}) {
+        std::vector<std::string> parsed;
+        std::string why;
+        EXPECT_FALSE(TExcludedStores::Parse(path + "\n", parsed, why)) << path;
+        TExcludedStores stores;
+        stores.Paths = {"/fine", path};
+        EXPECT_THROW(stores.Save(file), TExError) << path;
+        EXPECT_FALSE(fs::exists(file)) << path;
+    }
+    // An empty line loads as no line at all: the list would lose a path without a word.
+    TExcludedStores empty;
+    empty.Paths = {""};
+    EXPECT_THROW(empty.Save(file), TExError);
+
+    // Sixteen lines of 64 KiB fill the largest list exactly; one byte more is too large both ways.
+    TExcludedStores stores;
+    stores.Paths.assign(16, "/" + std::string(64 * 1024 - 2, 'a'));
+    stores.Save(file);
+    EXPECT_EQ(fs::file_size(file), TExcludedStores::MaxFileSize);
+    TExcludedStores loaded;
+    loaded.Load(file);
+    EXPECT_EQ(loaded.Paths, stores.Paths);
+    stores.Paths.back() += 'a';
+    EXPECT_THROW(stores.Save(file), TExError);
+    loaded.Load(file);
+    EXPECT_EQ(loaded.Paths.size(), 16u) << "the refused list left the old one";
+}
+
+// Users who keep their settings in a dotfiles repository link the file there.
+TEST(TExcludedStores, ASaveWritesThroughALinkKeepsTheModeAndLeavesNothingBehindWhenItFails)
+{
+    const TTempDir dir;
+    fs::create_directory(dir.Path / "dotfiles");
+    const fs::path real = dir.Path / "dotfiles" / "excluded-stores";
+    std::ofstream(real) << "/old\n";
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    const fs::path link = dir.Path / TExcludedStores::FileName;
+    fs::create_symlink("dotfiles/excluded-stores", link);
+
+    TExcludedStores stores;
+    stores.Paths = {"/home/u/work"};
+    stores.Save(link.string());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Read(real), "/home/u/work\n");
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+
+    stores.Paths = {"/home/u/a longer path than the limit allows"};
+    {
+        const TFileSizeLimit limit(8);
+        EXPECT_THROW(stores.Save(link.string()), TExError);
+    }
+    EXPECT_EQ(Read(real), "/home/u/work\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path / "dotfiles"), fs::directory_iterator()), 1)
+        << "a temporary file was left";
+    EXPECT_TRUE(fs::is_symlink(link));
 }
