@@ -662,17 +662,17 @@ Nie można otworzyć pliku pomocy!
     </message>
     <message>
         <source>usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                      [--output FILE]
+                      [--output FILE] [--config-dir DIR]
        nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                      [--output FILE]
-       nelvora-report --sources [--contacts PATH]... [--output FILE]
+                      [--output FILE [--allow-partial]] [--config-dir DIR]
+       nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]
 </source>
         <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
         <translation>użycie: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                       [--output FILE]
+                       [--output FILE] [--config-dir DIR]
         nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                       [--output FILE]
-        nelvora-report --sources [--contacts PATH]... [--output FILE]
+                       [--output FILE [--allow-partial]] [--config-dir DIR]
+        nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]
 </translation>
     </message>
 </context>
