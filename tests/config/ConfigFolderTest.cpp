@@ -38,10 +38,3 @@ TEST(ConfigFolder, FollowsTheBaseDirectoryRulesAsTheLauncherDoes)
     EXPECT_EQ(FolderFor({}), expected);
     EXPECT_EQ(FolderFor({{"HOME", ""}}), expected);
 }
-
-TEST(ConfigFolder, AFileIsNamedInsideItsFolderOrTheWorkingOne)
-{
-    EXPECT_EQ(ConfigFilePath("/x/nelvora", "Nelvora.cfg"), "/x/nelvora/Nelvora.cfg");
-    EXPECT_EQ(ConfigFilePath("/x/nelvora/", "Nelvora.cfg"), "/x/nelvora/Nelvora.cfg");
-    EXPECT_EQ(ConfigFilePath("", "excluded-stores"), "excluded-stores");
-}
