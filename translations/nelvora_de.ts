@@ -649,10 +649,6 @@ Die Hilfedatei lässt sich nicht öffnen!
         <translation>--today braucht ein gültiges Datum als JJJJ-MM-TT, nicht „%1“</translation>
     </message>
     <message>
-        <source>--days needs a whole number of days, not &apos;%1&apos;</source>
-        <translation>--days braucht eine ganze Zahl von Tagen, nicht „%1“</translation>
-    </message>
-    <message>
         <source>--contacts needs a file or folder path without line breaks</source>
         <translation>--contacts braucht einen Datei- oder Ordnerpfad ohne Zeilenumbrüche</translation>
     </message>
@@ -674,18 +670,30 @@ Die Hilfedatei lässt sich nicht öffnen!
     </message>
     <message>
         <source>usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                      [--output FILE]
+                      [--output FILE] [--config-dir DIR]
        nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                      [--output FILE]
-       nelvora-report --sources [--contacts PATH]... [--output FILE]
+                      [--output FILE [--allow-partial]] [--config-dir DIR]
+       nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]
 </source>
         <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
         <translation>Aufruf: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                       [--output FILE]
+                       [--output FILE] [--config-dir DIR]
         nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                       [--output FILE]
-        nelvora-report --sources [--contacts PATH]... [--output FILE]
+                       [--output FILE [--allow-partial]] [--config-dir DIR]
+        nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]
 </translation>
+    </message>
+    <message>
+        <source>%1 was not replaced: an address book could not be read (--allow-partial writes the calendar without it)</source>
+        <translation>%1 wurde nicht ersetzt: ein Adressbuch konnte nicht gelesen werden (--allow-partial schreibt den Kalender ohne es)</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days from 0 up, not &apos;%1&apos;</source>
+        <translation>--days braucht eine ganze Zahl von Tagen ab 0, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--config-dir needs a folder name</source>
+        <translation>--config-dir braucht einen Ordnernamen</translation>
     </message>
 </context>
 </TS>

@@ -649,10 +649,6 @@ Couldn&apos;t open help file!
         <translation>--today necesita una fecha válida como AAAA-MM-DD, no «%1»</translation>
     </message>
     <message>
-        <source>--days needs a whole number of days, not &apos;%1&apos;</source>
-        <translation>--days necesita un número entero de días, no «%1»</translation>
-    </message>
-    <message>
         <source>--contacts needs a file or folder path without line breaks</source>
         <translation>--contacts necesita una ruta de archivo o carpeta sin saltos de línea</translation>
     </message>
@@ -674,18 +670,30 @@ Couldn&apos;t open help file!
     </message>
     <message>
         <source>usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                      [--output FILE]
+                      [--output FILE] [--config-dir DIR]
        nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                      [--output FILE]
-       nelvora-report --sources [--contacts PATH]... [--output FILE]
+                      [--output FILE [--allow-partial]] [--config-dir DIR]
+       nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]
 </source>
         <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
         <translation>uso: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                    [--output FILE]
+                    [--output FILE] [--config-dir DIR]
      nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                    [--output FILE]
-     nelvora-report --sources [--contacts PATH]... [--output FILE]
+                    [--output FILE [--allow-partial]] [--config-dir DIR]
+     nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]
 </translation>
+    </message>
+    <message>
+        <source>%1 was not replaced: an address book could not be read (--allow-partial writes the calendar without it)</source>
+        <translation>%1 no se ha reemplazado: no se ha podido leer una libreta de direcciones (--allow-partial escribe el calendario sin ella)</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days from 0 up, not &apos;%1&apos;</source>
+        <translation>--days necesita un número entero de días a partir de 0, no «%1»</translation>
+    </message>
+    <message>
+        <source>--config-dir needs a folder name</source>
+        <translation>--config-dir necesita un nombre de carpeta</translation>
     </message>
 </context>
 </TS>

@@ -486,11 +486,11 @@ Impossible d&apos;ouvrir le fichier d&apos;aide&#xa0;!
     <message>
         <source>Happy anniversary!</source>
         <extracomment>The subject of an e-mail written from a wedding-anniversary reminder.</extracomment>
-        <translation>Joyeux anniversaire de mariage !</translation>
+        <translation>Joyeux anniversaire de mariage&#xa0;!</translation>
     </message>
     <message>
         <source>Happy birthday!</source>
-        <translation>Joyeux anniversaire !</translation>
+        <translation>Joyeux anniversaire&#xa0;!</translation>
     </message>
     <message>
         <source>Write e-mail…</source>
@@ -649,10 +649,6 @@ Impossible d&apos;ouvrir le fichier d&apos;aide&#xa0;!
         <translation>--today demande une date valide au format AAAA-MM-JJ, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>--days needs a whole number of days, not &apos;%1&apos;</source>
-        <translation>--days demande un nombre entier de jours, pas «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
         <source>--contacts needs a file or folder path without line breaks</source>
         <translation>--contacts demande un chemin de fichier ou de dossier sans saut de ligne</translation>
     </message>
@@ -674,18 +670,30 @@ Impossible d&apos;ouvrir le fichier d&apos;aide&#xa0;!
     </message>
     <message>
         <source>usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                      [--output FILE]
+                      [--output FILE] [--config-dir DIR]
        nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                      [--output FILE]
-       nelvora-report --sources [--contacts PATH]... [--output FILE]
+                      [--output FILE [--allow-partial]] [--config-dir DIR]
+       nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]
 </source>
         <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
         <translation>utilisation&#xa0;: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                             [--output FILE]
+                             [--output FILE] [--config-dir DIR]
               nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                             [--output FILE]
-              nelvora-report --sources [--contacts PATH]... [--output FILE]
+                             [--output FILE [--allow-partial]] [--config-dir DIR]
+              nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]
 </translation>
+    </message>
+    <message>
+        <source>%1 was not replaced: an address book could not be read (--allow-partial writes the calendar without it)</source>
+        <translation>%1 n&apos;a pas été remplacé : un carnet d&apos;adresses n&apos;a pas pu être lu (--allow-partial écrit le calendrier sans lui)</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days from 0 up, not &apos;%1&apos;</source>
+        <translation>--days demande un nombre entier de jours à partir de 0, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--config-dir needs a folder name</source>
+        <translation>--config-dir demande un nom de dossier</translation>
     </message>
 </context>
 </TS>

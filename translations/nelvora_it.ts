@@ -649,10 +649,6 @@ Impossibile aprire il file di aiuto!
         <translation>--today richiede una data valida come AAAA-MM-GG, non «%1»</translation>
     </message>
     <message>
-        <source>--days needs a whole number of days, not &apos;%1&apos;</source>
-        <translation>--days richiede un numero intero di giorni, non «%1»</translation>
-    </message>
-    <message>
         <source>--contacts needs a file or folder path without line breaks</source>
         <translation>--contacts richiede un percorso di file o cartella senza a capo</translation>
     </message>
@@ -674,18 +670,30 @@ Impossibile aprire il file di aiuto!
     </message>
     <message>
         <source>usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                      [--output FILE]
+                      [--output FILE] [--config-dir DIR]
        nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                      [--output FILE]
-       nelvora-report --sources [--contacts PATH]... [--output FILE]
+                      [--output FILE [--allow-partial]] [--config-dir DIR]
+       nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]
 </source>
         <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
         <translation>uso: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                    [--output FILE]
+                    [--output FILE] [--config-dir DIR]
      nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                    [--output FILE]
-     nelvora-report --sources [--contacts PATH]... [--output FILE]
+                    [--output FILE [--allow-partial]] [--config-dir DIR]
+     nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]
 </translation>
+    </message>
+    <message>
+        <source>%1 was not replaced: an address book could not be read (--allow-partial writes the calendar without it)</source>
+        <translation>%1 non è stato sostituito: non è stato possibile leggere una rubrica (--allow-partial scrive il calendario senza di essa)</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days from 0 up, not &apos;%1&apos;</source>
+        <translation>--days richiede un numero intero di giorni da 0 in su, non «%1»</translation>
+    </message>
+    <message>
+        <source>--config-dir needs a folder name</source>
+        <translation>--config-dir richiede un nome di cartella</translation>
     </message>
 </context>
 </TS>

@@ -649,10 +649,6 @@ Kan het hulpbestand niet openen!
         <translation>--today vereist een geldige datum als JJJJ-MM-DD, niet &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--days needs a whole number of days, not &apos;%1&apos;</source>
-        <translation>--days vereist een geheel aantal dagen, niet &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>--contacts needs a file or folder path without line breaks</source>
         <translation>--contacts vereist een bestands- of mappad zonder regeleinden</translation>
     </message>
@@ -674,18 +670,30 @@ Kan het hulpbestand niet openen!
     </message>
     <message>
         <source>usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                      [--output FILE]
+                      [--output FILE] [--config-dir DIR]
        nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                      [--output FILE]
-       nelvora-report --sources [--contacts PATH]... [--output FILE]
+                      [--output FILE [--allow-partial]] [--config-dir DIR]
+       nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]
 </source>
         <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
         <translation>gebruik: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                        [--output FILE]
+                        [--output FILE] [--config-dir DIR]
          nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                        [--output FILE]
-         nelvora-report --sources [--contacts PATH]... [--output FILE]
+                        [--output FILE [--allow-partial]] [--config-dir DIR]
+         nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]
 </translation>
+    </message>
+    <message>
+        <source>%1 was not replaced: an address book could not be read (--allow-partial writes the calendar without it)</source>
+        <translation>%1 is niet vervangen: een adresboek kon niet worden gelezen (--allow-partial schrijft de agenda zonder dat adresboek)</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days from 0 up, not &apos;%1&apos;</source>
+        <translation>--days vereist een geheel aantal dagen vanaf 0, niet &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--config-dir needs a folder name</source>
+        <translation>--config-dir vereist een mapnaam</translation>
     </message>
 </context>
 </TS>

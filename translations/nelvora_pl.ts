@@ -665,10 +665,6 @@ Nie można otworzyć pliku pomocy!
         <translation>--today wymaga poprawnej daty w postaci RRRR-MM-DD, a nie „%1”</translation>
     </message>
     <message>
-        <source>--days needs a whole number of days, not &apos;%1&apos;</source>
-        <translation>--days wymaga całkowitej liczby dni, a nie „%1”</translation>
-    </message>
-    <message>
         <source>--contacts needs a file or folder path without line breaks</source>
         <translation>--contacts wymaga ścieżki pliku lub folderu bez podziałów wiersza</translation>
     </message>
@@ -690,18 +686,30 @@ Nie można otworzyć pliku pomocy!
     </message>
     <message>
         <source>usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                      [--output FILE]
+                      [--output FILE] [--config-dir DIR]
        nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                      [--output FILE]
-       nelvora-report --sources [--contacts PATH]... [--output FILE]
+                      [--output FILE [--allow-partial]] [--config-dir DIR]
+       nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]
 </source>
         <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
         <translation>użycie: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                       [--output FILE]
+                       [--output FILE] [--config-dir DIR]
         nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                       [--output FILE]
-        nelvora-report --sources [--contacts PATH]... [--output FILE]
+                       [--output FILE [--allow-partial]] [--config-dir DIR]
+        nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]
 </translation>
+    </message>
+    <message>
+        <source>%1 was not replaced: an address book could not be read (--allow-partial writes the calendar without it)</source>
+        <translation>Nie zastąpiono %1: nie udało się odczytać książki adresowej (--allow-partial zapisuje kalendarz bez niej)</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days from 0 up, not &apos;%1&apos;</source>
+        <translation>--days wymaga całkowitej liczby dni od 0 wzwyż, a nie „%1”</translation>
+    </message>
+    <message>
+        <source>--config-dir needs a folder name</source>
+        <translation>--config-dir wymaga nazwy folderu</translation>
     </message>
 </context>
 </TS>

@@ -649,10 +649,6 @@ Não foi possível abrir o arquivo de ajuda!
         <translation>--today precisa de uma data válida como AAAA-MM-DD, não &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--days needs a whole number of days, not &apos;%1&apos;</source>
-        <translation>--days precisa de um número inteiro de dias, não &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>--contacts needs a file or folder path without line breaks</source>
         <translation>--contacts precisa de um caminho de arquivo ou pasta sem quebras de linha</translation>
     </message>
@@ -674,18 +670,30 @@ Não foi possível abrir o arquivo de ajuda!
     </message>
     <message>
         <source>usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                      [--output FILE]
+                      [--output FILE] [--config-dir DIR]
        nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                      [--output FILE]
-       nelvora-report --sources [--contacts PATH]... [--output FILE]
+                      [--output FILE [--allow-partial]] [--config-dir DIR]
+       nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]
 </source>
         <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
         <translation>uso: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                    [--output FILE]
+                    [--output FILE] [--config-dir DIR]
      nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                    [--output FILE]
-     nelvora-report --sources [--contacts PATH]... [--output FILE]
+                    [--output FILE [--allow-partial]] [--config-dir DIR]
+     nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]
 </translation>
+    </message>
+    <message>
+        <source>%1 was not replaced: an address book could not be read (--allow-partial writes the calendar without it)</source>
+        <translation>%1 não foi substituído: não foi possível ler um catálogo de endereços (--allow-partial grava o calendário sem ele)</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days from 0 up, not &apos;%1&apos;</source>
+        <translation>--days precisa de um número inteiro de dias a partir de 0, não &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--config-dir needs a folder name</source>
+        <translation>--config-dir precisa de um nome de pasta</translation>
     </message>
 </context>
 </TS>

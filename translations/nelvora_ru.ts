@@ -665,10 +665,6 @@ Couldn&apos;t open help file!
         <translation>--today требует правильную дату в виде ГГГГ-ММ-ДД, а не «%1»</translation>
     </message>
     <message>
-        <source>--days needs a whole number of days, not &apos;%1&apos;</source>
-        <translation>--days требует целое число дней, а не «%1»</translation>
-    </message>
-    <message>
         <source>--contacts needs a file or folder path without line breaks</source>
         <translation>--contacts требует путь к файлу или папке без переводов строки</translation>
     </message>
@@ -690,18 +686,30 @@ Couldn&apos;t open help file!
     </message>
     <message>
         <source>usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                      [--output FILE]
+                      [--output FILE] [--config-dir DIR]
        nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                      [--output FILE]
-       nelvora-report --sources [--contacts PATH]... [--output FILE]
+                      [--output FILE [--allow-partial]] [--config-dir DIR]
+       nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]
 </source>
         <extracomment>The command&apos;s synopsis: translate only the word &quot;usage&quot; and keep the options as they are; the lines below the first are indented to stand under its options.</extracomment>
         <translation>использование: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]
-                              [--output FILE]
+                              [--output FILE] [--config-dir DIR]
                nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...
-                              [--output FILE]
-               nelvora-report --sources [--contacts PATH]... [--output FILE]
+                              [--output FILE [--allow-partial]] [--config-dir DIR]
+               nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]
 </translation>
+    </message>
+    <message>
+        <source>%1 was not replaced: an address book could not be read (--allow-partial writes the calendar without it)</source>
+        <translation>%1 не заменён: не удалось прочитать адресную книгу (--allow-partial записывает календарь без неё)</translation>
+    </message>
+    <message>
+        <source>--days needs a whole number of days from 0 up, not &apos;%1&apos;</source>
+        <translation>--days требует целое число дней от 0, а не «%1»</translation>
+    </message>
+    <message>
+        <source>--config-dir needs a folder name</source>
+        <translation>--config-dir требует имя папки</translation>
     </message>
 </context>
 </TS>

@@ -10,7 +10,8 @@ set -eu
 self=$(readlink -f -- "$0" 2>/dev/null) || self=$0
 bindir=$(dirname -- "$self")
 
-# XDG base directories: a relative or empty value is to be ignored.
+# XDG base directories: a relative or empty value is to be ignored. nelvora-report finds its options and the
+# left-out books by the same rule (ConfigFolder in src/config): change both together.
 config_home=${XDG_CONFIG_HOME:-}
 case $config_home in
 /*) ;;

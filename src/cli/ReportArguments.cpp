@@ -86,14 +86,16 @@ TReportArguments ParseReportArguments(const std::vector<std::string>& arguments)
             option.resize(equals);
         }
 
-        if (option == "--help" || option == "-h" || option == "--sources") {
+        if (option == "--help" || option == "-h" || option == "--sources" || option == "--allow-partial") {
             if (inlineValue)
                 throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "option %1 takes no value"), {option});
-            (option == "--sources" ? result.Sources : result.Help) = true;
+            (option == "--sources"         ? result.Sources
+             : option == "--allow-partial" ? result.AllowPartial
+                                           : result.Help) = true;
             continue;
         }
         if (option != "--today" && option != "--days" && option != "--contacts" && option != "--format" &&
-            option != "--alarm" && option != "--output")
+            option != "--alarm" && option != "--output" && option != "--config-dir")
             throw option.starts_with("-")
                 ? TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "unknown option %1"), {option})
                 : TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "unexpected argument %1"), {option});
@@ -115,9 +117,11 @@ TReportArguments ParseReportArguments(const std::vector<std::string>& arguments)
                     {value});
         } else if (option == "--days") {
             result.Days = ParseDayCount(value);
-            if (!result.Days)
+            // A window that ends before today would list nothing under a heading of negative days.
+            if (!result.Days || *result.Days < 0)
                 throw TUsageError(
-                    NELVORA_TRANSLATE_NOOP("nelvora-report", "--days needs a whole number of days, not '%1'"), {value});
+                    NELVORA_TRANSLATE_NOOP("nelvora-report", "--days needs a whole number of days from 0 up, not '%1'"),
+                    {value});
         } else if (option == "--contacts") {
             // The address book takes its sources as one list of lines.
             if (value.empty() || value.find('\n') != std::string::npos)
@@ -135,6 +139,10 @@ TReportArguments ParseReportArguments(const std::vector<std::string>& arguments)
             if (value.empty())
                 throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "--output needs a file name"));
             result.Output = value;
+        } else if (option == "--config-dir") {
+            if (value.empty())
+                throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "--config-dir needs a folder name"));
+            result.ConfigDir = value;
         } else {
             if (value == "text")
                 result.Format = TReportFormat::Text;

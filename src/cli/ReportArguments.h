@@ -23,9 +23,11 @@ struct TReportArguments
     std::vector<std::string> Contacts;
     TReportFormat Format = TReportFormat::Text;
     bool Help = false;
-    bool Sources = false;                // list the contact stores instead of the report
-    std::vector<std::int32_t> AlarmDays; // iCalendar alarms, days before each date
-    std::optional<std::string> Output;   // a file to replace instead of standard output
+    bool Sources = false;                 // list the contact stores instead of the report
+    std::vector<std::int32_t> AlarmDays;  // iCalendar alarms, days before each date
+    std::optional<std::string> Output;    // a file to replace instead of standard output
+    std::optional<std::string> ConfigDir; // the folder of the options file and the left-out books
+    bool AllowPartial = false;            // replace the calendar even when a store could not be read
 };
 
 // The most days ahead an alarm may ring: further back it would ring before the previous year's date.
@@ -48,10 +50,10 @@ public:
 //: first are indented to stand under its options.
 inline constexpr const char* ReportUsage = NELVORA_TRANSLATE_NOOP(
     "nelvora-report", "usage: nelvora-report [--today YYYY-MM-DD] [--days N] [--contacts PATH]... [--format text|tsv]\n"
-                      "                      [--output FILE]\n"
+                      "                      [--output FILE] [--config-dir DIR]\n"
                       "       nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...\n"
-                      "                      [--output FILE]\n"
-                      "       nelvora-report --sources [--contacts PATH]... [--output FILE]\n");
+                      "                      [--output FILE [--allow-partial]] [--config-dir DIR]\n"
+                      "       nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]\n");
 
 // Reads the arguments after the program name. Throws TUsageError.
 TReportArguments ParseReportArguments(const std::vector<std::string>& arguments);

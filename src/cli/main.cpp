@@ -1,8 +1,10 @@
 // nelvora-report: the window program's report list on standard output or, with --output, in a file replaced whole.
 // Exit status 0 when something is due, 1 when nothing is, 2 on an error. With --sources, the contact stores it found
-// instead, and status 0.
+// instead, and status 0. The options file and the list of left-out books come from the configuration folder, so
+// that a timer started in any working folder sees what the window sees.
 
 #include "AtomicFile.h"
+#include "ConfigFolder.h"
 #include "InstallTranslations.h"
 #include "Report.h"
 #include "ReportArguments.h"
@@ -34,26 +36,29 @@ bool WriteAll(std::FILE* stream, const std::string& text)
 }
 
 // One line on standard error for every store that could not be read; the report goes on without it. A store left
-// out on request is no news.
-void ReportSkippedStores(const std::vector<TStoreInfo>& stores)
+// out on request is no news. True when there was such a line.
+bool ReportSkippedStores(const std::vector<TStoreInfo>& stores)
 {
+    bool skipped = false;
     for (const TStoreInfo& store : stores) {
         if (store.WasRead() || store.IsExcluded())
             continue;
         const std::string line = "nelvora-report: skipped " + store.Path + ": " + store.Status + "\n";
         std::fputs(line.c_str(), stderr);
+        skipped = true;
     }
+    return skipped;
 }
 
 // The stores the user left out on the Options page. A damaged list is reported and nothing is left out, as the
 // window does.
-std::vector<std::string> ExcludedStores()
+std::vector<std::string> ExcludedStores(const std::string& fileName)
 {
     TExcludedStores excluded;
     try {
-        excluded.Load(TExcludedStores::FileName);
+        excluded.Load(fileName);
     } catch (const TExError& error) {
-        std::fprintf(stderr, "nelvora-report: %s: %.*s; nothing is excluded\n", TExcludedStores::FileName,
+        std::fprintf(stderr, "nelvora-report: %s: %.*s; nothing is excluded\n", fileName.c_str(),
                      static_cast<int>(strnlen(error.Message, sizeof error.Message)), error.Message);
     }
     return excluded.Paths;
@@ -63,10 +68,11 @@ std::vector<std::string> ExcludedStores()
 bool Deliver(const TReportArguments& options, const std::string& text, const char* cannotWrite)
 {
     if (options.Output) {
-        const std::string error = ReplaceFileAtomically(*options.Output, text);
-        if (!error.empty())
-            std::fprintf(stderr, "nelvora-report: %s\n", error.c_str());
-        return error.empty();
+        const int error = ReplaceFileAtomically(*options.Output, text);
+        if (error != 0)
+            std::fprintf(stderr, "nelvora-report: cannot write %s: %s\n", options.Output->c_str(),
+                         std::strerror(error));
+        return error == 0;
     }
     if (!WriteAll(stdout, text)) {
         const std::string message =
@@ -85,10 +91,11 @@ int Run(const std::vector<std::string>& arguments)
         return ExitDue;
     }
 
+    const std::string configFolder = options.ConfigDir ? *options.ConfigDir : ConfigFolder();
     TIWAB addressBook;
     addressBook.Sources = options.Contacts;
     if (options.Contacts.empty())
-        addressBook.ExcludedStores = ExcludedStores();
+        addressBook.ExcludedStores = ExcludedStores(ConfigFilePath(configFolder, TExcludedStores::FileName));
     addressBook.Init();
     addressBook.Load();
     if (options.Sources)
@@ -96,10 +103,11 @@ int Run(const std::vector<std::string>& arguments)
                        NELVORA_TRANSLATE_NOOP("nelvora-report", "cannot write the list: %1"))
                    ? ExitDue
                    : ExitError;
-    ReportSkippedStores(addressBook.Stores);
+    const bool skipped = ReportSkippedStores(addressBook.Stores);
 
     const TDate today = options.Today ? *options.Today : LocalToday();
-    const std::int32_t days = options.Days ? *options.Days : DefaultForwardDays("Nelvora.cfg");
+    const std::int32_t days =
+        options.Days ? *options.Days : DefaultForwardDays(ConfigFilePath(configFolder, "Nelvora.cfg"));
 
     TIcsOptions ics;
     ics.AlarmDays = options.AlarmDays;
@@ -108,6 +116,19 @@ int Run(const std::vector<std::string>& arguments)
     ics.Translate = &TranslateText;
 
     const TReport report = MakeReport(addressBook.AddressBook, today, days, options.Format, ics, &TranslateText);
+    // A calendar program deletes the events that vanish from the file, and whatever the user attached to them, and
+    // adds them back an hour later: a book that failed for a moment must not do that. The failed run shows as one.
+    if (skipped && options.Format == TReportFormat::Ics && options.Output && !options.AllowPartial) {
+        const std::string message = ReplaceArgument(
+            TranslateText("nelvora-report",
+                          NELVORA_TRANSLATE_NOOP("nelvora-report", "%1 was not replaced: an address book could not be "
+                                                                   "read (--allow-partial writes the calendar without "
+                                                                   "it)"),
+                          -1),
+            1, *options.Output);
+        std::fprintf(stderr, "nelvora-report: %s\n", message.c_str());
+        return ExitError;
+    }
     if (!Deliver(options, report.Output, NELVORA_TRANSLATE_NOOP("nelvora-report", "cannot write the report: %1")))
         return ExitError;
     // Three empty headings look the same as "nothing due soon": say when there was nothing to read.

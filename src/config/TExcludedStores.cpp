@@ -1,5 +1,6 @@
 #include "TExcludedStores.h"
 
+#include "AtomicFile.h"
 #include "TExError.h"
 
 #include <fcntl.h>
@@ -34,18 +35,23 @@ public:
     TFd(const TFd&) = delete;
     TFd& operator=(const TFd&) = delete;
     int Get() const { return m_fd; }
-    int Release() { return std::exchange(m_fd, -1); }
 
 private:
     int m_fd;
 };
 
-bool IsControl(unsigned char c)
-{
-    return c < 0x20 || c == 0x7F;
-}
-
 } // namespace
+
+const char* TExcludedStores::PathLineProblem(std::string_view line)
+{
+    // Paths are written as `--sources` shows them: absolute, with no control character.
+    if (line.empty() || line.front() != '/')
+        return "is no absolute path";
+    for (const char c : line)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return "holds a control character";
+    return nullptr;
+}
 
 bool TExcludedStores::Parse(std::string_view bytes, std::vector<std::string>& paths, std::string& why)
 {
@@ -58,14 +64,7 @@ bool TExcludedStores::Parse(std::string_view bytes, std::vector<std::string>& pa
         bytes.remove_prefix(newline == std::string_view::npos ? bytes.size() : newline + 1);
         if (line.empty())
             continue;
-        // Paths are written as `--sources` shows them: absolute, with no control character.
-        const char* problem = nullptr;
-        if (line.front() != '/')
-            problem = "is no absolute path";
-        for (const char c : line)
-            if (IsControl(static_cast<unsigned char>(c)))
-                problem = "holds a control character";
-        if (problem != nullptr) {
+        if (const char* problem = PathLineProblem(line); problem != nullptr) {
             paths.clear();
             why = "line " + std::to_string(number) + " " + problem;
             return false;
@@ -121,40 +120,14 @@ void TExcludedStores::Save(const std::string& fileName) const
 {
     std::string text;
     for (const std::string& path : Paths) {
-        if (path.empty() || path.front() != '/' || path.find_first_of(std::string_view("\n\0", 2)) != std::string::npos)
-            Fail("Save", "Error saving file", fileName, "a path that cannot be written as one line");
+        if (const char* problem = PathLineProblem(path); problem != nullptr)
+            Fail("Save", "Error saving file", fileName, ("a path that " + std::string(problem)).c_str());
         text += path;
         text += '\n';
     }
-
-    // Beside the target, so that the rename stays on one file system.
-    std::string temporary = fileName + ".XXXXXX";
-    TFd fd(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (fd.Get() < 0)
-        Fail("Save", "Error saving file", fileName, std::strerror(errno));
-    const auto failAndRemove = [&](int code) {
-        ::unlink(temporary.c_str());
-        Fail("Save", "Error saving file", fileName, std::strerror(code));
-    };
-    // mkostemp makes the file private; the list is no secret, and an editor should see the usual mode.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::fchmod(fd.Get(), 0666 & ~mask) != 0)
-        failAndRemove(errno);
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t wrote = ::write(fd.Get(), text.data() + done, text.size() - done);
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote < 0)
-            failAndRemove(errno);
-        done += static_cast<std::size_t>(wrote);
-    }
-    // On disk before the rename: after a crash the name points at the whole new list or at the old one.
-    if (::fsync(fd.Get()) != 0)
-        failAndRemove(errno);
-    if (::close(fd.Release()) != 0)
-        failAndRemove(errno);
-    if (::rename(temporary.c_str(), fileName.c_str()) != 0)
-        failAndRemove(errno);
+    // What is written must load again.
+    if (text.size() > MaxFileSize)
+        Fail("Save", "Error saving file", fileName, "too large");
+    if (const int error = ReplaceFileAtomically(fileName, text); error != 0)
+        Fail("Save", "Error saving file", fileName, std::strerror(error));
 }

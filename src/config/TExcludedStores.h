@@ -20,10 +20,14 @@ public:
     // that is no absolute path, a control character, a NUL byte, too large); Paths is then empty.
     void Load(const std::string& fileName);
 
-    // Writes Paths, one a line, to a temporary file beside `fileName` and renames it over `fileName`, so a reader
-    // sees the old list or the new one, never a part. Throws TExError (the old file stays as it was); a path that
-    // cannot be written as one line is refused.
+    // Replaces `fileName` with Paths, one a line, through the atomic writer: a reader sees the old list or the new
+    // one, a symbolic link stays a link and the file keeps its mode. Throws TExError (the old file stays as it was);
+    // a list that Load would refuse (a bad path line, too large) is refused.
     void Save(const std::string& fileName) const;
+
+    // Why `line` cannot be a line of the file, or null when it can. Load and Save both ask it, so that what is
+    // saved always loads.
+    static const char* PathLineProblem(std::string_view line);
 
     // The lines of a file image. False (and `paths` empty) for a damaged image; `why` then says what is wrong.
     static bool Parse(std::string_view bytes, std::vector<std::string>& paths, std::string& why);

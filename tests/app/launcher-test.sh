@@ -47,5 +47,8 @@ expect "an existing options file" "mine" "$(cat "$cfg")"
 expect "an absolute XDG_CONFIG_HOME" "dir=$work/cfg/nelvora platform=unset args=" \
     "$(env -u QT_QPA_PLATFORM -u DISPLAY HOME="$work/home" XDG_CONFIG_HOME="$work/cfg" "$work/launch-link")"
 
+expect "a relative XDG_CONFIG_HOME is ignored" "dir=$work/home/.config/nelvora platform=unset args=" \
+    "$(cd "$work" && env -u QT_QPA_PLATFORM -u DISPLAY HOME="$work/home" XDG_CONFIG_HOME=cfg "$work/launch-link")"
+
 [ "$failures" -eq 0 ] && echo "launcher: all passed"
 [ "$failures" -eq 0 ]

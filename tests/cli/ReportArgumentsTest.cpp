@@ -44,6 +44,10 @@ TEST(ReportArguments, EveryOptionIsReadInSeparateAndJoinedForm)
     EXPECT_EQ(ics.Format, TReportFormat::Ics);
     EXPECT_EQ(ics.AlarmDays, (std::vector<std::int32_t>{7, 0}));
     EXPECT_EQ(ics.Output, "b.ics");
+    const TReportArguments folders = Parse({"--config-dir", "/etc/x", "--allow-partial", "--days", "0"});
+    EXPECT_EQ(folders.ConfigDir, "/etc/x");
+    EXPECT_TRUE(folders.AllowPartial);
+    EXPECT_EQ(folders.Days, 0);
     EXPECT_TRUE(Parse({"--help"}).Help);
     EXPECT_TRUE(Parse({"--sources", "--contacts", "a.vcf"}).Sources);
 }
@@ -87,6 +91,10 @@ TEST(ReportArguments, BadCommandLinesAreUsageErrors)
         {"--format", "ics", "--alarm", "366"},
         {"--alarm", "7"}, // only a calendar carries alarms
         {"--output="},
+        {"--days", "-1"}, // a window that ends before today
+        {"--days=-2147483648"},
+        {"--config-dir="},
+        {"--allow-partial=yes"},
     };
     for (const auto& arguments : bad)
         EXPECT_THROW(Parse(arguments), TUsageError) << arguments.front();

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -49,6 +50,14 @@ protected:
         std::string pattern = (fs::temp_directory_path() / "nelvora-report-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         m_folder = pattern;
+        // A home of the test's own: the user's address books and options stay out of every run.
+        m_home = Folder("home");
+        m_environment = {{"HOME", m_home.string()},
+                         {"XDG_CONFIG_HOME", (m_home / ".config").string()},
+                         {"XDG_DATA_HOME", (m_home / ".local/share").string()},
+                         {"XDG_CACHE_HOME", (m_home / ".cache").string()},
+                         {"VDIRSYNCER_CONFIG", std::nullopt},
+                         {"KHARD_CONFIG", std::nullopt}};
     }
     void TearDown() override { fs::remove_all(m_folder); }
 
@@ -65,6 +74,9 @@ protected:
             const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             if (::chdir(cwd.c_str()) != 0 || outFd < 0 || errFd < 0 || ::dup2(outFd, 1) < 0 || ::dup2(errFd, 2) < 0)
                 ::_exit(127);
+            for (const auto& [name, value] : m_environment)
+                if ((value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str())) != 0)
+                    ::_exit(127);
             // The user's language as a desktop sets it; C.UTF-8 is the one locale every system has.
             if (!m_language.empty() &&
                 (::setenv("LANGUAGE", m_language.c_str(), 1) != 0 || ::setenv("LANG", "C.UTF-8", 1) != 0 ||
@@ -94,7 +106,9 @@ protected:
     }
 
     fs::path m_folder;
-    std::string m_language; // empty: as the test runs
+    fs::path m_home;
+    std::map<std::string, std::optional<std::string>> m_environment; // unset where empty
+    std::string m_language;                                          // empty: as the test runs
 };
 
 std::string Card(const std::string& name, const std::string& birthday)
@@ -279,30 +293,94 @@ TEST_F(TReportProgram, SeveralSourcesAreReadAndANameCannotBreakTheTsvLines)
                        "tomorrow\tTab here and line\tbday. 36 \t1990-06-16\n");
 }
 
-TEST_F(TReportProgram, WindowComesFromTheOptionsFileInTheWorkingDirectory)
+// The timer starts the program in the home folder, the launcher starts the window in the configuration folder: the
+// window's choices must reach the calendar either way.
+TEST_F(TReportProgram, TheOptionsAndTheLeftOutBooksComeFromTheConfigurationFolderWhateverTheWorkingFolder)
 {
-    const fs::path contacts = Folder("contacts");
-    WriteFile(contacts / "a.vcf", Card("Anna", "1980-07-10"));
-    const std::vector<std::string> arguments = {"--contacts", contacts.string(), "--today", "2026-06-15"};
+    m_environment["XDG_DATA_HOME"] = (m_home / "data").string();
+    WriteFile(Folder("home/data/contacts") / "a.vcf", Card("Anna", "1980-07-10"));
+    const fs::path work = Folder("home/.local/share/contacts");
+    WriteFile(work / "b.vcf", Card("Work Bob", "1980-06-16"));
+    const std::string options30("\0\0\0\0\x34\x12\0\0\x02\0\0\0\x1E\0\0\0\x01\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 32);
+    const fs::path config = Folder("cfg");
+    m_environment["XDG_CONFIG_HOME"] = config.string();
+    WriteFile(Folder("cfg/nelvora") / "Nelvora.cfg", options30);
+    WriteFile(config / "nelvora" / "excluded-stores", work.string() + "\n");
+    // What the working folder holds is no longer asked.
+    const fs::path elsewhere = Folder("elsewhere");
+    WriteFile(elsewhere / "excluded-stores", (m_home / "data/contacts").string() + "\n");
 
-    TRun run = Run(arguments); // no options file: 15 days
-    EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_NE(run.Out.find("-=- Events within 15 days -=-\n"), std::string::npos);
+    const std::vector<std::string> report = {"--today", "2026-06-15"};
+    TRun run = Run(report, elsewhere);
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Out, "-=- Events for today -=-\n"
+                       "-=- Events for tomorrow -=-\n"
+                       "-=- Events within 30 days -=-\n"
+                       "  Anna  bday. 46 occurs in 25 days  1980-07-10\n");
+    run = Run({"--sources"}, elsewhere);
+    EXPECT_NE(run.Out.find("\t" + work.string() + "\t0\texcluded\n"), std::string::npos) << run.Out;
 
-    const std::string image("\0\0\0\0\x34\x12\0\0\x02\0\0\0\x1E\0\0\0\x01\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 32);
-    WriteFile(m_folder / "Nelvora.cfg", image);
-    run = Run(arguments);
-    EXPECT_EQ(run.ExitCode, 0);
-    EXPECT_NE(run.Out.find("-=- Events within 30 days -=-\n  Anna  bday. 46 occurs in 25 days  1980-07-10\n"),
-              std::string::npos)
-        << run.Out;
-    EXPECT_EQ(ReadFile(m_folder / "Nelvora.cfg"), image);
+    // The base directory rules ignore a relative XDG_CONFIG_HOME: ~/.config it is.
+    m_environment["XDG_CONFIG_HOME"] = "cfg";
+    fs::create_directories(m_home / ".config");
+    fs::rename(config / "nelvora", m_home / ".config" / "nelvora");
+    EXPECT_NE(Run(report, m_home).Out.find("Events within 30 days -=-\n  Anna "), std::string::npos);
+    EXPECT_NE(Run({"--sources"}, m_home).Out.find("\t" + work.string() + "\t0\texcluded\n"), std::string::npos);
+
+    // --config-dir names another folder: here one with neither file, so nothing is left out and the window is 15.
+    run = Run({"--today", "2026-06-15", "--format", "tsv", "--config-dir", Folder("empty").string()}, elsewhere);
+    EXPECT_EQ(run.Out, "tomorrow\tWork Bob\tbday. 46 \t1980-06-16\n");
+    EXPECT_EQ(ReadFile(m_home / ".config/nelvora/Nelvora.cfg"), options30);
+}
+
+// A calendar program deletes the events of a book that failed for a moment, with whatever the user attached to
+// them, and adds them back at the next run.
+TEST_F(TReportProgram, AnUnreadableBookKeepsTheOldCalendarUntilAllowedOrLeftOut)
+{
+    m_environment["XDG_DATA_HOME"] = (m_home / "data").string();
+    WriteFile(Folder("home/data/contacts") / "a.vcf", Card("Anna", "1980-06-15"));
+    // Found as a store of one vCard file, and no file to read.
+    Folder("home/.local/share");
+    const fs::path broken = m_home / ".local/share/contacts";
+    ASSERT_EQ(::mkfifo(broken.c_str(), 0600), 0);
+    const fs::path calendar = m_folder / "birthdays.ics";
+    const std::string old = "BEGIN:VCALENDAR\r\nthe calendar of the last good run\r\nEND:VCALENDAR\r\n";
+    WriteFile(calendar, old);
+    struct stat before = {};
+    ::stat(calendar.c_str(), &before);
+
+    const std::vector<std::string> ics = {"--format", "ics", "--today", "2026-06-15", "--output", calendar.string()};
+    TRun run = Run(ics);
+    EXPECT_EQ(run.ExitCode, 2);
+    EXPECT_EQ(ReadFile(calendar), old);
+    struct stat after = {};
+    ::stat(calendar.c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "replaced by a copy";
+    EXPECT_NE(run.Err.find("nelvora-report: skipped " + broken.string() + ": "), std::string::npos) << run.Err;
+    EXPECT_NE(run.Err.find(calendar.string() + " was not replaced"), std::string::npos) << run.Err;
+
+    std::vector<std::string> partial = ics;
+    partial.push_back("--allow-partial");
+    run = Run(partial);
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_NE(ReadFile(calendar).find("SUMMARY:Anna"), std::string::npos) << ReadFile(calendar);
+
+    // A book the user left out is no failure, however it would read.
+    WriteFile(calendar, old);
+    WriteFile(Folder("home/.config/nelvora") / "excluded-stores", broken.string() + "\n");
+    run = Run(ics);
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Err, "");
+    EXPECT_NE(ReadFile(calendar).find("SUMMARY:Anna"), std::string::npos);
 }
 
 TEST_F(TReportProgram, UsageErrorsExitWithTwoAndExplainOnStandardError)
 {
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"--days", "x"}, {"--today", "2026-02-29"}, {"--format", "csv"}, {"extra"}}) {
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"--days", "x"},
+                                                      {"--days", "-1"},
+                                                      {"--today", "2026-02-29"},
+                                                      {"--format", "csv"},
+                                                      {"extra"}}) {
         const TRun run = Run(arguments);
         EXPECT_EQ(run.ExitCode, 2) << arguments.front();
         EXPECT_EQ(run.Out, "");

@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+#include <sys/resource.h>
 
 namespace fs = std::filesystem;
 
@@ -63,4 +66,72 @@ TEST(TExcludedStores, ADamagedListIsAnErrorAndExcludesNothing)
     fs::create_directory(dir.Path / "folder");
     TExcludedStores stores;
     EXPECT_THROW(stores.Load((dir.Path / "folder").string()), TExError);
+}
+
+TEST(TExcludedStores, SavingWhatLoadingWouldRefuseIsRefused)
+{
+    const TTempDir dir;
+    const std::string file = (dir.Path / TExcludedStores::FileName).string();
+    for (const std::string& path : {std::string("/a\tb"), std::string("relative"), std::string("/a\x7f"),
+                                    std::string("/a\rb"), std::string("/a\0b", 4)}) {
+        std::vector<std::string> parsed;
+        std::string why;
+        EXPECT_FALSE(TExcludedStores::Parse(path + "\n", parsed, why)) << path;
+        TExcludedStores stores;
+        stores.Paths = {"/fine", path};
+        EXPECT_THROW(stores.Save(file), TExError) << path;
+        EXPECT_FALSE(fs::exists(file)) << path;
+    }
+    // An empty line loads as no line at all: the list would lose a path without a word.
+    TExcludedStores empty;
+    empty.Paths = {""};
+    EXPECT_THROW(empty.Save(file), TExError);
+
+    // Sixteen lines of 64 KiB fill the largest list exactly; one byte more is too large both ways.
+    TExcludedStores stores;
+    stores.Paths.assign(16, "/" + std::string(64 * 1024 - 2, 'a'));
+    stores.Save(file);
+    EXPECT_EQ(fs::file_size(file), TExcludedStores::MaxFileSize);
+    TExcludedStores loaded;
+    loaded.Load(file);
+    EXPECT_EQ(loaded.Paths, stores.Paths);
+    stores.Paths.back() += 'a';
+    EXPECT_THROW(stores.Save(file), TExError);
+    loaded.Load(file);
+    EXPECT_EQ(loaded.Paths.size(), 16u) << "the refused list left the old one";
+}
+
+// Users who keep their settings in a dotfiles repository link the file there.
+TEST(TExcludedStores, ASaveWritesThroughALinkKeepsTheModeAndLeavesNothingBehindWhenItFails)
+{
+    const TTempDir dir;
+    fs::create_directory(dir.Path / "dotfiles");
+    const fs::path real = dir.Path / "dotfiles" / "excluded-stores";
+    std::ofstream(real) << "/old\n";
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    const fs::path link = dir.Path / TExcludedStores::FileName;
+    fs::create_symlink("dotfiles/excluded-stores", link);
+    TExcludedStores stores;
+    stores.Paths = {"/home/u/work"};
+    stores.Save(link.string());
+
+    // A file size limit fails the next save's write as a full disk would, also for root.
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit small{8, old.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    TExcludedStores longer;
+    longer.Paths = {"/home/u/a longer path than the limit allows"};
+    EXPECT_THROW(longer.Save(link.string()), TExError);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, handler);
+
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    TExcludedStores loaded;
+    loaded.Load(real.string());
+    EXPECT_EQ(loaded.Paths, stores.Paths);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path / "dotfiles"), fs::directory_iterator()), 1)
+        << "a temporary file was left";
 }

@@ -8,6 +8,7 @@
 #include "TPrivateHome.h"
 #include "TQtLauncher.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -54,11 +55,13 @@ protected:
         return names;
     }
 
-    // nelvora-report in the window's working directory, with the same environment.
+    // nelvora-report with the same environment, told that the window's working directory is the configuration
+    // folder, as the launcher makes it.
     QString Report(const QStringList& arguments) const
     {
         QProcess report;
-        report.start(QStringLiteral(NELVORA_REPORT_PROGRAM), arguments);
+        report.start(QStringLiteral(NELVORA_REPORT_PROGRAM),
+                     arguments + QStringList{QStringLiteral("--config-dir"), QDir::currentPath()});
         EXPECT_TRUE(report.waitForFinished(30000));
         return QString::fromUtf8(report.readAllStandardOutput());
     }
@@ -108,6 +111,9 @@ TEST_F(AddressBooksTest, AnUntickedBookIsLeftOutOfTheNextCheckAndTheReportUntilT
 
     Form->btnCheckNowClick();
     EXPECT_EQ(Names(), QStringList{"Ann"});
+    // A book left out is not one the contacts came from.
+    EXPECT_TRUE(Find<QLabel>("lblCheckSummary")->text().contains("from 1 address book"))
+        << Find<QLabel>("lblCheckSummary")->text().toStdString();
     ASSERT_EQ(stores->topLevelItemCount(), 2);
     EXPECT_EQ(stores->topLevelItem(1)->checkState(0), Qt::Unchecked);
     EXPECT_EQ(stores->topLevelItem(1)->text(2), "excluded");
