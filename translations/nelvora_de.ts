@@ -480,6 +480,11 @@ Die Hilfedatei lässt sich nicht öffnen!
         <source>Can&apos;t run address book program!</source>
         <translation>Das Adressbuchprogramm lässt sich nicht starten!</translation>
     </message>
+    <message>
+        <source>Remind at</source>
+        <extracomment>Before a time of day (00:00 to 23:59) at which the new day&apos;s check comes; 00:00 is at midnight.</extracomment>
+        <translation>Erinnern um</translation>
+    </message>
 </context>
 <context>
     <name>TGreetingActions</name>

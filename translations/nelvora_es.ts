@@ -480,6 +480,11 @@ Couldn&apos;t open help file!
         <source>Can&apos;t run address book program!</source>
         <translation>¡No se puede iniciar el programa de la libreta de direcciones!</translation>
     </message>
+    <message>
+        <source>Remind at</source>
+        <extracomment>Before a time of day (00:00 to 23:59) at which the new day&apos;s check comes; 00:00 is at midnight.</extracomment>
+        <translation>Avisar a las</translation>
+    </message>
 </context>
 <context>
     <name>TGreetingActions</name>

@@ -480,6 +480,11 @@ Impossible d&apos;ouvrir le fichier d&apos;aide&#xa0;!
         <source>Can&apos;t run address book program!</source>
         <translation>Impossible de lancer le programme de carnet d&apos;adresses&#xa0;!</translation>
     </message>
+    <message>
+        <source>Remind at</source>
+        <extracomment>Before a time of day (00:00 to 23:59) at which the new day&apos;s check comes; 00:00 is at midnight.</extracomment>
+        <translation>Rappel à</translation>
+    </message>
 </context>
 <context>
     <name>TGreetingActions</name>
@@ -685,11 +690,11 @@ Impossible d&apos;ouvrir le fichier d&apos;aide&#xa0;!
     </message>
     <message>
         <source>%1 was not replaced: an address book could not be read (--allow-partial writes the calendar without it)</source>
-        <translation>%1 n&apos;a pas été remplacé : un carnet d&apos;adresses n&apos;a pas pu être lu (--allow-partial écrit le calendrier sans lui)</translation>
+        <translation>%1 n&apos;a pas été remplacé&#xa0;: un carnet d&apos;adresses n&apos;a pas pu être lu (--allow-partial écrit le calendrier sans lui)</translation>
     </message>
     <message>
         <source>--days needs a whole number of days from 0 up, not &apos;%1&apos;</source>
-        <translation>--days demande un nombre entier de jours à partir de 0, pas « %1 »</translation>
+        <translation>--days demande un nombre entier de jours à partir de 0, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--config-dir needs a folder name</source>

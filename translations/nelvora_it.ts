@@ -480,6 +480,11 @@ Impossibile aprire il file di aiuto!
         <source>Can&apos;t run address book program!</source>
         <translation>Impossibile avviare il programma della rubrica!</translation>
     </message>
+    <message>
+        <source>Remind at</source>
+        <extracomment>Before a time of day (00:00 to 23:59) at which the new day&apos;s check comes; 00:00 is at midnight.</extracomment>
+        <translation>Avvisa alle</translation>
+    </message>
 </context>
 <context>
     <name>TGreetingActions</name>

@@ -480,6 +480,11 @@ Kan het hulpbestand niet openen!
         <source>Can&apos;t run address book program!</source>
         <translation>Kan het adresboekprogramma niet starten!</translation>
     </message>
+    <message>
+        <source>Remind at</source>
+        <extracomment>Before a time of day (00:00 to 23:59) at which the new day&apos;s check comes; 00:00 is at midnight.</extracomment>
+        <translation>Herinneren om</translation>
+    </message>
 </context>
 <context>
     <name>TGreetingActions</name>

@@ -488,6 +488,11 @@ Nie można otworzyć pliku pomocy!
         <source>Can&apos;t run address book program!</source>
         <translation>Nie można uruchomić programu książki adresowej!</translation>
     </message>
+    <message>
+        <source>Remind at</source>
+        <extracomment>Before a time of day (00:00 to 23:59) at which the new day&apos;s check comes; 00:00 is at midnight.</extracomment>
+        <translation>Przypomnij o</translation>
+    </message>
 </context>
 <context>
     <name>TGreetingActions</name>

@@ -480,6 +480,11 @@ Não foi possível abrir o arquivo de ajuda!
         <source>Can&apos;t run address book program!</source>
         <translation>Não foi possível iniciar o programa do catálogo de endereços!</translation>
     </message>
+    <message>
+        <source>Remind at</source>
+        <extracomment>Before a time of day (00:00 to 23:59) at which the new day&apos;s check comes; 00:00 is at midnight.</extracomment>
+        <translation>Lembrar às</translation>
+    </message>
 </context>
 <context>
     <name>TGreetingActions</name>

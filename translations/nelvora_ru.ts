@@ -488,6 +488,11 @@ Couldn&apos;t open help file!
         <source>Can&apos;t run address book program!</source>
         <translation>Не удалось запустить программу адресной книги!</translation>
     </message>
+    <message>
+        <source>Remind at</source>
+        <extracomment>Before a time of day (00:00 to 23:59) at which the new day&apos;s check comes; 00:00 is at midnight.</extracomment>
+        <translation>Напомнить в</translation>
+    </message>
 </context>
 <context>
     <name>TGreetingActions</name>

@@ -36,4 +36,10 @@ public:
     // Once the desktop has answered a notice of an outcome with AwaitNotice: `posted` tells whether a notification
     // server took it. A reminder is never lost: without a server the window shows instead.
     static TCheckOutcome AfterNotice(const TCheckCase& check, bool posted);
+    // Whether the new day's check may run: the date has changed since the last check and the time of day the user
+    // chose (`remindAt`, minutes after midnight; 0 for the day change itself) has come.
+    static bool NewDayCheckDue(bool dateChanged, int minuteOfDay, std::int32_t remindAt)
+    {
+        return dateChanged && minuteOfDay >= remindAt;
+    }
 };

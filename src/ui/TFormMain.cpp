@@ -10,6 +10,7 @@
 #include "Product.h"
 #include "ShowErrorReport.h"
 #include "TAccessibleNames.h"
+#include "TCheckCycle.h"
 #include "TEventReport.h"
 #include "TExcludedStores.h"
 #include "TFormMainGuarded.h"
@@ -30,6 +31,7 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTimeEdit>
 #include <QUrl>
 #include <QWindow>
 
@@ -225,6 +227,7 @@ void TFormMain::FormCreate()
         UpDownAutoClose->setValue(static_cast<std::int16_t>(m_config.AutoCloseMinutes));
         cbAlwaysOnTop->setChecked(m_config.AlwaysOnTop != 0);
         cbRemindWith->setCurrentIndex(m_config.RemindWithMode());
+        edRemindAt->setTime(QTime(m_config.RemindAtMinutes() / 60, m_config.RemindAtMinutes() % 60));
 
         Timer->SetInterval(TimerStartupInterval);
         Timer->SetEnabled(true);
@@ -356,7 +359,9 @@ void TFormMain::TimerCheckTimer()
         if (m_checkReportOpen || !StartupDone)
             return;
         const std::int64_t today = Calendar::WholeDay(m_services.Clock.Today());
-        if (Calendar::DayOfYear(today) != LastCheckDay)
+        // Midnight, a wake-up and the hourly tick all wait for the time of day the user chose.
+        if (TCheckCycle::NewDayCheckDue(Calendar::DayOfYear(today) != LastCheckDay, m_services.Clock.MinuteOfDay(),
+                                        m_config.RemindAtMinutes()))
             RunCheck();
     });
 }
@@ -520,6 +525,7 @@ void TFormMain::btnSaveChangesClick()
             m_config.AlwaysOnTop = cbAlwaysOnTop->isChecked() ? 1 : 0;
             SetTopmost(cbAlwaysOnTop->isChecked());
             m_config.RemindWith = cbRemindWith->currentIndex();
+            m_config.RemindAt = edRemindAt->time().hour() * 60 + edRemindAt->time().minute();
             m_iwab->ExcludedStores = lvStores->Excluded();
             m_config.Save(ConfigFileName);
             SaveExcludedChoice(m_iwab->ExcludedStores, TExcludedStores::FileName);

@@ -22,6 +22,7 @@ class QMenu;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
+class QTimeEdit;
 class TCheckSummary;
 class TClickLabel;
 class TReminder;
@@ -156,6 +157,7 @@ private:
     QLineEdit* edAutoClose = nullptr;
     QSpinBox* UpDownAutoClose = nullptr;
     QCheckBox* cbAlwaysOnTop = nullptr;
+    QTimeEdit* edRemindAt = nullptr;
     QComboBox* cbRemindWith = nullptr;
     QPushButton* btnSaveChanges = nullptr;
     TStoreListView* lvStores = nullptr;

@@ -30,6 +30,7 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTimeEdit>
 
 #include <algorithm>
 
@@ -50,6 +51,16 @@ public:
         setFocusProxy(nullptr);
         setFocusPolicy(Qt::StrongFocus);
     }
+};
+
+// Tab leaves the time as it leaves every other control; the hour and the minute are reached with the arrow keys.
+class TTimeEdit final : public QTimeEdit
+{
+public:
+    using QTimeEdit::QTimeEdit;
+
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
 };
 
 QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent, int x, int y)
@@ -253,6 +264,13 @@ QWidget* TFormMain::BuildOptionsSheet()
     cbAlwaysOnTop->setObjectName(QStringLiteral("cbAlwaysOnTop"));
     cbAlwaysOnTop->setLayoutDirection(Qt::RightToLeft); // caption left of the box
     cbAlwaysOnTop->setGeometry(64, 116, 185, 17);
+    //: Before a time of day (00:00 to 23:59) at which the new day's check comes; 00:00 is at midnight.
+    auto* remindAtLabel = MakeLabel("lblRemindAt", tr("Remind at"), group, 262, 117);
+    edRemindAt = new TTimeEdit(group);
+    edRemindAt->setObjectName(QStringLiteral("edRemindAt"));
+    edRemindAt->setDisplayFormat(QStringLiteral("HH:mm"));
+    edRemindAt->setGeometry(330, 114, 56, 21);
+    remindAtLabel->setBuddy(edRemindAt);
     MakeLabel("lblRemindWith", tr("Remind me with:"), group, 13, 138);
     cbRemindWith = new QComboBox(group);
     cbRemindWith->setObjectName(QStringLiteral("cbRemindWith"));
@@ -270,7 +288,8 @@ QWidget* TFormMain::BuildOptionsSheet()
     QWidget::setTabOrder(cbRunMode, UpDownForward);
     QWidget::setTabOrder(UpDownForward, UpDownAutoClose);
     QWidget::setTabOrder(UpDownAutoClose, cbAlwaysOnTop);
-    QWidget::setTabOrder(cbAlwaysOnTop, cbRemindWith);
+    QWidget::setTabOrder(cbAlwaysOnTop, edRemindAt);
+    QWidget::setTabOrder(edRemindAt, cbRemindWith);
     QWidget::setTabOrder(cbRemindWith, btnSaveChanges);
     lvStores = TStoreListView::AddToOptionsPage(sheet, group);
     QWidget::setTabOrder(btnSaveChanges, lvStores);

@@ -86,6 +86,9 @@ public:
     }
     void AdvanceDay(int days = 1) { Day += days; }
     TDate Today() const override { return Day; }
+    int Minute = 0;
+    int MinuteOfDay() const override { return Minute; }
+    long long MillisecondsToNextDay() const override { return (24 * 60 - Minute) * 60000LL; }
 };
 
 // ISO dates, and a switch that makes the next format fail the way a runtime failure would.

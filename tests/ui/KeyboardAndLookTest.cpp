@@ -46,8 +46,9 @@ TEST_F(KeyboardTest, TabVisitsEachPageInVisualOrderShiftTabBackAndFocusShowsOnEv
     const QStringList buttons{"btnMinimize", "btnCheckNow", "btnHelp", "btnQuit"};
     const QStringList pages[] = {
         QStringList{"lvEventList", "lblCheckSummary"} + buttons,
-        QStringList{"cbRunMode", "UpDownForward", "UpDownAutoClose", "cbAlwaysOnTop", "cbRemindWith", "btnSaveChanges",
-                    "lvStores"} + buttons,
+        QStringList{"cbRunMode", "UpDownForward", "UpDownAutoClose", "cbAlwaysOnTop", "edRemindAt", "cbRemindWith",
+                    "btnSaveChanges", "lvStores"} +
+            buttons,
         QStringList{"Image1", "llblHomePage"} + buttons,
     };
     RunShownActive();
@@ -56,7 +57,7 @@ TEST_F(KeyboardTest, TabVisitsEachPageInVisualOrderShiftTabBackAndFocusShowsOnEv
         Pages()->tabBar()->setFocus(Qt::TabFocusReason);
         QStringList forward;
         std::vector<QImage> focused;
-        for (int i = 0; i < 12 && (i == 0 || QApplication::focusWidget() != Pages()->tabBar()); ++i) {
+        for (int i = 0; i < 14 && (i == 0 || QApplication::focusWidget() != Pages()->tabBar()); ++i) {
             Press(Qt::Key_Tab);
             forward << QApplication::focusWidget()->objectName();
             focused.push_back(Around(QApplication::focusWidget()));

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimeEdit>
 #include <QTreeWidget>
 #include <QWindow>
 
@@ -335,6 +336,38 @@ TEST_F(FormMainTest, HiddenDayChangeWithSomethingDueShowsWithAutoClose)
 
     ExpectShownWithAutoClose();
     EXPECT_EQ(form.LastCheckDay, 167u);
+}
+
+TEST_F(FormMainTest, WithATimeOfDaySetTheNewDaysCheckWaitsForItAndSaveChangesKeepsIt)
+{
+    QByteArray image = ConfigImage(2, 15, 1, 0);
+    image[28] = 0x1c; // 540 minutes: 09:00
+    image[29] = 0x02;
+    QFile file(QStringLiteral("Nelvora.cfg"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(image);
+    file.close();
+    TFormMain& form = Run(); // the first check of a start does not wait
+    EXPECT_EQ(FakeWab::OpenCount, 1);
+
+    Clock.AdvanceDay();
+    AddDueContact();
+    for (const int minute : {0, 60, 539}) {
+        Clock.Minute = minute;
+        form.TimerCheckTimer(); // midnight, a wake-up, the hourly tick: all the same call
+        EXPECT_EQ(FakeWab::OpenCount, 1) << "checked at minute " << minute;
+        EXPECT_FALSE(form.isVisible());
+    }
+    Clock.Minute = 540;
+    form.TimerCheckTimer();
+    EXPECT_EQ(FakeWab::OpenCount, 2);
+    ExpectShownWithAutoClose();
+
+    Find<QTimeEdit>("edRemindAt")->setTime(QTime(23, 59));
+    Find<QPushButton>("btnSaveChanges")->click();
+    const QByteArray saved = ReadConfig();
+    ASSERT_GE(saved.size(), 32);
+    EXPECT_EQ(static_cast<unsigned char>(saved[28]) | static_cast<unsigned char>(saved[29]) << 8, 1439);
 }
 
 TEST_F(FormMainTest, HiddenDayChangeWithNothingDueRefillsAndStaysHidden)
