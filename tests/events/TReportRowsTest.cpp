@@ -77,37 +77,6 @@ TEST(ReportRows, RowsOfOneDayKeepListOrderHoweverManyThereAre)
     EXPECT_EQ(got, expected);
 }
 
-TEST(ReportRows, DaysAndYearsAcrossTheYearEndAndTheLeapDay)
-{
-    struct TCase
-    {
-        const char* What;
-        TDate Date;
-        TDate Today;
-        DueCategory Group;
-        TDate Occurrence;
-        std::int32_t Days;
-        std::int32_t Years;
-    };
-    for (const TCase& c : {
-             TCase{"new year's day from 30 December", D(1, 1, 1990), D(30, 12, 2026), dueWithin, D(1, 1, 2027), 2, 37},
-             {"new year's day from 31 December", D(1, 1, 1990), D(31, 12, 2026), dueTomorrow, D(1, 1, 2027), 1, 37},
-             {"29 February in a common year", D(29, 2, 1980), D(25, 2, 2027), dueWithin, D(28, 2, 2027), 3, 47},
-             {"29 February in a leap year", D(29, 2, 1980), D(25, 2, 2028), dueWithin, D(29, 2, 2028), 4, 48},
-             {"past the leap day", D(2, 3, 1980), D(27, 2, 2028), dueWithin, D(2, 3, 2028), 4, 48},
-         }) {
-        SCOPED_TRACE(c.What);
-        TAddressBook book;
-        book.AddItem("Hal", c.Date, 0);
-        const std::vector<TReportRow> rows = RowsOf(book, c.Today, 7);
-        ASSERT_EQ(rows.size(), 1u);
-        EXPECT_EQ(rows[0].Group, c.Group);
-        EXPECT_EQ(rows[0].Occurrence, static_cast<std::int64_t>(c.Occurrence));
-        EXPECT_EQ(rows[0].Days, c.Days);
-        EXPECT_EQ(rows[0].Years, c.Years);
-    }
-}
-
 TEST(ReportRows, AListBuiltForAnotherDayGivesNoRowsItCannotCount)
 {
     TAddressBook book;
