@@ -232,6 +232,9 @@ void AppendIcsLine(std::string& out, std::string_view line)
         std::size_t cut = room;
         while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80)
             --cut;
+        // Only continuation bytes in reach: not UTF-8 to keep whole, and a cut at 0 would never move on.
+        if (cut == 0)
+            cut = room;
         out.append(line.substr(0, cut));
         out += "\r\n ";
         line.remove_prefix(cut);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TAddressBook.h"
+#include "TReportRows.h"
 #include "TranslateMarks.h"
 
 #include <cstdint>
@@ -8,11 +9,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-enum class TEventKind {
-    Birthday,
-    Anniversary,
-};
 
 struct TIcsOptions
 {

@@ -4,6 +4,7 @@
 #include "TConfig.h"
 #include "TEventList.h"
 #include "TExError.h"
+#include "TReportRows.h"
 #include "TReportTable.h"
 
 #include <ctime>
@@ -15,15 +16,15 @@ TReport MakeReport(const TAddressBook& contacts, TDate today, std::int32_t days,
     events.CheckForwardDays = days;
     events.Build(contacts, today);
 
+    if (format == TReportFormat::Ics)
+        return {IcsCalendar(contacts, ics), !ReportRows(events, today).empty()};
+
     const TIsoDateFormat dateFormat;
     const TReportSource source{events, days, today, dateFormat, format == TReportFormat::Text ? translate : nullptr};
     TReportTable table;
     FillEventList(table, source);
-
     // The three headings are always there; anything beyond them is due.
     const bool somethingDue = table.RowCount() > 3;
-    if (format == TReportFormat::Ics)
-        return {IcsCalendar(contacts, ics), somethingDue};
     return {format == TReportFormat::Tsv ? table.Tsv() : table.Text(), somethingDue};
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <optional>
 
 using namespace Calendar;
 
@@ -47,11 +46,6 @@ void AddListRow(IReportList& list, std::intptr_t data, const std::string& captio
 
 namespace {
 
-std::string Tr(const TReportSource& source, const char* text, int n = -1)
-{
-    return TranslateOrEnglish(source.Translate, ReportTextContext, text, n);
-}
-
 struct TEventLabels
 {
     const char* Label;     // year unknown
@@ -67,86 +61,50 @@ constexpr TEventLabels AnniversaryLabels{NELVORA_TRANSLATE_NOOP("TEventReport", 
                                          //: An anniversary row; %1 is the number of years married.
                                          NELVORA_TRANSLATE_NOOP("TEventReport", "anniv. %1")};
 
-// `occurrence`: the day the date next comes, when the caller knows it already.
-void AddDateRow(IReportList& list, const TReportSource& source, std::int32_t index, const tdstEvent& event,
-                const TEventLabels& labels, TDate date, std::int32_t years, bool withDayCount,
-                std::optional<std::int64_t> occurrence = std::nullopt)
+std::string Tr(const TReportSource& source, const char* text, int n = -1)
 {
-    std::string eventText = IsYearUnknown(date)
-                                ? Tr(source, labels.Label)
-                                : ReplaceArgument(Tr(source, labels.WithYears), 1, std::to_string(years));
-    if (withDayCount) {
-        if (!occurrence)
-            occurrence = WholeDay(ClassifyDate(date, source.Today, source.Events.CheckForwardDays).Occurrence);
-        const std::int64_t days = *occurrence - WholeDay(source.Today);
+    return TranslateOrEnglish(source.Translate, ReportTextContext, text, n);
+}
+
+void AddDateRow(IReportList& list, const TReportSource& source, const TReportRow& row)
+{
+    std::string eventText = EventLabel(row, source.Translate);
+    if (row.Group == dueWithin) {
         //: A row of the coming days: %1 is the event ("bday. 30"), %n the days until it.
         const char* format = NELVORA_TRANSLATE_N_NOOP("TEventReport", "%1 occurs in %n days");
-        eventText = ReplaceArgument(Tr(source, format, static_cast<int>(days)), 1, eventText);
+        eventText = ReplaceArgument(Tr(source, format, row.Days), 1, eventText);
     }
     // Every event text ends in one blank, as the list has always written it (tsv keeps it).
     eventText += ' ';
 
-    const std::string dateText = DateText(date, source.DateFormat);
-    AddListRow(list, index, event.Name, eventText.c_str(), dateText.c_str());
+    const std::string dateText = DateText(row.Date, source.DateFormat);
+    AddListRow(list, row.Index, source.Events.GetItem(row.Index)->Name, eventText.c_str(), dateText.c_str());
 }
 
 } // namespace
 
-void AddEventRows(IReportList& list, const TReportSource& source, std::int32_t index, DueCategory category,
-                  bool withDayCount)
+std::string EventLabel(const TReportRow& row, TTranslate translate)
 {
-    const tdstEvent& event = *source.Events.GetItem(index);
-    if (event.BirthdayDue == category)
-        AddDateRow(list, source, index, event, BirthdayLabels, event.Birthday, event.BirthdayYears, withDayCount);
-    if (event.AnniversaryDue == category)
-        AddDateRow(list, source, index, event, AnniversaryLabels, event.Anniversary, event.AnniversaryYears,
-                   withDayCount);
+    const TEventLabels& labels = row.Kind == TEventKind::Birthday ? BirthdayLabels : AnniversaryLabels;
+    if (!row.YearKnown)
+        return TranslateOrEnglish(translate, ReportTextContext, labels.Label);
+    return ReplaceArgument(TranslateOrEnglish(translate, ReportTextContext, labels.WithYears), 1,
+                           std::to_string(row.Years));
 }
 
 void FillEventList(IReportList& list, const TReportSource& source)
 {
-    const std::int32_t count = source.Events.GetCount();
+    const std::vector<TReportRow> rows = ReportRows(source.Events, source.Today);
     list.RemoveAllRows();
 
-    AddListRow(list, HeadingRowData, "", Tr(source, TodayHeading).c_str());
-    for (std::int32_t i = 0; i < count; ++i)
-        AddEventRows(list, source, i, dueToday, false);
-
-    AddListRow(list, HeadingRowData, "", Tr(source, TomorrowHeading).c_str());
-    for (std::int32_t i = 0; i < count; ++i)
-        AddEventRows(list, source, i, dueTomorrow, false);
-
-    const std::string withinHeading = Tr(source, WithinHeadingFormat, static_cast<int>(source.CheckForwardDays));
-    AddListRow(list, HeadingRowData, "", withinHeading.c_str());
-
-    // Soonest first. The events come in name order, and the sort is stable, so a day's dates stay in name order
-    // (and a contact's birthday before its anniversary).
-    struct TWithin
-    {
-        std::int64_t Occurrence;
-        std::int32_t Index;
-        bool Anniversary;
-    };
-    std::vector<TWithin> within;
-    const auto occurrence = [&](TDate date) {
-        return WholeDay(ClassifyDate(date, source.Today, source.Events.CheckForwardDays).Occurrence);
-    };
-    for (std::int32_t i = 0; i < count; ++i) {
-        const tdstEvent& event = *source.Events.GetItem(i);
-        if (event.BirthdayDue == dueWithin)
-            within.push_back({occurrence(event.Birthday), i, false});
-        if (event.AnniversaryDue == dueWithin)
-            within.push_back({occurrence(event.Anniversary), i, true});
-    }
-    std::stable_sort(within.begin(), within.end(),
-                     [](const TWithin& a, const TWithin& b) { return a.Occurrence < b.Occurrence; });
-    for (const TWithin& row : within) {
-        const tdstEvent& event = *source.Events.GetItem(row.Index);
-        if (row.Anniversary)
-            AddDateRow(list, source, row.Index, event, AnniversaryLabels, event.Anniversary, event.AnniversaryYears,
-                       true, row.Occurrence);
-        else
-            AddDateRow(list, source, row.Index, event, BirthdayLabels, event.Birthday, event.BirthdayYears, true,
-                       row.Occurrence);
+    auto row = rows.begin();
+    for (const DueCategory group : {dueToday, dueTomorrow, dueWithin}) {
+        const std::string heading = group == dueToday ? Tr(source, TodayHeading)
+                                    : group == dueTomorrow
+                                        ? Tr(source, TomorrowHeading)
+                                        : Tr(source, WithinHeadingFormat, static_cast<int>(source.CheckForwardDays));
+        AddListRow(list, HeadingRowData, "", heading.c_str());
+        for (; row != rows.end() && row->Group == group; ++row)
+            AddDateRow(list, source, *row);
     }
 }

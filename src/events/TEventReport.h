@@ -2,6 +2,7 @@
 
 #include "Calendar.h"
 #include "TEventList.h"
+#include "TReportRows.h"
 #include "TranslateMarks.h"
 
 #include <cstdint>
@@ -61,12 +62,11 @@ struct TReportSource
 void AddListRow(IReportList& list, std::intptr_t data, const std::string& caption, const char* text1,
                 const char* text2 = nullptr, const char* text3 = nullptr, const char* text4 = nullptr);
 
-// Appends the rows of event `index` whose category is `category`: birthday first, then anniversary.
-void AddEventRows(IReportList& list, const TReportSource& source, std::int32_t index, DueCategory category,
-                  bool withDayCount);
+// The event column of a row without its day count, in the list's words: "bday. 36", "anniv." when the year is
+// unknown.
+std::string EventLabel(const TReportRow& row, TTranslate translate = nullptr);
 
-// Rewrites the whole list: three headings, each followed by its events: today's and tomorrow's in list order, the
-// window's by days left, then in list order.
+// Rewrites the whole list: three headings, each followed by its rows of ReportRows.
 void FillEventList(IReportList& list, const TReportSource& source);
 
 // The date text of a stored date: day and month only when its year is unknown, empty when there is no date.

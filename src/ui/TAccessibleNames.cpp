@@ -27,30 +27,6 @@ void Describe(QWidget* widget, const QString& name, const QString& description)
     widget->setAccessibleDescription(description);
 }
 
-// One row as FillEventList writes it: a heading, or the birthday or anniversary of one event.
-struct TExpectedRow
-{
-    DueCategory Group;
-    std::int32_t Index; // -1 for a heading
-    bool Birthday;
-};
-
-std::vector<TExpectedRow> ExpectedRows(const TEventList& events)
-{
-    std::vector<TExpectedRow> rows;
-    for (const DueCategory group : {dueToday, dueTomorrow, dueWithin}) {
-        rows.push_back({group, -1, false});
-        for (std::int32_t i = 0; i < events.GetCount(); ++i) {
-            const tdstEvent& event = *events.GetItem(i);
-            if (event.BirthdayDue == group)
-                rows.push_back({group, i, true});
-            if (event.AnniversaryDue == group)
-                rows.push_back({group, i, false});
-        }
-    }
-    return rows;
-}
-
 QString Utf8(const std::string& text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -115,17 +91,17 @@ QString TAccessibleNames::HeadingText(DueCategory category, std::int32_t forward
     case dueTomorrow:
         return tr("Events for tomorrow");
     default:
-        // The visible heading says "1 days"; the spoken one need not.
-        return forwardDays == 1 ? tr("Events within 1 day") : tr("Events within %n days", nullptr, forwardDays);
+        // The visible heading keeps "1 days"; the spoken one takes its singular from the plural files.
+        return tr("Events within %n days", nullptr, forwardDays);
     }
 }
 
 QString TAccessibleNames::YearsText(std::int32_t years)
 {
-    return years == 1 ? tr("1 year") : tr("%n years", nullptr, years);
+    return tr("%n years", nullptr, years);
 }
 
-QString TAccessibleNames::WhenText(DueCategory category, std::int64_t days)
+QString TAccessibleNames::WhenText(DueCategory category, std::int32_t days)
 {
     switch (category) {
     case dueToday:
@@ -133,42 +109,44 @@ QString TAccessibleNames::WhenText(DueCategory category, std::int64_t days)
     case dueTomorrow:
         return tr("tomorrow");
     default:
-        return tr("in %n days", nullptr, static_cast<int>(days));
+        return tr("in %n days", nullptr, days);
     }
 }
 
 void TAccessibleNames::DescribeRows(QTreeWidget& list, const TReportSource& source)
 {
-    const std::vector<TExpectedRow> rows = ExpectedRows(source.Events);
-    if (static_cast<int>(rows.size()) != list.topLevelItemCount())
+    // The list as FillEventList writes it: each group's heading, then the group's rows of the model.
+    const std::vector<TReportRow> rows = ReportRows(source.Events, source.Today);
+    if (static_cast<int>(rows.size()) + 3 != list.topLevelItemCount())
         return;
-    for (int r = 0; r < list.topLevelItemCount(); ++r) {
-        QTreeWidgetItem* item = list.topLevelItem(r);
-        const TExpectedRow& row = rows[static_cast<std::size_t>(r)];
-        if (item->data(0, Qt::UserRole).toLongLong() != (row.Index < 0 ? HeadingRowData : row.Index))
+    auto row = rows.begin();
+    int r = 0;
+    for (const DueCategory group : {dueToday, dueTomorrow, dueWithin}) {
+        QTreeWidgetItem* item = list.topLevelItem(r++);
+        if (item->data(0, Qt::UserRole).toLongLong() != HeadingRowData)
             return; // not the rows this source makes
-        if (row.Index < 0) {
-            const QString heading = HeadingText(row.Group, source.CheckForwardDays);
-            item->setData(0, Qt::AccessibleTextRole, heading);
-            item->setData(0, Qt::AccessibleDescriptionRole, tr("Heading"));
-            // The visible heading, with its "-=-" marks, stands in the second column.
-            item->setData(1, Qt::AccessibleTextRole, heading);
-            continue;
-        }
+        const QString heading = HeadingText(group, source.CheckForwardDays);
+        item->setData(0, Qt::AccessibleTextRole, heading);
+        item->setData(0, Qt::AccessibleDescriptionRole, tr("Heading"));
+        // The visible heading, with its "-=-" marks, stands in the second column.
+        item->setData(1, Qt::AccessibleTextRole, heading);
 
-        const tdstEvent& event = *source.Events.GetItem(row.Index);
-        const TDate date = row.Birthday ? event.Birthday : event.Anniversary;
-        QStringList parts;
-        if (!event.Name.empty())
-            parts << Utf8(event.Name);
-        parts << (row.Birthday ? tr("birthday") : tr("anniversary"));
-        if (!IsYearUnknown(date))
-            parts << YearsText(row.Birthday ? event.BirthdayYears : event.AnniversaryYears);
-        const TDueDate due = ClassifyDate(date, source.Today, source.Events.CheckForwardDays);
-        parts << WhenText(row.Group, Calendar::WholeDay(due.Occurrence) - Calendar::WholeDay(source.Today));
-        const std::string dateText = DateText(date, source.DateFormat);
-        if (!dateText.empty())
-            parts << Utf8(dateText);
-        item->setData(0, Qt::AccessibleTextRole, parts.join(tr(", ")));
+        for (; row != rows.end() && row->Group == group; ++row) {
+            item = list.topLevelItem(r++);
+            if (item->data(0, Qt::UserRole).toLongLong() != row->Index)
+                return;
+            const std::string& name = source.Events.GetItem(row->Index)->Name;
+            QStringList parts;
+            if (!name.empty())
+                parts << Utf8(name);
+            parts << (row->Kind == TEventKind::Birthday ? tr("birthday") : tr("anniversary"));
+            if (row->YearKnown)
+                parts << YearsText(row->Years);
+            parts << WhenText(row->Group, row->Days);
+            const std::string dateText = DateText(row->Date, source.DateFormat);
+            if (!dateText.empty())
+                parts << Utf8(dateText);
+            item->setData(0, Qt::AccessibleTextRole, parts.join(tr(", ")));
+        }
     }
 }

@@ -20,12 +20,13 @@ public:
     static void NameControls(QWidget& window);
 
     // Gives the rows that FillEventList has just written their spoken text: a heading row reads as its heading, an
-    // event row as one sentence ("Ada Lovelace, birthday, 36 years, today, 08/12/1990"). The visible columns are
-    // not touched. A list that does not hold the rows of `source` keeps its visible texts.
+    // event row as one sentence made from its own row of ReportRows ("Ada Lovelace, birthday, 36 years, today,
+    // 08/12/1990"). The visible columns are not touched. A list that does not hold the rows of `source` keeps its
+    // visible texts.
     static void DescribeRows(QTreeWidget& list, const TReportSource& source);
 
 private:
     static QString HeadingText(DueCategory category, std::int32_t forwardDays);
     static QString YearsText(std::int32_t years);
-    static QString WhenText(DueCategory category, std::int64_t days);
+    static QString WhenText(DueCategory category, std::int32_t days);
 };

@@ -2,8 +2,11 @@
 
 #include "Calendar.h"
 #include "TEventList.h"
+#include "TEventReport.h"
+#include "TReportRows.h"
 
 #include <QCoreApplication>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 
@@ -14,13 +17,24 @@ QString Tr(const char* text, int n = -1)
     return QCoreApplication::translate("TReminder", text, nullptr, n);
 }
 
-// Without a translation loaded the source text's plural markers would show; English plurals are made here.
-QString Counted(const char* text, int n)
+// The lookup the event rows are worded with.
+std::string TranslateUtf8(const char* context, const char* text, int n)
 {
-    QString counted = Tr(text, n);
-    counted.replace(QLatin1String("y(ies)"), n == 1 ? QLatin1String("y") : QLatin1String("ies"));
-    counted.replace(QLatin1String("(s)"), n == 1 ? QLatin1String("") : QLatin1String("s"));
-    return counted;
+    return QCoreApplication::translate(context, text, nullptr, n).toStdString();
+}
+
+// Embeddings, overrides and isolates (U+202A..U+202E, U+2066..U+2069). One left open in a name would carry on
+// into the rest of the line, and a stray U+2069 would end the isolate the name is shown in.
+bool IsDirectionControl(char16_t c)
+{
+    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+// The name between FIRST STRONG ISOLATE and POP DIRECTIONAL ISOLATE: a right-to-left name takes its own direction
+// without reordering the text around it.
+QString Isolated(const QString& name)
+{
+    return QChar(0x2068) + name + QChar(0x2069);
 }
 
 } // namespace
@@ -35,62 +49,48 @@ QString TReminder::ShownName(const std::string& name)
             category == QChar::Separator_Paragraph)
             c = QLatin1Char(' ');
     }
+    shown.removeIf([](QChar c) { return IsDirectionControl(c.unicode()); });
     shown = shown.simplified();
     if (shown.size() > MaxNameLength) {
+        // Never half a character: the cut falls between two characters as the reader sees them (a letter with its
+        // accents, an emoji with its modifiers), or at least between two code points.
         qsizetype cut = MaxNameLength - 1;
-        // Never half a character: a surrogate pair stays whole or goes.
-        if (shown.at(cut - 1).isHighSurrogate())
-            --cut;
+        QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, shown);
+        graphemes.setPosition(cut);
+        if (!graphemes.isAtBoundary()) {
+            const qsizetype previous = graphemes.toPreviousBoundary();
+            if (previous > 0)
+                cut = previous;
+            else if (shown.at(cut - 1).isHighSurrogate())
+                --cut;
+        }
         shown = shown.left(cut) + QChar(0x2026);
     }
     return shown;
 }
 
-std::vector<TReminder::TItem> TReminder::Collect(const TEventList& events, TDate today) const
+std::vector<TReminder::TItem> TReminder::Collect(const TEventList& events, TDate today)
 {
-    const std::int64_t now = Calendar::WholeDay(today);
+    // A date whose day has gone by is never announced again under the same key; later years bring new keys.
+    m_announced.erase(m_announced.begin(), m_announced.lower_bound({Calendar::WholeDay(today), std::string()}));
+
     std::vector<TItem> items;
-    // The order of the list: today, tomorrow, then the window; birthday before anniversary.
-    for (const DueCategory group : {dueToday, dueTomorrow, dueWithin}) {
-        for (std::int32_t i = 0; i < events.GetCount(); ++i) {
-            const tdstEvent& event = *events.GetItem(i);
-            const struct
-            {
-                TDate Date;
-                DueCategory Due;
-                std::int32_t Years;
-                bool Anniversary;
-            } dates[] = {{event.Birthday, event.BirthdayDue, event.BirthdayYears, false},
-                         {event.Anniversary, event.AnniversaryDue, event.AnniversaryYears, true}};
-            for (const auto& date : dates) {
-                if (date.Due != group)
-                    continue;
-                const TDueDate due = ClassifyDate(date.Date, today, events.CheckForwardDays);
-                const std::int64_t days = Calendar::WholeDay(due.Occurrence) - now;
-                TItem item;
-                item.Name = ShownName(event.Name);
-                item.Anniversary = date.Anniversary;
-                item.Years = date.Years;
-                item.YearKnown = !IsYearUnknown(date.Date);
-                item.Days = static_cast<int>(days);
-                item.Key = event.Name +
-                           (date.Anniversary ? "\x1f"
-                                               "a"
-                                             : "\x1f"
-                                               "b") +
-                           std::to_string(days + now);
-                if (group == dueWithin && (days != events.CheckForwardDays || m_announced.count(item.Key) != 0))
-                    continue;
-                items.push_back(std::move(item));
-            }
-        }
+    for (const TReportRow& row : ReportRows(events, today)) {
+        const std::string& name = events.GetItem(row.Index)->Name;
+        const bool anniversary = row.Kind == TEventKind::Anniversary;
+        TAnnounced key{row.Occurrence, name + '\x1f' + (anniversary ? 'a' : 'b')};
+        // The window announces a date once, on the day it enters.
+        if (row.Group == dueWithin && (row.Days != events.CheckForwardDays || m_announced.count(key) != 0))
+            continue;
+        items.push_back({ShownName(name), QString::fromStdString(EventLabel(row, &TranslateUtf8)), anniversary,
+                         row.Days, std::move(key)});
     }
     return items;
 }
 
 TNotice TReminder::Compose(const std::vector<TItem>& items, bool withActions)
 {
-    // Counts in the summary: birthdays and anniversaries of each group, in the list's order.
+    // Counts in the summary: birthdays and anniversaries of each day, in the list's order.
     struct TCount
     {
         int Days;
@@ -99,35 +99,37 @@ TNotice TReminder::Compose(const std::vector<TItem>& items, bool withActions)
     };
     std::vector<TCount> counts;
     for (const TItem& item : items) {
-        const int days = item.Days > 1 ? 2 : item.Days;
         auto found = std::find_if(counts.begin(), counts.end(), [&](const TCount& count) {
-            return count.Days == days && count.Anniversary == item.Anniversary;
+            return count.Days == item.Days && count.Anniversary == item.Anniversary;
         });
         if (found == counts.end())
-            counts.push_back({days, item.Anniversary, 1});
+            counts.push_back({item.Days, item.Anniversary, 1});
         else
             ++found->Count;
     }
     std::stable_sort(counts.begin(), counts.end(), [](const TCount& a, const TCount& b) {
         return a.Days != b.Days ? a.Days < b.Days : !a.Anniversary && b.Anniversary;
     });
-    const int windowDays = items.empty() ? 0 : items.back().Days;
     QStringList parts;
     for (const TCount& count : counts) {
-        if (count.Days == 0)
+        if (count.Days == 0) {
             parts.push_back(count.Anniversary
-                                ? Counted(QT_TRANSLATE_N_NOOP("TReminder", "%n anniversary(ies) today"), count.Count)
-                                : Counted(QT_TRANSLATE_N_NOOP("TReminder", "%n birthday(s) today"), count.Count));
-        else if (count.Days == 1)
+                                ? Tr(QT_TRANSLATE_N_NOOP("TReminder", "%n anniversary(ies) today"), count.Count)
+                                : Tr(QT_TRANSLATE_N_NOOP("TReminder", "%n birthday(s) today"), count.Count));
+        } else if (count.Days == 1) {
             parts.push_back(count.Anniversary
-                                ? Counted(QT_TRANSLATE_N_NOOP("TReminder", "%n anniversary(ies) tomorrow"), count.Count)
-                                : Counted(QT_TRANSLATE_N_NOOP("TReminder", "%n birthday(s) tomorrow"), count.Count));
-        else
-            parts.push_back(
-                (count.Anniversary
-                     ? Counted(QT_TRANSLATE_N_NOOP("TReminder", "%n anniversary(ies) in %1 days"), count.Count)
-                     : Counted(QT_TRANSLATE_N_NOOP("TReminder", "%n birthday(s) in %1 days"), count.Count))
-                    .arg(windowDays));
+                                ? Tr(QT_TRANSLATE_N_NOOP("TReminder", "%n anniversary(ies) tomorrow"), count.Count)
+                                : Tr(QT_TRANSLATE_N_NOOP("TReminder", "%n birthday(s) tomorrow"), count.Count));
+        } else {
+            // Each number takes its own plural form: in many languages the word for "days" follows the days, not
+            // the count of events.
+            const QString events = count.Anniversary
+                                       ? Tr(QT_TRANSLATE_N_NOOP("TReminder", "%n anniversary(ies)"), count.Count)
+                                       : Tr(QT_TRANSLATE_N_NOOP("TReminder", "%n birthday(s)"), count.Count);
+            const QString when = Tr(QT_TRANSLATE_N_NOOP("TReminder", "in %n days"), count.Days);
+            //: How many events come when: %1 is the count of events ("2 birthdays"), %2 when ("in 5 days").
+            parts.push_back(Tr(QT_TRANSLATE_NOOP("TReminder", "%1 %2")).arg(events, when));
+        }
     }
 
     TNotice notice;
@@ -135,20 +137,14 @@ TNotice TReminder::Compose(const std::vector<TItem>& items, bool withActions)
     for (const TItem& item : items) {
         if (notice.BodyLines.size() == MaxLines) {
             notice.BodyLines.push_back(
-                Counted(QT_TRANSLATE_N_NOOP("TReminder", "and %n more"), static_cast<int>(items.size()) - MaxLines));
+                Tr(QT_TRANSLATE_N_NOOP("TReminder", "and %n more"), static_cast<int>(items.size()) - MaxLines));
             break;
         }
-        // The event as the list writes it, in the list's words.
-        const QString years = QString::number(item.Years);
-        const QString event =
-            item.Anniversary ? (item.YearKnown ? QCoreApplication::translate("TEventReport", "anniv. %1").arg(years)
-                                               : QCoreApplication::translate("TEventReport", "anniv."))
-                             : (item.YearKnown ? QCoreApplication::translate("TEventReport", "bday. %1").arg(years)
-                                               : QCoreApplication::translate("TEventReport", "bday."));
         const QString when = item.Days == 0   ? Tr(QT_TRANSLATE_NOOP("TReminder", "today"))
                              : item.Days == 1 ? Tr(QT_TRANSLATE_NOOP("TReminder", "tomorrow"))
                                               : Tr(QT_TRANSLATE_N_NOOP("TReminder", "in %n days"), item.Days);
-        notice.BodyLines.push_back(Tr(QT_TRANSLATE_NOOP("TReminder", "%1: %2 %3")).arg(item.Name, event, when));
+        notice.BodyLines.push_back(
+            Tr(QT_TRANSLATE_NOOP("TReminder", "%1: %2 %3")).arg(Isolated(item.Name), item.Event, when));
     }
     for (const TItem& item : items)
         notice.Persistent = notice.Persistent || item.Days == 0;

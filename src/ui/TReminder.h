@@ -5,16 +5,19 @@
 
 #include <QString>
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TEventList;
 
 // Turns a check into one desktop notification: the dates due today and tomorrow, and those that enter the
 // look-ahead window today. So a date reminds as many days ahead as the window is long, the day before and on the
-// day, and a date already announced as coming is not announced again while the program runs.
+// day. A date already announced as coming is not announced again for the same day; a year on it comes round anew.
 class TReminder final
 {
 public:
@@ -34,23 +37,30 @@ public:
     // Posts nothing when there is nothing to remind of. Returns whether it posted.
     bool AfterCheck(const TEventList& events, TDate today, bool withActions);
 
-    // A name as the notification shows it: plain text on one line, cut to MaxNameLength characters.
+    // A name as the notification shows it: plain text on one line without direction controls of its own, cut to
+    // MaxNameLength characters between two characters as the reader sees them.
     static QString ShownName(const std::string& name);
 
+    // How many dates announced as coming are still remembered; those that have passed are forgotten at a check.
+    std::size_t AnnouncedCount() const { return m_announced.size(); }
+
 private:
+    // A date announced as coming: its occurrence, then the contact's name and the kind of date.
+    using TAnnounced = std::pair<std::int64_t, std::string>;
+
     struct TItem
     {
         QString Name;
+        QString Event; // the list's event column, "bday. 30"
         bool Anniversary = false;
-        int Years = 0;
-        bool YearKnown = true;
         int Days = 0;
-        std::string Key;
+        TAnnounced Key;
     };
 
-    std::vector<TItem> Collect(const TEventList& events, TDate today) const;
+    // Forgets the announced dates that have passed, then gathers the items of a check in the list's order.
+    std::vector<TItem> Collect(const TEventList& events, TDate today);
     static TNotice Compose(const std::vector<TItem>& items, bool withActions);
 
     INotifier& m_notifier;
-    std::set<std::string> m_announced;
+    std::set<TAnnounced> m_announced;
 };

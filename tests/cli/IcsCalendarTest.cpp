@@ -31,12 +31,17 @@ TEST(IcsCalendar, TextIsEscapedAndMadeValidUtf8)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"a;b,c\\d", "a\\;b\\,c\\\\d"},
+        {"Smith, Ann", "Smith\\, Ann"}, // a comma alone still needs its escape
         {"one\r\ntwo\nthree\rfour", "one\\ntwo\\nthree\\nfour"},
         {"bell\x01tab\t", "bell tab "},
         {"bad \xff byte", "bad \xEF\xBF\xBD byte"},
     };
     for (const auto& [text, escaped] : cases)
         EXPECT_EQ(IcsText(text), escaped) << text;
+
+    TAddressBook contacts;
+    contacts.AddItem("Smith, Ann", Day(1990, 5, 1), 0);
+    EXPECT_NE(IcsCalendar(contacts, {}).find("\r\nSUMMARY:Smith\\, Ann \u2013 birthday (1990)\r\n"), std::string::npos);
 }
 
 TEST(IcsCalendar, LongLinesFoldBetweenCharactersAndUnfoldToThemselves)
@@ -54,6 +59,21 @@ TEST(IcsCalendar, LongLinesFoldBetweenCharactersAndUnfoldToThemselves)
         ASSERT_FALSE(text.empty());
         EXPECT_NE(static_cast<unsigned char>(text[0]) & 0xC0, 0x80) << "a character cut in two";
         unfolded += text;
+    }
+    EXPECT_EQ(unfolded, line);
+}
+
+TEST(IcsCalendar, FoldingMovesOnThroughBytesThatAreNotUtf8)
+{
+    // No character starts anywhere in reach of a fold: the folder must still cut, not stand still.
+    const std::string line = "X-TEST:" + std::string(300, '\x80');
+    std::string out;
+    AppendIcsLine(out, line);
+
+    std::string unfolded;
+    for (const std::string& piece : Lines(out)) {
+        EXPECT_LE(piece.size(), 75u);
+        unfolded += unfolded.empty() ? piece : piece.substr(1);
     }
     EXPECT_EQ(unfolded, line);
 }

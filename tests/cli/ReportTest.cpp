@@ -41,13 +41,20 @@ TEST(Report, TsvListsTheGroupsWithTheWindowSoonestFirstAndStoredDates)
                              "within\tDora\tbday. 37 occurs in 5 days \t1990-01-04\n");
 }
 
-TEST(Report, NothingDueIsReportedAsSuchInBothFormats)
+TEST(Report, NothingDueIsReportedAsSuchInEveryFormat)
 {
     TAddressBook contacts;
     FillExampleContacts(contacts);
     const TReport tsv = MakeReport(contacts, Day(2026, 6, 15), 15, TReportFormat::Tsv);
     EXPECT_FALSE(tsv.SomethingDue);
     EXPECT_EQ(tsv.Output, "");
+
+    // The calendar holds every date, while its status still tells of the window.
+    const TReport quiet = MakeReport(contacts, Day(2026, 6, 15), 15, TReportFormat::Ics);
+    EXPECT_FALSE(quiet.SomethingDue);
+    EXPECT_NE(quiet.Output.find("SUMMARY:Dora \u2013 birthday (1990)"), std::string::npos);
+    EXPECT_TRUE(MakeReport(contacts, Day(2026, 12, 30), 5, TReportFormat::Ics).SomethingDue);
+    EXPECT_TRUE(MakeReport(contacts, Day(2026, 12, 27), 5, TReportFormat::Ics).SomethingDue); // the window only
 
     const TReport text = MakeReport(TAddressBook(), Day(2026, 6, 15), 15, TReportFormat::Text);
     EXPECT_FALSE(text.SomethingDue);

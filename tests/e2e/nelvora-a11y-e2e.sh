@@ -55,17 +55,21 @@ launcher_pid=$!
 pids+=("$launcher_pid")
 wait_for 20 sh -c 'xprop -root AT_SPI_BUS | grep -q unix:' || { echo "a11y: no accessibility bus: $(cat "$work/launcher.log")" >&2; exit 1; }
 
-# Daily mode with two birthdays due, today and in three days: the window shows itself with the list.
+# Daily mode with a birthday due today and, in the window, Bob's anniversary (3 days), Cleo's birthday (6) and Bob's
+# birthday (12): soonest first is not name order, and Bob is there twice. The window shows itself with the list.
 year=$(date +%Y)
 case_dir=$work/case
-printf '%s\n' "Ada Lovelace|1990$(date +%m%d)" "Bob Byron|$(birth_date 3)" | write_contacts "$case_dir/data/contacts"
+printf '%s\n' "Ada Lovelace|1990$(date +%m%d)" "Cleo Cole|$(birth_date 6)" | write_contacts "$case_dir/data/contacts"
+printf 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bob Byron\r\nBDAY:%s\r\nANNIVERSARY:%s\r\nEND:VCARD\r\n' \
+    "$(birth_date 12)" "$(birth_date 3 | sed 's/^1980/2008/')" >"$case_dir/data/contacts/bob.vcf"
 mkdir -p "$case_dir/config/nelvora"
 write_options "$case_dir/config/nelvora/Nelvora.cfg" 2 15 30
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_DATA_HOME=$case_dir/data XDG_CONFIG_HOME=$case_dir/config \
     "$bindir/nelvora-launch" >"$case_dir/program.log" 2>&1 &
 pids+=($!)
 
-if timeout 60 "$python" "$here/a11y-read.py" $((year - 1990)) "Ada Lovelace" "Bob Byron"; then
+if timeout 60 "$python" "$here/a11y-read.py" $((year - 1990)) "Ada Lovelace" \
+    "Bob Byron|anniversary|3" "Cleo Cole|birthday|6" "Bob Byron|birthday|12"; then
     echo "a11y: all passed"
     exit 0
 fi

@@ -140,6 +140,10 @@ quit_program()
     [ "$exit_status" = 0 ] || fail "$2: Quit Program: exit status $exit_status"
 }
 
+# A name stands between FIRST STRONG ISOLATE and POP DIRECTIONAL ISOLATE in its line.
+fsi=$(printf '\342\201\250')
+pdi=$(printf '\342\201\251')
+
 # ---- 1: the notification, its replacement and its action ----
 step "1: a notification server with actions"
 start_mock || { echo "notify: the notification mock did not start: $(cat "$work/mock.log")" >&2; exit 1; }
@@ -158,8 +162,8 @@ else
     wait_for 10 has_notify_calls 1 || fail "1: no Notify call"
     first=$(notify_line 1)
     step "1: $first"
-    for part in '"Nelvora" 0 "org.example.nelvora" "2 birthdays today"' 'Due Today: bday.' \
-        '&lt;b&gt;&amp;&lt;/b&gt;: bday.' '"desktop-entry": "org.example.nelvora"' '"default"' '"Show List"'; do
+    for part in '"Nelvora" 0 "org.example.nelvora" "2 birthdays today"' "${fsi}Due Today${pdi}: bday." \
+        "${fsi}&lt;b&gt;&amp;&lt;/b&gt;${pdi}: bday." '"desktop-entry": "org.example.nelvora"' '"default"' '"Show List"'; do
         case $first in *"$part"*) ;; *) fail "1: the Notify call lacks $part" ;; esac
     done
     [[ $first =~ \ 0$ ]] || fail "1: something due today, yet the notification expires"
@@ -241,7 +245,7 @@ dunst_shows() { [ "$(dunstctl count displayed)" -ge 1 ]; }
 if wait_for 10 dunst_shows; then
     dunstctl close-all
     history=$(dunstctl history)
-    case $history in *"Dunst Birthday: bday."*) ;; *) fail "4: dunst's history lacks the notification: $history" ;; esac
+    case $history in *"${fsi}Dunst Birthday${pdi}: bday."*) ;; *) fail "4: dunst's history lacks the notification: $history" ;; esac
     case $history in *"1 birthday today"*) ;; *) fail "4: dunst's history lacks the summary" ;; esac
 else
     fail "4: dunst did not receive the notification ($(dunstctl count))"

@@ -1,16 +1,35 @@
 #include "FormFixture.h"
 
+#include "InstallTranslations.h"
+#include "TEventList.h"
+#include "TReminder.h"
+
 #include <QComboBox>
 
+#include <algorithm>
+
 namespace {
+
+// A notification line: the name isolated from the text around it, then the event.
+QString Line(const QString& name, const char* event)
+{
+    return QChar(0x2068) + name + QChar(0x2069) + QLatin1String(event);
+}
 
 class ReminderTest : public FormFixture
 {
 protected:
-    // Daily or start-and-quit mode, with the look-ahead of 15 days and "Remind me with" stored at offset 24.
-    void WriteOptions(std::int32_t runMode, std::int32_t remindWith)
+    void SetUp() override
     {
-        QByteArray image = ConfigImage(runMode, 15, 1, 0);
+        FormFixture::SetUp();
+        // English as the program runs it: the singulars come from the English plural file.
+        InstallTranslations(m_translations, {QStringLiteral("en")}, QStringLiteral(NELVORA_QM_DIR));
+    }
+
+    // Daily or start-and-quit mode, with a look-ahead of `forward` days and "Remind me with" stored at offset 24.
+    void WriteOptions(std::int32_t runMode, std::int32_t remindWith, std::int32_t forward = 15)
+    {
+        QByteArray image = ConfigImage(runMode, forward, 1, 0);
         for (int i = 0; i < 4; ++i)
             image[24 + i] = static_cast<char>((static_cast<std::uint32_t>(remindWith) >> (8 * i)) & 0xFF);
         QFile file(QStringLiteral("Nelvora.cfg"));
@@ -28,6 +47,9 @@ protected:
         else
             FakeWab::Contacts.push_back({name, day, std::nullopt});
     }
+
+private:
+    QObject m_translations;
 };
 
 } // namespace
@@ -45,10 +67,10 @@ TEST_F(ReminderTest, ANotificationCountsTodayTomorrowAndWhatEntersTheWindowAndSh
     ASSERT_EQ(Notifier.Notices.size(), 1u);
     const TNotice& notice = Notifier.Notices[0];
     EXPECT_EQ(notice.Summary, QStringLiteral("2 birthdays today, 1 anniversary tomorrow, 1 birthday in 15 days"));
-    EXPECT_EQ(notice.BodyLines, QStringList({QStringLiteral("Ben: bday. 56 today"),
-                                             QString(79, QLatin1Char('x')) + QChar(0x2026) + ": bday. 26 today",
-                                             QStringLiteral("<b>&</b> Amp ersand: anniv. 26 tomorrow"),
-                                             QStringLiteral("Carl: bday. 36 in 15 days")}));
+    EXPECT_EQ(notice.BodyLines, QStringList({Line("Ben", ": bday. 56 today"),
+                                             Line(QString(79, QLatin1Char('x')) + QChar(0x2026), ": bday. 26 today"),
+                                             Line("<b>&</b> Amp ersand", ": anniv. 26 tomorrow"),
+                                             Line("Carl", ": bday. 36 in 15 days")}));
     EXPECT_TRUE(notice.Persistent);
     EXPECT_EQ(notice.ShowListLabel, QStringLiteral("Show List"));
     EXPECT_TRUE(Form->isVisible());
@@ -166,4 +188,103 @@ TEST_F(ReminderTest, TheDayWatchAsksForTheDayChangeCheckInDailyModeOnly)
     WriteOptions(1, 0);
     Run();
     EXPECT_FALSE(DayWatch.MaybeNewDay);
+}
+
+TEST_F(ReminderTest, CountsOfTheComingDaysTakeAPluralFormForEachNumber)
+{
+    struct TCase
+    {
+        int Birthdays;
+        int Anniversaries;
+        const char* Summary;
+    };
+    for (const TCase& c : {TCase{2, 0, "2 birthdays in 5 days"},
+                           {1, 0, "1 birthday in 5 days"},
+                           {1, 2, "1 birthday in 5 days, 2 anniversaries in 5 days"},
+                           {0, 1, "1 anniversary in 5 days"}}) {
+        SCOPED_TRACE(c.Summary);
+        FormFixture::TearDown();
+        Notifier.Notices.clear();
+        FormFixture::SetUp();
+        WriteOptions(2, 0, 5);
+        for (int i = 0; i < c.Birthdays; ++i)
+            AddContact("B" + std::to_string(i), 5, 1990);
+        for (int i = 0; i < c.Anniversaries; ++i)
+            AddContact("A" + std::to_string(i), 5, 2010, true);
+        Run();
+        ASSERT_EQ(Notifier.Notices.size(), 1u);
+        EXPECT_EQ(Notifier.Notices[0].Summary, QString::fromUtf8(c.Summary));
+    }
+}
+
+TEST_F(ReminderTest, ADateIsAnnouncedAgainWhenItComesRoundInALaterYear)
+{
+    WriteOptions(2, 0);
+    AddContact("Carl", 15, 1990);
+    Run();
+    ASSERT_EQ(Notifier.Notices.size(), 1u);
+    EXPECT_EQ(Notifier.Notices[0].BodyLines, QStringList({Line("Carl", ": bday. 36 in 15 days")}));
+
+    Form->btnCheckNowClick();
+    EXPECT_EQ(Notifier.Notices.size(), 1u);
+
+    // The same day a year on: the same birthday, a year older, enters the window again.
+    Clock.AdvanceDay(365);
+    Form->btnCheckNowClick();
+    ASSERT_EQ(Notifier.Notices.size(), 2u);
+    EXPECT_EQ(Notifier.Notices[1].Summary, QStringLiteral("1 birthday in 15 days"));
+    EXPECT_EQ(Notifier.Notices[1].BodyLines, QStringList({Line("Carl", ": bday. 37 in 15 days")}));
+}
+
+TEST(Reminder, ADailyRunRemembersOnlyTheComingDatesItAnnounced)
+{
+    TFakeNotifier notifier;
+    TReminder reminder(notifier, [] {});
+    TAddressBook book;
+    book.AddItem("Ann", static_cast<TDate>(Calendar::DayFromCivil({1990, 7, 1})), 0);
+    book.AddItem("Bo", static_cast<TDate>(Calendar::DayFromCivil({1985, 2, 28})), 0);
+    TEventList events;
+    events.CheckForwardDays = 10;
+
+    // Three years of daily checks: each date is announced once a year, and is forgotten once its day has gone.
+    TDate day = static_cast<TDate>(Calendar::DayFromCivil({2026, 1, 1}));
+    std::size_t most = 0;
+    for (int i = 0; i < 3 * 365; ++i, ++day) {
+        events.Build(book, day);
+        reminder.AfterCheck(events, day, true);
+        most = std::max(most, reminder.AnnouncedCount());
+    }
+    int announced = 0;
+    for (const TNotice& notice : notifier.Notices)
+        announced += notice.Summary.endsWith(QLatin1String("in 10 days")) ? 1 : 0;
+    EXPECT_EQ(announced, 6);
+    EXPECT_EQ(most, 1u);
+    EXPECT_EQ(reminder.AnnouncedCount(), 0u); // 30 December 2028: both dates long past
+}
+
+TEST(Reminder, ShownNamesAreOneLineWithoutDirectionControlsAndCutBetweenCharacters)
+{
+    const QString emoji = QString::fromUtf8("\U0001F600");
+    const QString ellipsis(QChar(0x2026));
+    const QString x78(78, QLatin1Char('x'));
+    const struct
+    {
+        const char* What;
+        QString Name;
+        QString Shown;
+    } cases[] = {
+        {"an override left open", QString::fromUtf8("Ann\u202Eabc"), "Annabc"},
+        {"an isolate closed early", QString::fromUtf8("\u2067Dana\u2069 Lee\u202C"), "Dana Lee"},
+        {"a line break", "Eve\nTwo", "Eve Two"},
+        {"an emoji across the cut", x78 + emoji + "tail", x78 + ellipsis},
+        {"an emoji just before the cut", QString(77, QLatin1Char('x')) + emoji + "tail",
+         QString(77, QLatin1Char('x')) + emoji + ellipsis},
+        {"an accent just after the cut", x78 + QString::fromUtf8("e\u0301zzzz"), x78 + ellipsis},
+        {"one letter with a hundred accents", "x" + QString(100, QChar(0x0301)),
+         "x" + QString(78, QChar(0x0301)) + ellipsis},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        EXPECT_EQ(TReminder::ShownName(c.Name.toStdString()), c.Shown);
+    }
 }
