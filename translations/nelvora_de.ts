@@ -198,20 +198,12 @@ ABBRECHEN	Programm beenden – ungespeicherte Daten gehen verloren!</translation
         <source>Events for tomorrow</source>
         <translation>Ereignisse morgen</translation>
     </message>
-    <message>
-        <source>Events within 1 day</source>
-        <translation>Ereignisse innerhalb von 1 Tag</translation>
-    </message>
     <message numerus="yes">
         <source>Events within %n days</source>
         <translation>
             <numerusform>Ereignisse innerhalb von %n Tag</numerusform>
             <numerusform>Ereignisse innerhalb von %n Tagen</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 year</source>
-        <translation>1 Jahr</translation>
     </message>
     <message numerus="yes">
         <source>%n years</source>
@@ -556,20 +548,6 @@ Die Hilfedatei lässt sich nicht öffnen!
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n anniversary(ies) in %1 days</source>
-        <translation>
-            <numerusform>%n Hochzeitstag in %1 Tagen</numerusform>
-            <numerusform>%n Hochzeitstage in %1 Tagen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n birthday(s) in %1 days</source>
-        <translation>
-            <numerusform>%n Geburtstag in %1 Tagen</numerusform>
-            <numerusform>%n Geburtstage in %1 Tagen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>and %n more</source>
         <translation>
             <numerusform>und %n weiterer</numerusform>
@@ -598,6 +576,25 @@ Die Hilfedatei lässt sich nicht öffnen!
     <message>
         <source>Show List</source>
         <translation>Liste anzeigen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies)</source>
+        <translation>
+            <numerusform>%n Hochzeitstag</numerusform>
+            <numerusform>%n Hochzeitstage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s)</source>
+        <translation>
+            <numerusform>%n Geburtstag</numerusform>
+            <numerusform>%n Geburtstage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How many events come when: %1 is the count of events (&quot;2 birthdays&quot;), %2 when (&quot;in 5 days&quot;).</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

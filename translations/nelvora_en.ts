@@ -98,20 +98,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n anniversary(ies) in %1 days</source>
-        <translation>
-            <numerusform>%n anniversary in %1 days</numerusform>
-            <numerusform>%n anniversaries in %1 days</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n birthday(s) in %1 days</source>
-        <translation>
-            <numerusform>%n birthday in %1 days</numerusform>
-            <numerusform>%n birthdays in %1 days</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>and %n more</source>
         <translation>
             <numerusform>and %n more</numerusform>
@@ -123,6 +109,20 @@
         <translation>
             <numerusform>in %n day</numerusform>
             <numerusform>in %n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies)</source>
+        <translation>
+            <numerusform>%n anniversary</numerusform>
+            <numerusform>%n anniversaries</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s)</source>
+        <translation>
+            <numerusform>%n birthday</numerusform>
+            <numerusform>%n birthdays</numerusform>
         </translation>
     </message>
 </context>

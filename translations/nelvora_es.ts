@@ -198,20 +198,12 @@ CANCELAR	cerrar el programa: ¡se perderán los datos no guardados!</translation
         <source>Events for tomorrow</source>
         <translation>Eventos de mañana</translation>
     </message>
-    <message>
-        <source>Events within 1 day</source>
-        <translation>Eventos en 1 día</translation>
-    </message>
     <message numerus="yes">
         <source>Events within %n days</source>
         <translation>
             <numerusform>Eventos en %n día</numerusform>
             <numerusform>Eventos en los próximos %n días</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 year</source>
-        <translation>1 año</translation>
     </message>
     <message numerus="yes">
         <source>%n years</source>
@@ -556,20 +548,6 @@ Couldn&apos;t open help file!
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n anniversary(ies) in %1 days</source>
-        <translation>
-            <numerusform>%n aniversario de boda en %1 días</numerusform>
-            <numerusform>%n aniversarios de boda en %1 días</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n birthday(s) in %1 days</source>
-        <translation>
-            <numerusform>%n cumpleaños en %1 días</numerusform>
-            <numerusform>%n cumpleaños en %1 días</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>and %n more</source>
         <translation>
             <numerusform>y %n más</numerusform>
@@ -598,6 +576,25 @@ Couldn&apos;t open help file!
     <message>
         <source>Show List</source>
         <translation>Mostrar lista</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies)</source>
+        <translation>
+            <numerusform>%n aniversario de boda</numerusform>
+            <numerusform>%n aniversarios de boda</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s)</source>
+        <translation>
+            <numerusform>%n cumpleaños</numerusform>
+            <numerusform>%n cumpleaños</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How many events come when: %1 is the count of events (&quot;2 birthdays&quot;), %2 when (&quot;in 5 days&quot;).</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

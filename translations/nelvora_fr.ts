@@ -198,20 +198,12 @@ ANNULER	quitter le programme – les données non enregistrées seront perdues&#
         <source>Events for tomorrow</source>
         <translation>Événements de demain</translation>
     </message>
-    <message>
-        <source>Events within 1 day</source>
-        <translation>Événements d&apos;ici 1 jour</translation>
-    </message>
     <message numerus="yes">
         <source>Events within %n days</source>
         <translation>
             <numerusform>Événements d&apos;ici %n jour</numerusform>
             <numerusform>Événements dans les %n jours</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 year</source>
-        <translation>1 an</translation>
     </message>
     <message numerus="yes">
         <source>%n years</source>
@@ -556,20 +548,6 @@ Impossible d&apos;ouvrir le fichier d&apos;aide&#xa0;!
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n anniversary(ies) in %1 days</source>
-        <translation>
-            <numerusform>%n anniversaire de mariage dans %1 jours</numerusform>
-            <numerusform>%n anniversaires de mariage dans %1 jours</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n birthday(s) in %1 days</source>
-        <translation>
-            <numerusform>%n anniversaire dans %1 jours</numerusform>
-            <numerusform>%n anniversaires dans %1 jours</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>and %n more</source>
         <translation>
             <numerusform>et %n autre</numerusform>
@@ -598,6 +576,25 @@ Impossible d&apos;ouvrir le fichier d&apos;aide&#xa0;!
     <message>
         <source>Show List</source>
         <translation>Afficher la liste</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies)</source>
+        <translation>
+            <numerusform>%n anniversaire de mariage</numerusform>
+            <numerusform>%n anniversaires de mariage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s)</source>
+        <translation>
+            <numerusform>%n anniversaire</numerusform>
+            <numerusform>%n anniversaires</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How many events come when: %1 is the count of events (&quot;2 birthdays&quot;), %2 when (&quot;in 5 days&quot;).</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

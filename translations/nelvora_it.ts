@@ -198,20 +198,12 @@ ANNULLA	chiudi il programma: i dati non salvati andranno persi!</translation>
         <source>Events for tomorrow</source>
         <translation>Eventi di domani</translation>
     </message>
-    <message>
-        <source>Events within 1 day</source>
-        <translation>Eventi entro 1 giorno</translation>
-    </message>
     <message numerus="yes">
         <source>Events within %n days</source>
         <translation>
             <numerusform>Eventi entro %n giorno</numerusform>
             <numerusform>Eventi entro %n giorni</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 year</source>
-        <translation>1 anno</translation>
     </message>
     <message numerus="yes">
         <source>%n years</source>
@@ -556,20 +548,6 @@ Impossibile aprire il file di aiuto!
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n anniversary(ies) in %1 days</source>
-        <translation>
-            <numerusform>%n anniversario di matrimonio tra %1 giorni</numerusform>
-            <numerusform>%n anniversari di matrimonio tra %1 giorni</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n birthday(s) in %1 days</source>
-        <translation>
-            <numerusform>%n compleanno tra %1 giorni</numerusform>
-            <numerusform>%n compleanni tra %1 giorni</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>and %n more</source>
         <translation>
             <numerusform>e %n altro</numerusform>
@@ -598,6 +576,25 @@ Impossibile aprire il file di aiuto!
     <message>
         <source>Show List</source>
         <translation>Mostra elenco</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies)</source>
+        <translation>
+            <numerusform>%n anniversario di matrimonio</numerusform>
+            <numerusform>%n anniversari di matrimonio</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s)</source>
+        <translation>
+            <numerusform>%n compleanno</numerusform>
+            <numerusform>%n compleanni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How many events come when: %1 is the count of events (&quot;2 birthdays&quot;), %2 when (&quot;in 5 days&quot;).</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

@@ -198,20 +198,12 @@ ANNULEREN	het programma afsluiten – niet-opgeslagen gegevens gaan verloren!</t
         <source>Events for tomorrow</source>
         <translation>Gebeurtenissen morgen</translation>
     </message>
-    <message>
-        <source>Events within 1 day</source>
-        <translation>Gebeurtenissen binnen 1 dag</translation>
-    </message>
     <message numerus="yes">
         <source>Events within %n days</source>
         <translation>
             <numerusform>Gebeurtenissen binnen %n dag</numerusform>
             <numerusform>Gebeurtenissen binnen %n dagen</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 year</source>
-        <translation>1 jaar</translation>
     </message>
     <message numerus="yes">
         <source>%n years</source>
@@ -556,20 +548,6 @@ Kan het hulpbestand niet openen!
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n anniversary(ies) in %1 days</source>
-        <translation>
-            <numerusform>%n trouwdag over %1 dagen</numerusform>
-            <numerusform>%n trouwdagen over %1 dagen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n birthday(s) in %1 days</source>
-        <translation>
-            <numerusform>%n verjaardag over %1 dagen</numerusform>
-            <numerusform>%n verjaardagen over %1 dagen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>and %n more</source>
         <translation>
             <numerusform>en nog %n</numerusform>
@@ -598,6 +576,25 @@ Kan het hulpbestand niet openen!
     <message>
         <source>Show List</source>
         <translation>Lijst tonen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies)</source>
+        <translation>
+            <numerusform>%n trouwdag</numerusform>
+            <numerusform>%n trouwdagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s)</source>
+        <translation>
+            <numerusform>%n verjaardag</numerusform>
+            <numerusform>%n verjaardagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How many events come when: %1 is the count of events (&quot;2 birthdays&quot;), %2 when (&quot;in 5 days&quot;).</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

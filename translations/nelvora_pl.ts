@@ -198,10 +198,6 @@ ANULUJ	zakończ program – niezapisane dane zostaną utracone!</translation>
         <source>Events for tomorrow</source>
         <translation>Wydarzenia jutro</translation>
     </message>
-    <message>
-        <source>Events within 1 day</source>
-        <translation>Wydarzenia w ciągu 1 dnia</translation>
-    </message>
     <message numerus="yes">
         <source>Events within %n days</source>
         <translation>
@@ -209,10 +205,6 @@ ANULUJ	zakończ program – niezapisane dane zostaną utracone!</translation>
             <numerusform>Wydarzenia w ciągu %n dni</numerusform>
             <numerusform>Wydarzenia w ciągu %n dni</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 year</source>
-        <translation>1 rok</translation>
     </message>
     <message numerus="yes">
         <source>%n years</source>
@@ -568,22 +560,6 @@ Nie można otworzyć pliku pomocy!
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n anniversary(ies) in %1 days</source>
-        <translation>
-            <numerusform>%n rocznica ślubu za %1 dni</numerusform>
-            <numerusform>%n rocznice ślubu za %1 dni</numerusform>
-            <numerusform>%n rocznic ślubu za %1 dni</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n birthday(s) in %1 days</source>
-        <translation>
-            <numerusform>%n osoba ma urodziny za %1 dni</numerusform>
-            <numerusform>%n osoby mają urodziny za %1 dni</numerusform>
-            <numerusform>%n osób ma urodziny za %1 dni</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>and %n more</source>
         <translation>
             <numerusform>i jeszcze %n</numerusform>
@@ -614,6 +590,27 @@ Nie można otworzyć pliku pomocy!
     <message>
         <source>Show List</source>
         <translation>Pokaż listę</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies)</source>
+        <translation>
+            <numerusform>%n rocznica ślubu</numerusform>
+            <numerusform>%n rocznice ślubu</numerusform>
+            <numerusform>%n rocznic ślubu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s)</source>
+        <translation>
+            <numerusform>%n osoba ma urodziny</numerusform>
+            <numerusform>%n osoby mają urodziny</numerusform>
+            <numerusform>%n osób ma urodziny</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How many events come when: %1 is the count of events (&quot;2 birthdays&quot;), %2 when (&quot;in 5 days&quot;).</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

@@ -198,20 +198,12 @@ CANCELAR	encerrar o programa – os dados não salvos serão perdidos!</translat
         <source>Events for tomorrow</source>
         <translation>Eventos de amanhã</translation>
     </message>
-    <message>
-        <source>Events within 1 day</source>
-        <translation>Eventos em 1 dia</translation>
-    </message>
     <message numerus="yes">
         <source>Events within %n days</source>
         <translation>
             <numerusform>Eventos em %n dia</numerusform>
             <numerusform>Eventos nos próximos %n dias</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 year</source>
-        <translation>1 ano</translation>
     </message>
     <message numerus="yes">
         <source>%n years</source>
@@ -556,20 +548,6 @@ Não foi possível abrir o arquivo de ajuda!
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n anniversary(ies) in %1 days</source>
-        <translation>
-            <numerusform>%n aniversário de casamento em %1 dias</numerusform>
-            <numerusform>%n aniversários de casamento em %1 dias</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n birthday(s) in %1 days</source>
-        <translation>
-            <numerusform>%n aniversário em %1 dias</numerusform>
-            <numerusform>%n aniversários em %1 dias</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>and %n more</source>
         <translation>
             <numerusform>e mais %n</numerusform>
@@ -598,6 +576,25 @@ Não foi possível abrir o arquivo de ajuda!
     <message>
         <source>Show List</source>
         <translation>Mostrar lista</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies)</source>
+        <translation>
+            <numerusform>%n aniversário de casamento</numerusform>
+            <numerusform>%n aniversários de casamento</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s)</source>
+        <translation>
+            <numerusform>%n aniversário</numerusform>
+            <numerusform>%n aniversários</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How many events come when: %1 is the count of events (&quot;2 birthdays&quot;), %2 when (&quot;in 5 days&quot;).</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

@@ -198,10 +198,6 @@ CANCEL	end program - unsaved data will be lost!</source>
         <source>Events for tomorrow</source>
         <translation>События завтра</translation>
     </message>
-    <message>
-        <source>Events within 1 day</source>
-        <translation>События в течение 1 дня</translation>
-    </message>
     <message numerus="yes">
         <source>Events within %n days</source>
         <translation>
@@ -209,10 +205,6 @@ CANCEL	end program - unsaved data will be lost!</source>
             <numerusform>События в течение %n дней</numerusform>
             <numerusform>События в течение %n дней</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 year</source>
-        <translation>1 год</translation>
     </message>
     <message numerus="yes">
         <source>%n years</source>
@@ -568,22 +560,6 @@ Couldn&apos;t open help file!
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n anniversary(ies) in %1 days</source>
-        <translation>
-            <numerusform>%n годовщина свадьбы через %1 дн.</numerusform>
-            <numerusform>%n годовщины свадьбы через %1 дн.</numerusform>
-            <numerusform>%n годовщин свадьбы через %1 дн.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n birthday(s) in %1 days</source>
-        <translation>
-            <numerusform>%n день рождения через %1 дн.</numerusform>
-            <numerusform>%n дня рождения через %1 дн.</numerusform>
-            <numerusform>%n дней рождения через %1 дн.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>and %n more</source>
         <translation>
             <numerusform>и ещё %n</numerusform>
@@ -614,6 +590,27 @@ Couldn&apos;t open help file!
     <message>
         <source>Show List</source>
         <translation>Показать список</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies)</source>
+        <translation>
+            <numerusform>%n годовщина свадьбы</numerusform>
+            <numerusform>%n годовщины свадьбы</numerusform>
+            <numerusform>%n годовщин свадьбы</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s)</source>
+        <translation>
+            <numerusform>%n день рождения</numerusform>
+            <numerusform>%n дня рождения</numerusform>
+            <numerusform>%n дней рождения</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>How many events come when: %1 is the count of events (&quot;2 birthdays&quot;), %2 when (&quot;in 5 days&quot;).</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
