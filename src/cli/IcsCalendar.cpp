@@ -145,14 +145,26 @@ void AppendIcsText(std::string& out, std::string_view text)
     }
 }
 
-// A relative trigger for 09:00 `days` before an all-day event, which starts at local midnight.
-std::string AlarmTrigger(std::int32_t days)
+// A relative trigger for `minute` minutes after midnight, `days` before an all-day event, which starts at local
+// midnight: an exact duration, so on a day the clocks change it rings an hour early or late.
+std::string AlarmTrigger(std::int32_t days, std::int32_t minute)
 {
-    if (days <= 0)
-        return "TRIGGER:PT9H\r\n";
-    if (days == 1)
-        return "TRIGGER:-PT15H\r\n";
-    return "TRIGGER:-P" + std::to_string(days - 1) + "DT15H\r\n";
+    const std::int64_t offset = static_cast<std::int64_t>(minute) - static_cast<std::int64_t>(days) * 24 * 60;
+    const std::int64_t size = offset < 0 ? -offset : offset;
+    const std::int64_t wholeDays = size / (24 * 60);
+    const std::int64_t hours = size / 60 % 24;
+    const std::int64_t minutes = size % 60;
+    std::string trigger = offset < 0 ? "TRIGGER:-P" : "TRIGGER:P";
+    if (wholeDays != 0)
+        trigger += std::to_string(wholeDays) + "D";
+    if (hours != 0 || minutes != 0 || wholeDays == 0) {
+        trigger += "T";
+        if (hours != 0 || minutes == 0)
+            trigger += std::to_string(hours) + "H";
+        if (minutes != 0)
+            trigger += std::to_string(minutes) + "M";
+    }
+    return trigger + "\r\n";
 }
 
 // Writes one event; `line` is room for the lines that may need folding, reused from event to event.
@@ -313,7 +325,7 @@ std::string IcsCalendar(const TAddressBook& contacts, const TIcsOptions& options
     alarmDays.erase(std::unique(alarmDays.begin(), alarmDays.end()), alarmDays.end());
     std::vector<std::string> triggers;
     for (const std::int32_t days : alarmDays)
-        triggers.push_back(AlarmTrigger(days));
+        triggers.push_back(AlarmTrigger(days, options.AlarmMinute));
 
     std::string out;
     // Generous: pages that are reserved but never written cost no memory.

@@ -12,8 +12,10 @@
 
 struct TIcsOptions
 {
-    // Days before each date at which a display alarm rings at 09:00; 0 is the day itself.
+    // Days before each date at which a display alarm rings at AlarmMinute; 0 is the day itself.
     std::vector<std::int32_t> AlarmDays;
+    // The time of day of the alarms, in minutes after midnight.
+    std::int32_t AlarmMinute = 9 * 60;
     // The DTSTAMP value, UTC, e.g. "20260615T000000Z".
     std::string Stamp = "19700101T000000Z";
     // The language of the summaries' kind word (a calendar shows it to the user); none for English.

@@ -40,6 +40,16 @@ std::int32_t DefaultForwardDays(const std::string& configFileName)
     return config.CheckForwardDays;
 }
 
+std::int32_t DefaultAlarmMinute(const std::string& configFileName)
+{
+    TConfig config;
+    try {
+        config.Load(configFileName);
+    } catch (const TExError&) {
+    }
+    return config.RemindAtMinutes() != 0 ? config.RemindAtMinutes() : 9 * 60;
+}
+
 TDate LocalToday()
 {
     const std::time_t now = std::time(nullptr);

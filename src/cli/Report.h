@@ -24,5 +24,8 @@ TReport MakeReport(const TAddressBook& contacts, TDate today, std::int32_t days,
 // The window option of the options file, or FallbackForwardDays when the file does not load.
 std::int32_t DefaultForwardDays(const std::string& configFileName);
 
+// The time of day of the calendar's alarms: the time the user chose for the new day's check, else 09:00.
+std::int32_t DefaultAlarmMinute(const std::string& configFileName);
+
 // Today's local calendar date as a whole day.
 TDate LocalToday();

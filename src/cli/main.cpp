@@ -111,6 +111,7 @@ int Run(const std::vector<std::string>& arguments)
 
     TIcsOptions ics;
     ics.AlarmDays = options.AlarmDays;
+    ics.AlarmMinute = DefaultAlarmMinute(ConfigFilePath(configFolder, "Nelvora.cfg"));
     // A given day fixes the stamp too, so that two runs over the same contacts give the same file.
     ics.Stamp = options.Today ? IcsStampOfDay(*options.Today) : IcsStampOfTime(std::time(nullptr));
     ics.Translate = &TranslateText;

@@ -133,6 +133,17 @@ for event in with_alarms.walk("VEVENT"):
     rings = sorted(start + alarm.decoded("TRIGGER") for alarm in event.walk("VALARM"))
     check(rings == [start + datetime.timedelta(days=d, hours=9) for d in (-7, -1, 0)], f"alarms {rings}")
 
+# With a time of day chosen for the new day's check (07:45, offset 28 of the options file), the alarms ring then.
+options = os.path.join(work, "options")
+os.mkdir(options)
+with open(os.path.join(options, "Nelvora.cfg"), "wb") as out:
+    out.write(bytes(4) + (0x1234).to_bytes(4, "little") + bytes(20) + (7 * 60 + 45).to_bytes(4, "little"))
+at_quarter = Calendar.from_ical(calendar("--contacts", extra, "--config-dir", options, "--alarm", "2", "--alarm", "0"))
+for event in at_quarter.walk("VEVENT"):
+    start = datetime.datetime.combine(event["DTSTART"].dt, datetime.time())
+    rings = sorted(start + alarm.decoded("TRIGGER") for alarm in event.walk("VALARM"))
+    check(rings == [start + datetime.timedelta(days=d, hours=7, minutes=45) for d in (-2, 0)], f"alarms at 07:45 {rings}")
+
 # A folder the program may not write to: status 2, the old file whole, nothing left beside it.
 locked = os.path.join(work, "locked")
 os.mkdir(locked)
