@@ -151,7 +151,8 @@ TNotice TReminder::Compose(const std::vector<TItem>& items, bool withActions)
         notice.BodyLines.push_back(Tr(QT_TRANSLATE_NOOP("TReminder", "%1: %2 %3")).arg(item.Name, event, when));
     }
     for (const TItem& item : items)
-        notice.Persistent = notice.Persistent || item.Days == 0;
+        if (item.Days == 0)
+            notice.ExpireMs = 0;
     if (withActions)
         notice.ShowListLabel = Tr(QT_TRANSLATE_NOOP("TReminder", "Show List"));
     return notice;
