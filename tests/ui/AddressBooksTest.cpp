@@ -16,6 +16,7 @@
 #include <QUrl>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -257,6 +258,8 @@ TEST(ShowAddressBook, StartsTheProgramOfTheLargestStore)
         for (const QString& missing : test.Missing)
             QFile(bin.filePath(missing)).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     }
+    // The temporary folder's clean-up reads names as UTF-8 and would miss this one.
+    ::rmdir(latin1.c_str());
     QDir::setCurrent(oldFolder);
     qputenv("PATH", oldPath);
     qputenv("HOME", oldHome);
