@@ -1,8 +1,12 @@
 #include "AddressBookProgram.h"
 
+#include <QByteArray>
 #include <QDir>
-#include <QFileInfo>
-#include <QUrl>
+#include <QFile>
+
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 namespace {
 
@@ -23,11 +27,17 @@ bool Start(ILauncher& launcher, const TContactManager& manager)
     return !path.isEmpty() && launcher.StartProgram(path, manager.Arguments);
 }
 
-bool OpenFolder(ILauncher& launcher, const QString& folder, const std::function<void()>& cannotRun)
+// A folder by the bytes the file system knows it by, which need not be UTF-8: a name that is not text would not
+// survive a QString (Qt reads every file name as UTF-8), so the folder goes to the opener as a percent-encoded URL.
+bool OpenFolder(ILauncher& launcher, const std::string& folder, const std::function<void()>& cannotRun)
 {
-    if (!QFileInfo(folder).isDir())
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
+    if (folder.empty() || error || !std::filesystem::is_directory(absolute, error))
         return false;
-    launcher.OpenUrl(QUrl::fromLocalFile(folder).toString(QUrl::FullyEncoded), cannotRun);
+    const QByteArray url =
+        QByteArrayLiteral("file://") + QByteArray::fromStdString(absolute.string()).toPercentEncoding("/");
+    launcher.OpenUrl(QString::fromLatin1(url), cannotRun);
     return true;
 }
 
@@ -40,11 +50,10 @@ bool ShowStore(ILauncher& launcher, const TStoreInfo& store, const std::function
         return Start(launcher, Thunderbird);
     if (store.Owner == "kde" && Start(launcher, KAddressBook))
         return true;
-    const QString path = QString::fromUtf8(store.Path.data(), static_cast<qsizetype>(store.Path.size()));
     if (store.Kind == "vcard-folder")
-        return OpenFolder(launcher, path, cannotRun);
+        return OpenFolder(launcher, store.Path, cannotRun);
     if (store.Kind == "vcard-file")
-        return OpenFolder(launcher, QFileInfo(path).path(), cannotRun);
+        return OpenFolder(launcher, std::filesystem::path(store.Path).parent_path().string(), cannotRun);
     return false;
 }
 
@@ -60,10 +69,11 @@ void ShowAddressBook(ILauncher& launcher, const std::vector<TStoreInfo>& stores,
         if (Start(launcher, *manager))
             return;
 
-    // No contact manager: show the folder the contacts are read from.
-    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    if (dataHome.isEmpty() || !QDir::isAbsolutePath(dataHome))
-        dataHome = QDir::homePath() + QStringLiteral("/.local/share");
-    if (!OpenFolder(launcher, dataHome + QStringLiteral("/contacts"), cannotRun))
+    // No contact manager: show the folder the contacts are read from. A relative XDG_DATA_HOME is invalid and
+    // ignored, as the base directory rules say.
+    QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    if (!dataHome.startsWith('/'))
+        dataHome = QFile::encodeName(QDir::homePath()) + "/.local/share";
+    if (!OpenFolder(launcher, (dataHome + "/contacts").toStdString(), cannotRun))
         cannotRun();
 }

@@ -147,7 +147,8 @@ TNotice TReminder::Compose(const std::vector<TItem>& items, bool withActions)
             Tr(QT_TRANSLATE_NOOP("TReminder", "%1: %2 %3")).arg(Isolated(item.Name), item.Event, when));
     }
     for (const TItem& item : items)
-        notice.Persistent = notice.Persistent || item.Days == 0;
+        if (item.Days == 0)
+            notice.ExpireMs = 0;
     if (withActions)
         notice.ShowListLabel = Tr(QT_TRANSLATE_NOOP("TReminder", "Show List"));
     return notice;

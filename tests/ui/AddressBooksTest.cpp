@@ -16,6 +16,9 @@
 #include <QTreeWidget>
 #include <QUrl>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // The real module, by its path.
@@ -172,38 +175,79 @@ TEST(ShowAddressBook, StartsTheProgramOfTheLargestStore)
         script.write(QStringLiteral("#!/bin/sh\necho \"%1 $*\" >> '%2'\n").arg(name, log).toUtf8());
         script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
     };
-    for (const char* name : {"gnome-contacts", "kaddressbook", "evolution", "thunderbird", "xdg-open"})
-        install(QString::fromLatin1(name));
-    const QByteArray oldPath = qgetenv("PATH");
-    qputenv("PATH", bin.path().toUtf8());
+    const QStringList managers = {"gnome-contacts", "kaddressbook", "evolution", "thunderbird"};
+    for (const QString& name : managers + QStringList{"xdg-open"})
+        install(name);
     const std::string folder = bin.path().toStdString();
+    // A folder whose name is not UTF-8 (Latin-1 "café"), and the desktop's contacts folders for the last resort.
+    const std::string latin1 = folder + "/caf\xe9";
+    ASSERT_TRUE(QDir().mkpath(bin.filePath(QStringLiteral("home/.local/share/contacts"))));
+    ASSERT_TRUE(QDir().mkpath(bin.filePath(QStringLiteral("data/contacts"))));
+    ASSERT_TRUE(QDir().mkpath(bin.filePath(QStringLiteral("relative/contacts"))));
+    ASSERT_EQ(::mkdir(latin1.c_str(), 0700), 0);
+
+    const QByteArray oldPath = qgetenv("PATH");
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+    const QString oldFolder = QDir::currentPath();
+    qputenv("PATH", bin.path().toUtf8());
+    qputenv("HOME", bin.filePath(QStringLiteral("home")).toUtf8());
+    // Were a relative XDG_DATA_HOME taken, it would be found here.
+    QDir::setCurrent(bin.path());
 
     struct TCase
     {
         const char* What;
         std::string Stores;
-        const char* Missing; // a program taken off PATH for this case
+        QStringList Missing; // programs taken off PATH for this case
         QString Started;
+        QString DataHome = {}; // XDG_DATA_HOME, unset where empty
     };
     const TCase cases[] = {
-        {"Evolution's book", "vcard-folder\t" + folder + "\t2\tok\t\nevolution\t/e/contacts.db\t9\tok\t\n", "",
+        {"Evolution's book",
+         "vcard-folder\t" + folder + "\t2\tok\t\nevolution\t/e/contacts.db\t9\tok\t\n",
+         {},
          "gnome-contacts "},
-        {"Evolution's book without GNOME Contacts", "evolution\t/e/contacts.db\t9\tok\t\n", "gnome-contacts",
+        {"Evolution's book without GNOME Contacts",
+         "evolution\t/e/contacts.db\t9\tok\t\n",
+         {"gnome-contacts"},
          "evolution --component=contacts"},
-        {"Thunderbird's book", "thunderbird\t/t/abook.sqlite\t9\tok\t\nevolution\t/e/contacts.db\t3\tok\t\n", "",
+        {"Thunderbird's book",
+         "thunderbird\t/t/abook.sqlite\t9\tok\t\nevolution\t/e/contacts.db\t3\tok\t\n",
+         {},
          "thunderbird -addressbook"},
-        {"a KDE folder", "vcard-folder\t" + folder + "\t9\tok\tkde\n", "", "kaddressbook "},
-        {"another folder", "vcard-folder\t" + folder + "\t9\tok\t\n", "", "xdg-open " + bin.path()},
-        {"a file", "vcard-file\t" + folder + "/b.vcf\t9\tok\t\n", "", "xdg-open " + bin.path()},
-        {"an excluded book is no choice", "thunderbird\t/t/abook.sqlite\t0\texcluded\t\n", "", "gnome-contacts "},
-        {"the program is missing", "thunderbird\t/t/abook.sqlite\t9\tok\t\n", "thunderbird", "gnome-contacts "},
+        {"a KDE folder", "vcard-folder\t" + folder + "\t9\tok\tkde\n", {}, "kaddressbook "},
+        {"another folder", "vcard-folder\t" + folder + "\t9\tok\t\n", {}, "xdg-open " + bin.path()},
+        {"a file", "vcard-file\t" + folder + "/b.vcf\t9\tok\t\n", {}, "xdg-open " + bin.path()},
+        {"an excluded book is no choice", "thunderbird\t/t/abook.sqlite\t0\texcluded\t\n", {}, "gnome-contacts "},
+        {"the program is missing", "thunderbird\t/t/abook.sqlite\t9\tok\t\n", {"thunderbird"}, "gnome-contacts "},
+        {"of two as large, the first",
+         "vcard-folder\t" + folder + "\t9\tok\tkde\nthunderbird\t/t/a\t9\tok\t\n",
+         {},
+         "kaddressbook "},
+        {"of two as large, the first, the other way round",
+         "thunderbird\t/t/a\t9\tok\t\nvcard-folder\t" + folder + "\t9\tok\tkde\n",
+         {},
+         "thunderbird -addressbook"},
+        // Its bytes reach the opener as they are, percent-encoded.
+        {"a folder whose name is not UTF-8",
+         "vcard-folder\t" + latin1 + "\t9\tok\t\n",
+         {},
+         "xdg-open file://" + QUrl::toPercentEncoding(bin.path(), "/") + "/caf%E9"},
+        {"no contact manager: the data folder's contacts", "", managers,
+         "xdg-open " + bin.filePath(QStringLiteral("data/contacts")), bin.filePath(QStringLiteral("data"))},
+        {"a relative data folder is ignored", "", managers,
+         "xdg-open " + bin.filePath(QStringLiteral("home/.local/share/contacts")), QStringLiteral("relative")},
     };
     for (const TCase& test : cases) {
         SCOPED_TRACE(test.What);
         QFile::remove(log);
-        QFile missing(bin.filePath(QString::fromLatin1(test.Missing)));
-        if (*test.Missing)
-            missing.setPermissions(QFileDevice::ReadOwner);
+        if (test.DataHome.isEmpty())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", test.DataHome.toUtf8());
+        for (const QString& missing : test.Missing)
+            QFile(bin.filePath(missing)).setPermissions(QFileDevice::ReadOwner);
         TQtLauncher launcher;
         bool failed = false;
         ShowAddressBook(launcher, ParseStoreList(test.Stores), [&] { failed = true; });
@@ -215,10 +259,18 @@ TEST(ShowAddressBook, StartsTheProgramOfTheLargestStore)
         };
         for (int wait = 0; wait < 200 && startedLine().isEmpty(); ++wait)
             QTest::qWait(25);
-        EXPECT_EQ(startedLine().trimmed(), test.Started.trimmed());
+        EXPECT_EQ(startedLine().trimmed().toStdString(), test.Started.trimmed().toStdString());
         EXPECT_FALSE(failed);
-        if (*test.Missing)
-            missing.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        for (const QString& missing : test.Missing)
+            QFile(bin.filePath(missing)).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     }
+    // The temporary folder's clean-up reads names as UTF-8 and would miss this one.
+    ::rmdir(latin1.c_str());
+    QDir::setCurrent(oldFolder);
     qputenv("PATH", oldPath);
+    qputenv("HOME", oldHome);
+    if (oldDataHome.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", oldDataHome);
 }

@@ -18,6 +18,7 @@
 #include <deque>
 #include <functional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 // Answers the modal boxes from a script and records every box shown.
@@ -169,10 +170,26 @@ class TFakeNotifier final : public INotifier
 {
 public:
     std::vector<TNotice> Notices;
+    int Withdrawals = 0;
     std::function<void()> Show; // what picking the notification does
+    // What the callers wait to hear about the notices posted; a test answers them, as a server would, with Answer.
+    std::vector<std::function<void(bool)>> Unanswered;
 
-    void Notify(const TNotice& notice) override { Notices.push_back(notice); }
+    void Notify(const TNotice& notice, std::function<void(bool posted)> posted) override
+    {
+        Notices.push_back(notice);
+        if (posted)
+            Unanswered.push_back(std::move(posted));
+    }
+    void Withdraw() override { ++Withdrawals; }
     void SetShowHandler(std::function<void()> handler) override { Show = std::move(handler); }
+
+    void Answer(bool posted)
+    {
+        const auto answers = std::exchange(Unanswered, {});
+        for (const auto& answer : answers)
+            answer(posted);
+    }
 };
 
 class TFakeDayWatch final : public IDayWatch

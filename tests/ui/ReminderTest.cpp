@@ -71,7 +71,7 @@ TEST_F(ReminderTest, ANotificationCountsTodayTomorrowAndWhatEntersTheWindowAndSh
                                              Line(QString(79, QLatin1Char('x')) + QChar(0x2026), ": bday. 26 today"),
                                              Line("<b>&</b> Amp ersand", ": anniv. 26 tomorrow"),
                                              Line("Carl", ": bday. 36 in 15 days")}));
-    EXPECT_TRUE(notice.Persistent);
+    EXPECT_EQ(notice.ExpireMs, 0);
     EXPECT_EQ(notice.ShowListLabel, QStringLiteral("Show List"));
     EXPECT_TRUE(Form->isVisible());
 
@@ -87,7 +87,7 @@ TEST_F(ReminderTest, ANotificationCountsTodayTomorrowAndWhatEntersTheWindowAndSh
     Form->btnCheckNowClick();
     ASSERT_EQ(Notifier.Notices.size(), 3u);
     EXPECT_EQ(Notifier.Notices[2].Summary, QStringLiteral("1 birthday tomorrow"));
-    EXPECT_FALSE(Notifier.Notices[2].Persistent);
+    EXPECT_EQ(Notifier.Notices[2].ExpireMs, -1);
 }
 
 TEST_F(ReminderTest, AfterEightLinesTheBodyEndsWithHowManyMore)

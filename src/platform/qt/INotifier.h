@@ -11,21 +11,28 @@ struct TNotice
 {
     QString Summary;
     QStringList BodyLines;
-    // Stays until the user closes it, instead of expiring after the server's usual time.
-    bool Persistent = false;
+    // Milliseconds after which the server should take the notice down; -1 for the server's own default. A notice
+    // with something due today is posted with the time left until the next day start, so it never outlives its day.
+    int ExpireMs = -1;
     // The label of the action that shows the list; empty for no actions, as for a program that will not be there
     // to answer them.
     QString ShowListLabel;
 };
 
-// The desktop's notifications. Posting never waits for the desktop and never fails to the caller: where nothing
-// can show a notification, it is dropped.
+// The desktop's notifications. Posting never waits for the desktop; whether the notice got there is answered later.
 class INotifier
 {
 public:
     virtual ~INotifier() = default;
-    // Replaces the notification posted before, if the desktop still shows it.
-    virtual void Notify(const TNotice& notice) = 0;
+    // Replaces the notification posted before, if the desktop still shows it. `posted`, when given, is called
+    // exactly once, later (never from inside Notify), with whether a notification server took the notice: false
+    // when there is no server, the call failed or timed out, or the notice was withdrawn before it was sent. A
+    // notice replaced while waiting gets the outcome of the notice that replaced it. A program that is ending
+    // takes no more answers: once the notifier flushes for the exit, `posted` is not called.
+    virtual void Notify(const TNotice& notice, std::function<void(bool posted)> posted = {}) = 0;
+    // Takes the notification posted before off the screen, if there is one; also drops a notice still waiting to be
+    // sent (its `posted` hears false).
+    virtual void Withdraw() = 0;
     // Called when the user picks the notification itself or its "show the list" action.
     virtual void SetShowHandler(std::function<void()> handler) = 0;
 };

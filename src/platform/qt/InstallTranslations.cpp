@@ -52,11 +52,17 @@ QString ProgramTranslationsDirectory()
 namespace {
 
 // The texts are English already; the English file holds only the singular and plural forms of the counted ones
-// ("1 contact", "2 contacts"), which the source texts cannot carry.
-QString InstallEnglish(QObject& owner, const QString& directory)
+// ("1 contact", "2 contacts"), which the source texts cannot carry. A regional English file ("en_GB") comes first,
+// as for any other language.
+QString InstallEnglish(QObject& owner, const QString& directory, const QString& uiLanguage)
 {
-    if (QTranslator* english = Load(owner, directory, QStringLiteral("nelvora_en")))
-        QCoreApplication::installTranslator(english);
+    const QStringList names = uiLanguage.isEmpty() ? QStringList{QStringLiteral("en")} : Candidates(uiLanguage);
+    for (const QString& language : names) {
+        if (QTranslator* english = Load(owner, directory, QStringLiteral("nelvora_") + language)) {
+            QCoreApplication::installTranslator(english);
+            break;
+        }
+    }
     return {};
 }
 
@@ -67,7 +73,7 @@ QString InstallTranslations(QObject& owner, const QStringList& uiLanguages, cons
 {
     for (const QString& uiLanguage : uiLanguages) {
         if (IsEnglish(uiLanguage))
-            return InstallEnglish(owner, directory);
+            return InstallEnglish(owner, directory, uiLanguage);
         for (const QString& language : Candidates(uiLanguage)) {
             QTranslator* own = Load(owner, directory, QStringLiteral("nelvora_") + language);
             if (own == nullptr)
@@ -86,7 +92,7 @@ QString InstallTranslations(QObject& owner, const QStringList& uiLanguages, cons
             return language;
         }
     }
-    return InstallEnglish(owner, directory);
+    return InstallEnglish(owner, directory, QString());
 }
 
 QString InstallTranslations(QObject& owner)

@@ -1,10 +1,11 @@
 #include "TDBusNotifier.h"
 
-#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QElapsedTimer>
+#include <QDBusServiceWatcher>
+#include <QEventLoop>
+#include <QTimer>
 #include <QVariantMap>
 
 namespace {
@@ -29,52 +30,82 @@ void TDBusNotifier::SetShowHandler(std::function<void()> handler)
     m_show = std::move(handler);
 }
 
-void TDBusNotifier::Notify(const TNotice& notice)
+void TDBusNotifier::Notify(const TNotice& notice, std::function<void(bool posted)> posted)
 {
-    // Only the newest notice matters: one still waiting for its turn is replaced, never queued behind.
-    m_waiting = notice;
-    if (!m_busy)
+    // Only the newest notice matters: one still waiting for its turn is replaced, never queued behind, and whoever
+    // waited for it hears how its replacement fared.
+    TAnswers answers = m_waiting ? std::move(m_waiting->Answers) : TAnswers();
+    if (posted)
+        answers.push_back(std::move(posted));
+    m_waiting = TWaiting{notice, std::move(answers)};
+    if (!m_flight)
         SendNext();
+}
+
+void TDBusNotifier::Withdraw()
+{
+    if (m_waiting) {
+        Answer(std::move(m_waiting->Answers), false);
+        m_waiting.reset();
+    }
+    if (m_flight) {
+        // Which id is on the screen is known only when the call returns; the landing closes it.
+        m_flight->Withdrawn = true;
+        return;
+    }
+    if (m_id != 0) {
+        Close(m_id);
+        m_id = 0;
+    }
+    CheckDrained();
 }
 
 bool TDBusNotifier::Connect()
 {
     if (!m_bus.isConnected())
         return false;
-    if (!m_subscribed) {
-        // Subscribed on the first notice, not at start-up: a program that never reminds never talks to the server.
-        m_bus.connect(Service, Path, Interface, QStringLiteral("ActionInvoked"), this,
-                      SLOT(OnActionInvoked(uint, QString)));
-        m_bus.connect(Service, Path, Interface, QStringLiteral("NotificationClosed"), this,
-                      SLOT(OnNotificationClosed(uint, uint)));
-        m_subscribed = true;
+    // Subscribed on the first notice, not at start-up: a program that never reminds never talks to the server. A
+    // subscription that failed is tried again with the next notice rather than leaving the actions dead for good.
+    if (!m_actionsSubscribed)
+        m_actionsSubscribed = m_bus.connect(Service, Path, Interface, QStringLiteral("ActionInvoked"), this,
+                                            SLOT(OnActionInvoked(uint, QString)));
+    if (!m_closedSubscribed)
+        m_closedSubscribed = m_bus.connect(Service, Path, Interface, QStringLiteral("NotificationClosed"), this,
+                                           SLOT(OnNotificationClosed(uint, uint)));
+    if (m_serverWatcher == nullptr) {
+        m_serverWatcher = new QDBusServiceWatcher(Service, m_bus, QDBusServiceWatcher::WatchForOwnerChange, this);
+        connect(m_serverWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this, &TDBusNotifier::OnServerReplaced);
     }
     return true;
 }
 
 void TDBusNotifier::SendNext()
 {
-    if (!m_waiting)
+    if (!m_waiting) {
+        CheckDrained();
         return;
-    const TNotice notice = std::move(*m_waiting);
+    }
+    TWaiting next = std::move(*m_waiting);
     m_waiting.reset();
-    if (!Connect())
+    if (!Connect()) {
+        Answer(std::move(next.Answers), false);
+        CheckDrained();
         return;
-    m_busy = true;
+    }
+    m_flight = TFlight{std::move(next.Answers)};
     const QDBusMessage call =
         QDBusMessage::createMethodCall(Service, Path, Interface, QStringLiteral("GetCapabilities"));
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, CallTimeout), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, notice](QDBusPendingCallWatcher* finished) {
-        finished->deleteLater();
-        const QDBusPendingReply<QStringList> reply = *finished;
-        if (reply.isError()) {
-            // No server, or one that failed: the notice is dropped without a word, as a desktop without
-            // notifications would.
-            Done();
-            return;
-        }
-        SendNotify(notice, reply.value());
-    });
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, notice = std::move(next.Notice)](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                const QDBusPendingReply<QStringList> reply = *finished;
+                // No server, or one that failed: the caller hears it and may show the notice another way.
+                if (reply.isError() || m_flight->Withdrawn)
+                    Land(false);
+                else
+                    SendNotify(notice, reply.value());
+            });
 }
 
 void TDBusNotifier::SendNotify(const TNotice& notice, const QStringList& capabilities)
@@ -88,29 +119,80 @@ void TDBusNotifier::SendNotify(const TNotice& notice, const QStringList& capabil
     QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Interface, QStringLiteral("Notify"));
     call << m_appName << m_id << m_appId << notice.Summary
          << BodyText(notice.BodyLines, capabilities.contains(QStringLiteral("body-markup"))) << actions << hints
-         << static_cast<int>(notice.Persistent ? 0 : -1);
+         << static_cast<qint32>(notice.ExpireMs);
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, CallTimeout), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* finished) {
         finished->deleteLater();
         const QDBusPendingReply<uint> reply = *finished;
-        if (!reply.isError())
-            m_id = reply.value();
-        Done();
+        if (reply.isError())
+            Land(false);
+        else
+            Land(true, reply.value());
     });
 }
 
-void TDBusNotifier::Done()
+void TDBusNotifier::Land(bool posted, uint id)
 {
-    m_busy = false;
+    TFlight flight = std::move(*m_flight);
+    m_flight.reset();
+    // A failed call leaves whatever the server showed before on the screen, so the old id stays the one to replace.
+    if (posted)
+        m_id = id;
+    if (flight.Withdrawn && m_id != 0) {
+        Close(m_id);
+        m_id = 0;
+    }
+    Answer(std::move(flight.Answers), posted);
     SendNext();
+}
+
+void TDBusNotifier::Close(uint id)
+{
+    ++m_closing;
+    const QDBusMessage call =
+        QDBusMessage::createMethodCall(Service, Path, Interface, QStringLiteral("CloseNotification")) << id;
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, CallTimeout), this);
+    // The answer does not matter (the notice may be gone already); only that the call is no longer on its way.
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* finished) {
+        finished->deleteLater();
+        --m_closing;
+        CheckDrained();
+    });
+}
+
+void TDBusNotifier::Answer(TAnswers answers, bool posted)
+{
+    if (answers.empty())
+        return;
+    // Always from the event loop: a caller may post again from its answer, and the notifier's state must be whole
+    // by then.
+    QMetaObject::invokeMethod(
+        this,
+        [this, answers = std::move(answers), posted] {
+            if (m_finishing)
+                return;
+            for (const auto& answer : answers)
+                answer(posted);
+        },
+        Qt::QueuedConnection);
+}
+
+void TDBusNotifier::CheckDrained()
+{
+    if (!Busy())
+        Q_EMIT Drained();
 }
 
 void TDBusNotifier::Finish(int milliseconds)
 {
-    QElapsedTimer waited;
-    waited.start();
-    while (Busy() && waited.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    m_finishing = true;
+    if (!Busy())
+        return;
+    // A loop that sleeps until a reply or the deadline; input waits, so no click reaches a window that is gone.
+    QEventLoop loop;
+    connect(this, &TDBusNotifier::Drained, &loop, &QEventLoop::quit);
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 QString TDBusNotifier::BodyText(const QStringList& lines, bool markup)
@@ -125,7 +207,7 @@ QString TDBusNotifier::BodyText(const QStringList& lines, bool markup)
 void TDBusNotifier::OnActionInvoked(uint id, const QString& key)
 {
     // Other programs' notifications raise the same signal.
-    if (id == 0 || id != m_id || (key != DefaultAction && key != ShowListAction))
+    if (m_finishing || id == 0 || id != m_id || (key != DefaultAction && key != ShowListAction))
         return;
     if (m_show)
         m_show();
@@ -135,4 +217,10 @@ void TDBusNotifier::OnNotificationClosed(uint id, uint /*reason*/)
 {
     if (id != 0 && id == m_id)
         m_id = 0;
+}
+
+void TDBusNotifier::OnServerReplaced()
+{
+    // A new server counts its ids afresh; the old id may now name another program's notification.
+    m_id = 0;
 }

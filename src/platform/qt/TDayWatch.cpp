@@ -8,7 +8,9 @@
 #include <QTimeZone>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
+#include <ctime>
 #include <limits>
 #include <sys/timerfd.h>
 #include <unistd.h>
@@ -134,8 +136,10 @@ void TDayWatch::OnPrepareForSleep(bool start)
 void TDayWatch::ArmClockChange()
 {
     // A real-time timer set far ahead never fires; the kernel cancels it when the clock is set, which is the point.
+    // The largest time there is: any nearer aim (the largest 32-bit one expires in 2038) is in the past once the
+    // clock passes it, and a timer that expires at once would wake the watch in an endless loop.
     itimerspec far{};
-    far.it_value.tv_sec = std::numeric_limits<std::int32_t>::max();
+    far.it_value.tv_sec = std::numeric_limits<time_t>::max();
     timerfd_settime(m_clockFd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &far, nullptr);
 }
 
@@ -150,10 +154,12 @@ void TDayWatch::WatchClockChange()
     m_clockNotifier = new QSocketNotifier(m_clockFd, QSocketNotifier::Read, this);
     connect(m_clockNotifier, &QSocketNotifier::activated, this, [this] {
         std::uint64_t expirations = 0;
-        // ECANCELED: the clock was set. Reading clears the state; the timer is then armed again.
-        [[maybe_unused]] const ssize_t got = ::read(m_clockFd, &expirations, sizeof expirations);
+        // Only ECANCELED says the clock was set; an expiry (should the aim ever be reached) is no news about the day.
+        // Reading clears either state; the timer is then armed again.
+        const bool clockSet = ::read(m_clockFd, &expirations, sizeof expirations) < 0 && errno == ECANCELED;
         ArmClockChange();
-        Trigger();
+        if (clockSet)
+            Trigger();
     });
 }
 

@@ -12,7 +12,8 @@ class QTimeZone;
 
 // The first moment after `nowMs` (milliseconds since the epoch) at which the local date in `zone` is a later one
 // than at `nowMs`: normally the next midnight; where the clocks jump over midnight, the end of that jump; where they
-// go back over it, the second time they read midnight.
+// read midnight twice (put back from 01:00 to 00:00), the first time, and a moment after it already belongs to the
+// new day, whose own end is the next midnight.
 qint64 NextDayStart(qint64 nowMs, const QTimeZone& zone);
 
 // The day watch of a desktop session: a timer aimed at the next local midnight (the event loop's timers do not count

@@ -1,6 +1,7 @@
 #include "TQtLauncher.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -27,8 +28,11 @@ void TQtLauncher::OpenUrl(const QString& url, std::function<void()> failed)
 
     auto* process = new QProcess(&m_openers);
     process->setProgram(opener);
-    // A local file goes as a path, which every opener takes; only a section of it needs the URL form.
-    const bool asPath = target.isLocalFile() && !target.hasFragment();
+    // A local file goes as a path, which every opener takes; only a section of it needs the URL form, and so does a
+    // name that is not UTF-8, whose bytes only the URL's percent-encoding keeps (a QString path would garble them).
+    const bool asPath = target.isLocalFile() && !target.hasFragment() &&
+                        QFile::encodeName(target.toLocalFile()) ==
+                            QByteArray::fromPercentEncoding(target.path(QUrl::FullyEncoded).toLatin1());
     process->setArguments({asPath ? target.toLocalFile() : target.toString(QUrl::FullyEncoded)});
     process->setStandardInputFile(QProcess::nullDevice());
     // Its complaints belong in the session's log, beside ours.

@@ -91,3 +91,37 @@ TEST(InstallTranslations, AMissingTruncatedOrForeignFileGivesEnglishWithoutAnErr
     EXPECT_EQ(Install(owner, {"de"}, QStringLiteral("/nonexistent")), QString());
     EXPECT_EQ(ErrorCaption(), QStringLiteral("Error"));
 }
+
+TEST(InstallTranslations, ARegionalFileIsTriedBeforeTheBareLanguage)
+{
+    // Files planted under other names, so that the caption tells which one was taken.
+    const auto plant = [](const QTemporaryDir& folder, const char* built, const char* as) {
+        return QFile::copy(QDir(BuiltTranslations).filePath(QStringLiteral("nelvora_%1.qm").arg(QLatin1String(built))),
+                           folder.filePath(QStringLiteral("nelvora_%1.qm").arg(QLatin1String(as))));
+    };
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(plant(folder, "pt_BR", "pt_BR"));
+    ASSERT_TRUE(plant(folder, "de", "pt"));
+    ASSERT_TRUE(plant(folder, "en", "en"));
+    ASSERT_TRUE(plant(folder, "de", "en_GB"));
+
+    struct TCase
+    {
+        QStringList Languages;
+        QString Chosen;
+        QString Caption;
+    };
+    const TCase cases[] = {
+        {{"pt-BR", "pt"}, QStringLiteral("pt_BR"), QStringLiteral("Erro")},
+        {{"pt-PT", "pt"}, QStringLiteral("pt"), QStringLiteral("Fehler")},
+        {{"en-GB", "en"}, QString(), QStringLiteral("Fehler")},
+        {{"en-US", "en"}, QString(), QStringLiteral("Error")},
+    };
+    for (const TCase& c : cases) {
+        const std::string languages = c.Languages.join(QLatin1Char(',')).toStdString();
+        QObject owner;
+        EXPECT_EQ(Install(owner, c.Languages, folder.path()).toStdString(), c.Chosen.toStdString()) << languages;
+        EXPECT_EQ(ErrorCaption().toStdString(), c.Caption.toStdString()) << languages;
+    }
+}

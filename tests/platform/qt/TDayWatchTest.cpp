@@ -1,11 +1,14 @@
 #include "TDayWatch.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <sys/resource.h>
 
 namespace {
 
@@ -38,6 +41,10 @@ TEST(NextDayStart, IsTheFirstMomentOfTheNewLocalDayAcrossDaylightSavingChanges)
         // Half-hour changes at 02:00.
         {"Australia/Lord_Howe", "2024-10-05T14:30:00Z", "2024-10-06T13:00:00Z", "half an hour forward"},
         {"Australia/Lord_Howe", "2024-04-06T14:45:00Z", "2024-04-07T13:30:00Z", "half an hour back"},
+        // The clocks go back from 01:00 to 00:00: midnight comes twice, and the day begins at the first.
+        {"America/Havana", "2024-11-02T16:00:00Z", "2024-11-03T04:00:00Z", "the first of two midnights"},
+        {"America/Havana", "2024-11-03T04:30:00Z", "2024-11-04T05:00:00Z", "between the two midnights"},
+        {"America/Havana", "2024-11-03T05:00:00Z", "2024-11-04T05:00:00Z", "at the second midnight"},
     };
     for (const TCase& c : cases) {
         const QTimeZone zone(c.Zone);
@@ -48,10 +55,66 @@ TEST(NextDayStart, IsTheFirstMomentOfTheNewLocalDayAcrossDaylightSavingChanges)
     }
 }
 
+namespace {
+
+// An environment variable set for one test and put back after it.
+class TScopedEnv
+{
+public:
+    TScopedEnv(const char* name, const QByteArray& value)
+        : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
+    {
+        qputenv(name, value);
+    }
+    TScopedEnv(const TScopedEnv&) = delete;
+    TScopedEnv& operator=(const TScopedEnv&) = delete;
+    ~TScopedEnv()
+    {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    QByteArray m_old;
+    bool m_had;
+};
+
+// A system bus that is not there: logind's part is left out without a word.
+TScopedEnv NoSystemBus()
+{
+    return TScopedEnv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/nelvora-test-bus");
+}
+
+// Under libfaketime (the test entry that runs these with the clock moved), the wall clock reads `at`, given as
+// "@YYYY-MM-DD hh:mm:ss" in UTC; false when the tests run on the real clock.
+bool SetFakeClock(const char* at)
+{
+    const QString file = qEnvironmentVariable("NELVORA_FAKETIME_FILE");
+    if (file.isEmpty())
+        return false;
+    QFile timestamp(file);
+    if (!timestamp.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    timestamp.write(QByteArray(at) + '\n');
+    return true;
+}
+
+double CpuMs()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000.0 +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0;
+}
+
+} // namespace
+
 TEST(DayWatch, RunsItsMidnightTimerWithoutASystemBus)
 {
-    // A system bus that is not there: logind's part is left out without a word.
-    ::setenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/nelvora-test-bus", 1);
+    const TScopedEnv bus = NoSystemBus();
     TDayWatch watch;
     watch.Start([] {});
     const int remaining = watch.MidnightRemaining();
@@ -59,4 +122,49 @@ TEST(DayWatch, RunsItsMidnightTimerWithoutASystemBus)
     EXPECT_LE(remaining, 25 * 3600 * 1000);
     watch.Stop();
     EXPECT_EQ(watch.MidnightRemaining(), -1);
+}
+
+// Nothing asks for a new day unless something happened: also with the clock past 2038, where a clock-change timer
+// aimed at the largest 32-bit time has long expired.
+TEST(DayWatch, StaysQuietAfterStartEvenWithTheClockPast2038)
+{
+    if (SetFakeClock("@2040-01-02 00:00:00")) {
+        ASSERT_GE(QDateTime::currentDateTimeUtc().date().year(), 2040) << "libfaketime did not move the clock";
+    }
+    const TScopedEnv bus = NoSystemBus();
+    TDayWatch watch;
+    int asked = 0;
+    const double cpuBefore = CpuMs();
+    QElapsedTimer wall;
+    wall.start();
+    watch.Start([&] { ++asked; });
+    QTest::qWait(300);
+    const double cpu = CpuMs() - cpuBefore;
+    EXPECT_EQ(asked, 0);
+    EXPECT_LT(cpu, wall.elapsed() / 4.0) << "CPU ms " << cpu << " over " << wall.elapsed() << " ms";
+    EXPECT_GT(watch.MidnightRemaining(), 0);
+}
+
+TEST(DayWatch, AWakeUpAsksOnceAndAimsTheMidnightTimerAfresh)
+{
+    const TScopedEnv bus = NoSystemBus();
+    // Aimed a minute before midnight; the clock then reads noon, as after a night asleep.
+    const bool faked = SetFakeClock("@2024-06-01 23:59:00");
+    TDayWatch watch;
+    int asked = 0;
+    watch.Start([&] { ++asked; });
+    if (faked) {
+        EXPECT_LE(watch.MidnightRemaining(), 61 * 1000);
+    }
+
+    QMetaObject::invokeMethod(&watch, "OnPrepareForSleep", Q_ARG(bool, true));
+    EXPECT_EQ(asked, 0) << "going to sleep is no new day";
+    if (faked)
+        SetFakeClock("@2024-06-02 12:00:00");
+    QMetaObject::invokeMethod(&watch, "OnPrepareForSleep", Q_ARG(bool, false));
+    EXPECT_EQ(asked, 1);
+    if (faked) {
+        EXPECT_GT(watch.MidnightRemaining(), 11 * 3600 * 1000);
+        EXPECT_LE(watch.MidnightRemaining(), 12 * 3600 * 1000 + 1000);
+    }
 }
