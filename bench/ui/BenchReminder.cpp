@@ -65,7 +65,8 @@ void BM_NotificationPost(benchmark::State& state)
     TSetup& setup = Setup();
     TReminder reminder(Notifier(), [] {});
     for (auto _ : state) {
-        reminder.AfterCheck(setup.Events, setup.Today, true);
+        if (reminder.Prepare(setup.Events, setup.Today, true, 3600000))
+            reminder.Post({});
         state.PauseTiming();
         Notifier().Finish(5000); // the answer comes through the event loop, outside the check
         state.ResumeTiming();
@@ -78,7 +79,8 @@ void BM_NotificationRoundTrip(benchmark::State& state)
     TSetup& setup = Setup();
     TReminder reminder(Notifier(), [] {});
     for (auto _ : state) {
-        reminder.AfterCheck(setup.Events, setup.Today, true);
+        if (reminder.Prepare(setup.Events, setup.Today, true, 3600000))
+            reminder.Post({});
         Notifier().Finish(5000);
     }
 }

@@ -1,5 +1,15 @@
 #include "TCheckCycle.h"
 
+void TCheckCycle::Load(TDate today, std::int32_t forwardDays)
+{
+    m_addressBook.Load();
+    m_events.CheckForwardDays = forwardDays;
+    m_events.Build(m_addressBook.AddressBook, today);
+    m_rows = ReportRows(m_events, today);
+    m_newDay = today != m_lastDay;
+    m_lastDay = today;
+}
+
 TCheckOutcome TCheckCycle::Decide(const TCheckCase& check)
 {
     TCheckOutcome outcome;

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "TConfig.h"
+#include "TEventList.h"
+#include "TIWAB.h"
+#include "TReportRows.h"
 
 #include <cstdint>
+#include <vector>
 
 // What one check leads to. The window program carries it out; the rule itself knows nothing of windows, trays or
 // notification servers, so that every combination can be checked on its own.
@@ -28,10 +32,20 @@ struct TCheckCase
     bool NewDay = false;       // the first check of its day
 };
 
-// The step from a finished check to what the user sees.
+// One check, from reading the contacts through the rows to what the user sees. No toolkit here: the window shows
+// what it is told.
 class TCheckCycle final
 {
 public:
+    TCheckCycle(TIWAB& addressBook, TEventList& events) : m_addressBook(addressBook), m_events(events) {}
+
+    // Reads the contacts and works out the events and rows of `today` with a window of `forwardDays` days. Throws
+    // TExError; the rows of the check before then stay.
+    void Load(TDate today, std::int32_t forwardDays);
+    const std::vector<TReportRow>& Rows() const { return m_rows; }
+    // Whether the last Load was the first of its day.
+    bool NewDay() const { return m_newDay; }
+
     static TCheckOutcome Decide(const TCheckCase& check);
     // Once the desktop has answered a notice of an outcome with AwaitNotice: `posted` tells whether a notification
     // server took it. A reminder is never lost: without a server the window shows instead.
@@ -42,4 +56,11 @@ public:
     {
         return dateChanged && minuteOfDay >= remindAt;
     }
+
+private:
+    TIWAB& m_addressBook;
+    TEventList& m_events;
+    std::vector<TReportRow> m_rows;
+    TDate m_lastDay = 0;
+    bool m_newDay = false;
 };

@@ -27,6 +27,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -90,6 +91,7 @@ TFormMain::TFormMain(const TPlatformServices& services, QWidget* parent)
     m_config.AlwaysOnTop = 0;
 
     m_iwab->Init();
+    m_cycle = std::make_unique<TCheckCycle>(*m_iwab, m_events);
 
     StartupDone = false;
     QuitAfterCheck = false;
@@ -301,33 +303,34 @@ void TFormMain::RunCheck()
         m_checkToday = m_services.Clock.Today();
         setWindowTitle(QStringLiteral("%1 - %2").arg(QString::fromUtf8(ProductName),
                                                      Text(DateText(m_checkToday, m_services.DateFormat))));
-        m_iwab->Load();
+        m_cycle->Load(m_checkToday, m_config.CheckForwardDays);
         lvStores->SetStores(m_iwab->Stores);
         lblCheckSummary->Show(static_cast<std::size_t>(m_iwab->AddressBook.GetCount()), m_iwab->Stores);
-        m_events.CheckForwardDays = m_config.CheckForwardDays;
-        m_events.Build(m_iwab->AddressBook, m_checkToday);
         FillEventList();
-        const std::int32_t remindWith = m_config.RemindWithMode();
-        if (m_reminder != nullptr && remindWith != TConfig::RemindWindowOnly)
-            m_reminder->AfterCheck(m_events, m_checkToday, !QuitAfterCheck);
 
-        if (lvEventList->RowCount() > FullRows) {
-            SelectPageSilently(0);
-            // Reminded through the notification alone: a start-and-quit run is done.
-            if (remindWith == TConfig::RemindNotificationOnly) {
-                if (QuitAfterCheck)
-                    Terminate();
-            } else if (!isVisible() || isMinimized()) {
-                // A minimised window is out of sight too: it comes back as from the tray.
-                TimerEventList->SetEnabled(true);
-                SetOptionsTabVisible(false);
-                btnCheckNow->setEnabled(false);
-                ShowMainWindow(true);
-                FadeIn();
-            }
-        } else if (QuitAfterCheck) {
-            Terminate();
+        TCheckCase check;
+        check.RemindWith = m_config.RemindWithMode();
+        check.QuitAfterCheck = QuitAfterCheck;
+        check.EventsListed = !m_cycle->Rows().empty();
+        check.CanNotify = m_reminder != nullptr;
+        check.NewDay = m_cycle->NewDay();
+        check.NoticeDue = check.CanNotify && m_reminder->Prepare(m_events, m_checkToday, !QuitAfterCheck,
+                                                                 m_services.Clock.MillisecondsToNextDay());
+        const TCheckOutcome outcome = TCheckCycle::Decide(check);
+        if (outcome.WithdrawNotice)
+            m_reminder->Withdraw();
+        if (outcome.PostNotice) {
+            const unsigned checkNumber = ++m_checkNumber;
+            // The answer may come after the window is gone, or after a later check has decided anew.
+            m_reminder->Post(
+                [self = QPointer<TFormMain>(this), check, checkNumber, await = outcome.AwaitNotice](bool posted) {
+                    if (self != nullptr && await && checkNumber == self->m_checkNumber)
+                        self->Guarded([&] { self->ApplyOutcome(TCheckCycle::AfterNotice(check, posted)); });
+                });
         }
+        if (check.EventsListed)
+            SelectPageSilently(0);
+        ApplyOutcome(outcome);
 
         LastCheckDay = Calendar::DayOfYear(Calendar::WholeDay(m_checkToday));
     } catch (const TExError& error) {
@@ -342,6 +345,20 @@ void TFormMain::RunCheck()
         }
         m_checkReportOpen = false;
     }
+}
+
+void TFormMain::ApplyOutcome(const TCheckOutcome& outcome)
+{
+    // A minimised window is out of sight too: it comes back as from the tray.
+    if (outcome.ShowWindow && (!isVisible() || isMinimized())) {
+        TimerEventList->SetEnabled(true);
+        SetOptionsTabVisible(false);
+        btnCheckNow->setEnabled(false);
+        ShowMainWindow(true);
+        FadeIn();
+    }
+    if (outcome.Terminate)
+        Terminate();
 }
 
 void TFormMain::FillEventList()

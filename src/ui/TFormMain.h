@@ -23,7 +23,9 @@ class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class QTimeEdit;
+class TCheckCycle;
 class TCheckSummary;
+struct TCheckOutcome;
 class TClickLabel;
 class TReminder;
 class TStoreListView;
@@ -112,6 +114,7 @@ private:
     void SetOpacity(int value);
     void SetMinimized(bool minimized);
     void Terminate();
+    void ApplyOutcome(const TCheckOutcome& outcome);
     void SelectPageSilently(int index);
     void SetOptionsTabVisible(bool visible);
     void ApplyAutoCloseInterval();
@@ -128,6 +131,8 @@ private:
     TEventList m_events;
     TConfig m_config;
     std::unique_ptr<TReminder> m_reminder;
+    std::unique_ptr<TCheckCycle> m_cycle;
+    unsigned m_checkNumber = 0;
 
     std::vector<QIcon> IconList;
 

@@ -146,22 +146,33 @@ TNotice TReminder::Compose(const std::vector<TItem>& items, bool withActions)
         notice.BodyLines.push_back(
             Tr(QT_TRANSLATE_NOOP("TReminder", "%1: %2 %3")).arg(Isolated(item.Name), item.Event, when));
     }
-    for (const TItem& item : items)
-        if (item.Days == 0)
-            notice.ExpireMs = 0;
     if (withActions)
         notice.ShowListLabel = Tr(QT_TRANSLATE_NOOP("TReminder", "Show List"));
     return notice;
 }
 
-bool TReminder::AfterCheck(const TEventList& events, TDate today, bool withActions)
+bool TReminder::Prepare(const TEventList& events, TDate today, bool withActions, long long untilNextDay)
 {
-    const std::vector<TItem> items = Collect(events, today);
-    if (items.empty())
+    m_prepared = Collect(events, today);
+    if (m_prepared.empty())
         return false;
-    m_notifier.Notify(Compose(items, withActions));
-    for (const TItem& item : items)
+    m_notice = Compose(m_prepared, withActions);
+    const bool dueToday =
+        std::any_of(m_prepared.begin(), m_prepared.end(), [](const TItem& item) { return item.Days == 0; });
+    // "Today" is true until the day ends; the server's own timeout applies to the rest. At least a second, so that a
+    // check a moment before midnight still shows.
+    if (dueToday)
+        m_notice.ExpireMs = static_cast<int>(std::clamp<long long>(untilNextDay, 1000, 25LL * 60 * 60 * 1000));
+    return true;
+}
+
+void TReminder::Post(std::function<void(bool posted)> posted)
+{
+    if (m_prepared.empty())
+        return;
+    m_notifier.Notify(m_notice, std::move(posted));
+    for (const TItem& item : m_prepared)
         if (item.Days > 1)
             m_announced.insert(item.Key);
-    return true;
+    m_prepared.clear();
 }

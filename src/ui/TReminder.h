@@ -33,9 +33,15 @@ public:
     TReminder(const TReminder&) = delete;
     TReminder& operator=(const TReminder&) = delete;
 
-    // After a check of `events` on `today`; `withActions` is false for a program that ends after the check.
-    // Posts nothing when there is nothing to remind of. Returns whether it posted.
-    bool AfterCheck(const TEventList& events, TDate today, bool withActions);
+    // Works out the notice of a check of `events` on `today`; `withActions` is false for a program that ends after
+    // the check. A notice with something due today expires after `untilNextDay` milliseconds, when the day it speaks
+    // of ends. Returns whether there is anything to remind of; Post then hands it to the desktop.
+    bool Prepare(const TEventList& events, TDate today, bool withActions, long long untilNextDay);
+    // Posts what Prepare found; the dates it announces as coming count as announced from now on. `posted` hears
+    // whether a notification server took it.
+    void Post(std::function<void(bool posted)> posted);
+    // Takes the last notice off the screen: a new day has made its "today" false.
+    void Withdraw() { m_notifier.Withdraw(); }
 
     // A name as the notification shows it: plain text on one line without direction controls of its own, cut to
     // MaxNameLength characters between two characters as the reader sees them.
@@ -63,4 +69,6 @@ private:
 
     INotifier& m_notifier;
     std::set<TAnnounced> m_announced;
+    std::vector<TItem> m_prepared;
+    TNotice m_notice;
 };

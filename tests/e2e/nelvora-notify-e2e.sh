@@ -7,7 +7,8 @@
 #   3. with no notification server the list still shows and no box appears;
 #   4. dunst, a real server, keeps the notification in its history;
 #   5. waking from sleep: logind's PrepareForSleep(false) on a private system bus, after libfaketime has moved the
-#      date to a birthday (Qt's timers keep real time), shows the list within 5 seconds.
+#      date to a birthday (Qt's timers keep real time), shows the list within 5 seconds;
+#   6. the next day, with nothing due, the "today" notice of the day before is closed (CloseNotification).
 #
 # Usage: nelvora-notify-e2e.sh <folder holding nelvora and nelvora-launch> <folder for the screenshots>
 set -uo pipefail
@@ -166,7 +167,10 @@ else
         "${fsi}&lt;b&gt;&amp;&lt;/b&gt;${pdi}: bday." '"desktop-entry": "org.example.nelvora"' '"default"' '"Show List"'; do
         case $first in *"$part"*) ;; *) fail "1: the Notify call lacks $part" ;; esac
     done
-    [[ $first =~ \ 0$ ]] || fail "1: something due today, yet the notification expires"
+    # Due today: the notice lasts until the day ends, and no longer.
+    if [[ $first =~ \ ([0-9]+)$ ]] && ((BASH_REMATCH[1] > 0 && BASH_REMATCH[1] <= 86400000)); then :; else
+        fail "1: something due today, yet the notification does not last until the day ends"
+    fi
     case $first in *"Due Later"*) fail "1: a date inside the window was notified before it entered it" ;; esac
 
     # Send to Tray, back through a second start, then "Check Now": the second notification replaces the first.
@@ -228,10 +232,22 @@ else
     quit_program "$(main_window)" 3
 fi
 
+# "Notification only", and no server to take the notice: the window stands in.
+case3b=$work/case3b
+echo "Due Today|$(birth_date 0)" | write_contacts "$case3b/data/contacts"
+write_remind_options "$case3b/config/nelvora/Nelvora.cfg" 2 15 30 2
+start_program "$case3b"
+if ! wait_for 30 main_window; then
+    fail "3: \"notification only\" without a notification server lost the reminder"
+else
+    quit_program "$(main_window)" 3
+fi
+
 # ---- 4: dunst ----
 step "4: dunst"
 dunst -config /dev/null >"$work/dunst.log" 2>&1 &
-pids+=($!)
+dunst_pid=$!
+pids+=("$dunst_pid")
 wait_for 10 dunstctl is-paused || fail "4: dunst did not start: $(cat "$work/dunst.log")"
 case4=$work/case4
 echo "Dunst Birthday|$(birth_date 0)" | write_contacts "$case4/data/contacts"
@@ -276,6 +292,34 @@ if wait_for 5 main_window; then
 else
     fail "5: the list did not show within 5 seconds of waking"
 fi
+
+# ---- 6: a new day with nothing due takes yesterday's "today" notice down ----
+step "6: yesterday's notice"
+kill "$dunst_pid" 2>/dev/null
+wait "$dunst_pid" 2>/dev/null
+start_mock || fail "6: the notification mock did not start again"
+seen=$(grep -ac ' Notify ' "$work/notify.log")
+case6=$work/case6
+echo "Only Yesterday|$(birth_date 0)" | write_contacts "$case6/data/contacts"
+write_remind_options "$case6/config/nelvora/Nelvora.cfg" 2 15 30 2
+echo "+0" >"$case6/faketime"
+start_program "$case6" env LD_PRELOAD="$faketime_lib" FAKETIME_TIMESTAMP_FILE="$case6/faketime" FAKETIME_NO_CACHE=1 \
+    FAKETIME_DONT_FAKE_MONOTONIC=1
+if wait_for 30 has_notify_calls 1; then
+    closes() { grep -ac ' CloseNotification ' "$work/notify.log"; }
+    before=$(closes)
+    echo "+1d" >"$case6/faketime"
+    emit system org.freedesktop.login1 /org/freedesktop/login1 org.freedesktop.login1.Manager PrepareForSleep b false ||
+        fail "6: PrepareForSleep could not be emitted"
+    closed() { [ "$(closes)" -gt "$before" ]; }
+    wait_for 10 closed || fail "6: the next day's check left yesterday's notice up"
+    [ "$(notify_calls)" = 1 ] || fail "6: the next day posted a notice although nothing was due"
+else
+    fail "6: no notice on the first day"
+fi
+kill "$program_pid" 2>/dev/null
+wait "$program_pid" 2>/dev/null
+stop_mock
 
 if [ "$failures" -ne 0 ]; then
     for f in "$work"/case*/program.log "$work/mock.log" "$work/dunst.log" "$work/logind.log"; do

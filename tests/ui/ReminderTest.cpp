@@ -62,6 +62,7 @@ TEST_F(ReminderTest, ANotificationCountsTodayTomorrowAndWhatEntersTheWindowAndSh
     AddContact("Carl", 15, 1990);
     AddContact("Dora", 5, 1980); // in the window since earlier days: listed, not notified
     AddContact(std::string(100, 'x'), 0, 2000);
+    Clock.Minute = 22 * 60 + 30; // a start late in the evening
     Run();
 
     ASSERT_EQ(Notifier.Notices.size(), 1u);
@@ -71,7 +72,7 @@ TEST_F(ReminderTest, ANotificationCountsTodayTomorrowAndWhatEntersTheWindowAndSh
                                              Line(QString(79, QLatin1Char('x')) + QChar(0x2026), ": bday. 26 today"),
                                              Line("<b>&</b> Amp ersand", ": anniv. 26 tomorrow"),
                                              Line("Carl", ": bday. 36 in 15 days")}));
-    EXPECT_EQ(notice.ExpireMs, 0);
+    EXPECT_EQ(notice.ExpireMs, 90 * 60000) << "\"today\" ends with the day";
     EXPECT_EQ(notice.ShowListLabel, QStringLiteral("Show List"));
     EXPECT_TRUE(Form->isVisible());
 
@@ -103,6 +104,22 @@ TEST_F(ReminderTest, AfterEightLinesTheBodyEndsWithHowManyMore)
     EXPECT_EQ(Notifier.Notices[0].BodyLines.back(), QStringLiteral("and 3 more"));
 }
 
+TEST_F(ReminderTest, YesterdaysTodayNoticeIsWithdrawnWhenTheNewDayHasNothingToSay)
+{
+    WriteOptions(2, 0);
+    AddContact("Ben", 0, 1970);
+    Run();
+    ASSERT_EQ(Notifier.Notices.size(), 1u);
+    Form->btnCheckNowClick(); // the same day: today's notice stays true, renewed in place
+    EXPECT_EQ(Notifier.Withdrawals, 0);
+    const std::size_t posted = Notifier.Notices.size();
+
+    Clock.AdvanceDay();
+    Form->TimerCheckTimer();
+    EXPECT_EQ(Notifier.Notices.size(), posted);
+    EXPECT_EQ(Notifier.Withdrawals, 1);
+}
+
 TEST_F(ReminderTest, RemindWithDecidesBetweenWindowAndNotification)
 {
     struct TCase
@@ -128,6 +145,7 @@ TEST_F(ReminderTest, RemindWithDecidesBetweenWindowAndNotification)
         WriteOptions(c.RunMode, c.RemindWith);
         AddDueContact();
         Run();
+        Notifier.Answer(true); // a server took the notice
 
         EXPECT_EQ(Form->isVisible(), c.Window);
         ASSERT_EQ(Notifier.Notices.size(), c.Notified ? 1u : 0u);
@@ -136,6 +154,20 @@ TEST_F(ReminderTest, RemindWithDecidesBetweenWindowAndNotification)
         }
         EXPECT_EQ(Application.TerminateCount, c.Terminated);
         EXPECT_EQ(Find<QComboBox>("cbRemindWith")->currentIndex(), c.RemindWith == 9 ? 0 : c.RemindWith);
+    }
+    // "Notification only" without a server that takes the notice: the window stands in, in both run modes.
+    for (const std::int32_t runMode : {1, 2}) {
+        FormFixture::TearDown();
+        Application.TerminateCount = 0;
+        FormFixture::SetUp();
+        WriteOptions(runMode, 2);
+        AddDueContact();
+        Run();
+        EXPECT_FALSE(Form->isVisible());
+        EXPECT_EQ(Application.TerminateCount, 0) << "a start-and-quit run waits for the answer";
+        Notifier.Answer(false);
+        EXPECT_TRUE(Form->isVisible()) << "run mode " << runMode;
+        EXPECT_EQ(Application.TerminateCount, 0);
     }
     // The last run left hidden by "notification only" is shown by the notification's action.
     FormFixture::TearDown();
@@ -251,7 +283,8 @@ TEST(Reminder, ADailyRunRemembersOnlyTheComingDatesItAnnounced)
     std::size_t most = 0;
     for (int i = 0; i < 3 * 365; ++i, ++day) {
         events.Build(book, day);
-        reminder.AfterCheck(events, day, true);
+        if (reminder.Prepare(events, day, true, 3600000))
+            reminder.Post({});
         most = std::max(most, reminder.AnnouncedCount());
     }
     int announced = 0;
