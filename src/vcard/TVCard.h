@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace VCard {
 
@@ -27,6 +28,9 @@ struct TVCard
     std::optional<TVCardDate> Birthday;
     std::optional<TVCardDate> Anniversary;
     std::string Uid;
+    // How to reach the person, the most preferred first, each value fit to pass on as it is (see TReachList).
+    std::vector<std::string> Emails;
+    std::vector<std::string> Phones;
     bool IsGroup = false; // vCard 4 KIND:group, Apple's X-ADDRESSBOOKSERVER-KIND:group, or a VLIST block
     // Nextcloud's X-NC-EXCLUDE-FROM-BIRTHDAY-CALENDAR, which synced folders carry: the person asked for no
     // reminders. Like Nextcloud, any value counts.

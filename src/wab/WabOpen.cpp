@@ -104,6 +104,35 @@ constexpr std::size_t AlignedSize(std::size_t size)
     return (size + alignof(SPropValue) - 1) / alignof(SPropValue) * alignof(SPropValue);
 }
 
+// The values of a multi-value text, separator between them, with the terminating zero.
+std::size_t JoinedBytes(const std::vector<std::string>& values)
+{
+    std::size_t bytes = values.size(); // a separator after every value but the last, then the zero
+    for (const std::string& value : values)
+        bytes += value.size();
+    return bytes;
+}
+
+void WriteJoined(const std::vector<std::string>& values, char* out)
+{
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i != 0)
+            *out++ = NELVORA_VALUE_SEPARATOR;
+        std::memcpy(out, values[i].data(), values[i].size());
+        out += values[i].size();
+    }
+    *out = '\0';
+}
+
+const std::vector<std::string>* ValuesOf(const TVCard& card, ULONG tag)
+{
+    if (tag == PR_NELVORA_EMAILS)
+        return &card.Emails;
+    if (tag == PR_NELVORA_PHONES)
+        return &card.Phones;
+    return nullptr;
+}
+
 std::size_t ValueBytes(const TVCard& card, ULONG tag)
 {
     switch (tag) {
@@ -113,6 +142,11 @@ std::size_t ValueBytes(const TVCard& card, ULONG tag)
         return card.Uid.empty() ? 0 : AlignedSize(card.Uid.size() + 1);
     case PR_ENTRYID:
         return AlignedSize(sizeof(TEntryId));
+    case PR_NELVORA_EMAILS:
+    case PR_NELVORA_PHONES: {
+        const auto& values = *ValuesOf(card, tag);
+        return values.empty() ? 0 : AlignedSize(JoinedBytes(values));
+    }
     default:
         return 0;
     }
@@ -136,6 +170,15 @@ HRESULT FillProperty(const TVCard& card, std::uint32_t index, ULONG tag, char*& 
     case PR_NELVORA_UID:
         if (!card.Uid.empty()) {
             std::memcpy(space, card.Uid.c_str(), card.Uid.size() + 1);
+            value.Value.lpszA = space;
+            space += ValueBytes(card, tag);
+            return S_OK;
+        }
+        break;
+    case PR_NELVORA_EMAILS:
+    case PR_NELVORA_PHONES:
+        if (const auto& values = *ValuesOf(card, tag); !values.empty()) {
+            WriteJoined(values, space);
             value.Value.lpszA = space;
             space += ValueBytes(card, tag);
             return S_OK;
@@ -220,7 +263,7 @@ public:
                 return MAPI_E_UNKNOWN_FLAGS;
             const TVCard& card = m_store->Cards[m_index];
             std::span<const ULONG> tags;
-            std::array<ULONG, 6> present;
+            std::array<ULONG, 8> present;
             if (propTagArray) {
                 tags = {propTagArray->aulPropTag, propTagArray->cValues};
             } else {
@@ -236,6 +279,10 @@ public:
                     present[used++] = PR_WEDDING_ANNIVERSARY;
                 if (!card.Uid.empty())
                     present[used++] = PR_NELVORA_UID;
+                if (!card.Emails.empty())
+                    present[used++] = PR_NELVORA_EMAILS;
+                if (!card.Phones.empty())
+                    present[used++] = PR_NELVORA_PHONES;
                 tags = {present.data(), used};
             }
             bool missing = false;
