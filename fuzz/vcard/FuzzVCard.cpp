@@ -45,9 +45,15 @@ bool HasNoControls(std::string_view text)
     return true;
 }
 
-// Each value once: no two of them reach the same place.
-void CheckReach(const std::vector<std::string>& values, VCard::TReachList::TKind kind, std::size_t longest)
+// Each value once: no two of them reach the same place. No value is empty, so the separators split the text
+// into exactly its values.
+void CheckReach(const std::string& list, VCard::TReachList::TKind kind, std::size_t longest)
 {
+    const std::vector<std::string> values = VCard::TReachList::Split(list);
+    std::string joined;
+    for (const auto& value : values)
+        joined.append(joined.empty() ? "" : "\n").append(value);
+    Check(joined == list);
     Check(values.size() <= VCard::TReachList::MaxValues);
     for (std::size_t i = 0; i < values.size(); ++i) {
         const std::string& value = values[i];

@@ -177,19 +177,19 @@ struct TOlderCard
         return name.append(last);
     }
 
-    std::vector<std::string> Emails() const
+    std::string Emails() const
     {
         VCard::TReachList emails(VCard::TReachList::TKind::Email);
-        emails.Add(Values[PrimaryEmail]);
-        emails.Add(Values[SecondEmail]);
+        emails.Add(ShownName(Values[PrimaryEmail]));
+        emails.Add(ShownName(Values[SecondEmail]));
         return emails.Take();
     }
 
-    std::vector<std::string> Phones() const
+    std::string Phones() const
     {
         VCard::TReachList phones(VCard::TReachList::TKind::Phone);
         for (const TOlderProperty phone : kOlderPhones)
-            phones.Add(Values[phone]);
+            phones.Add(ShownName(Values[phone]));
         return phones.Take();
     }
 };

@@ -45,46 +45,60 @@ bool SamePhone(std::string_view a, std::string_view b)
     }
 }
 
-// Appends `in` (UTF-8) to `out` without its control characters, C0, DEL and C1 alike: none is part of an address,
-// and a line break must stay free to separate values.
-void AppendWithoutControls(std::string_view in, std::string& out)
+// A control character starts here: C0, DEL, or C1 (U+0080..U+009F, C2 80..C2 9F). None is part of an address,
+// and the separator must stay free.
+std::size_t ControlLength(std::string_view text, std::size_t i)
 {
-    for (std::size_t i = 0; i < in.size(); ++i) {
-        const auto c = static_cast<unsigned char>(in[i]);
-        if (c < 0x20 || c == 0x7F)
-            continue;
-        // U+0080..U+009F: C2 80..C2 9F.
-        if (c == 0xC2 && i + 1 < in.size() && static_cast<unsigned char>(in[i + 1]) < 0xA0) {
-            ++i;
-            continue;
-        }
-        out.push_back(in[i]);
-    }
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c < 0x20 || c == 0x7F)
+        return 1;
+    if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0)
+        return 2;
+    return 0;
 }
 
 // Cleans `value` into `out`; false when what is left cannot reach anyone.
 bool Clean(TReachList::TKind kind, std::string_view value, std::string& out)
 {
-    out.clear();
-    std::string utf8;
-    if (!IsValidUtf8(value)) {
-        AppendWindows1252AsUtf8(value, utf8);
-        value = utf8;
-    }
     value = TrimSpace(value);
     // A URI of the kind written in place of the plain value.
     const std::string_view scheme = kind == TReachList::TKind::Email ? "mailto:" : "tel:";
     if (IStartsWith(value, scheme))
         value = TrimSpace(value.substr(scheme.size()));
-    AppendWithoutControls(value, out);
-    const std::string_view cleaned = TrimSpace(out);
-    if (cleaned.size() != out.size())
-        out = std::string(cleaned);
-    if (out.empty())
+    out.clear();
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (const std::size_t length = ControlLength(value, i)) {
+            out.append(value.substr(start, i - start));
+            i += length - 1;
+            start = i + 1;
+        }
+    }
+    std::string_view kept = value;
+    if (start != 0) {
+        out.append(value.substr(start));
+        kept = TrimSpace(out);
+    }
+    if (kept.empty())
         return false;
-    if (kind == TReachList::TKind::Email)
-        return out.size() <= TReachList::MaxEmailBytes;
-    return out.size() <= TReachList::MaxPhoneBytes && std::any_of(out.begin(), out.end(), IsDigit);
+    if (kind == TReachList::TKind::Email
+            ? kept.size() > TReachList::MaxEmailBytes
+            : kept.size() > TReachList::MaxPhoneBytes || std::none_of(kept.begin(), kept.end(), IsDigit))
+        return false;
+    if (kept.data() != out.data() || kept.size() != out.size())
+        out = std::string(kept);
+    return true;
+}
+
+// Calls `visit` with each value of a text as Take gives it, until it returns false.
+template <typename F> void ForEachValue(std::string_view list, F&& visit)
+{
+    while (!list.empty()) {
+        const std::size_t end = std::min(list.find(TReachList::Separator), list.size());
+        if (end != 0 && !visit(list.substr(0, end)))
+            return;
+        list.remove_prefix(std::min(end + 1, list.size()));
+    }
 }
 
 } // namespace
@@ -98,43 +112,81 @@ void TReachList::Add(std::string_view value, int rank)
 {
     if (!Clean(m_kind, value, m_cleaned))
         return;
-    for (std::size_t i = 0; i < m_values.size(); ++i) {
-        if (!Same(m_kind, m_values[i], m_cleaned))
+    for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
+        if (!Same(m_kind, ValueOf(*it), m_cleaned))
             continue;
-        if (rank >= m_ranks[i])
+        if (rank >= it->Rank)
             return;
-        m_values.erase(m_values.begin() + static_cast<std::ptrdiff_t>(i));
-        m_ranks.erase(m_ranks.begin() + static_cast<std::ptrdiff_t>(i));
+        m_entries.erase(it);
         break;
     }
-    const auto at = std::upper_bound(m_ranks.begin(), m_ranks.end(), rank);
-    const auto index = at - m_ranks.begin();
-    if (static_cast<std::size_t>(index) >= MaxValues)
+    const auto at = std::upper_bound(m_entries.begin(), m_entries.end(), rank,
+                                     [](int wanted, const TEntry& entry) { return wanted < entry.Rank; });
+    if (static_cast<std::size_t>(at - m_entries.begin()) >= MaxValues)
         return;
-    m_ranks.insert(at, rank);
-    m_values.insert(m_values.begin() + index, m_cleaned);
-    if (m_values.size() > MaxValues) {
-        m_values.pop_back();
-        m_ranks.pop_back();
+    // Values that lost their place leave their text behind; once that outweighs the values kept, start afresh.
+    if (m_text.size() > 4 * MaxValues * MaxEmailBytes) {
+        std::string text;
+        for (TEntry& entry : m_entries) {
+            const std::string_view kept = ValueOf(entry);
+            entry.Offset = static_cast<std::uint32_t>(text.size());
+            text.append(kept);
+        }
+        m_text = std::move(text);
     }
+    const TEntry entry{rank, static_cast<std::uint32_t>(m_text.size()), static_cast<std::uint32_t>(m_cleaned.size())};
+    m_text.append(m_cleaned);
+    m_entries.insert(at, entry);
+    if (m_entries.size() > MaxValues)
+        m_entries.pop_back();
 }
 
-std::vector<std::string> TReachList::Take()
+std::string TReachList::Take()
 {
-    std::vector<std::string> values = std::move(m_values);
-    m_values.clear();
-    m_ranks.clear();
+    std::string list;
+    if (!m_entries.empty()) {
+        std::size_t size = m_entries.size() - 1;
+        for (const TEntry& entry : m_entries)
+            size += entry.Length;
+        list.reserve(size);
+        for (const TEntry& entry : m_entries) {
+            if (!list.empty())
+                list.push_back(Separator);
+            list.append(ValueOf(entry));
+        }
+    }
+    m_entries.clear();
+    m_text.clear();
+    return list;
+}
+
+void TReachList::Join(TKind kind, std::string& list, std::string_view more)
+{
+    std::size_t count = 0;
+    ForEachValue(list, [&count](std::string_view) { return ++count, true; });
+    ForEachValue(more, [&](std::string_view value) {
+        if (count >= MaxValues)
+            return false;
+        bool known = false;
+        ForEachValue(list, [&](std::string_view old) {
+            known = Same(kind, old, value);
+            return !known;
+        });
+        if (!known) {
+            if (!list.empty())
+                list.push_back(Separator);
+            list.append(value);
+            ++count;
+        }
+        return true;
+    });
+}
+
+std::vector<std::string> TReachList::Split(std::string_view list)
+{
+    std::vector<std::string> values;
+    ForEachValue(list, [&values](std::string_view value) { return values.emplace_back(value), true; });
     return values;
-}
-
-void TReachList::Join(TKind kind, std::vector<std::string>& list, const std::vector<std::string>& more)
-{
-    for (const std::string& value : more) {
-        if (list.size() >= MaxValues)
-            return;
-        if (std::none_of(list.begin(), list.end(), [&](const std::string& had) { return Same(kind, had, value); }))
-            list.push_back(value);
-    }
 }
 
 } // namespace VCard

@@ -239,6 +239,26 @@ bool LooksLikeContentLine(std::string_view line)
     return SplitContentLine(line, ignored);
 }
 
+// `name` is `upper` in any case. Only letters have a case: a byte masked with ~0x20 is an upper-case letter
+// exactly when the byte is a letter.
+bool IsUpper(std::string_view name, std::string_view upper)
+{
+    if (name.size() != upper.size())
+        return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char u = upper[i];
+        const char c = (u >= 'A' && u <= 'Z') ? static_cast<char>(name[i] & ~0x20) : name[i];
+        if (c != u)
+            return false;
+    }
+    return true;
+}
+
+template <std::size_t N> bool Is(std::string_view name, const char (&literal)[N])
+{
+    return IsUpper(name, std::string_view(literal, N - 1));
+}
+
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -277,11 +297,11 @@ struct TParams
 void NoteType(std::string_view type, TParams& params)
 {
     type = TrimSpace(type);
-    if (IEquals(type, "pref"))
+    if (Is(type, "PREF"))
         params.TypePref = true;
-    else if (IEquals(type, "fax") || IEquals(type, "pager"))
+    else if (Is(type, "FAX") || Is(type, "PAGER"))
         params.NotForCalls = true;
-    else if (IEquals(type, "voice") || IEquals(type, "cell"))
+    else if (Is(type, "VOICE") || Is(type, "CELL"))
         params.ForCalls = true;
 }
 
@@ -310,27 +330,27 @@ TParams ParseParams(std::string_view params)
         // vCard 2.1 writes bare values: ";QUOTED-PRINTABLE", ";CHARSET=..." both occur.
         const std::string_view name = eq == kNone ? std::string_view{} : TrimSpace(token.substr(0, eq));
         const std::string_view value = Unquote(TrimSpace(eq == kNone ? token : token.substr(eq + 1)));
-        if (name.empty() || IEquals(name, "ENCODING")) {
-            if (IEquals(value, "QUOTED-PRINTABLE"))
+        if (name.empty() || Is(name, "ENCODING")) {
+            if (Is(value, "QUOTED-PRINTABLE"))
                 result.QuotedPrintable = true;
             else if (name.empty())
                 NoteType(value, result);
-        } else if (IEquals(name, "CHARSET")) {
+        } else if (Is(name, "CHARSET")) {
             result.Charset = value;
-        } else if (IEquals(name, "VALUE")) {
-            result.TextValue = IEquals(value, "text");
-            result.UriValue = IEquals(value, "uri");
-        } else if (IEquals(name, "TYPE")) {
+        } else if (Is(name, "VALUE")) {
+            result.TextValue = Is(value, "TEXT");
+            result.UriValue = Is(value, "URI");
+        } else if (Is(name, "TYPE")) {
             for (std::size_t from = 0; from <= value.size();) {
                 const std::size_t comma = std::min(value.find(',', from), value.size());
                 NoteType(value.substr(from, comma - from), result);
                 from = comma + 1;
             }
-        } else if (IEquals(name, "PREF")) {
+        } else if (Is(name, "PREF")) {
             int pref = 0;
             if (ReadNumber(value, pref) && pref >= 1)
                 result.Pref = std::min(pref, 100);
-        } else if (IEquals(name, "X-APPLE-OMIT-YEAR")) {
+        } else if (Is(name, "X-APPLE-OMIT-YEAR")) {
             result.OmitYear = value;
         }
     }
@@ -397,26 +417,6 @@ static_assert(kKnown[0].Name == "BEGIN" && kKnown[1].Name == "END" && kKnown[2].
               kKnown[3].Name == "FN" && kKnown[4].Name == "N" && kKnown[5].Name == "BDAY" &&
               kKnown[6].Name == "ANNIVERSARY" && kKnown[15].Name == "UID" && kKnown[16].Name == "KIND" &&
               kKnown[18].Name == "AGENT" && kKnown[20].Name == "EMAIL" && kKnown[21].Name == "TEL");
-
-// `name` is `upper` in any case. Only letters have a case: a byte masked with ~0x20 is an upper-case letter
-// exactly when the byte is a letter.
-bool IsUpper(std::string_view name, std::string_view upper)
-{
-    if (name.size() != upper.size())
-        return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const char u = upper[i];
-        const char c = (u >= 'A' && u <= 'Z') ? static_cast<char>(name[i] & ~0x20) : name[i];
-        if (c != u)
-            return false;
-    }
-    return true;
-}
-
-template <std::size_t N> bool Is(std::string_view name, const char (&literal)[N])
-{
-    return IsUpper(name, std::string_view(literal, N - 1));
-}
 
 const TKnownProperty* Classify(std::string_view key)
 {

@@ -6,6 +6,7 @@
 #include "WabBuffers.h"
 
 #include "ContactStores.h"
+#include "TReachList.h"
 #include "TVCard.h"
 
 #include <algorithm>
@@ -104,49 +105,39 @@ constexpr std::size_t AlignedSize(std::size_t size)
     return (size + alignof(SPropValue) - 1) / alignof(SPropValue) * alignof(SPropValue);
 }
 
-// The values of a multi-value text, separator between them, with the terminating zero.
-std::size_t JoinedBytes(const std::vector<std::string>& values)
-{
-    std::size_t bytes = values.size(); // a separator after every value but the last, then the zero
-    for (const std::string& value : values)
-        bytes += value.size();
-    return bytes;
-}
+// The card keeps its addresses and numbers in the form the properties hand them on.
+static_assert(VCard::TReachList::Separator == NELVORA_VALUE_SEPARATOR);
 
-void WriteJoined(const std::vector<std::string>& values, char* out)
+// The text of a string property, empty when the card has none.
+const std::string& TextOf(const TVCard& card, ULONG tag)
 {
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (i != 0)
-            *out++ = NELVORA_VALUE_SEPARATOR;
-        std::memcpy(out, values[i].data(), values[i].size());
-        out += values[i].size();
+    static const std::string none;
+    switch (tag) {
+    case PR_DISPLAY_NAME:
+        return card.Name;
+    case PR_NELVORA_UID:
+        return card.Uid;
+    case PR_NELVORA_EMAILS:
+        return card.Emails;
+    case PR_NELVORA_PHONES:
+        return card.Phones;
+    default:
+        return none;
     }
-    *out = '\0';
-}
-
-const std::vector<std::string>* ValuesOf(const TVCard& card, ULONG tag)
-{
-    if (tag == PR_NELVORA_EMAILS)
-        return &card.Emails;
-    if (tag == PR_NELVORA_PHONES)
-        return &card.Phones;
-    return nullptr;
 }
 
 std::size_t ValueBytes(const TVCard& card, ULONG tag)
 {
     switch (tag) {
     case PR_DISPLAY_NAME:
-        return card.Name.empty() ? 0 : AlignedSize(card.Name.size() + 1);
     case PR_NELVORA_UID:
-        return card.Uid.empty() ? 0 : AlignedSize(card.Uid.size() + 1);
-    case PR_ENTRYID:
-        return AlignedSize(sizeof(TEntryId));
     case PR_NELVORA_EMAILS:
     case PR_NELVORA_PHONES: {
-        const auto& values = *ValuesOf(card, tag);
-        return values.empty() ? 0 : AlignedSize(JoinedBytes(values));
+        const std::string& text = TextOf(card, tag);
+        return text.empty() ? 0 : AlignedSize(text.size() + 1);
     }
+    case PR_ENTRYID:
+        return AlignedSize(sizeof(TEntryId));
     default:
         return 0;
     }
@@ -160,25 +151,11 @@ HRESULT FillProperty(const TVCard& card, std::uint32_t index, ULONG tag, char*& 
     value.dwAlignPad = 0;
     switch (tag) {
     case PR_DISPLAY_NAME:
-        if (!card.Name.empty()) {
-            std::memcpy(space, card.Name.c_str(), card.Name.size() + 1);
-            value.Value.lpszA = space;
-            space += ValueBytes(card, tag);
-            return S_OK;
-        }
-        break;
     case PR_NELVORA_UID:
-        if (!card.Uid.empty()) {
-            std::memcpy(space, card.Uid.c_str(), card.Uid.size() + 1);
-            value.Value.lpszA = space;
-            space += ValueBytes(card, tag);
-            return S_OK;
-        }
-        break;
     case PR_NELVORA_EMAILS:
     case PR_NELVORA_PHONES:
-        if (const auto& values = *ValuesOf(card, tag); !values.empty()) {
-            WriteJoined(values, space);
+        if (const std::string& text = TextOf(card, tag); !text.empty()) {
+            std::memcpy(space, text.c_str(), text.size() + 1);
             value.Value.lpszA = space;
             space += ValueBytes(card, tag);
             return S_OK;

@@ -1,4 +1,5 @@
 #include "ContactMerge.h"
+#include "TReachList.h"
 
 #include <gtest/gtest.h>
 
@@ -169,14 +170,16 @@ TEST(ContactMerge, MergedCopiesKeepEveryAddressAndNumberOnceTheWinnersFirst)
         std::vector<std::uint32_t> stores;
         for (const auto& input : test.Cards) {
             cards.push_back(Card("Ann", input.Birthday, input.Uid));
-            cards.back().Emails = input.Emails;
-            cards.back().Phones = input.Phones;
+            for (const auto& email : input.Emails)
+                cards.back().Emails.append(cards.back().Emails.empty() ? "" : "\n").append(email);
+            for (const auto& phone : input.Phones)
+                cards.back().Phones.append(cards.back().Phones.empty() ? "" : "\n").append(phone);
             stores.push_back(input.Store);
         }
         MergeContacts(cards, stores);
         ASSERT_EQ(cards.size(), 1u);
-        EXPECT_EQ(cards[0].Emails, test.Emails);
-        EXPECT_EQ(cards[0].Phones, test.Phones);
+        EXPECT_EQ(VCard::TReachList::Split(cards[0].Emails), test.Emails);
+        EXPECT_EQ(VCard::TReachList::Split(cards[0].Phones), test.Phones);
     }
 }
 

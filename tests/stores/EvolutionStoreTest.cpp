@@ -124,8 +124,8 @@ TEST(EvolutionStore, ACardGivesItsAddressesAndNumbersInEvolutionsOrderWithoutThe
 
     const TContacts contacts = LoadContacts({});
     ASSERT_EQ(contacts.Cards.size(), 1u);
-    EXPECT_EQ(contacts.Cards[0].Emails, (std::vector<std::string>{"erik@example.org", "erik@work.example"}));
-    EXPECT_EQ(contacts.Cards[0].Phones, (std::vector<std::string>{"+49 170 1111", "+49 30 2222", "+49 30 4444"}));
+    EXPECT_EQ(contacts.Cards[0].Emails, "erik@example.org\nerik@work.example");
+    EXPECT_EQ(contacts.Cards[0].Phones, "+49 170 1111\n+49 30 2222\n+49 30 4444");
 }
 
 TEST(EvolutionStore, DisabledBooksAreNotReadThePersonalOneIncluded)

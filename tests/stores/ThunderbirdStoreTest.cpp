@@ -1,4 +1,5 @@
 #include "ContactStores.h"
+#include "TReachList.h"
 #include "sqlite/TSqliteDatabase.h"
 #include "sqlite/TSqliteStatement.h"
 
@@ -253,8 +254,8 @@ TEST(ThunderbirdStore, AddressesAndNumbersComeFromTheVCardElseFromTheOlderProper
         cards[card.Uid] = card;
     for (const auto& test : cases) {
         SCOPED_TRACE(test.Card);
-        EXPECT_EQ(cards[test.Card].Emails, test.Emails);
-        EXPECT_EQ(cards[test.Card].Phones, test.Phones);
+        EXPECT_EQ(VCard::TReachList::Split(cards[test.Card].Emails), test.Emails);
+        EXPECT_EQ(VCard::TReachList::Split(cards[test.Card].Phones), test.Phones);
     }
     EXPECT_EQ(cards["vcard-nameless"].Name, "Nina");
 }

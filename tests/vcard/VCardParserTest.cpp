@@ -1,4 +1,5 @@
 #include "VCardParser.h"
+#include "TReachList.h"
 
 #include <gtest/gtest.h>
 
@@ -257,8 +258,8 @@ TEST(VCardReach, EmailsAndPhonesComePreferredFirstInEveryVersionsForm)
     for (const auto& test : cases) {
         SCOPED_TRACE(test.Case);
         const TVCard card = OnlyCard(test.Text);
-        EXPECT_EQ(card.Emails, test.Emails);
-        EXPECT_EQ(card.Phones, test.Phones);
+        EXPECT_EQ(TReachList::Split(card.Emails), test.Emails);
+        EXPECT_EQ(TReachList::Split(card.Phones), test.Phones);
     }
 }
 
@@ -275,7 +276,7 @@ std::string Describe(const std::vector<TVCard>& cards)
     for (const auto& card : cards)
         text += card.Name + "|" + testing::PrintToString(card.Birthday) + "|" +
                 testing::PrintToString(card.Anniversary) + "|" + card.Uid + "|" + (card.IsGroup ? "group" : "") + "|" +
-                testing::PrintToString(card.Emails) + "|" + testing::PrintToString(card.Phones) + "\n";
+                card.Emails + "|" + card.Phones + "\n";
     return text;
 }
 
