@@ -1,7 +1,9 @@
 // libFuzzer target for the vCard reader. Besides crashes and sanitizer reports it checks what callers rely on:
-// names are valid UTF-8 without control characters, dates are real calendar days, and a text read in parts (as
-// files are) gives exactly the cards of the whole text.
+// names, e-mail addresses and phone numbers are valid UTF-8 without control characters, addresses and numbers stay
+// within their limits, dates are real calendar days, and a text read in parts (as files are) gives exactly the
+// cards of the whole text.
 
+#include "TReachList.h"
 #include "VCardParser.h"
 #include "VCardText.h"
 
@@ -32,7 +34,35 @@ void Check(bool condition)
 bool SameCard(const VCard::TVCard& a, const VCard::TVCard& b)
 {
     return a.Name == b.Name && a.Birthday == b.Birthday && a.Anniversary == b.Anniversary && a.Uid == b.Uid &&
-           a.IsGroup == b.IsGroup;
+           a.IsGroup == b.IsGroup && a.Emails == b.Emails && a.Phones == b.Phones;
+}
+
+bool HasNoControls(std::string_view text)
+{
+    for (char c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return false;
+    return true;
+}
+
+// Each value once: no two of them reach the same place. No value is empty, so the separators split the text
+// into exactly its values.
+void CheckReach(const std::string& list, VCard::TReachList::TKind kind, std::size_t longest)
+{
+    const std::vector<std::string> values = VCard::TReachList::Split(list);
+    std::string joined;
+    for (const auto& value : values)
+        joined.append(joined.empty() ? "" : "\n").append(value);
+    Check(joined == list);
+    Check(values.size() <= VCard::TReachList::MaxValues);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::string& value = values[i];
+        Check(!value.empty() && value.size() <= longest);
+        Check(VCard::IsValidUtf8(value) && HasNoControls(value));
+        Check(VCard::TrimSpace(value).size() == value.size());
+        for (std::size_t j = 0; j < i; ++j)
+            Check(!VCard::TReachList::Same(kind, values[j], value));
+    }
 }
 
 // Feeds the text to the reader in parts of `partSize` bytes, handing back what it did not take yet.
@@ -64,6 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Check(IsCalendarDay(*card.Birthday));
         if (card.Anniversary)
             Check(IsCalendarDay(*card.Anniversary));
+        CheckReach(card.Emails, VCard::TReachList::TKind::Email, VCard::TReachList::MaxEmailBytes);
+        CheckReach(card.Phones, VCard::TReachList::TKind::Phone, VCard::TReachList::MaxPhoneBytes);
     }
     if (size > 0) {
         const std::vector<VCard::TVCard> parts = ParseInParts(bytes, 1 + data[0] % 97);

@@ -6,7 +6,9 @@
 #include "TRegFileRegistry.h"
 #include "WabHolders.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -20,6 +22,22 @@ constexpr const char* LibraryPathKey = "Software\\Microsoft\\WAB\\DLLPath";
 constexpr SizedSPropTagArray<3> ContentsColumns = {3, {PR_DISPLAY_NAME, PR_ENTRYID, PR_OBJECT_TYPE}};
 constexpr ULONG ColumnEntryId = 1;
 constexpr ULONG ColumnObjectType = 2;
+
+// The values of a multi-value text; empty pieces (a module's stray separators) carry nothing.
+std::vector<std::string> ValuesOf(const char* text)
+{
+    std::vector<std::string> values;
+    if (text == nullptr)
+        return values;
+    const std::string_view all(text);
+    for (std::size_t from = 0; from <= all.size();) {
+        const std::size_t end = std::min(all.find(NELVORA_VALUE_SEPARATOR, from), all.size());
+        if (end > from)
+            values.emplace_back(all.substr(from, end - from));
+        from = end + 1;
+    }
+    return values;
+}
 
 [[noreturn]] void Fail(const char* methodName, const char* message)
 {
@@ -170,6 +188,8 @@ void TIWAB::DecodeContact(const SPropValue* values, LONG count)
     TDate birthday = 0;
     TDate anniversary = 0;
     std::string uid;
+    std::vector<std::string> emails;
+    std::vector<std::string> phones;
     for (LONG i = 0; i < count; ++i) {
         const SPropValue& value = values[i];
         switch (value.ulPropTag) {
@@ -185,9 +205,20 @@ void TIWAB::DecodeContact(const SPropValue* values, LONG count)
         case PR_NELVORA_UID:
             uid = value.Value.lpszA != nullptr ? value.Value.lpszA : "";
             break;
+        case PR_NELVORA_EMAILS:
+            emails = ValuesOf(value.Value.lpszA);
+            break;
+        case PR_NELVORA_PHONES:
+            phones = ValuesOf(value.Value.lpszA);
+            break;
         default:
             break;
         }
     }
     AddressBook.AddItem(name, birthday, anniversary, uid);
+    // AddItem takes the values every address book has; the ways to reach the person go onto the record it added.
+    if (tdstAddressItem* added = AddressBook.GetItem(AddressBook.GetCount() - 1)) {
+        added->Emails = std::move(emails);
+        added->Phones = std::move(phones);
+    }
 }

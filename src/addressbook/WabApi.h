@@ -90,6 +90,14 @@ constexpr ULONG PR_BIRTHDAY = 0x3A420040;
 // The contact's UID from its card, in the provider's own range: calendars made from the contacts need an identifier
 // that stays the same from run to run, and the entry identifier is only a position.
 constexpr ULONG PR_NELVORA_UID = PROP_TAG(PT_STRING8, 0x6701);
+// How to reach the contact, in the provider's own range: its e-mail addresses and its phone numbers, each property
+// one text with the values, the most preferred first, separated by '\n'. No value is empty or holds a control
+// character, so the separator never occurs inside one. A contact without any has no such property; a module that
+// does not know them simply never answers them.
+constexpr ULONG PR_NELVORA_EMAILS = PROP_TAG(PT_STRING8, 0x6702);
+constexpr ULONG PR_NELVORA_PHONES = PROP_TAG(PT_STRING8, 0x6703);
+// The separator of the values of a multi-value text such as PR_NELVORA_EMAILS.
+constexpr char NELVORA_VALUE_SEPARATOR = '\n';
 
 // ---- Object types (PR_OBJECT_TYPE, and the object type OpenEntry reports) ----
 constexpr ULONG MAPI_ABCONT = 4;

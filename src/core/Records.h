@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // A date is a floating count of days, day 0 being 30 December 1899; the fraction is the time of day.
 // 0 stands for "no date".
@@ -22,6 +23,9 @@ struct tdstAddressItem
     TDate Birthday = 0;
     TDate Anniversary = 0;
     std::string Uid = {}; // the card's own identifier; empty when it has none
+    // How to reach the person, the most preferred first; empty when the address book gives none.
+    std::vector<std::string> Emails = {};
+    std::vector<std::string> Phones = {};
 };
 
 // One contact's due dates. The dates are kept as stored; the occurrence found for them is not.

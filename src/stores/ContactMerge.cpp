@@ -1,5 +1,6 @@
 #include "ContactMerge.h"
 
+#include "TReachList.h"
 #include "Utf8.h"
 
 #include <locale.h>
@@ -210,8 +211,8 @@ struct TPersonKeyHash
     }
 };
 
-// The UIDs seen so far, open addressing in one block: a node of its own for each card would cost an allocation
-// per card. Holds views; never grows past the size it was made for.
+// The UIDs seen so far with the card that brought each first, open addressing in one block: a node of its own for
+// each card would cost an allocation per card. Holds views; never grows past the size it was made for.
 class TUidSet final
 {
 public:
@@ -223,24 +224,41 @@ public:
         m_slots.resize(size);
     }
 
-    // False when `uid` was already there. `uid` is never empty.
-    bool Insert(std::string_view uid)
+    // The card that brought `uid` first: `card` itself when the UID is new. `uid` is never empty.
+    std::size_t Insert(std::string_view uid, std::size_t card)
     {
         const std::size_t mask = m_slots.size() - 1;
         for (std::size_t at = std::hash<std::string_view>{}(uid)&mask;; at = (at + 1) & mask) {
-            std::string_view& slot = m_slots[at];
-            if (slot.empty()) {
-                slot = uid;
-                return true;
+            TSlot& slot = m_slots[at];
+            if (slot.Uid.empty()) {
+                slot = {uid, card};
+                return card;
             }
-            if (slot == uid)
-                return false;
+            if (slot.Uid == uid)
+                return slot.Card;
         }
     }
 
 private:
-    std::vector<std::string_view> m_slots;
+    struct TSlot
+    {
+        std::string_view Uid;
+        std::size_t Card = 0;
+    };
+    std::vector<TSlot> m_slots;
 };
+
+// A copy of the person in `row` goes: its ways to reach them stay, behind those of the copy whose content won.
+void KeepReach(TVCard& row, TVCard& copy, bool copyWins)
+{
+    using VCard::TReachList;
+    if (copyWins) {
+        row.Emails.swap(copy.Emails);
+        row.Phones.swap(copy.Phones);
+    }
+    TReachList::Join(TReachList::TKind::Email, row.Emails, copy.Emails);
+    TReachList::Join(TReachList::TKind::Phone, row.Phones, copy.Phones);
+}
 
 } // namespace
 
@@ -272,11 +290,18 @@ void MergeContacts(std::vector<TVCard>& cards, const std::vector<std::uint32_t>&
     std::unordered_map<TPersonKey, std::size_t, TPersonKeyHash> people;
     if (severalStores)
         people.reserve(cards.size());
+    // The row each card's person is listed in: the card itself, or the one it was merged into.
+    std::vector<std::size_t> rowOf(cards.size());
     for (std::size_t i = 0; i < cards.size(); ++i) {
         TVCard& card = cards[i];
-        if (!card.Uid.empty() && !uids.Insert(card.Uid)) {
-            dropped[i] = true;
-            continue;
+        rowOf[i] = i;
+        if (!card.Uid.empty()) {
+            if (const std::size_t first = uids.Insert(card.Uid, i); first != i) {
+                dropped[i] = true;
+                rowOf[i] = rowOf[first];
+                KeepReach(cards[rowOf[i]], card, false);
+                continue;
+            }
         }
         const std::size_t length = collation.FoldInto(card.Name, foldedText.data() + foldedEnd);
         folded[i] = std::string_view(foldedText).substr(foldedEnd, length);
@@ -293,9 +318,11 @@ void MergeContacts(std::vector<TVCard>& cards, const std::vector<std::uint32_t>&
         if (added || i >= storeOf.size() || kept >= storeOf.size() || storeOf[kept] == storeOf[i])
             continue;
         dropped[i] = true;
+        rowOf[i] = kept;
         if (card.NoReminders)
             dropped[kept] = true;
         TVCard& row = cards[kept];
+        KeepReach(row, card, HasYear(card) && !HasYear(row));
         if (HasYear(card) && !HasYear(row)) {
             // The row keeps its place and its UID; its content comes from the card that knows the year.
             row.Name.swap(card.Name);
@@ -308,6 +335,7 @@ void MergeContacts(std::vector<TVCard>& cards, const std::vector<std::uint32_t>&
     }
     people = {};
     uids = TUidSet(0);
+    rowOf = {};
 
     // Dropped cards go, the rest keep reading order; then the order by name is applied in place, so that no
     // second list of every card is made.

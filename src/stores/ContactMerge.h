@@ -15,6 +15,8 @@ namespace Stores {
 // and the same birthday month and day are one person too: the one that gives a birth year wins. What is left is
 // sorted by display name, case-insensitively in the user's collation; ties keep reading order. A person with a
 // card that asks for no reminders (NoReminders) is left out; for a repeated UID only the first card decides.
+// The row of a person keeps the e-mail addresses and phone numbers of every copy, each once, those of the copy whose
+// content the row shows first.
 void MergeContacts(std::vector<VCard::TVCard>& cards, const std::vector<std::uint32_t>& storeOf);
 
 // The display name as the merge compares it: lower case, blanks trimmed and runs of them made one space.

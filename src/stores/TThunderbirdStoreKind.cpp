@@ -1,5 +1,6 @@
 #include "TThunderbirdStoreKind.h"
 
+#include "TReachList.h"
 #include "VCardParser.h"
 #include "VCardText.h"
 #include "config/ConfigFile.h"
@@ -36,8 +37,8 @@ constexpr std::array<std::string_view, 4> kProfileRoots{
 // The personal address book: Thunderbird's built-in preferences name it, so prefs.js usually does not.
 constexpr std::string_view kPersonalBook = "abook.sqlite";
 
-// From Thunderbird 102 on, a card's `_vCard` property holds the whole card; older books keep the name and the dates
-// as separate properties, which newer ones still keep beside the vCard for searching.
+// From Thunderbird 102 on, a card's `_vCard` property holds the whole card; older books keep the name, the dates,
+// the addresses and numbers as separate properties, which newer ones still keep beside the vCard for searching.
 constexpr std::string_view kVCardProperty = "_vCard";
 
 enum TOlderProperty : std::size_t {
@@ -50,12 +51,21 @@ enum TOlderProperty : std::size_t {
     AnniversaryYear,
     AnniversaryMonth,
     AnniversaryDay,
+    PrimaryEmail,
+    SecondEmail,
+    CellularNumber,
+    HomePhone,
+    WorkPhone,
     OlderPropertyCount,
 };
 constexpr std::array<std::string_view, OlderPropertyCount> kOlderNames{
     "DisplayName", "FirstName",       "LastName",         "BirthYear",      "BirthMonth",
-    "BirthDay",    "AnniversaryYear", "AnniversaryMonth", "AnniversaryDay",
+    "BirthDay",    "AnniversaryYear", "AnniversaryMonth", "AnniversaryDay", "PrimaryEmail",
+    "SecondEmail", "CellularNumber",  "HomePhone",        "WorkPhone",
 };
+// The numbers to call in the order a greeting would try them: the person's own phone first. Fax and pager
+// numbers are left out, as no greeting goes there.
+constexpr std::array<TOlderProperty, 3> kOlderPhones{CellularNumber, HomePhone, WorkPhone};
 
 std::string RealPath(const fs::path& path)
 {
@@ -166,6 +176,22 @@ struct TOlderCard
             name += ' ';
         return name.append(last);
     }
+
+    std::string Emails() const
+    {
+        VCard::TReachList emails(VCard::TReachList::TKind::Email);
+        emails.Add(ShownName(Values[PrimaryEmail]));
+        emails.Add(ShownName(Values[SecondEmail]));
+        return emails.Take();
+    }
+
+    std::string Phones() const
+    {
+        VCard::TReachList phones(VCard::TReachList::TKind::Phone);
+        for (const TOlderProperty phone : kOlderPhones)
+            phones.Add(ShownName(Values[phone]));
+        return phones.Take();
+    }
 };
 
 bool HasPropertiesTable(TSqliteDatabase& database)
@@ -182,7 +208,7 @@ class TCardCollector final
 public:
     explicit TCardCollector(std::vector<VCard::TVCard>& cards) : m_cards(cards), m_first(cards.size()) {}
 
-    // `value` is asked for only for the properties read: most rows are of others (e-mail addresses, times).
+    // `value` is asked for only for the properties read: most rows are of others (postal addresses, times).
     template <typename TValue> void Row(std::string_view card, std::string_view name, const TValue& value)
     {
         if (!m_started || card != m_run.Card) {
@@ -242,6 +268,8 @@ public:
             const auto& values = properties->Values;
             card.Birthday = OlderDate(values[BirthYear], values[BirthMonth], values[BirthDay]);
             card.Anniversary = OlderDate(values[AnniversaryYear], values[AnniversaryMonth], values[AnniversaryDay]);
+            card.Emails = properties->Emails();
+            card.Phones = properties->Phones();
             card.Uid = properties->Card;
             added.push_back(std::move(card));
         }

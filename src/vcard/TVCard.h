@@ -27,6 +27,10 @@ struct TVCard
     std::optional<TVCardDate> Birthday;
     std::optional<TVCardDate> Anniversary;
     std::string Uid;
+    // How to reach the person: the values, the most preferred first, separated by TReachList::Separator, each fit
+    // to pass on as it is (see TReachList). Empty when the card gives none.
+    std::string Emails;
+    std::string Phones;
     bool IsGroup = false; // vCard 4 KIND:group, Apple's X-ADDRESSBOOKSERVER-KIND:group, or a VLIST block
     // Nextcloud's X-NC-EXCLUDE-FROM-BIRTHDAY-CALENDAR, which synced folders carry: the person asked for no
     // reminders. Like Nextcloud, any value counts.

@@ -1,7 +1,9 @@
 #include "VCardParser.h"
 
+#include "TReachList.h"
 #include "VCardText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -237,13 +239,71 @@ bool LooksLikeContentLine(std::string_view line)
     return SplitContentLine(line, ignored);
 }
 
+// `name` is `upper` in any case. Only letters have a case: a byte masked with ~0x20 is an upper-case letter
+// exactly when the byte is a letter.
+bool IsUpper(std::string_view name, std::string_view upper)
+{
+    if (name.size() != upper.size())
+        return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char u = upper[i];
+        const char c = (u >= 'A' && u <= 'Z') ? static_cast<char>(name[i] & ~0x20) : name[i];
+        if (c != u)
+            return false;
+    }
+    return true;
+}
+
+template <std::size_t N> bool Is(std::string_view name, const char (&literal)[N])
+{
+    return IsUpper(name, std::string_view(literal, N - 1));
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Decimal digits only, at most nine of them so that the value always fits.
+bool ReadNumber(std::string_view text, int& value)
+{
+    if (text.empty() || text.size() > 9)
+        return false;
+    value = 0;
+    for (char c : text) {
+        if (!IsDigit(c))
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    return true;
+}
+
 struct TParams
 {
     bool QuotedPrintable = false;
     bool TextValue = false;
+    bool UriValue = false;
     std::string_view Charset;
     std::string_view OmitYear;
+    // Of EMAIL and TEL: vCard 4's PREF=1..100 (0: none), and the "pref" type of 3.0 and 2.1.
+    int Pref = 0;
+    bool TypePref = false;
+    // Of TEL: a fax or pager number is no number to call, unless it takes voice calls as well.
+    bool NotForCalls = false;
+    bool ForCalls = false;
 };
+
+// One type of a TYPE list, or a bare parameter of vCard 2.1 (";PREF;CELL").
+void NoteType(std::string_view type, TParams& params)
+{
+    type = TrimSpace(type);
+    if (Is(type, "PREF"))
+        params.TypePref = true;
+    else if (Is(type, "FAX") || Is(type, "PAGER"))
+        params.NotForCalls = true;
+    else if (Is(type, "VOICE") || Is(type, "CELL"))
+        params.ForCalls = true;
+}
 
 std::string_view Unquote(std::string_view value)
 {
@@ -270,14 +330,27 @@ TParams ParseParams(std::string_view params)
         // vCard 2.1 writes bare values: ";QUOTED-PRINTABLE", ";CHARSET=..." both occur.
         const std::string_view name = eq == kNone ? std::string_view{} : TrimSpace(token.substr(0, eq));
         const std::string_view value = Unquote(TrimSpace(eq == kNone ? token : token.substr(eq + 1)));
-        if (name.empty() || IEquals(name, "ENCODING")) {
-            if (IEquals(value, "QUOTED-PRINTABLE"))
+        if (name.empty() || Is(name, "ENCODING")) {
+            if (Is(value, "QUOTED-PRINTABLE"))
                 result.QuotedPrintable = true;
-        } else if (IEquals(name, "CHARSET")) {
+            else if (name.empty())
+                NoteType(value, result);
+        } else if (Is(name, "CHARSET")) {
             result.Charset = value;
-        } else if (IEquals(name, "VALUE")) {
-            result.TextValue = IEquals(value, "text");
-        } else if (IEquals(name, "X-APPLE-OMIT-YEAR")) {
+        } else if (Is(name, "VALUE")) {
+            result.TextValue = Is(value, "TEXT");
+            result.UriValue = Is(value, "URI");
+        } else if (Is(name, "TYPE")) {
+            for (std::size_t from = 0; from <= value.size();) {
+                const std::size_t comma = std::min(value.find(',', from), value.size());
+                NoteType(value.substr(from, comma - from), result);
+                from = comma + 1;
+            }
+        } else if (Is(name, "PREF")) {
+            int pref = 0;
+            if (ReadNumber(value, pref) && pref >= 1)
+                result.Pref = std::min(pref, 100);
+        } else if (Is(name, "X-APPLE-OMIT-YEAR")) {
             result.OmitYear = value;
         }
     }
@@ -300,6 +373,8 @@ enum class TKind {
     Kind,
     Agent,
     NoReminders,
+    Email,
+    Tel,
 };
 
 struct TKnownProperty
@@ -331,6 +406,8 @@ constexpr TKnownProperty kKnown[] = {
     {"X-ADDRESSBOOKSERVER-KIND", TKind::Kind, 0},
     {"AGENT", TKind::Agent, 0},
     {"X-NC-EXCLUDE-FROM-BIRTHDAY-CALENDAR", TKind::NoReminders, 0},
+    {"EMAIL", TKind::Email, 0},
+    {"TEL", TKind::Tel, 0},
 };
 constexpr int kAnniversaryRanks = 8;
 constexpr int kAbDateRank = 6;
@@ -339,27 +416,7 @@ constexpr int kAbDateRank = 6;
 static_assert(kKnown[0].Name == "BEGIN" && kKnown[1].Name == "END" && kKnown[2].Name == "VERSION" &&
               kKnown[3].Name == "FN" && kKnown[4].Name == "N" && kKnown[5].Name == "BDAY" &&
               kKnown[6].Name == "ANNIVERSARY" && kKnown[15].Name == "UID" && kKnown[16].Name == "KIND" &&
-              kKnown[18].Name == "AGENT");
-
-// `name` is `upper` in any case. Only letters have a case: a byte masked with ~0x20 is an upper-case letter
-// exactly when the byte is a letter.
-bool IsUpper(std::string_view name, std::string_view upper)
-{
-    if (name.size() != upper.size())
-        return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const char u = upper[i];
-        const char c = (u >= 'A' && u <= 'Z') ? static_cast<char>(name[i] & ~0x20) : name[i];
-        if (c != u)
-            return false;
-    }
-    return true;
-}
-
-template <std::size_t N> bool Is(std::string_view name, const char (&literal)[N])
-{
-    return IsUpper(name, std::string_view(literal, N - 1));
-}
+              kKnown[18].Name == "AGENT" && kKnown[20].Name == "EMAIL" && kKnown[21].Name == "TEL");
 
 const TKnownProperty* Classify(std::string_view key)
 {
@@ -373,13 +430,13 @@ const TKnownProperty* Classify(std::string_view key)
         index = Is(key, "FN") ? 3 : -1;
         break;
     case 3:
-        index = Is(key, "END") ? 1 : Is(key, "UID") ? 15 : -1;
+        index = Is(key, "END") ? 1 : Is(key, "UID") ? 15 : Is(key, "TEL") ? 21 : -1;
         break;
     case 4:
         index = Is(key, "BDAY") ? 5 : Is(key, "KIND") ? 16 : -1;
         break;
     case 5:
-        index = Is(key, "BEGIN") ? 0 : Is(key, "AGENT") ? 18 : -1;
+        index = Is(key, "BEGIN") ? 0 : Is(key, "AGENT") ? 18 : Is(key, "EMAIL") ? 20 : -1;
         break;
     case 7:
         index = Is(key, "VERSION") ? 2 : -1;
@@ -450,25 +507,6 @@ std::size_t ParamsEnd(std::string_view rest, bool& hasQ)
     return firstColon;
 }
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// Decimal digits only, at most nine of them so that the value always fits.
-bool ReadNumber(std::string_view text, int& value)
-{
-    if (text.empty() || text.size() > 9)
-        return false;
-    value = 0;
-    for (char c : text) {
-        if (!IsDigit(c))
-            return false;
-        value = value * 10 + (c - '0');
-    }
-    return true;
-}
-
 int DaysInMonth(int year, int month)
 {
     static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -517,7 +555,7 @@ public:
         std::string_view line;
         TContentLine content;
         while (reader.Next(line)) {
-            // Most lines are properties the reader ignores (TEL, EMAIL, ADR, ...): their name decides that before
+            // Most lines are properties the reader ignores (ADR, NOTE, PHOTO, ...): their name decides that before
             // the rest of the line is split, and only a parameter list that may name quoted-printable is looked at.
             std::size_t nameEnd = 0;
             std::size_t dot = kNone;
@@ -681,9 +719,30 @@ private:
             if (!m_anniversary[known.Rank])
                 m_anniversary[known.Rank] = ReadAndroidEvent(value);
             break;
+        case TKind::Email:
+            AddReach(m_emails, value, params);
+            break;
+        case TKind::Tel:
+            if (params.NotForCalls && !params.ForCalls)
+                break;
+            // A URI value of another scheme (sip:, for one) is no phone number.
+            if (params.UriValue && !IStartsWith(TrimSpace(value), "tel:"))
+                break;
+            AddReach(m_phones, value, params);
+            break;
         default:
             break;
         }
+    }
+
+    void AddReach(TReachList& list, std::string_view value, const TParams& params)
+    {
+        int rank = params.Pref != 0 ? params.Pref : TReachList::Unranked;
+        if (params.TypePref)
+            rank = 1;
+        m_reachBuffer.clear();
+        AppendUnescaped(value, m_reachBuffer);
+        list.Add(m_reachBuffer, rank);
     }
 
     std::string_view Decode(const TContentLine& line, const TParams& params)
@@ -810,6 +869,8 @@ private:
         card.Uid = m_uid;
         card.IsGroup = m_isGroup;
         card.NoReminders = m_noReminders;
+        card.Emails = m_emails.Take();
+        card.Phones = m_phones.Take();
         m_cards.push_back(std::move(card));
 
         m_inCard = false;
@@ -831,6 +892,7 @@ private:
     TCharsetConverter m_converter;
     std::string m_qpBuffer;
     std::string m_valueBuffer;
+    std::string m_reachBuffer;
 
     bool m_inCard = false;
     bool m_isGroup = false;
@@ -846,6 +908,8 @@ private:
     std::array<std::optional<TVCardDate>, kAnniversaryRanks> m_anniversary;
     std::vector<std::pair<std::string, TVCardDate>> m_abDates;
     std::vector<std::string> m_anniversaryGroups;
+    TReachList m_emails{TReachList::TKind::Email};
+    TReachList m_phones{TReachList::TKind::Phone};
 };
 
 std::optional<TVCardDate> ParseVCardDate(std::string_view value)

@@ -6,6 +6,7 @@
 #include "WabBuffers.h"
 
 #include "ContactStores.h"
+#include "TReachList.h"
 #include "TVCard.h"
 
 #include <algorithm>
@@ -104,13 +105,37 @@ constexpr std::size_t AlignedSize(std::size_t size)
     return (size + alignof(SPropValue) - 1) / alignof(SPropValue) * alignof(SPropValue);
 }
 
+// The card keeps its addresses and numbers in the form the properties hand them on.
+static_assert(VCard::TReachList::Separator == NELVORA_VALUE_SEPARATOR);
+
+// The text of a string property, empty when the card has none.
+const std::string& TextOf(const TVCard& card, ULONG tag)
+{
+    static const std::string none;
+    switch (tag) {
+    case PR_DISPLAY_NAME:
+        return card.Name;
+    case PR_NELVORA_UID:
+        return card.Uid;
+    case PR_NELVORA_EMAILS:
+        return card.Emails;
+    case PR_NELVORA_PHONES:
+        return card.Phones;
+    default:
+        return none;
+    }
+}
+
 std::size_t ValueBytes(const TVCard& card, ULONG tag)
 {
     switch (tag) {
     case PR_DISPLAY_NAME:
-        return card.Name.empty() ? 0 : AlignedSize(card.Name.size() + 1);
     case PR_NELVORA_UID:
-        return card.Uid.empty() ? 0 : AlignedSize(card.Uid.size() + 1);
+    case PR_NELVORA_EMAILS:
+    case PR_NELVORA_PHONES: {
+        const std::string& text = TextOf(card, tag);
+        return text.empty() ? 0 : AlignedSize(text.size() + 1);
+    }
     case PR_ENTRYID:
         return AlignedSize(sizeof(TEntryId));
     default:
@@ -126,16 +151,11 @@ HRESULT FillProperty(const TVCard& card, std::uint32_t index, ULONG tag, char*& 
     value.dwAlignPad = 0;
     switch (tag) {
     case PR_DISPLAY_NAME:
-        if (!card.Name.empty()) {
-            std::memcpy(space, card.Name.c_str(), card.Name.size() + 1);
-            value.Value.lpszA = space;
-            space += ValueBytes(card, tag);
-            return S_OK;
-        }
-        break;
     case PR_NELVORA_UID:
-        if (!card.Uid.empty()) {
-            std::memcpy(space, card.Uid.c_str(), card.Uid.size() + 1);
+    case PR_NELVORA_EMAILS:
+    case PR_NELVORA_PHONES:
+        if (const std::string& text = TextOf(card, tag); !text.empty()) {
+            std::memcpy(space, text.c_str(), text.size() + 1);
             value.Value.lpszA = space;
             space += ValueBytes(card, tag);
             return S_OK;
@@ -220,7 +240,7 @@ public:
                 return MAPI_E_UNKNOWN_FLAGS;
             const TVCard& card = m_store->Cards[m_index];
             std::span<const ULONG> tags;
-            std::array<ULONG, 6> present;
+            std::array<ULONG, 8> present;
             if (propTagArray) {
                 tags = {propTagArray->aulPropTag, propTagArray->cValues};
             } else {
@@ -236,6 +256,10 @@ public:
                     present[used++] = PR_WEDDING_ANNIVERSARY;
                 if (!card.Uid.empty())
                     present[used++] = PR_NELVORA_UID;
+                if (!card.Emails.empty())
+                    present[used++] = PR_NELVORA_EMAILS;
+                if (!card.Phones.empty())
+                    present[used++] = PR_NELVORA_PHONES;
                 tags = {present.data(), used};
             }
             bool missing = false;

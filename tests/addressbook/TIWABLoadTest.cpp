@@ -168,9 +168,11 @@ TEST_F(TIWABLoadTest, LoadWithoutABindingFailsLikeAnAddressBookThatWillNotOpen)
 
 TEST_F(TIWABLoadTest, DecodeContactLetsTheLaterTagWinAndIgnoresOthers)
 {
-    SPropValue values[6] = {};
+    SPropValue values[9] = {};
     char first[] = "First";
     char second[] = "Second";
+    char emails[] = "\nann@example.org\n\nann@work.example\n";
+    char phones[] = "+49 30 1";
     values[0].ulPropTag = PR_DISPLAY_NAME;
     values[0].Value.lpszA = first;
     values[1].ulPropTag = PR_BIRTHDAY;
@@ -183,8 +185,15 @@ TEST_F(TIWABLoadTest, DecodeContactLetsTheLaterTagWinAndIgnoresOthers)
     values[4].Value.ft = MakeFileTime(2000, 1, 2);
     values[5].ulPropTag = CHANGE_PROP_TYPE(PR_WEDDING_ANNIVERSARY, PT_ERROR); // unreadable: not the tag
     values[5].Value.err = MAPI_E_NOT_FOUND;
+    // A module's stray separators carry no value.
+    values[6].ulPropTag = PR_NELVORA_EMAILS;
+    values[6].Value.lpszA = emails;
+    values[7].ulPropTag = PR_NELVORA_PHONES;
+    values[7].Value.lpszA = second;
+    values[8].ulPropTag = PR_NELVORA_PHONES;
+    values[8].Value.lpszA = phones;
 
-    wab.DecodeContact(values, 6);
+    wab.DecodeContact(values, 9);
     wab.DecodeContact(values, 0);
     wab.DecodeContact(values, -1);
 
@@ -192,7 +201,10 @@ TEST_F(TIWABLoadTest, DecodeContactLetsTheLaterTagWinAndIgnoresOthers)
     EXPECT_EQ(wab.AddressBook.GetItem(0)->Name, "Second");
     EXPECT_EQ(wab.AddressBook.GetItem(0)->Birthday, 36527);
     EXPECT_EQ(wab.AddressBook.GetItem(0)->Anniversary, 0);
+    EXPECT_EQ(wab.AddressBook.GetItem(0)->Emails, (std::vector<std::string>{"ann@example.org", "ann@work.example"}));
+    EXPECT_EQ(wab.AddressBook.GetItem(0)->Phones, (std::vector<std::string>{"+49 30 1"}));
     EXPECT_EQ(wab.AddressBook.GetItem(1)->Name, "");
+    EXPECT_TRUE(wab.AddressBook.GetItem(1)->Emails.empty());
     EXPECT_EQ(wab.AddressBook.GetItem(2)->Name, "");
 }
 

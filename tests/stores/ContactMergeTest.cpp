@@ -1,4 +1,5 @@
 #include "ContactMerge.h"
+#include "TReachList.h"
 
 #include <gtest/gtest.h>
 
@@ -112,6 +113,73 @@ TEST(ContactMerge, WhoIsOnePersonAcrossStores)
         for (const auto& card : cards)
             rows.push_back(Row(card));
         EXPECT_EQ(rows, test.Rows) << test.What;
+    }
+}
+
+TEST(ContactMerge, MergedCopiesKeepEveryAddressAndNumberOnceTheWinnersFirst)
+{
+    using Values = std::vector<std::string>;
+    const TVCardDate noYear{VCard::UnknownYear, 3, 22};
+    const TVCardDate withYear{1980, 3, 22};
+    struct TInput
+    {
+        std::optional<TVCardDate> Birthday;
+        std::string Uid;
+        std::uint32_t Store;
+        Values Emails;
+        Values Phones;
+    };
+    Values twenty[2];
+    for (int i = 0; i < 20; ++i) {
+        twenty[0].push_back("a" + std::to_string(i) + "@example.org");
+        twenty[1].push_back("b" + std::to_string(i) + "@example.org");
+    }
+    Values thirtyTwo = twenty[0];
+    thirtyTwo.insert(thirtyTwo.end(), twenty[1].begin(), twenty[1].begin() + 12);
+    const struct
+    {
+        const char* What;
+        std::vector<TInput> Cards;
+        Values Emails;
+        Values Phones;
+    } cases[] = {
+        {"a shared UID: the first card's first, repeats in another spelling left out",
+         {{{}, "u1", 0, {"Ann@Example.org"}, {"+49 30 1234"}},
+          {{}, "u1", 1, {"ann@example.ORG", "ann@work.example"}, {"+49-30-1234", "+1 555 0100"}}},
+         {"Ann@Example.org", "ann@work.example"},
+         {"+49 30 1234", "+1 555 0100"}},
+        {"one person in two stores, the copy with the year wins",
+         {{noYear, "", 0, {"home@example.org"}, {"+49 30 1"}}, {withYear, "", 1, {"new@example.org"}, {}}},
+         {"new@example.org", "home@example.org"},
+         {"+49 30 1"}},
+        {"one person in two stores, the first copy keeps the row",
+         {{withYear, "", 0, {}, {"+49 30 1"}}, {noYear, "", 1, {"other@example.org"}, {"+49 (30) 1", "+49 30 2"}}},
+         {"other@example.org"},
+         {"+49 30 1", "+49 30 2"}},
+        {"a shared UID of a copy merged before reaches the same row",
+         {{noYear, "u1", 0, {"first@example.org"}, {}},
+          {withYear, "u2", 1, {"second@example.org"}, {}},
+          {withYear, "u2", 2, {"third@example.org", "FIRST@example.org"}, {}}},
+         {"second@example.org", "first@example.org", "third@example.org"},
+         {}},
+        {"no more than 32", {{{}, "u1", 0, twenty[0], {}}, {{}, "u1", 1, twenty[1], {}}}, thirtyTwo, {}},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.What);
+        std::vector<TVCard> cards;
+        std::vector<std::uint32_t> stores;
+        for (const auto& input : test.Cards) {
+            cards.push_back(Card("Ann", input.Birthday, input.Uid));
+            for (const auto& email : input.Emails)
+                cards.back().Emails.append(cards.back().Emails.empty() ? "" : "\n").append(email);
+            for (const auto& phone : input.Phones)
+                cards.back().Phones.append(cards.back().Phones.empty() ? "" : "\n").append(phone);
+            stores.push_back(input.Store);
+        }
+        MergeContacts(cards, stores);
+        ASSERT_EQ(cards.size(), 1u);
+        EXPECT_EQ(VCard::TReachList::Split(cards[0].Emails), test.Emails);
+        EXPECT_EQ(VCard::TReachList::Split(cards[0].Phones), test.Phones);
     }
 }
 

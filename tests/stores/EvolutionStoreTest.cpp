@@ -107,6 +107,27 @@ TEST(EvolutionStore, BooksComeFromTheSourceFilesAndThePersonalBook)
     EXPECT_EQ(contacts.Stores[0].Location.Path, LocalBook(home, "system"));
 }
 
+TEST(EvolutionStore, ACardGivesItsAddressesAndNumbersInEvolutionsOrderWithoutTheFax)
+{
+    TPrivateHome home;
+    TTestDatabase book(LocalBook(home, "system"));
+    book.Run(kLocalSchema);
+    // As Evolution 3.46 writes a card edited in its contact editor.
+    AddCard(book, "e1", "Erik Evolution",
+            "N:Evolution;Erik;;;\r\nX-EVOLUTION-FILE-AS:Evolution\\, Erik\r\n"
+            "EMAIL;X-EVOLUTION-UI-SLOT=1;TYPE=HOME:erik@example.org\r\n"
+            "EMAIL;X-EVOLUTION-UI-SLOT=2;TYPE=WORK:erik@work.example\r\n"
+            "TEL;X-EVOLUTION-UI-SLOT=1;TYPE=CELL:+49 170 1111\r\n"
+            "TEL;X-EVOLUTION-UI-SLOT=2;TYPE=HOME,VOICE:+49 30 2222\r\n"
+            "TEL;X-EVOLUTION-UI-SLOT=3;TYPE=WORK,FAX:+49 30 3333\r\n"
+            "TEL;X-EVOLUTION-UI-SLOT=4;TYPE=X-EVOLUTION-CALLBACK:+49 30 4444\r\n");
+
+    const TContacts contacts = LoadContacts({});
+    ASSERT_EQ(contacts.Cards.size(), 1u);
+    EXPECT_EQ(contacts.Cards[0].Emails, "erik@example.org\nerik@work.example");
+    EXPECT_EQ(contacts.Cards[0].Phones, "+49 170 1111\n+49 30 2222\n+49 30 4444");
+}
+
 TEST(EvolutionStore, DisabledBooksAreNotReadThePersonalOneIncluded)
 {
     TPrivateHome home;
@@ -276,7 +297,8 @@ TEST(EvolutionStore, ADamagedBookGivesNoneOfItsCardsNotEvenThoseBeforeTheDamage)
         owner.Run(kLocalSchema);
         owner.Run("BEGIN");
         for (int i = 0; i < 2000; ++i)
-            AddCard(owner, std::string("u").append(std::to_string(i)), i == 1000 ? "Middle Row" : std::string("Person ").append(std::to_string(i)));
+            AddCard(owner, std::string("u").append(std::to_string(i)),
+                    i == 1000 ? "Middle Row" : std::string("Person ").append(std::to_string(i)));
         owner.Run("COMMIT");
     }
     std::string bytes = Bytes(book);

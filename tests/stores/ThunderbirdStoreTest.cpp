@@ -1,4 +1,5 @@
 #include "ContactStores.h"
+#include "TReachList.h"
 #include "sqlite/TSqliteDatabase.h"
 #include "sqlite/TSqliteStatement.h"
 
@@ -203,6 +204,60 @@ TEST(ThunderbirdStore, CardsOfEitherGenerationListsAndDatesAreReadAsThunderbirdS
     EXPECT_EQ(cards["uid-list"].Name, "Choir");
     EXPECT_TRUE(cards["uid-list"].IsGroup);
     EXPECT_TRUE(home.NoCopyLeft());
+}
+
+TEST(ThunderbirdStore, AddressesAndNumbersComeFromTheVCardElseFromTheOlderProperties)
+{
+    using Values = std::vector<std::string>;
+    const struct
+    {
+        const char* Card;
+        std::map<std::string, std::string> Properties;
+        Values Emails;
+        Values Phones;
+    } cases[] = {
+        {"older",
+         {{"DisplayName", "Olga Older"},
+          {"PrimaryEmail", "olga@example.org"},
+          {"SecondEmail", " OLGA@example.org "},
+          {"WorkPhone", "+49 30 1"},
+          {"HomePhone", "+49 30 2"},
+          {"CellularNumber", "+49 170 3"},
+          {"FaxNumber", "+49 30 4"},
+          {"PagerNumber", "+49 30 5"}},
+         {"olga@example.org"},
+         {"+49 170 3", "+49 30 2", "+49 30 1"}},
+        {"older-latin1",
+         {{"DisplayName", "Remy"}, {"SecondEmail", "r\xE9my@example.org\r\n"}, {"HomePhone", "n/a"}},
+         {"r\xC3\xA9my@example.org"},
+         {}},
+        {"vcard",
+         {{"_vCard", VCard4("Vera", "EMAIL:v@example.org\r\nEMAIL;PREF=1:vera@example.org\r\n"
+                                    "TEL;VALUE=uri;TYPE=cell:tel:+1-555-0100\r\n")},
+          {"PrimaryEmail", "stale@example.org"},
+          {"CellularNumber", "+1 555 0199"}},
+         {"vera@example.org", "v@example.org"},
+         {"+1-555-0100"}},
+        {"vcard-nameless",
+         {{"_vCard", "BEGIN:VCARD\r\nVERSION:4.0\r\nEMAIL:nina@example.org\r\nEND:VCARD\r\n"}, {"DisplayName", "Nina"}},
+         {"nina@example.org"},
+         {}},
+    };
+    TThunderbirdHome home;
+    {
+        TTestBook book(home.Profile / "abook.sqlite");
+        for (const auto& test : cases)
+            book.Card(test.Card, test.Properties);
+    }
+    std::map<std::string, VCard::TVCard> cards;
+    for (const auto& card : LoadContacts({}).Cards)
+        cards[card.Uid] = card;
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.Card);
+        EXPECT_EQ(VCard::TReachList::Split(cards[test.Card].Emails), test.Emails);
+        EXPECT_EQ(VCard::TReachList::Split(cards[test.Card].Phones), test.Phones);
+    }
+    EXPECT_EQ(cards["vcard-nameless"].Name, "Nina");
 }
 
 TEST(ThunderbirdStore, BrokenBooksAreSkippedWithAReasonLeavingNoCopyAndTheOthersRead)

@@ -1,4 +1,5 @@
 #include "VCardParser.h"
+#include "TReachList.h"
 
 #include <gtest/gtest.h>
 
@@ -193,6 +194,75 @@ TEST(VCardGroups, GroupCardsAreFlaggedAndKeepTheirUid)
     EXPECT_EQ(cards[3].Uid, "a1");
 }
 
+TEST(VCardReach, EmailsAndPhonesComePreferredFirstInEveryVersionsForm)
+{
+    using Values = std::vector<std::string>;
+    const std::string longLocal(250, 'a');
+    std::string many = "BEGIN:VCARD\nVERSION:3.0\n";
+    for (int i = 0; i < 40; ++i)
+        many += "EMAIL:p" + std::to_string(i) + "@example.org\nTEL:+1 555 01" + std::to_string(i + 10) + "\n";
+    many += "EMAIL;TYPE=pref:late@example.org\nEND:VCARD\n";
+    Values manyEmails{"late@example.org"};
+    Values manyPhones;
+    for (int i = 0; i < 31; ++i)
+        manyEmails.push_back("p" + std::to_string(i) + "@example.org");
+    for (int i = 0; i < 32; ++i)
+        manyPhones.push_back("+1 555 01" + std::to_string(i + 10));
+
+    const struct
+    {
+        const char* Case;
+        std::string Text;
+        Values Emails;
+        Values Phones;
+    } cases[] = {
+        {"4.0 PREF numbers, lower first, card order among equals, tel: URIs",
+         "BEGIN:VCARD\nVERSION:4.0\nEMAIL;TYPE=work:c@example.org\nEMAIL;PREF=2:b@example.org\n"
+         "EMAIL;TYPE=home;PREF=1:a@example.org\nEMAIL:d@example.org\n"
+         "TEL;VALUE=uri;TYPE=cell:tel:+1-555-555-0000\nTEL;VALUE=uri;PREF=1:tel:+1-555-555-5555\n"
+         "TEL;VALUE=uri:sip:ann@example.org\nEND:VCARD\n",
+         {"a@example.org", "b@example.org", "c@example.org", "d@example.org"},
+         {"+1-555-555-5555", "+1-555-555-0000"}},
+        {"3.0 TYPE=pref alone, in a list, quoted, and in a group of Apple's",
+         "BEGIN:VCARD\nVERSION:3.0\nEMAIL;TYPE=INTERNET:x@example.org\nitem1.EMAIL;type=INTERNET;type=pref:y@example."
+         "org\n"
+         "TEL;TYPE=WORK,VOICE:030 1111\nTEL;TYPE=\"CELL,PREF\":0170 2222\nEND:VCARD\n",
+         {"y@example.org", "x@example.org"},
+         {"0170 2222", "030 1111"}},
+        {"2.1 bare parameters, quoted-printable, charset",
+         "BEGIN:VCARD\nVERSION:2.1\nEMAIL;INTERNET:one@example.org\nEMAIL;INTERNET;PREF:two@example.org\n"
+         "TEL;HOME;VOICE:+49 30 1234\nTEL;CELL;PREF;ENCODING=QUOTED-PRINTABLE:+49=20170=\n=205678\n"
+         "EMAIL;CHARSET=ISO-8859-1:j\xF6rg@example.org\nEND:VCARD\n",
+         {"two@example.org", "one@example.org", "j\xC3\xB6rg@example.org"},
+         {"+49 170 5678", "+49 30 1234"}},
+        {"escapes, blanks, controls, schemes and empty values",
+         "BEGIN:VCARD\nVERSION:3.0\nEMAIL:\nEMAIL:   \nEMAIL: mailto:ann\\,lee@example.org \nTEL:\n"
+         "TEL:tel:+44\\n20 7946\x01 0000\nEND:VCARD\n",
+         {"ann,lee@example.org"},
+         {"+4420 7946 0000"}},
+        {"repeats are one, at the better preference; fax and pager are no numbers to call",
+         "BEGIN:VCARD\nVERSION:3.0\nEMAIL:Ann@Example.org\nEMAIL;TYPE=pref:ann@example.ORG\nEMAIL:bo@example.org\n"
+         "TEL:+49-30-1234\nTEL:+49 30 1234\nTEL:49 30 1234\nTEL:+49 30 1234 ext 5\nTEL;TYPE=FAX:+49 30 9\n"
+         "TEL;TYPE=pager:+49 30 8\nTEL;TYPE=fax,voice:+49 30 7\nEND:VCARD\n",
+         {"ann@example.ORG", "bo@example.org"},
+         {"+49-30-1234", "49 30 1234", "+49 30 1234 ext 5", "+49 30 7"}},
+        {"too long, without a digit, or an agent's: left out",
+         "BEGIN:VCARD\nVERSION:2.1\nEMAIL:" + longLocal + "@x.org\nEMAIL:" + longLocal.substr(4) +
+             "@x.org\nTEL:mobile\nTEL:+1 " + std::string(70, '5') +
+             "\nAGENT:\nBEGIN:VCARD\nEMAIL:agent@example.org\n"
+             "TEL:999\nEND:VCARD\nEND:VCARD\n",
+         {longLocal.substr(4) + "@x.org"},
+         {}},
+        {"at most 32 of each, the preferred ones kept", many, manyEmails, manyPhones},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.Case);
+        const TVCard card = OnlyCard(test.Text);
+        EXPECT_EQ(TReachList::Split(card.Emails), test.Emails);
+        EXPECT_EQ(TReachList::Split(card.Phones), test.Phones);
+    }
+}
+
 TEST(VCardLines, QuotedParameterValuesMayHoldColons)
 {
     const TVCard card = OnlyCard("BEGIN:VCARD\nVERSION:4.0\nFN;ALTID=\"a:b;c\":Ann\nEND:VCARD\n");
@@ -205,7 +275,8 @@ std::string Describe(const std::vector<TVCard>& cards)
     std::string text;
     for (const auto& card : cards)
         text += card.Name + "|" + testing::PrintToString(card.Birthday) + "|" +
-                testing::PrintToString(card.Anniversary) + "|" + card.Uid + "|" + (card.IsGroup ? "group" : "") + "\n";
+                testing::PrintToString(card.Anniversary) + "|" + card.Uid + "|" + (card.IsGroup ? "group" : "") + "|" +
+                card.Emails + "|" + card.Phones + "\n";
     return text;
 }
 
@@ -216,6 +287,7 @@ TEST(VCardStream, PartsOfAnySizeReadLikeTheWholeText)
     const std::string text = "\xEF\xBB\xBF"
                              "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;ENCODING=QUOTED-PRINTABLE:Ann=\r\n=C3=A9=\r\n"
                              "BEGIN:VCARD\r\nN;QUOTED-PRINTABLE:Lee;Bo=\r\nnot a property\r\nBDAY:19800203\r\n"
+                             "TEL;CELL;QUOTED-PRINTABLE:+1=\r\n=20555\r\nEMAIL;PREF:bo@example.org\r\n"
                              "AGENT:\r\nBEGIN:VCARD\r\nFN:Agent\r\nEND:VCARD\r\nEND:VCARD\r\n"
                              "begin:vcard\rFN:Cy\r  Dee\rUID:u1\rX-ANNIVERSARY:2001-05-06\rend:vcard\r"
                              "BEGIN:VLIST\nFN:Team\nEND:VLIST\nBEGIN:VCARD\nFN:Cut\n BEGIN:VCARD\nBDAY:--0229\n";

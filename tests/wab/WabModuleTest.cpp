@@ -2,6 +2,10 @@
 
 #include "WabApi.h"
 
+#include "IRegistry.h"
+#include "TDlLibraryLoader.h"
+#include "TIWAB.h"
+
 #include "CorpusExpectations.h"
 #include "TPrivateHome.h"
 
@@ -249,6 +253,46 @@ TEST(WabModule, DatesArriveAsMidnightUtcAndUnknownYearsAs1604)
     EXPECT_FALSE(rows[0].Anniversary);
     EXPECT_EQ(DateText(rows[1].Birthday), "1953-10-15");
     EXPECT_EQ(rows[1].Anniversary, (VCard::TVCardDate{1604, 2, 29}));
+}
+
+// Names the module under test, as the installed registry file names the installed one.
+class TModuleRegistry final : public IRegistry
+{
+public:
+    std::optional<std::string> ReadDefaultValue(const std::string& subKey) const override
+    {
+        if (subKey == "Software\\Microsoft\\WAB\\DLLPath")
+            return NELVORA_WAB_MODULE;
+        return std::nullopt;
+    }
+};
+
+TEST(WabModule, AddressesAndNumbersOfEveryCopyReachTheProgramsContacts)
+{
+    TTempFolder folder;
+    folder.Write("a.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:ann\r\nFN:Ann\r\nEMAIL:ann@home.example\r\n"
+                          "EMAIL;TYPE=INTERNET,pref:ann@example.org\r\nTEL;TYPE=CELL:+49 170 1111\r\n"
+                          "TEL;TYPE=HOME:+49 30 2222\r\nEND:VCARD\r\n" +
+                              OneCard("Bo"));
+    folder.Write("b.vcf", "BEGIN:VCARD\r\nVERSION:4.0\r\nUID:ann\r\nFN:Ann at work\r\n"
+                          "EMAIL;PREF=1:ann@work.example\r\nEMAIL:ANN@example.org\r\n"
+                          "TEL;VALUE=uri:tel:+49-170-1111\r\nEND:VCARD\r\n");
+    const TModuleRegistry registry;
+    const TDlLibraryLoader loader;
+    TIWAB wab(registry, loader);
+    wab.Sources = {folder.Path().string()};
+
+    wab.Init();
+    wab.Load();
+
+    ASSERT_EQ(wab.AddressBook.GetCount(), 2);
+    const tdstAddressItem& ann = *wab.AddressBook.GetItem(0);
+    EXPECT_EQ(ann.Name, "Ann");
+    EXPECT_EQ(ann.Emails, (std::vector<std::string>{"ann@example.org", "ann@home.example", "ann@work.example"}));
+    EXPECT_EQ(ann.Phones, (std::vector<std::string>{"+49 170 1111", "+49 30 2222"}));
+    const tdstAddressItem& bo = *wab.AddressBook.GetItem(1);
+    EXPECT_EQ(bo.Name, "Bo");
+    EXPECT_TRUE(bo.Emails.empty() && bo.Phones.empty());
 }
 
 class WabConnection : public testing::Test
