@@ -15,6 +15,18 @@ enum class TReportFormat {
     Ics,
 };
 
+// The online address-book options: at most one account command, or --sync before the report.
+struct TAccountArguments
+{
+    std::optional<std::string> Add;    // --add-account URL (needs --user)
+    std::optional<std::string> Remove; // --remove-account URL
+    std::optional<std::string> User;   // --user NAME
+    bool List = false;                 // --accounts
+    bool Sync = false;                 // --sync: sync every account, then report from the cache
+
+    bool IsCommand() const { return Add || Remove || List; }
+};
+
 // What the command line asked for; an option that was not given stays empty and takes its default later.
 struct TReportArguments
 {
@@ -26,6 +38,7 @@ struct TReportArguments
     bool Sources = false;                // list the contact stores instead of the report
     std::vector<std::int32_t> AlarmDays; // iCalendar alarms, days before each date
     std::optional<std::string> Output;   // a file to replace instead of standard output
+    TAccountArguments Accounts;          // online address books: the account commands and --sync
 };
 
 // The most days ahead an alarm may ring: further back it would ring before the previous year's date.
@@ -52,6 +65,13 @@ inline constexpr const char* ReportUsage = NELVORA_TRANSLATE_NOOP(
                       "       nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...\n"
                       "                      [--output FILE]\n"
                       "       nelvora-report --sources [--contacts PATH]... [--output FILE]\n");
+
+//: The account options, printed after the command's synopsis; keep the options as they are.
+inline constexpr const char* ReportAccountsUsage = NELVORA_TRANSLATE_NOOP(
+    "nelvora-report", "       nelvora-report --add-account URL --user NAME   (the password from standard input)\n"
+                      "       nelvora-report --remove-account URL [--user NAME]\n"
+                      "       nelvora-report --accounts\n"
+                      "       nelvora-report --sync [other options]\n");
 
 // Reads the arguments after the program name. Throws TUsageError.
 TReportArguments ParseReportArguments(const std::vector<std::string>& arguments);

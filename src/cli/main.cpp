@@ -2,6 +2,7 @@
 // Exit status 0 when something is due, 1 when nothing is, 2 on an error. With --sources, the contact stores it found
 // instead, and status 0.
 
+#include "AccountCommands.h"
 #include "AtomicFile.h"
 #include "InstallTranslations.h"
 #include "Report.h"
@@ -82,8 +83,13 @@ int Run(const std::vector<std::string>& arguments)
     const TReportArguments options = ParseReportArguments(arguments);
     if (options.Help) {
         std::fputs(TranslateText("nelvora-report", ReportUsage, -1).c_str(), stdout);
+        std::fputs(TranslateText("nelvora-report", ReportAccountsUsage, -1).c_str(), stdout);
         return ExitDue;
     }
+    if (options.Accounts.IsCommand())
+        return RunAccountCommand(options.Accounts);
+    if (options.Accounts.Sync)
+        SyncAccounts();
 
     TIWAB addressBook;
     addressBook.Sources = options.Contacts;
@@ -135,6 +141,7 @@ int main(int argc, char** argv)
     } catch (const TUsageError& error) {
         std::fprintf(stderr, "nelvora-report: %s\n%s", error.Message(&TranslateText).c_str(),
                      TranslateText("nelvora-report", ReportUsage, -1).c_str());
+        std::fputs(TranslateText("nelvora-report", ReportAccountsUsage, -1).c_str(), stderr);
     } catch (const TExError& error) {
         std::fputs(error.Log, stderr);
     } catch (const std::exception& error) {

@@ -1,4 +1,5 @@
 #include "BookFolder.h"
+#include "AccountList.h"
 
 #include <gtest/gtest.h>
 
@@ -212,4 +213,29 @@ TEST(BookFolder, KeysAreStableAndDistinct)
     EXPECT_EQ(CardFileName("/x.vcf").size(), 20u);
     // Pinned: a changed key would orphan every user's cache.
     EXPECT_EQ(FolderKey(""), "cbf29ce484222325");
+}
+
+TEST(BookFolder, TheAccountListKeepsAddressesAndNamesButRefusesWhatWouldBreakIt)
+{
+    TTempFolder temp;
+    const auto file = temp.Path() / "nelvora" / "carddav-accounts";
+    std::string error;
+    EXPECT_TRUE(LoadAccounts(file, error).empty());
+    EXPECT_EQ(error, ""); // no file yet is no error
+
+    const std::vector<TAccount> accounts{{"https://dav.example.org/", "alice"},
+                                         {"http://127.0.0.1:5232/", "bob smith"}};
+    ASSERT_EQ(SaveAccounts(file, accounts), "");
+    EXPECT_EQ(LoadAccounts(file, error), accounts);
+    EXPECT_EQ(SecretKey(accounts[1]), "bob smith@http://127.0.0.1:5232/");
+
+    for (const auto& [url, user] : {std::pair<std::string, std::string>{"https://a/", ""},
+                                    {"", "alice"},
+                                    {"https://a/\nhttps://b/", "alice"},
+                                    {"https://a/", "al\tice"}})
+        EXPECT_NE(AccountFieldRefusal(url, user), "") << url << "|" << user;
+
+    std::ofstream(file) << "something else\nhttps://evil/\tx\n";
+    EXPECT_TRUE(LoadAccounts(file, error).empty());
+    EXPECT_NE(error, "");
 }

@@ -39,7 +39,10 @@ std::string ReadFile(const std::filesystem::path& path)
 class SyncEngine : public ::testing::Test
 {
 protected:
-    SyncEngine() { m_engine.SetClock([] { return std::int64_t(1700000000); }); }
+    SyncEngine()
+    {
+        m_engine.SetClock([] { return std::int64_t(1700000000); });
+    }
     ~SyncEngine() override { std::filesystem::remove_all(m_root.parent_path()); }
 
     TSyncResult Sync(const QUrl& url = BookUrl) { return m_engine.Sync(url, QStringLiteral("alice")); }
