@@ -2,6 +2,7 @@
 
 #include "AccountSync.h"
 #include "TKeychainSecretStore.h"
+#include "TranslateMarks.h"
 #include "UrlPolicy.h"
 
 #include <QCoreApplication>
@@ -48,7 +49,7 @@ std::string ReadPassword(const std::string& user, const std::string& url)
     std::string password;
     if (::isatty(STDIN_FILENO)) {
         std::fprintf(stderr, "%s",
-                     Tr("Password for %1 at %2: ")
+                     Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "Password for %1 at %2: "))
                          .arg(QString::fromStdString(user), QString::fromStdString(url))
                          .toUtf8()
                          .constData());
@@ -78,14 +79,15 @@ std::vector<TAccount> Accounts(bool& ok)
     auto accounts = LoadAccounts(AccountsFile(), error);
     ok = error.empty();
     if (!ok)
-        Say(Tr("%1: %2").arg(QString::fromStdString(AccountsFile().string()), QString::fromStdString(error)));
+        Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "%1: %2"))
+                .arg(QString::fromStdString(AccountsFile().string()), QString::fromStdString(error)));
     return accounts;
 }
 
 int AddAccount(const std::string& url, const std::string& user)
 {
     const auto cannot = [&url](const QString& why) {
-        Say(Tr("cannot add %1: %2").arg(QString::fromStdString(url), why));
+        Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "cannot add %1: %2")).arg(QString::fromStdString(url), why));
         return ExitError;
     };
     if (const std::string refusal = AccountFieldRefusal(url, user); !refusal.empty())
@@ -104,7 +106,7 @@ int AddAccount(const std::string& url, const std::string& user)
     const QString password = QString::fromStdString(typed);
     Wipe(typed);
     if (password.isEmpty())
-        return cannot(Tr("no password given"));
+        return cannot(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "no password given")));
 
     std::vector<TBookInfo> books;
     if (const QString failure = TestLogin(address, QString::fromStdString(user), password, books); !failure.isEmpty())
@@ -123,7 +125,7 @@ int AddAccount(const std::string& url, const std::string& user)
     }
 
     const TSyncResult synced = SyncAccount(account, password, LockWait);
-    std::printf("%s\n", Tr("added %1, %2 address books:")
+    std::printf("%s\n", Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "added %1, %2 address books:"))
                             .arg(QString::fromStdString(account.Url))
                             .arg(synced.Books.size())
                             .toUtf8()
@@ -131,7 +133,7 @@ int AddAccount(const std::string& url, const std::string& user)
     for (const TBookInfo& book : synced.Books)
         std::printf("%s\t%s\n", book.Url.toString().toUtf8().constData(), book.Name.toUtf8().constData());
     if (!synced.Ok())
-        Say(Tr("the first sync of %1 failed: %2")
+        Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "the first sync of %1 failed: %2"))
                 .arg(QString::fromStdString(account.Url),
                      synced.Failure.isEmpty() ? synced.BookFailures.begin()->second : synced.Failure));
     return ExitDone;
@@ -150,7 +152,7 @@ int RemoveAccount(const std::string& url, const std::optional<std::string>& user
         ((account.Url == url || account.Url == normal) && (!user || account.User == *user) ? removed : kept)
             .push_back(account);
     if (removed.empty()) {
-        Say(Tr("no account %1").arg(QString::fromStdString(url)));
+        Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "no account %1")).arg(QString::fromStdString(url)));
         return ExitError;
     }
     if (const std::string error = SaveAccounts(AccountsFile(), kept); !error.empty()) {
@@ -161,7 +163,8 @@ int RemoveAccount(const std::string& url, const std::optional<std::string>& user
     int status = ExitDone;
     for (const TAccount& account : removed) {
         if (const QString error = RemoveSecret(keyring, QString::fromStdString(SecretKey(account))); !error.isEmpty()) {
-            Say(Tr("the password of %1 stays in the keyring: %2").arg(QString::fromStdString(account.Url), error));
+            Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "the password of %1 stays in the keyring: %2"))
+                    .arg(QString::fromStdString(account.Url), error));
             status = ExitError;
         }
         if (const QString error = RemoveAccountCache(account); !error.isEmpty()) {
@@ -204,6 +207,7 @@ void SyncAccounts()
             RecordAccountFailure(account, failure);
         }
         if (!failure.isEmpty())
-            Say(Tr("sync of %1 failed: %2").arg(QString::fromStdString(account.Url), failure));
+            Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "sync of %1 failed: %2"))
+                    .arg(QString::fromStdString(account.Url), failure));
     }
 }

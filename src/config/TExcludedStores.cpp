@@ -58,9 +58,10 @@ bool TExcludedStores::Parse(std::string_view bytes, std::vector<std::string>& pa
         bytes.remove_prefix(newline == std::string_view::npos ? bytes.size() : newline + 1);
         if (line.empty())
             continue;
-        // Paths are written as `--sources` shows them: absolute, with no control character.
+        // Paths are written as `--sources` shows them: absolute, with no control character. An online book is
+        // shown, and left out, by its address.
         const char* problem = nullptr;
-        if (line.front() != '/')
+        if (line.front() != '/' && !line.starts_with("https://") && !line.starts_with("http://"))
             problem = "is no absolute path";
         for (const char c : line)
             if (IsControl(static_cast<unsigned char>(c)))
