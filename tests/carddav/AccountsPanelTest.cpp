@@ -1,3 +1,4 @@
+#include "CheckSummary.h"
 #include "TAccountsPanel.h"
 #include "TAddAccountDialog.h"
 
@@ -123,4 +124,18 @@ TEST(AccountsPanel, ATypedServerBecomesAnHttpsAddressUnlessItNamesItsScheme)
     EXPECT_EQ(TAddAccountDialog::ServerUrl(QStringLiteral("http://127.0.0.1:5232/")),
               QUrl(QStringLiteral("http://127.0.0.1:5232/")));
     EXPECT_TRUE(TAddAccountDialog::ServerUrl(QStringLiteral("  ")).isEmpty());
+}
+
+TEST(AccountsPanel, TheLineBelowTheListSaysWhenOnlineBooksAreReadFromAnOldCopy)
+{
+    TCheckSummary summary(nullptr);
+    std::vector<TStoreInfo> stores{{"vcard-folder", "/home/u/contacts", 3, "ok", ""},
+                                   {"carddav", "https://dav.example.org/u/book/", 2, "ok", ""}};
+    summary.Show(5, stores);
+    EXPECT_FALSE(summary.accessibleName().contains(QLatin1String("not synced")));
+    stores[1].Status = "stale, last synced 2026-05-01 10:00 (login failed)";
+    summary.Show(5, stores);
+    EXPECT_TRUE(summary.accessibleName().contains(QLatin1String("from 2 address books")))
+        << summary.accessibleName().toStdString();
+    EXPECT_TRUE(summary.accessibleName().contains(QLatin1String("not synced")));
 }
