@@ -79,8 +79,8 @@ std::vector<TAccount> Accounts(bool& ok)
     auto accounts = LoadAccounts(AccountsFile(), error);
     ok = error.empty();
     if (!ok)
-        Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "%1: %2"))
-                .arg(QString::fromStdString(AccountsFile().string()), QString::fromStdString(error)));
+        Say(QStringLiteral("%1: %2").arg(QString::fromStdString(AccountsFile().string()),
+                                         QString::fromStdString(error)));
     return accounts;
 }
 
@@ -125,9 +125,11 @@ int AddAccount(const std::string& url, const std::string& user)
     }
 
     const TSyncResult synced = SyncAccount(account, password, LockWait);
-    std::printf("%s\n", Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "added %1, %2 address books:"))
+    const int found = static_cast<int>(synced.Books.size());
+    std::printf("%s\n", QCoreApplication::translate(
+                            "nelvora-report", NELVORA_TRANSLATE_N_NOOP("nelvora-report", "added %1, %n address books:"),
+                            nullptr, found)
                             .arg(QString::fromStdString(account.Url))
-                            .arg(synced.Books.size())
                             .toUtf8()
                             .constData());
     for (const TBookInfo& book : synced.Books)

@@ -43,9 +43,9 @@ void TAccountsPanel::Refresh()
 {
     m_list->clear();
     for (const CardDav::TAccount& account : m_service.Accounts()) {
-        //: An account in the list: the server's address and the user name.
         auto* item = new QListWidgetItem(
-            tr("%1 (%2)").arg(QString::fromStdString(account.Url), QString::fromStdString(account.User)), m_list);
+            QStringLiteral("%1 (%2)").arg(QString::fromStdString(account.Url), QString::fromStdString(account.User)),
+            m_list);
         item->setData(Qt::UserRole, QString::fromStdString(account.Url));
         item->setData(Qt::UserRole + 1, QString::fromStdString(account.User));
     }

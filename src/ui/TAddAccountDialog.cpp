@@ -18,7 +18,7 @@ TAddAccountDialog::TAddAccountDialog(CardDav::IAccountService& service, QWidget*
     m_user->setObjectName(QStringLiteral("edUser"));
     m_password->setObjectName(QStringLiteral("edPassword"));
     m_status->setObjectName(QStringLiteral("lblStatus"));
-    m_server->setPlaceholderText(tr("dav.example.org"));
+    m_server->setPlaceholderText(QStringLiteral("dav.example.org"));
     m_password->setEchoMode(QLineEdit::Password);
     m_status->setWordWrap(true);
 
