@@ -11,10 +11,12 @@ struct TStoreInfo
     std::string Kind; // "vcard-folder", "vcard-file", "evolution", "thunderbird", ...
     std::string Path;
     std::size_t Contacts = 0; // cards read from it, before one person in several stores became one
-    std::string Status;       // "ok", "excluded", or why it could not be read
+    std::string Status;       // "ok", "stale, ..." (read from a cache that its last sync could not renew),
+                              // "excluded", or why it could not be read
     std::string Owner;        // "kde" for a folder that KAddressBook shows, else empty
 
-    bool WasRead() const { return Status == "ok"; }
+    bool WasRead() const { return Status == "ok" || IsStale(); }
+    bool IsStale() const { return Status.starts_with("stale"); }
     bool IsExcluded() const { return Status == "excluded"; }
 };
 

@@ -41,6 +41,13 @@ std::string Filled(const std::string& text, const std::vector<std::string>& argu
     return out;
 }
 
+// The online address-book options, apart from the report's own. True when `option` was one of them.
+bool TakeAccountOption(const std::string& option, const std::optional<std::string>& inlineValue,
+                       const std::vector<std::string>& arguments, std::size_t& i, TAccountArguments& accounts);
+
+// Account commands stand alone; --user belongs to one.
+void CheckAccountOptions(const TReportArguments& result);
+
 } // namespace
 
 TUsageError::TUsageError(const char* text, std::vector<std::string> arguments)
@@ -86,6 +93,8 @@ TReportArguments ParseReportArguments(const std::vector<std::string>& arguments)
             option.resize(equals);
         }
 
+        if (TakeAccountOption(option, inlineValue, arguments, i, result.Accounts))
+            continue;
         if (option == "--help" || option == "-h" || option == "--sources" || option == "--allow-partial") {
             if (inlineValue)
                 throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "option %1 takes no value"), {option});
@@ -158,5 +167,55 @@ TReportArguments ParseReportArguments(const std::vector<std::string>& arguments)
     // An alarm the output cannot carry would be dropped without a word.
     if (!result.AlarmDays.empty() && result.Format != TReportFormat::Ics && !result.Help)
         throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "--alarm needs --format ics"));
+    CheckAccountOptions(result);
     return result;
 }
+
+namespace {
+
+bool TakeAccountOption(const std::string& option, const std::optional<std::string>& inlineValue,
+                       const std::vector<std::string>& arguments, std::size_t& i, TAccountArguments& accounts)
+{
+    if (option == "--accounts" || option == "--sync") {
+        if (inlineValue)
+            throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "option %1 takes no value"), {option});
+        (option == "--sync" ? accounts.Sync : accounts.List) = true;
+        return true;
+    }
+    if (option != "--add-account" && option != "--remove-account" && option != "--user")
+        return false;
+    std::string value;
+    if (inlineValue) {
+        value = *inlineValue;
+    } else {
+        if (i + 1 >= arguments.size())
+            throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "option %1 needs a value"), {option});
+        value = arguments[++i];
+    }
+    if (value.empty() || value.find_first_of("\t\r\n") != std::string::npos)
+        throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "%1 needs a value without line breaks or tabs"),
+                          {option});
+    (option == "--user" ? accounts.User : option == "--add-account" ? accounts.Add : accounts.Remove) = value;
+    return true;
+}
+
+void CheckAccountOptions(const TReportArguments& result)
+{
+    const TAccountArguments& accounts = result.Accounts;
+    const int commands = (accounts.Add ? 1 : 0) + (accounts.Remove ? 1 : 0) + (accounts.List ? 1 : 0);
+    if (result.Help)
+        return;
+    if (commands > 1)
+        throw TUsageError(
+            NELVORA_TRANSLATE_NOOP("nelvora-report", "--add-account, --remove-account and --accounts go alone"));
+    if (accounts.Add && !accounts.User)
+        throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "--add-account needs --user"));
+    if (accounts.User && !accounts.Add && !accounts.Remove)
+        throw TUsageError(
+            NELVORA_TRANSLATE_NOOP("nelvora-report", "--user goes with --add-account or --remove-account"));
+    if (commands == 1 && (accounts.Sync || result.Sources || !result.Contacts.empty() || result.Today || result.Days ||
+                          result.Output || result.Format != TReportFormat::Text))
+        throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "an account command takes no report options"));
+}
+
+} // namespace

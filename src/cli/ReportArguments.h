@@ -15,6 +15,18 @@ enum class TReportFormat {
     Ics,
 };
 
+// The online address-book options: at most one account command, or --sync before the report.
+struct TAccountArguments
+{
+    std::optional<std::string> Add;    // --add-account URL (needs --user)
+    std::optional<std::string> Remove; // --remove-account URL
+    std::optional<std::string> User;   // --user NAME
+    bool List = false;                 // --accounts
+    bool Sync = false;                 // --sync: sync every account, then report from the cache
+
+    bool IsCommand() const { return Add || Remove || List; }
+};
+
 // What the command line asked for; an option that was not given stays empty and takes its default later.
 struct TReportArguments
 {
@@ -28,6 +40,7 @@ struct TReportArguments
     std::optional<std::string> Output;    // a file to replace instead of standard output
     std::optional<std::string> ConfigDir; // the folder of the options file and the left-out books
     bool AllowPartial = false;            // replace the calendar even when a store could not be read
+    TAccountArguments Accounts;           // online address books: the account commands and --sync
 };
 
 // The most days ahead an alarm may ring: further back it would ring before the previous year's date.
@@ -54,6 +67,13 @@ inline constexpr const char* ReportUsage = NELVORA_TRANSLATE_NOOP(
                       "       nelvora-report --format ics [--alarm DAYS]... [--today YYYY-MM-DD] [--contacts PATH]...\n"
                       "                      [--output FILE [--allow-partial]] [--config-dir DIR]\n"
                       "       nelvora-report --sources [--contacts PATH]... [--output FILE] [--config-dir DIR]\n");
+
+//: The account options, printed after the command's synopsis; keep the options as they are.
+inline constexpr const char* ReportAccountsUsage = NELVORA_TRANSLATE_NOOP(
+    "nelvora-report", "       nelvora-report --add-account URL --user NAME   (the password from standard input)\n"
+                      "       nelvora-report --remove-account URL [--user NAME]\n"
+                      "       nelvora-report --accounts\n"
+                      "       nelvora-report --sync [other options]\n");
 
 // Reads the arguments after the program name. Throws TUsageError.
 TReportArguments ParseReportArguments(const std::vector<std::string>& arguments);

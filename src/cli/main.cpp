@@ -3,6 +3,7 @@
 // instead, and status 0. The options file and the list of left-out books come from the configuration folder, so
 // that a timer started in any working folder sees what the window sees.
 
+#include "AccountCommands.h"
 #include "AtomicFile.h"
 #include "ConfigFolder.h"
 #include "InstallTranslations.h"
@@ -88,8 +89,13 @@ int Run(const std::vector<std::string>& arguments)
     const TReportArguments options = ParseReportArguments(arguments);
     if (options.Help) {
         std::fputs(TranslateText("nelvora-report", ReportUsage, -1).c_str(), stdout);
+        std::fputs(TranslateText("nelvora-report", ReportAccountsUsage, -1).c_str(), stdout);
         return ExitDue;
     }
+    if (options.Accounts.IsCommand())
+        return RunAccountCommand(options.Accounts);
+    if (options.Accounts.Sync)
+        SyncAccounts();
 
     const std::string configFolder = options.ConfigDir ? *options.ConfigDir : ConfigFolder();
     TIWAB addressBook;
@@ -157,6 +163,7 @@ int main(int argc, char** argv)
     } catch (const TUsageError& error) {
         std::fprintf(stderr, "nelvora-report: %s\n%s", error.Message(&TranslateText).c_str(),
                      TranslateText("nelvora-report", ReportUsage, -1).c_str());
+        std::fputs(TranslateText("nelvora-report", ReportAccountsUsage, -1).c_str(), stderr);
     } catch (const TExError& error) {
         std::fputs(error.Log, stderr);
     } catch (const std::exception& error) {

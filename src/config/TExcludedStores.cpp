@@ -44,8 +44,9 @@ private:
 
 const char* TExcludedStores::PathLineProblem(std::string_view line)
 {
-    // Paths are written as `--sources` shows them: absolute, with no control character.
-    if (line.empty() || line.front() != '/')
+    // Paths are written as `--sources` shows them: absolute, with no control character. An online book is shown,
+    // and left out, by its address.
+    if (line.empty() || (line.front() != '/' && !line.starts_with("https://") && !line.starts_with("http://")))
         return "is no absolute path";
     for (const char c : line)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)

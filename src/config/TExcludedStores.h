@@ -17,7 +17,7 @@ public:
     std::vector<std::string> Paths;
 
     // A missing file leaves nothing excluded. Throws TExError when the file cannot be read or is damaged (a line
-    // that is no absolute path, a control character, a NUL byte, too large); Paths is then empty.
+    // that is neither an absolute path nor an http(s) address, a control character, a NUL byte, too large); Paths is then empty.
     void Load(const std::string& fileName);
 
     // Replaces `fileName` with Paths, one a line, through the atomic writer: a reader sees the old list or the new

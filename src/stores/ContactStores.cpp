@@ -101,7 +101,7 @@ TContacts LoadContacts(const std::vector<std::filesystem::path>& sources, const 
     std::vector<std::uint32_t> storeOf;
     for (std::size_t index = 0; index < stores.size(); ++index) {
         const auto& [kind, location] = stores[index];
-        if (!left.empty() && left.contains(ShownText(location.Path.native()))) {
+        if (!left.empty() && left.contains(ShownText(location.ShownName()))) {
             result.Stores.push_back({location, 0, ExcludedReason});
             continue;
         }

@@ -19,6 +19,13 @@ struct TStoreLocation
     std::filesystem::path Path;
     // "kde" when one of KDE's folder or file resources names it, so KAddressBook shows it; else empty.
     std::string Owner = {};
+    // How the store list names it when not by its path (an online book: its URL); also what leaving it out
+    // matches. Empty: the path.
+    std::string Shown = {};
+    // The status shown instead of "ok" when it was read (a cache whose last sync failed: "stale, ..."); empty: ok.
+    std::string Note = {};
+
+    const std::string& ShownName() const { return Shown.empty() ? Path.native() : Shown; }
 };
 
 // One kind of contact store (vCard folders, Evolution's databases, ...). Every kind is listed once in

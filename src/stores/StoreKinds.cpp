@@ -1,5 +1,6 @@
 #include "StoreKinds.h"
 
+#include "TCardDavStoreKind.h"
 #include "TEvolutionStoreKind.h"
 #include "TThunderbirdStoreKind.h"
 #include "TVCardStoreKind.h"
@@ -14,10 +15,13 @@ std::span<const IStoreKind* const> StoreKinds()
     static const TVCardStoreKind vcard;
     static const TEvolutionStoreKind evolution;
     static const TThunderbirdStoreKind thunderbird;
-    static const std::array<const IStoreKind*, 3> kinds{
+    // Last: a copy the user keeps on the desktop is the one they edit, so its row wins over the server's mirror.
+    static const TCardDavStoreKind carddav;
+    static const std::array<const IStoreKind*, 4> kinds{
         &vcard,
         &evolution,
         &thunderbird,
+        &carddav,
     };
     return kinds;
 }

@@ -26,12 +26,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Where the native, Snap and Flatpak builds keep profiles.ini, below the home folder, in reading order.
-constexpr std::array<std::string_view, 4> kProfileRoots{
+// Where the native, Snap and Flatpak builds keep profiles.ini, below the home folder, in reading order. Betterbird's
+// native build shares ~/.thunderbird; its Flatpak has a folder of its own.
+constexpr std::array<std::string_view, 5> kProfileRoots{
     ".thunderbird",
     "snap/thunderbird/common/.thunderbird",
     ".var/app/org.mozilla.Thunderbird/.thunderbird",
     ".var/app/net.thunderbird.Thunderbird/.thunderbird",
+    ".var/app/eu.betterbird.Betterbird/.thunderbird",
 };
 
 // The personal address book: Thunderbird's built-in preferences name it, so prefs.js usually does not.

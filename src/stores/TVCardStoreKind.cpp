@@ -169,6 +169,10 @@ void TVCardStoreKind::Find(const TStoreEnvironment& environment, std::vector<TSt
     if (!environment.Home.empty())
         Add(environment.Home / ".local" / "share" / "contacts", found);
     FindKdeResources(environment, found);
+    // KDE Connect copies a paired phone's contacts here (kdeconnect-<device>/<uid>.vcf); other KDE programs keep
+    // loose cards beside them. Shown as the phone's, since they are edited there, not on the desktop.
+    if (!environment.DataHome.empty())
+        found.push_back({"phone", environment.DataHome / "kpeoplevcard"});
     FindVdirsyncer(environment, found);
     FindKhard(environment, found);
 }

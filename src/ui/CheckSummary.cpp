@@ -54,6 +54,13 @@ void TCheckSummary::Show(std::size_t contacts, const std::vector<TStoreInfo>& st
         const QString books = Tr(QT_TRANSLATE_N_NOOP("TCheckSummary", "%Ln address books"),
                                  static_cast<int>(std::min<std::size_t>(read, INT_MAX)));
         text = Tr(QT_TRANSLATE_N_NOOP("TCheckSummary", "%Ln contacts from %1"), shownContacts).arg(books);
+        // Online books read from their last copy: said here, the one place the window shows what it read.
+        const auto stale =
+            std::count_if(stores.begin(), stores.end(), [](const TStoreInfo& store) { return store.IsStale(); });
+        if (stale > 0)
+            //: Appended to the line below the list: online address books whose last sync failed, read from their copy.
+            text += Tr(QT_TRANSLATE_N_NOOP("TCheckSummary", " (%Ln not synced, from the last copy)"),
+                       static_cast<int>(stale));
     }
     setText(Link(m_nothingFound ? "help" : "stores", text, colour));
     // Read as the words it shows, not as its markup.

@@ -457,11 +457,12 @@ std::string StoreList(const std::vector<Stores::TStoreReport>& stores)
     for (const auto& store : stores) {
         list += Stores::ShownText(store.Location.Kind);
         list += '\t';
-        list += Stores::ShownText(store.Location.Path.native());
+        list += Stores::ShownText(store.Location.ShownName());
         list += '\t';
         list += std::to_string(store.Contacts);
         list += '\t';
-        list += Stores::ShownText(store.Skipped.empty() ? "ok" : store.Skipped);
+        const std::string& read = store.Location.Note.empty() ? std::string("ok") : store.Location.Note;
+        list += Stores::ShownText(store.Skipped.empty() ? read : store.Skipped);
         list += '\t';
         list += Stores::ShownText(store.Location.Owner);
         list += '\n';

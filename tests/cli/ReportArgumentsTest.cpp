@@ -99,3 +99,31 @@ TEST(ReportArguments, BadCommandLinesAreUsageErrors)
     for (const auto& arguments : bad)
         EXPECT_THROW(Parse(arguments), TUsageError) << arguments.front();
 }
+
+TEST(ReportArguments, AccountCommandsStandAloneAndSyncJoinsTheReport)
+{
+    const TReportArguments add = Parse({"--add-account", "https://dav.example.org/", "--user=alice"});
+    EXPECT_EQ(add.Accounts.Add, "https://dav.example.org/");
+    EXPECT_EQ(add.Accounts.User, "alice");
+    EXPECT_TRUE(add.Accounts.IsCommand());
+
+    const TReportArguments sync = Parse({"--sync", "--sources"});
+    EXPECT_TRUE(sync.Accounts.Sync && sync.Sources);
+    EXPECT_FALSE(sync.Accounts.IsCommand());
+    EXPECT_TRUE(Parse({"--remove-account", "https://dav.example.org/"}).Accounts.Remove);
+    EXPECT_TRUE(Parse({"--accounts"}).Accounts.List);
+
+    // A password is never an option: whatever follows is read as the next option, not taken as one.
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--add-account", "https://dav.example.org/"},
+          {"--user", "alice"},
+          {"--add-account", "https://a/", "--user", "alice", "--accounts"},
+          {"--add-account", "https://a/", "--user", "alice", "--sync"},
+          {"--remove-account", "https://a/", "--format", "tsv"},
+          {"--add-account", "https://a/", "--user", "alice", "--password", "s3cret"},
+          {"--add-account", "https://a/", "--user", "al\nice"},
+          {"--accounts=yes"},
+          {"--add-account"}}) {
+        EXPECT_THROW(Parse(bad), TUsageError) << bad.front() << " " << bad.size();
+    }
+}

@@ -135,3 +135,15 @@ TEST(TExcludedStores, ASaveWritesThroughALinkKeepsTheModeAndLeavesNothingBehindW
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path / "dotfiles"), fs::directory_iterator()), 1)
         << "a temporary file was left";
 }
+
+TEST(TExcludedStores, AnOnlineBookIsLeftOutByItsAddress)
+{
+    const TTempDir dir;
+    const std::string file = (dir.Path / TExcludedStores::FileName).string();
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << "/home/u/contacts\nhttps://dav.example.org/u/work/\n";
+    TExcludedStores stores;
+    stores.Load(file);
+    EXPECT_EQ(stores.Paths, (std::vector<std::string>{"/home/u/contacts", "https://dav.example.org/u/work/"}));
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << "ftp://dav.example.org/\n";
+    EXPECT_THROW(stores.Load(file), TExError);
+}

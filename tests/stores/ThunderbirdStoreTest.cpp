@@ -124,6 +124,9 @@ TEST(ThunderbirdStore, ProfilesOfEveryBuildAreFoundAndFoldersElsewhereOnlyWhenTh
     home.Home.Write(".var/app/net.thunderbird.Thunderbird/.thunderbird/profiles.ini",
                     "[Profile0]\nIsRelative=1\nPath=" +
                         (fs::path("../../../..") / fs::relative(foreign, home.Home.Path())).string() + "\n");
+    home.Home.Write(".var/app/eu.betterbird.Betterbird/.thunderbird/profiles.ini",
+                    "[Profile0]\nIsRelative=1\nPath=b\n");
+    home.Home.Write(".var/app/eu.betterbird.Betterbird/.thunderbird/b/abook.sqlite", "");
 
     std::vector<std::string> found;
     for (const auto& [kind, location] : FindStores(TStoreEnvironment::FromProcess()))
@@ -137,6 +140,7 @@ TEST(ThunderbirdStore, ProfilesOfEveryBuildAreFoundAndFoldersElsewhereOnlyWhenTh
     };
     if (!canChown)
         expected.push_back("thunderbird " + (foreign / "abook.sqlite").lexically_relative(home.Home.Path()).string());
+    expected.push_back("thunderbird .var/app/eu.betterbird.Betterbird/.thunderbird/b/abook.sqlite");
     EXPECT_EQ(found, expected);
 }
 

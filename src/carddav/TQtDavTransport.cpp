@@ -1,0 +1,116 @@
+#include "TQtDavTransport.h"
+
+#include "UrlPolicy.h"
+
+#include <QAuthenticator>
+#include <QEventLoop>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+
+namespace CardDav {
+
+namespace {
+
+// Set on a reply once it has been given the password: a second challenge for the same reply means the password
+// was refused, and answering it again would loop.
+constexpr const char* AnsweredProperty = "nelvoraAnswered";
+
+TTransportFailure FailureOf(QNetworkReply::NetworkError error)
+{
+    switch (error) {
+    case QNetworkReply::SslHandshakeFailedError:
+        return TTransportFailure::Certificate;
+    case QNetworkReply::TimeoutError:
+        return TTransportFailure::Timeout;
+    default:
+        return TTransportFailure::Network;
+    }
+}
+
+} // namespace
+
+TQtDavTransport::TQtDavTransport(QUrl account, QString user, QString password)
+    : m_account(std::move(account)), m_user(std::move(user)), m_password(std::move(password))
+{
+    // No cookies: every request stands on the password alone, and nothing of a session lingers in memory.
+    m_manager.setCookieJar(nullptr);
+    m_manager.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+    connect(&m_manager, &QNetworkAccessManager::authenticationRequired, this,
+            [this](QNetworkReply* reply, QAuthenticator* authenticator) {
+                if (reply->property(AnsweredProperty).toBool() || m_password.isEmpty() ||
+                    !MayVisit(m_account, reply->url()))
+                    return; // left unanswered: the reply ends with 401
+                reply->setProperty(AnsweredProperty, true);
+                authenticator->setUser(m_user);
+                authenticator->setPassword(m_password);
+            });
+}
+
+TDavReply TQtDavTransport::Send(const TDavRequest& request)
+{
+    TDavReply result;
+    QNetworkRequest http(request.Url);
+    http.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    http.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    http.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    http.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Nelvora"));
+    if (!request.Body.isEmpty())
+        http.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/xml; charset=utf-8"));
+    if (!request.Depth.isEmpty())
+        http.setRawHeader(QByteArrayLiteral("Depth"), request.Depth);
+
+    ++m_requests;
+    QNetworkReply* reply = m_manager.sendCustomRequest(http, request.Method, request.Body);
+    QEventLoop loop;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    bool timedOut = false;
+    bool tooLarge = false;
+    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
+        timedOut = true;
+        reply->abort();
+    });
+    QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
+        if (tooLarge)
+            return;
+        const QByteArray part = reply->readAll();
+        if (result.Body.size() + part.size() > m_maxAnswer) {
+            // An endless or oversized answer is cut off here, before it fills the memory.
+            tooLarge = true;
+            reply->abort();
+            return;
+        }
+        result.Body += part;
+    });
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    deadline.start(m_timeout);
+    if (!reply->isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    deadline.stop();
+
+    if (!tooLarge && !timedOut) {
+        const QByteArray rest = reply->readAll();
+        if (result.Body.size() + rest.size() > m_maxAnswer)
+            tooLarge = true;
+        else
+            result.Body += rest;
+    }
+    m_bytes += result.Body.size();
+    result.Status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    result.Location = QUrl(QString::fromUtf8(reply->rawHeader(QByteArrayLiteral("Location"))));
+    if (tooLarge) {
+        result.Failure = TTransportFailure::TooLarge;
+        result.Body.clear();
+    } else if (timedOut) {
+        result.Failure = TTransportFailure::Timeout;
+    } else if (reply->error() != QNetworkReply::NoError && result.Status == 0) {
+        // An HTTP error status is an answer; only a missing answer is a failure of the transport.
+        result.Failure = FailureOf(reply->error());
+        result.Detail = reply->errorString();
+    }
+    delete reply;
+    return result;
+}
+
+} // namespace CardDav

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "IDavTransport.h"
+
+#include <QString>
+#include <QUrl>
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace CardDav {
+
+// One address book the server offers.
+struct TBookInfo
+{
+    QUrl Url;
+    QString Name;
+    QString SyncToken; // the book's token as listed; equal to the cached one means nothing changed
+    QString CTag;
+    bool SupportsSync = false; // RFC 6578 sync-collection
+};
+
+struct TSyncResult
+{
+    QString Failure; // the account's: empty when its books were found
+    std::vector<TBookInfo> Books;
+    std::map<QString, QString> BookFailures; // by book URL; books not listed here were synced
+    int CardsFetched = 0;
+    int CardsRemoved = 0;
+
+    bool Ok() const { return Failure.isEmpty() && BookFailures.empty(); }
+};
+
+// Finds an account's books and mirrors each into the cache, reading only (PROPFIND, REPORT, GET). A failure
+// leaves every cached book as it was and is written to the account's status, where the module reads it. Blocks
+// while it talks to the server: run it on a worker thread or in a command-line program.
+class TSyncEngine final
+{
+public:
+    TSyncEngine(IDavTransport& transport, std::filesystem::path cacheRoot);
+
+    // Seconds since 1970, for the state's "last synced"; the system clock unless a test sets another.
+    void SetClock(std::function<std::int64_t()> now) { m_now = std::move(now); }
+    // The largest card kept; a larger one is left out of the cache, the rest of the book is not.
+    void SetMaxCard(qint64 bytes) { m_maxCard = bytes; }
+    // How long to wait for another program's sync of the same cache before giving up.
+    void SetLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
+
+    // Finds the books below the address the user gave: the address itself when it is a book, else its
+    // /.well-known/carddav, principal and home. Empty, or why not ("login failed", ...). Writes nothing.
+    QString Discover(const QUrl& account, std::vector<TBookInfo>& books);
+
+    // Discovers, syncs every book, drops the cache of books the server no longer has, writes the status.
+    TSyncResult Sync(const QUrl& account, const QString& user);
+
+    // Where one account's books are cached.
+    static std::filesystem::path AccountFolder(const std::filesystem::path& cacheRoot, const QUrl& account,
+                                               const QString& user);
+
+private:
+    struct TCounters
+    {
+        int Fetched = 0;
+        int Removed = 0;
+    };
+
+    // Sends a request, following redirects on the account's host itself (the method and body go again, so a
+    // PROPFIND stays a PROPFIND). `failure` is set for a transport failure, a refused hop or 401.
+    TDavReply Request(const QByteArray& method, const QUrl& url, const QByteArray& depth, const QByteArray& body,
+                      QString& failure, QUrl* answeredBy = nullptr);
+    QString ListBooks(const QUrl& home, std::vector<TBookInfo>& books);
+    QString SyncBook(const TBookInfo& book, const QUrl& account, const QString& user,
+                     const std::filesystem::path& folder, TCounters& counters);
+
+    IDavTransport& m_transport;
+    std::filesystem::path m_cacheRoot;
+    QUrl m_account;
+    std::function<std::int64_t()> m_now;
+    qint64 m_maxCard = 4ll * 1024 * 1024;
+    std::chrono::milliseconds m_lockWait{0};
+};
+
+// The words for a failed request, as the status file and `--sources` show them.
+QString FailureText(const TDavReply& reply);
+
+} // namespace CardDav

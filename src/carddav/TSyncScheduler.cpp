@@ -1,0 +1,135 @@
+#include "TSyncScheduler.h"
+
+#include "AccountSync.h"
+
+#include <QThread>
+
+#include <algorithm>
+#include <memory>
+
+namespace CardDav {
+
+namespace {
+
+constexpr qint64 FirstPauseSeconds = 120;
+constexpr qint64 LongestPauseSeconds = 6 * 3600;
+
+} // namespace
+
+TSyncScheduler::TSyncScheduler(ISecretStore& secrets, TAccounts accounts, TSync sync, TClock clock, QObject* parent)
+    : QObject(parent), m_secrets(secrets), m_accounts(std::move(accounts)), m_sync(std::move(sync)),
+      m_clock(std::move(clock))
+{
+    if (!m_accounts)
+        m_accounts = [] {
+            std::string error;
+            return LoadAccounts(AccountsFile(), error);
+        };
+    if (!m_sync)
+        m_sync = [](const TAccount& account, const QString& password, const QString& keyringError) {
+            if (!keyringError.isEmpty()) {
+                RecordAccountFailure(account, keyringError);
+                TSyncResult result;
+                result.Failure = keyringError;
+                return result;
+            }
+            // No wait for a sync `nelvora-report --sync` runs: its result is as good, and this one comes again.
+            return SyncAccount(account, password, std::chrono::milliseconds(0));
+        };
+    if (!m_clock)
+        m_clock = [] { return QDateTime::currentDateTimeUtc(); };
+    m_retry.setSingleShot(true);
+    connect(&m_retry, &QTimer::timeout, this, &TSyncScheduler::SyncNow);
+}
+
+TSyncScheduler::~TSyncScheduler()
+{
+    // A request ends within its time limit; the worker must not outlive what it reports to.
+    if (m_worker) {
+        m_worker->disconnect(this);
+        m_worker->wait();
+        delete m_worker;
+    }
+}
+
+void TSyncScheduler::SyncNow()
+{
+    if (m_running) {
+        m_again = true;
+        return;
+    }
+    const QDateTime now = m_clock();
+    m_queue.clear();
+    for (const TAccount& account : m_accounts()) {
+        const auto pause = m_pauses.find(SecretKey(account));
+        if (pause == m_pauses.end() || pause->second.Until <= now)
+            m_queue.push_back(account);
+    }
+    std::reverse(m_queue.begin(), m_queue.end()); // taken from the back, in the list's order
+    m_running = true;
+    Next();
+}
+
+void TSyncScheduler::Next()
+{
+    if (m_queue.empty()) {
+        m_running = false;
+        PlanRetry();
+        emit Finished();
+        if (m_again) {
+            m_again = false;
+            SyncNow();
+        }
+        return;
+    }
+    const TAccount account = m_queue.back();
+    m_queue.pop_back();
+    m_secrets.Read(QString::fromStdString(SecretKey(account)),
+                   [this, account](const QString& password, const QString& error) {
+                       auto result = std::make_shared<TSyncResult>();
+                       m_worker = QThread::create([sync = m_sync, account, password, error, result] {
+                           *result = sync(account, password, error);
+                       });
+                       connect(m_worker, &QThread::finished, this, [this, account, result] {
+                           m_worker->deleteLater();
+                           m_worker = nullptr;
+                           Done(account, *result);
+                           Next();
+                       });
+                       m_worker->start();
+                   });
+}
+
+void TSyncScheduler::Done(const TAccount& account, const TSyncResult& result)
+{
+    const std::string key = SecretKey(account);
+    const QString failure =
+        result.Failure.isEmpty() && !result.BookFailures.empty() ? result.BookFailures.begin()->second : result.Failure;
+    if (failure.isEmpty()) {
+        m_pauses.erase(key);
+    } else {
+        TPause& pause = m_pauses[key];
+        pause.Failures = std::min(pause.Failures + 1, 20);
+        const qint64 seconds = std::min(LongestPauseSeconds, FirstPauseSeconds << (pause.Failures - 1));
+        pause.Until = m_clock().addSecs(seconds);
+    }
+    const bool changed = result.CardsFetched + result.CardsRemoved > 0 || m_lastFailure[key] != failure;
+    m_lastFailure[key] = failure;
+    emit AccountSynced(QString::fromStdString(account.Url), failure, changed);
+}
+
+void TSyncScheduler::PlanRetry()
+{
+    if (m_pauses.empty()) {
+        m_retry.stop();
+        return;
+    }
+    QDateTime first;
+    for (const auto& [key, pause] : m_pauses)
+        if (!first.isValid() || pause.Until < first)
+            first = pause.Until;
+    const qint64 wait = std::clamp<qint64>(m_clock().msecsTo(first), 1000, LongestPauseSeconds * 1000);
+    m_retry.start(std::chrono::milliseconds(wait));
+}
+
+} // namespace CardDav

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "IAccountService.h"
+
+#include <QGroupBox>
+
+#include <functional>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// "Online address books" on the Options page: the accounts, Add… and Remove. Knows nothing of the network or the
+// keyring: everything goes through the account service, and nothing waits for it. The books of an account appear
+// with the other stores once synced, where they can be left out like any other.
+class TAccountsPanel final : public QGroupBox
+{
+public:
+    // `service` must outlive the panel.
+    TAccountsPanel(CardDav::IAccountService& service, QWidget* parent = nullptr);
+
+    // Lists the accounts afresh.
+    void Refresh();
+
+    // An account was added or removed: the store list changes once its sync is done.
+    std::function<void()> OnAccountsChanged;
+
+private:
+    void AddClicked();
+    void RemoveClicked();
+
+    CardDav::IAccountService& m_service;
+    QListWidget* m_list;
+    QPushButton* m_add;
+    QPushButton* m_remove;
+    QLabel* m_status;
+};

@@ -1,0 +1,241 @@
+#include "BookFolder.h"
+#include "AccountList.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+using namespace CardDav;
+using Stores::TCardDavState;
+
+namespace {
+
+class TTempFolder final
+{
+public:
+    TTempFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "nelvora-cache-XXXXXX").string();
+        EXPECT_NE(::mkdtemp(pattern.data()), nullptr);
+        m_path = pattern;
+    }
+    ~TTempFolder() { std::filesystem::remove_all(m_path); }
+    const std::filesystem::path& Path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::string Read(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::set<std::string> Names(const std::filesystem::path& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+mode_t Mode(const std::filesystem::path& path)
+{
+    struct stat info = {};
+    ::lstat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+ino_t Inode(const std::filesystem::path& path)
+{
+    struct stat info = {};
+    ::lstat(path.c_str(), &info);
+    return info.st_ino;
+}
+
+TCardDavState State(std::vector<Stores::TCardDavCard> cards, std::string token)
+{
+    TCardDavState state;
+    state.BookUrl = "https://dav.example/alice/family/";
+    state.AccountUrl = "https://dav.example/";
+    state.User = "alice";
+    state.SyncToken = std::move(token);
+    state.SyncedAt = 1700000000;
+    state.Cards = std::move(cards);
+    return state;
+}
+
+// Writes a book with the given cards (file name -> text) the way a first sync does.
+void WriteFirstBook(const std::filesystem::path& book, const std::vector<std::pair<std::string, std::string>>& cards)
+{
+    TBookWriter writer(book);
+    ASSERT_EQ(writer.Begin(), "");
+    std::vector<Stores::TCardDavCard> listed;
+    for (const auto& [file, text] : cards) {
+        ASSERT_EQ(writer.Put(file, text), "");
+        listed.push_back({"/alice/family/" + file, "\"1\"", file});
+    }
+    ASSERT_EQ(writer.Commit(State(listed, "t1")), "");
+}
+
+} // namespace
+
+TEST(BookFolder, ANewBookIsPrivateAndItsStateNamesEveryCard)
+{
+    TTempFolder temp;
+    const auto root = temp.Path() / "carddav";
+    const auto book = root / "account" / "book";
+    ASSERT_EQ(MakePrivateFolders(root, book.parent_path()), "");
+    WriteFirstBook(book,
+                   {{"a.vcf", "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\n"}, {"b.vcf", "BEGIN:VCARD\r\nEND:VCARD\r\n"}});
+
+    EXPECT_EQ(Names(book), (std::set<std::string>{"a.vcf", "b.vcf", "state"}));
+    EXPECT_EQ(Names(book.parent_path()), std::set<std::string>{"book"}); // no staging folder left
+    for (const auto& folder : {root, root / "account", book})
+        EXPECT_EQ(Mode(folder), 0700u) << folder;
+    for (const char* file : {"a.vcf", "b.vcf", "state"})
+        EXPECT_EQ(Mode(book / file), 0600u) << file;
+    const auto state = Stores::ParseCardDavState(Read(book / "state"));
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->Cards.size(), 2u);
+    EXPECT_EQ(state->SyncToken, "t1");
+}
+
+TEST(BookFolder, TheNextSyncKeepsUnchangedCardsWithoutCopyingAndDropsRemovedOnes)
+{
+    TTempFolder temp;
+    const auto book = temp.Path() / "book";
+    WriteFirstBook(book, {{"a.vcf", "A"}, {"b.vcf", "B"}, {"c.vcf", "C"}});
+    const ino_t keptInode = Inode(book / "a.vcf");
+    const ino_t oldFolder = Inode(book);
+
+    {
+        TBookWriter writer(book);
+        ASSERT_EQ(writer.Begin(), "");
+        ASSERT_EQ(writer.Keep("a.vcf"), "");
+        ASSERT_EQ(writer.Put("b.vcf", "B2"), "");
+        ASSERT_EQ(writer.Put("d.vcf", "D"), "");
+        ASSERT_EQ(writer.Commit(State({}, "t2")), "");
+    }
+    EXPECT_EQ(Names(book), (std::set<std::string>{"a.vcf", "b.vcf", "d.vcf", "state"}));
+    EXPECT_EQ(Inode(book / "a.vcf"), keptInode);
+    EXPECT_NE(Inode(book), oldFolder); // swapped in whole, not edited in place
+    EXPECT_EQ(Read(book / "b.vcf"), "B2");
+    EXPECT_EQ(Names(temp.Path()), std::set<std::string>{"book"});
+}
+
+TEST(BookFolder, ASyncThatStopsBeforeItsCommitLeavesTheOldBookAsItWas)
+{
+    TTempFolder temp;
+    const auto book = temp.Path() / "book";
+    WriteFirstBook(book, {{"a.vcf", "A"}, {"b.vcf", "B"}});
+    const std::string oldState = Read(book / "state");
+    {
+        TBookWriter writer(book);
+        ASSERT_EQ(writer.Begin(), "");
+        ASSERT_EQ(writer.Put("a.vcf", "A2"), "");
+        // Keeping a card the book does not have fails, and the sync gives up.
+        EXPECT_NE(writer.Keep("missing.vcf"), "");
+    }
+    EXPECT_EQ(Names(book), (std::set<std::string>{"a.vcf", "b.vcf", "state"}));
+    EXPECT_EQ(Read(book / "a.vcf"), "A");
+    EXPECT_EQ(Read(book / "state"), oldState);
+    EXPECT_EQ(Names(temp.Path()), std::set<std::string>{"book"});
+}
+
+TEST(BookFolder, WhatACrashLeftBehindIsMendedBeforeTheNextSync)
+{
+    TTempFolder temp;
+    // A crash between the two renames of a file system without exchange: the book is aside, the new one gone.
+    WriteFirstBook(temp.Path() / "cut.old", {{"a.vcf", "A"}});
+    // A crash before a swap: a staging folder beside an intact book.
+    WriteFirstBook(temp.Path() / "whole", {{"b.vcf", "B"}});
+    WriteFirstBook(temp.Path() / "whole.new-abc123", {{"c.vcf", "C"}});
+    // Both the aside copy and the book survived: the book is the newer one.
+    WriteFirstBook(temp.Path() / "both", {{"new.vcf", "N"}});
+    WriteFirstBook(temp.Path() / "both.old", {{"old.vcf", "O"}});
+
+    RecoverBooks(temp.Path());
+    EXPECT_EQ(Names(temp.Path()), (std::set<std::string>{"both", "cut", "whole"}));
+    EXPECT_EQ(Names(temp.Path() / "cut"), (std::set<std::string>{"a.vcf", "state"}));
+    EXPECT_EQ(Names(temp.Path() / "both"), (std::set<std::string>{"new.vcf", "state"}));
+}
+
+TEST(BookFolder, OneWriterAtATimeAcrossTheProgramsThatSync)
+{
+    TTempFolder temp;
+    std::string error;
+    auto first = TCacheLock::Take(temp.Path() / "carddav", std::chrono::milliseconds(0), error);
+    ASSERT_TRUE(first) << error;
+    EXPECT_FALSE(TCacheLock::Take(temp.Path() / "carddav", std::chrono::milliseconds(200), error));
+    EXPECT_EQ(error, "another sync is running");
+    first.reset();
+    EXPECT_TRUE(TCacheLock::Take(temp.Path() / "carddav", std::chrono::milliseconds(0), error)) << error;
+}
+
+TEST(BookFolder, StateAndStatusFilesKeepWhatAServerSentWhateverItHolds)
+{
+    TCardDavState state = State({{"/a b/%20 c\n.vcf", "W/\"x y\"", "k.vcf"}, {"/empty-etag.vcf", "", ""}}, "");
+    state.Name = "Family & Friends\tÄ";
+    state.CTag = "100%";
+    const auto back = Stores::ParseCardDavState(Stores::FormatCardDavState(state));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, state);
+
+    Stores::TCardDavStatus status;
+    status.TriedAt = 42;
+    status.Failures[""] = "login failed";
+    status.Failures["abc"] = "answer too large";
+    EXPECT_EQ(Stores::ParseCardDavStatus(Stores::FormatCardDavStatus(status)), status);
+    EXPECT_EQ(status.FailureOf("abc"), "answer too large");
+    EXPECT_EQ(status.FailureOf("other"), "login failed");
+
+    for (const char* damaged :
+         {"", "something else\nbook x\n", "nelvora-carddav-state 1\n",
+          "nelvora-carddav-state 1\nbook https://x/\nsynced soon\n",
+          "nelvora-carddav-state 1\nbook https://x/\ncard a.vcf\n", "nelvora-carddav-state 1\nbook https://x/%zz\n"})
+        EXPECT_FALSE(Stores::ParseCardDavState(damaged)) << damaged;
+}
+
+TEST(BookFolder, KeysAreStableAndDistinct)
+{
+    EXPECT_EQ(FolderKey("https://dav.example/alice/family/"), FolderKey("https://dav.example/alice/family/"));
+    EXPECT_NE(FolderKey("/alice/family/a.vcf"), FolderKey("/alice/family/b.vcf"));
+    EXPECT_EQ(CardFileName("/x.vcf").size(), 20u);
+    // Pinned: a changed key would orphan every user's cache.
+    EXPECT_EQ(FolderKey(""), "cbf29ce484222325");
+}
+
+TEST(BookFolder, TheAccountListKeepsAddressesAndNamesButRefusesWhatWouldBreakIt)
+{
+    TTempFolder temp;
+    const auto file = temp.Path() / "nelvora" / "carddav-accounts";
+    std::string error;
+    EXPECT_TRUE(LoadAccounts(file, error).empty());
+    EXPECT_EQ(error, ""); // no file yet is no error
+
+    const std::vector<TAccount> accounts{{"https://dav.example.org/", "alice"},
+                                         {"http://127.0.0.1:5232/", "bob smith"}};
+    ASSERT_EQ(SaveAccounts(file, accounts), "");
+    EXPECT_EQ(LoadAccounts(file, error), accounts);
+    EXPECT_EQ(SecretKey(accounts[1]), "bob smith@http://127.0.0.1:5232/");
+
+    for (const auto& [url, user] : {std::pair<std::string, std::string>{"https://a/", ""},
+                                    {"", "alice"},
+                                    {"https://a/\nhttps://b/", "alice"},
+                                    {"https://a/", "al\tice"}})
+        EXPECT_NE(AccountFieldRefusal(url, user), "") << url << "|" << user;
+
+    std::ofstream(file) << "something else\nhttps://evil/\tx\n";
+    EXPECT_TRUE(LoadAccounts(file, error).empty());
+    EXPECT_NE(error, "");
+}

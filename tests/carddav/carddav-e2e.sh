@@ -1,0 +1,366 @@
+#!/usr/bin/env bash
+# The online address books end to end: the real nelvora-report against Radicale over TLS, Xandikos, and Apache's
+# Digest authentication in front of a second Xandikos, with the password in gnome-keyring inside a private D-Bus
+# session. Everything listens on 127.0.0.1 on ports picked now, and everything started is stopped at the end.
+# The test certificate authority is trusted through the system store for the run and removed again.
+#   carddav-e2e.sh <nelvora-report>
+# Exit 77 (skipped) without root or without the servers.
+set -euo pipefail
+
+report=$(realpath "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+
+# The whole run lives in a private D-Bus session, where its own gnome-keyring answers as the Secret Service.
+if [ -z "${NELVORA_E2E_SESSION:-}" ] && command -v dbus-run-session >/dev/null; then
+    exec dbus-run-session -- env NELVORA_E2E_SESSION=1 bash "$0" "$report" 2> >(grep --line-buffered -v 'fd limit' >&2)
+fi
+
+if [ "$(id -u)" != 0 ]; then
+    echo "carddav-e2e: needs root to trust a test certificate authority; skipped"
+    exit 77
+fi
+for tool in xandikos /usr/sbin/apache2 gnome-keyring-daemon secret-tool openssl dbus-run-session \
+    update-ca-certificates curl strace; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "carddav-e2e: $tool is missing; skipped"
+        exit 77
+    fi
+done
+if ! /usr/bin/python3 -c 'import radicale' 2>/dev/null; then
+    echo "carddav-e2e: radicale is missing; skipped"
+    exit 77
+fi
+
+work=$(mktemp -d /tmp/nelvora-carddav-e2e.XXXXXX)
+# Apache's children run as www-data and read the digest file.
+chmod 755 "$work"
+ca_file=/usr/local/share/ca-certificates/nelvora-e2e-$$.crt
+pids=()
+cleanup()
+{
+    local status=$?
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    if [ -f "$ca_file" ]; then
+        rm -f "$ca_file"
+        update-ca-certificates >/dev/null 2>&1 || true
+    fi
+    if [ $status -ne 0 ]; then
+        echo "carddav-e2e: FAILED; logs:" >&2
+        tail -n 20 "$work"/*.log 2>/dev/null >&2 || true
+    fi
+    rm -rf "$work"
+    exit $status
+}
+trap cleanup EXIT
+
+fail()
+{
+    echo "carddav-e2e: $*" >&2
+    exit 1
+}
+
+free_port()
+{
+    /usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+}
+
+wait_for()
+{
+    local url=$1
+    for _ in $(seq 1 100); do
+        if curl -s -o /dev/null -k --max-time 1 "$url"; then
+            return 0
+        fi
+        sleep 0.2
+    done
+    fail "no server at $url"
+}
+
+# --- A certificate authority and a server certificate for localhost, trusted by the system for this run
+openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/ca.key" -out "$work/ca.crt" -days 2 \
+    -subj "/CN=Nelvora e2e CA" 2>/dev/null
+openssl req -newkey rsa:2048 -nodes -keyout "$work/server.key" -out "$work/server.csr" -subj "/CN=localhost" \
+    2>/dev/null
+printf 'subjectAltName=DNS:localhost,IP:127.0.0.1\n' >"$work/ext"
+openssl x509 -req -in "$work/server.csr" -CA "$work/ca.crt" -CAkey "$work/ca.key" -CAcreateserial \
+    -out "$work/server.crt" -days 2 -extfile "$work/ext" 2>/dev/null
+cp "$work/ca.crt" "$ca_file"
+update-ca-certificates >/dev/null 2>&1
+
+# --- Radicale over TLS, user alice
+rport=$(free_port)
+mkdir -p "$work/radicale"
+echo "alice:s3cret" >"$work/radicale/users"
+cat >"$work/radicale/config" <<EOF
+[server]
+hosts = 127.0.0.1:$rport
+ssl = True
+certificate = $work/server.crt
+key = $work/server.key
+[auth]
+type = htpasswd
+htpasswd_filename = $work/radicale/users
+htpasswd_encryption = plain
+[storage]
+filesystem_folder = $work/radicale/collections
+[logging]
+level = debug
+EOF
+start_radicale()
+{
+    /usr/bin/python3 -m radicale --config "$work/radicale/config" >>"$work/radicale.log" 2>&1 &
+    pids+=($!)
+    radicale_pid=$!
+    wait_for "https://127.0.0.1:$rport/"
+}
+start_radicale
+
+# --- Xandikos without a login, and a second one behind Apache's Digest authentication
+xport=$(free_port)
+x2port=$(free_port)
+aport=$(free_port)
+xandikos --defaults -d "$work/x1" -l 127.0.0.1 -p "$xport" >"$work/xandikos.log" 2>&1 &
+pids+=($!)
+xandikos --defaults -d "$work/x2" -l 127.0.0.1 -p "$x2port" >"$work/xandikos2.log" 2>&1 &
+pids+=($!)
+mkdir -p "$work/apache"
+chmod 755 "$work/apache"
+# htdigest asks on the terminal; its line is user:realm:md5(user:realm:password).
+printf 'dora:nelvora-e2e:%s\n' "$(printf 'dora:nelvora-e2e:d1gest' | md5sum | cut -d' ' -f1)" >"$work/apache/digest"
+chmod 644 "$work/apache/digest"
+modules=/usr/lib/apache2/modules
+cat >"$work/apache/apache.conf" <<EOF
+ServerName localhost
+Listen 127.0.0.1:$aport
+PidFile $work/apache/pid
+DefaultRuntimeDir $work/apache
+ErrorLog $work/apache.log
+LogFormat "%u \"%r\" %>s" short
+CustomLog $work/apache-access.log short
+User www-data
+Group www-data
+LoadModule mpm_event_module $modules/mod_mpm_event.so
+LoadModule authn_core_module $modules/mod_authn_core.so
+LoadModule authn_file_module $modules/mod_authn_file.so
+LoadModule authz_core_module $modules/mod_authz_core.so
+LoadModule authz_user_module $modules/mod_authz_user.so
+LoadModule auth_digest_module $modules/mod_auth_digest.so
+LoadModule proxy_module $modules/mod_proxy.so
+LoadModule proxy_http_module $modules/mod_proxy_http.so
+<Location />
+    AuthType Digest
+    AuthName "nelvora-e2e"
+    AuthDigestProvider file
+    AuthUserFile $work/apache/digest
+    Require valid-user
+</Location>
+ProxyPass / http://127.0.0.1:$x2port/
+ProxyPassReverse / http://127.0.0.1:$x2port/
+EOF
+/usr/sbin/apache2 -f "$work/apache/apache.conf" -DFOREGROUND >>"$work/apache.log" 2>&1 &
+pids+=($!)
+wait_for "http://127.0.0.1:$xport/"
+wait_for "http://127.0.0.1:$x2port/"
+wait_for "http://127.0.0.1:$aport/"
+
+# --- The server side: books and cards, written the way other clients write them
+R="https://localhost:$rport"
+rcurl()
+{
+    curl -sS -f --cacert "$work/ca.crt" -u alice:s3cret "$@"
+}
+card()
+{
+    printf 'BEGIN:VCARD\r\nVERSION:%s\r\nUID:%s\r\nFN:%s\r\n%bEND:VCARD\r\n' "$1" "$2" "$3" "$4"
+}
+mkbook()
+{
+    rcurl -X MKCOL -H 'Content-Type: application/xml' --data "<?xml version=\"1.0\"?><D:mkcol xmlns:D=\"DAV:\" \
+xmlns:C=\"urn:ietf:params:xml:ns:carddav\"><D:set><D:prop><D:resourcetype><D:collection/><C:addressbook/>\
+</D:resourcetype><D:displayname>$2</D:displayname></D:prop></D:set></D:mkcol>" "$R/alice/$1/" >/dev/null
+}
+put()
+{
+    curl -sS -f "${@:3}" -X PUT -H 'Content-Type: text/vcard' --data-binary "$2" "$1" >/dev/null
+}
+mkbook family Family
+mkbook work Work
+put "$R/alice/family/anna.vcf" "$(card 3.0 anna 'Anna Berg' 'BDAY:1980-03-14\r\n')" --cacert "$work/ca.crt" \
+    -u alice:s3cret -H 'If-None-Match: *'
+put "$R/alice/family/leap.vcf" "$(card 3.0 leap 'Lea Leap' 'BDAY:--0229\r\n')" --cacert "$work/ca.crt" \
+    -u alice:s3cret
+put "$R/alice/family/wed.vcf" "$(card 4.0 wed 'Wim Wed' 'ANNIVERSARY:20100601\r\n')" --cacert "$work/ca.crt" \
+    -u alice:s3cret
+put "$R/alice/family/group.vcf" "$(card 4.0 group 'The Family' 'KIND:group\r\nBDAY:2000-03-01\r\n')" \
+    --cacert "$work/ca.crt" -u alice:s3cret
+put "$R/alice/work/carla.vcf" "$(card 3.0 carla 'Carla Diaz' 'BDAY:1975-03-01\r\n')" --cacert "$work/ca.crt" \
+    -u alice:s3cret
+put "http://127.0.0.1:$xport/user/contacts/addressbook/xavier.vcf" "$(card 3.0 xavier 'Xavier Neu' 'BDAY:--0514\r\n')"
+put "http://127.0.0.1:$aport/user/contacts/addressbook/dora.vcf" "$(card 3.0 dora 'Dora Eck' 'BDAY:1990-03-12\r\n')" \
+    --digest -u dora:d1gest
+
+# --- The user's side: a private home, its keyring, and a phone's contacts from KDE Connect
+export HOME=$work/home
+export XDG_CONFIG_HOME=$HOME/.config XDG_CACHE_HOME=$HOME/.cache XDG_DATA_HOME=$HOME/.local/share
+mkdir -p "$HOME" "$work/run"
+printf 'keyring-unlock' | gnome-keyring-daemon --foreground --unlock --components=secrets >"$work/keyring.log" 2>&1 &
+pids+=($!)
+sleep 1
+phone=$XDG_DATA_HOME/kpeoplevcard/kdeconnect-0123abcd
+mkdir -p "$phone"
+cp "$here"/kdeconnect/* "$phone/"
+# The report reads the list of left-out books beside its options, in the folder it runs in.
+cd "$work/run"
+
+run()
+{
+    timeout 60 "$report" "$@"
+}
+rows()
+{
+    run --today 2027-02-27 --days 100 --format tsv
+}
+expect_rows()
+{
+    local got
+    got=$(rows) || true
+    if [ "$got" != "$1" ]; then
+        printf 'carddav-e2e: %s\n--- expected\n%s\n--- got\n%s\n' "$2" "$1" "$got" >&2
+        exit 1
+    fi
+}
+sources()
+{
+    run --sources "$@" | sed "s|$HOME|~|"
+}
+
+# 1. Accounts by server address only; the books are found.
+echo "== adding the accounts"
+added=$(printf 's3cret\n' | run --add-account "https://localhost:$rport/" --user alice)
+grep -q "^$R/alice/family/	Family$" <<<"$added" || fail "Radicale's Family book not found: $added"
+grep -q "^$R/alice/work/	Work$" <<<"$added" || fail "Radicale's Work book not found: $added"
+printf 'nothing\n' | run --add-account "http://127.0.0.1:$xport/" --user nobody | grep -q "/user/contacts/addressbook/" ||
+    fail "Xandikos' book not found"
+printf 'd1gest\n' | run --add-account "http://127.0.0.1:$aport/" --user dora | grep -q "/user/contacts/addressbook/" ||
+    fail "the book behind Digest not found"
+[ "$(run --accounts | wc -l)" = 3 ] || fail "three accounts expected: $(run --accounts)"
+mkdir -p "$XDG_CONFIG_HOME/nelvora"
+echo "$R/alice/work/" >"$XDG_CONFIG_HOME/nelvora/excluded-stores"
+
+expected="tomorrow	Lea Leap	bday. 	--02-29
+within	Carla Diaz	bday. 52 occurs in 2 days 	1975-03-01
+within	Dora Eck	bday. 37 occurs in 13 days 	1990-03-12
+within	Anna Berg	bday. 47 occurs in 15 days 	1980-03-14
+within	Jürgen Müller	bday. occurs in 76 days 	--05-14
+within	Xavier Neu	bday. occurs in 76 days 	--05-14
+within	Jürgen Müller	anniv. 17 occurs in 94 days 	2010-06-01
+within	Wim Wed	anniv. 17 occurs in 94 days 	2010-06-01"
+expected=$(grep -v 'Carla Diaz' <<<"$expected")
+expect_rows "$expected" "the first rows"
+listed=$(sources)
+for line in "carddav	$R/alice/family/	3	ok" "carddav	$R/alice/work/	0	excluded" \
+    "carddav	http://127.0.0.1:$xport/user/contacts/addressbook/	1	ok" \
+    "carddav	http://127.0.0.1:$aport/user/contacts/addressbook/	1	ok" "phone	~/.local/share/kpeoplevcard	2	ok"; do
+    grep -qF "$line" <<<"$listed" || fail "--sources lacks '$line': $listed"
+done
+
+# 2. The password is in the keyring and nowhere else.
+echo "== the password"
+[ "$(secret-tool lookup server nelvora-carddav user "alice@https://localhost:$rport/")" = s3cret ] ||
+    fail "the keyring does not hold the password"
+if grep -rqa -e s3cret -e d1gest "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$work/run"; then
+    fail "a password was written to a file"
+fi
+[ "$(stat -c %a "$XDG_CACHE_HOME/nelvora/carddav")" = 700 ] || fail "the cache folder is not private"
+if find "$XDG_CACHE_HOME/nelvora/carddav" -type f ! -perm 600 | grep -q .; then
+    fail "a cache file is readable by others"
+fi
+
+# 3. Changes on the server: the next sync asks with the saved token and fetches only the changed cards.
+echo "== an incremental sync"
+etag=$(rcurl -sI "$R/alice/family/anna.vcf" | sed -n 's/^[Ee][Tt][Aa][Gg]: *//p' | tr -d '\r')
+put "$R/alice/family/anna.vcf" "$(card 3.0 anna 'Anna Berg' 'BDAY:1980-03-20\r\n')" --cacert "$work/ca.crt" \
+    -u alice:s3cret -H "If-Match: $etag"
+rcurl -X DELETE "$R/alice/family/wed.vcf" >/dev/null
+put "$R/alice/family/nina.vcf" "$(card 3.0 nina 'Nina Neu' 'BDAY:1999-04-01\r\n')" --cacert "$work/ca.crt" \
+    -u alice:s3cret
+family_state=$(grep -l "^book $R/alice/family/\$" "$XDG_CACHE_HOME"/nelvora/carddav/*/*/state)
+saved=$(sed -n 's/^token //p' "$family_state")
+[ -n "$saved" ] || fail "no saved token"
+logged=$(wc -l <"$work/radicale.log")
+run --sync --sources >/dev/null
+expected2="tomorrow	Lea Leap	bday. 	--02-29
+within	Dora Eck	bday. 37 occurs in 13 days 	1990-03-12
+within	Anna Berg	bday. 47 occurs in 21 days 	1980-03-20
+within	Nina Neu	bday. 28 occurs in 33 days 	1999-04-01
+within	Jürgen Müller	bday. occurs in 76 days 	--05-14
+within	Xavier Neu	bday. occurs in 76 days 	--05-14
+within	Jürgen Müller	anniv. 17 occurs in 94 days 	2010-06-01"
+expect_rows "$expected2" "the rows after the changes"
+/usr/bin/python3 "$here/radicale-requests.py" "$work/radicale.log" "$logged" "$saved" anna.vcf nina.vcf ||
+    fail "the server did not see one sync with the saved token and one multiget of the changed cards"
+
+# 4. A token the server no longer knows: one full resync, the same rows, no duplicates.
+echo "== an invalidated token"
+rm -rf "$work/radicale/collections/collection-root/alice/family/.Radicale.cache/sync-token"
+put "$R/alice/family/nodates.vcf" "$(card 3.0 nodates 'Otto Ohne' '')" --cacert "$work/ca.crt" -u alice:s3cret
+logged=$(wc -l <"$work/radicale.log")
+run --sync --sources >/dev/null
+tail -n +"$((logged + 1))" "$work/radicale.log" | grep -q "REPORT response status for '/alice/family/'.*403" ||
+    fail "the server did not refuse the old token"
+expect_rows "$expected2" "the rows after a full resync"
+cards=$(grep -c '^card ' "$family_state" || true)
+files=$(find "$(dirname "$family_state")" -name '*.vcf' | wc -l)
+# Anna, Lea, Nina, Otto and the group (kept in the state, not as a file)
+[ "$cards" = 5 ] && [ "$files" = 4 ] || fail "the resync left $cards cards and $files files"
+
+# 5. Servers down: the cached rows stay, and the list says stale.
+echo "== servers stopped"
+for pid in "${pids[@]:0:4}"; do
+    kill "$pid" 2>/dev/null || true
+done
+sleep 1
+run --sync --sources >/dev/null 2>"$work/sync-errors.log"
+grep -q "server not reachable" "$work/sync-errors.log" || fail "no word of the servers being down"
+expect_rows "$expected2" "the rows from the cache"
+sources | grep -q "^carddav	$R/alice/family/	4	stale, last synced 20[0-9-]* [0-9:]* (server not reachable)$" ||
+    fail "--sources does not say stale: $(sources)"
+
+# 6. A password changed on the server: "login failed" within 30 s, the other stores still read.
+echo "== a wrong password"
+echo "alice:n3w-password" >"$work/radicale/users"
+start_radicale
+started=$(date +%s)
+run --sync --sources 2>"$work/sync-errors.log" >/dev/null
+[ $(($(date +%s) - started)) -lt 30 ] || fail "the failed login took 30 s or more"
+grep -q "sync of https://localhost:$rport/ failed: login failed" "$work/sync-errors.log" ||
+    fail "no 'login failed': $(cat "$work/sync-errors.log")"
+listed=$(sources)
+grep -q "^carddav	$R/alice/family/	4	stale, .* (login failed)$" <<<"$listed" || fail "no stale login failure: $listed"
+grep -q "^phone	.*	2	ok$" <<<"$listed" || fail "the phone's contacts were not read: $listed"
+expect_rows "$expected2" "the rows with a refused login"
+
+# 7. Plain http to another computer is refused before anything is sent.
+echo "== plain http elsewhere"
+if strace -f -qq -e trace=connect -o "$work/strace.log" "$report" --add-account http://dav.example.org/ --user x \
+    </dev/null 2>"$work/refused.log"; then
+    fail "plain http to another computer was accepted"
+fi
+grep -q refused "$work/refused.log" || fail "no refusal: $(cat "$work/refused.log")"
+if grep -E 'AF_INET6?' "$work/strace.log" | grep -qv '127.0.0.1'; then
+    fail "a connection was opened: $(grep AF_INET "$work/strace.log")"
+fi
+
+# 8. Removing an account leaves nothing of it.
+echo "== removing an account"
+run --remove-account "https://localhost:$rport/" >/dev/null
+[ "$(run --accounts | wc -l)" = 2 ] || fail "the account is still listed"
+secret-tool lookup server nelvora-carddav user "alice@https://localhost:$rport/" >/dev/null &&
+    fail "the password stayed in the keyring"
+sources | grep -q "$R/alice/" && fail "the removed account's books are still read"
+echo "carddav-e2e: all passed"
