@@ -12,6 +12,7 @@
 #include "TQtLauncher.h"
 #include "TQtTrayIcon.h"
 #include "TSingleInstance.h"
+#include "TOnlineBooks.h"
 #include "TSystemClock.h"
 
 #include <QApplication>
@@ -125,6 +126,8 @@ int main(int argc, char** argv)
         TPlatformServices services{dialogs, clipboard, tray, clock, dateFormat, launcher, application, firstArgument};
         services.Notifier = &notifier;
         services.DayWatch = &dayWatch;
+        TOnlineBooks onlineBooks;
+        services.OnlineBooks = &onlineBooks;
         TFormMain form(services);
         FormMain = &form;
         form.FormCreate();

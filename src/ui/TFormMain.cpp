@@ -1,11 +1,9 @@
 #include "TFormMain.h"
 
-#include "AddressBookProgram.h"
 #include "BuildStamp.h"
 #include "Calendar.h"
 #include "CheckSummary.h"
 #include "ExcludedStoresChoice.h"
-#include "HelpPage.h"
 #include "InstallTranslations.h"
 #include "Product.h"
 #include "ShowErrorReport.h"
@@ -14,26 +12,22 @@
 #include "TEventReport.h"
 #include "TExcludedStores.h"
 #include "TFormMainGuarded.h"
+#include "TOptionsControls.h"
 #include "TReminder.h"
 #include "TReportListView.h"
 #include "TStoreListView.h"
 #include "TWindowKeys.h"
+#include "TWindowLaunches.h"
 #include "TWindowTimer.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QSpinBox>
 #include <QTabWidget>
-#include <QTimeEdit>
-#include <QUrl>
 #include <QWindow>
 
 #include <algorithm>
@@ -44,7 +38,6 @@ namespace {
 
 constexpr const char* ConfigFileName = "Nelvora.cfg";
 constexpr const char* ForceDailyArgument = "-forcedaily";
-constexpr const char* NoBlendArgument = "-noblend";
 constexpr int TimerStartupInterval = 1;
 constexpr int TimerScrollInterval = 140;
 constexpr std::int64_t CheckInterval = 3600000;
@@ -77,6 +70,8 @@ TFormMain::TFormMain(const TPlatformServices& services, QWidget* parent)
       m_services(services)
 {
     setObjectName(QStringLiteral("FormMain"));
+    m_launches = std::make_unique<TWindowLaunches>(m_services.Launcher, m_services.Dialogs,
+                                                   [this](const std::function<void()>& body) { Guarded(body); });
     BuildLayout();
 
     if (m_services.Registry != nullptr && m_services.Loader != nullptr)
@@ -125,6 +120,8 @@ TFormMain::~TFormMain()
         m_services.Tray.SetMenu(nullptr);
         m_services.Tray.Hide();
         m_reminder.reset();
+        if (m_services.OnlineBooks != nullptr)
+            m_services.OnlineBooks->SetChangedHandler(nullptr);
         if (m_services.DayWatch != nullptr)
             m_services.DayWatch->Stop();
     } catch (...) {
@@ -185,8 +182,7 @@ void TFormMain::FormCreate()
         try {
             m_config.Load(ConfigFileName);
         } catch (const TExError& error) {
-            ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, ErrorCaption, LoadFailed,
-                            error);
+            ReportFailure(ErrorCaption, LoadFailed, error);
         }
 
         try {
@@ -195,8 +191,7 @@ void TFormMain::FormCreate()
             m_iwab->ExcludedStores = excluded.Paths;
             lvStores->SetExcluded(excluded.Paths);
         } catch (const TExError& error) {
-            ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, ErrorCaption, LoadFailed,
-                            error);
+            ReportFailure(ErrorCaption, LoadFailed, error);
         }
 
         SetTopmost(m_config.AlwaysOnTop != 0);
@@ -211,28 +206,26 @@ void TFormMain::FormCreate()
             SetOpacity(m_alphaValue);
         }
 
-        if (m_config.RunMode == 1) {
-            QuitAfterCheck = true;
-            cbRunMode->setCurrentIndex(0);
-        } else {
-            QuitAfterCheck = false;
-            cbRunMode->setCurrentIndex(1);
+        QuitAfterCheck = m_config.RunMode == 1;
+        if (!QuitAfterCheck) {
             TimerCheck->SetInterval(CheckInterval);
             TimerCheck->SetEnabled(true);
             // Ends the wait for a new day on time; the hourly tick stays as the safety net.
-            if (m_services.DayWatch != nullptr)
+            if (m_services.DayWatch != nullptr) {
+                m_services.DayWatch->SetTimeOfDay(m_config.RemindAtMinutes());
                 m_services.DayWatch->Start([this] { TimerCheckTimer(); });
+            }
         }
-
-        // The spin fields hold 16-bit positions and clamp what lies outside their range.
-        UpDownForward->setValue(static_cast<std::int16_t>(m_config.CheckForwardDays));
-        UpDownAutoClose->setValue(static_cast<std::int16_t>(m_config.AutoCloseMinutes));
-        cbAlwaysOnTop->setChecked(m_config.AlwaysOnTop != 0);
-        cbRemindWith->setCurrentIndex(m_config.RemindWithMode());
-        edRemindAt->setTime(QTime(m_config.RemindAtMinutes() / 60, m_config.RemindAtMinutes() % 60));
+        OptionsControls().Show(m_config);
 
         Timer->SetInterval(TimerStartupInterval);
         Timer->SetEnabled(true);
+
+        // The online books sync in the background; the first check reads what the last run left in the cache.
+        if (m_services.OnlineBooks != nullptr) {
+            m_services.OnlineBooks->SetChangedHandler([this] { Guarded([this] { RefreshList(); }); });
+            m_services.OnlineBooks->SyncNow();
+        }
 
         ApplyAutoCloseInterval();
     });
@@ -295,6 +288,11 @@ void TFormMain::Terminate()
     m_services.Application.Terminate();
 }
 
+void TFormMain::ReportFailure(const char* caption, const char* text, const TExError& error)
+{
+    ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, caption, text, error);
+}
+
 // ---- the check cycle ----
 
 void TFormMain::RunCheck()
@@ -337,14 +335,28 @@ void TFormMain::RunCheck()
         // The hourly tick keeps running while the box is open; it must not stack a second box on this one.
         m_checkReportOpen = true;
         try {
-            ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, ProductName, CheckFailed,
-                            error);
+            ReportFailure(ProductName, CheckFailed, error);
         } catch (...) {
             m_checkReportOpen = false;
             throw;
         }
         m_checkReportOpen = false;
     }
+}
+
+// A book's cache changed after the check: the list shows it, without reminding anew.
+void TFormMain::RefreshList()
+{
+    if (!StartupDone || m_checkReportOpen || m_services.Clock.Today() != m_checkToday)
+        return;
+    try {
+        m_cycle->Load(m_checkToday, m_config.CheckForwardDays);
+    } catch (const TExError&) {
+        return; // the next check reports it; the rows shown stay
+    }
+    lvStores->SetStores(m_iwab->Stores);
+    lblCheckSummary->Show(static_cast<std::size_t>(m_iwab->AddressBook.GetCount()), m_iwab->Stores);
+    FillEventList();
 }
 
 void TFormMain::ApplyOutcome(const TCheckOutcome& outcome)
@@ -377,9 +389,12 @@ void TFormMain::TimerCheckTimer()
             return;
         const std::int64_t today = Calendar::WholeDay(m_services.Clock.Today());
         // Midnight, a wake-up and the hourly tick all wait for the time of day the user chose.
-        if (TCheckCycle::NewDayCheckDue(Calendar::DayOfYear(today) != LastCheckDay, m_services.Clock.MinuteOfDay(),
-                                        m_config.RemindAtMinutes()))
-            RunCheck();
+        if (!TCheckCycle::NewDayCheckDue(Calendar::DayOfYear(today) != LastCheckDay, m_services.Clock.MinuteOfDay(),
+                                         m_config.RemindAtMinutes()))
+            return;
+        if (m_services.OnlineBooks != nullptr)
+            m_services.OnlineBooks->SyncNow();
+        RunCheck();
     });
 }
 
@@ -434,13 +449,6 @@ void TFormMain::DoBtnMinimizeClick()
     hide();
 }
 
-void TFormMain::SetMinimized(bool minimized)
-{
-    m_ownStateChange = true;
-    setWindowState(minimized ? windowState() | Qt::WindowMinimized : windowState() & ~Qt::WindowMinimized);
-    m_ownStateChange = false;
-}
-
 void TFormMain::ShowMainWindow(bool restoreFromTray)
 {
     // A minimised window still counts as visible, but the user cannot see it.
@@ -490,67 +498,29 @@ void TFormMain::mnuQuitClick()
     Guarded([this] { Terminate(); });
 }
 
-void TFormMain::FadeIn()
-{
-    if (m_services.FirstArgument == NoBlendArgument)
-        return;
-    for (int value = 0; value <= 255; ++value) {
-        SetOpacity(value);
-        repaint();
-    }
-}
-
-void TFormMain::SetOpacity(int value)
-{
-    m_alphaValue = value;
-    setWindowOpacity(m_alphaBlend ? value / 255.0 : 1.0);
-}
-
-void TFormMain::SetTopmost(bool on)
-{
-    // Switching the flag on the native window keeps it in place; the widget's own flag would re-create and hide it.
-    if (windowHandle() == nullptr)
-        create();
-    if (QWindow* window = windowHandle())
-        window->setFlag(Qt::WindowStaysOnTopHint, on);
-}
-
-void TFormMain::SelectPageSilently(int index)
-{
-    m_silentPageChange = true;
-    PageControl->setCurrentIndex(index);
-    m_silentPageChange = false;
-}
-
-void TFormMain::SetOptionsTabVisible(bool visible)
-{
-    m_silentPageChange = true;
-    PageControl->setTabVisible(PageControl->indexOf(OptionsSheet), visible);
-    m_silentPageChange = false;
-}
-
 // ---- the Options page ----
 
 void TFormMain::btnSaveChangesClick()
 {
     Guarded([this] {
         try {
-            m_config.RunMode = cbRunMode->currentIndex() == 0 ? 1 : 2;
-            m_config.CheckForwardDays = static_cast<std::int16_t>(UpDownForward->value());
-            m_config.AutoCloseMinutes = static_cast<std::int16_t>(UpDownAutoClose->value());
+            OptionsControls().Read(m_config);
             ApplyAutoCloseInterval();
-            m_config.AlwaysOnTop = cbAlwaysOnTop->isChecked() ? 1 : 0;
-            SetTopmost(cbAlwaysOnTop->isChecked());
-            m_config.RemindWith = cbRemindWith->currentIndex();
-            m_config.RemindAt = edRemindAt->time().hour() * 60 + edRemindAt->time().minute();
+            SetTopmost(m_config.AlwaysOnTop != 0);
+            if (m_services.DayWatch != nullptr)
+                m_services.DayWatch->SetTimeOfDay(m_config.RemindAtMinutes());
             m_iwab->ExcludedStores = lvStores->Excluded();
             m_config.Save(ConfigFileName);
             SaveExcludedChoice(m_iwab->ExcludedStores, TExcludedStores::FileName);
         } catch (const TExError& error) {
-            ShowErrorReport(m_services.Dialogs, m_services.Clipboard, m_services.Application, ErrorCaption, SaveFailed,
-                            error);
+            ReportFailure(ErrorCaption, SaveFailed, error);
         }
     });
+}
+
+TOptionsControls TFormMain::OptionsControls() const
+{
+    return {cbRunMode, UpDownForward, UpDownAutoClose, cbAlwaysOnTop, cbRemindWith, edRemindAt};
 }
 
 // ---- the About page and the launches ----
@@ -577,39 +547,12 @@ void TFormMain::Image1Click()
 
 void TFormMain::llblHomePageClick()
 {
-    Guarded([this] {
-        const QString url = QString::fromUtf8(HomePageUrl);
-        m_services.Launcher.OpenUrl(url, [this, url] {
-            Guarded([this, &url] {
-                //: %1 is the home page's address.
-                m_services.Dialogs.ShowErrorDialog(
-                    tr("Sorry!\nCouldn't find any web application to visit home page!\nPlease visit %1 by your own.")
-                        .arg(url));
-            });
-        });
-    });
+    Guarded([this] { m_launches->OpenHomePage(QString::fromUtf8(HomePageUrl)); });
 }
 
 void TFormMain::btnHelpClick()
 {
-    Guarded([this] { OpenHelpPage(nullptr); });
-}
-
-void TFormMain::OpenHelpPage(const char* section)
-{
-    const QString helpFile = HelpPageFile(m_services.Launcher.ProgramFilePath());
-    const auto sorry = [this] {
-        Guarded([this] { m_services.Dialogs.ShowErrorDialog(tr("Sorry!\nCouldn't open help file!\n")); });
-    };
-    // A missing page would otherwise surface, if at all, as the browser's own "file not found".
-    if (!QFileInfo(helpFile).isFile()) {
-        sorry();
-        return;
-    }
-    QUrl url = QUrl::fromLocalFile(helpFile);
-    if (section != nullptr)
-        url.setFragment(QString::fromLatin1(section));
-    m_services.Launcher.OpenUrl(url.toString(QUrl::FullyEncoded), sorry);
+    Guarded([this] { m_launches->OpenHelpPage(nullptr); });
 }
 
 void TFormMain::ShowStoreList()
@@ -622,17 +565,10 @@ void TFormMain::ShowStoreList()
 
 void TFormMain::mnuShowAddressBookClick()
 {
-    Guarded([this] { DoShowAddressBook(); });
+    Guarded([this] { m_launches->OpenAddressBook(m_iwab->Stores); });
 }
 
 void TFormMain::lvEventListDblClick()
 {
-    Guarded([this] { DoShowAddressBook(); });
-}
-
-void TFormMain::DoShowAddressBook()
-{
-    ShowAddressBook(m_services.Launcher, m_iwab->Stores, [this] {
-        Guarded([this] { m_services.Dialogs.ShowErrorDialog(tr("Can't run address book program!")); });
-    });
+    Guarded([this] { m_launches->OpenAddressBook(m_iwab->Stores); });
 }

@@ -25,11 +25,13 @@ class QTabWidget;
 class QTimeEdit;
 class TCheckCycle;
 class TCheckSummary;
+struct TOptionsControls;
 struct TCheckOutcome;
 class TClickLabel;
 class TReminder;
 class TStoreListView;
 class TReportListView;
+class TWindowLaunches;
 class TWindowTimer;
 
 // The program's only window: it owns the options, the address-book binding and the event list, runs the check
@@ -91,6 +93,8 @@ public:
     // The home page; only its path is fixed.
     static const char* const HomePageUrl;
     static const char* const AboutScrollText;
+    // The argument that turns the fading off.
+    static constexpr const char* NoBlendArgument = "-noblend";
 
 protected:
     // The window manager's close and minimise (which many managers offer whatever the window asks for) act as
@@ -109,16 +113,17 @@ private:
     void DoTimerTimer();
     void DoBtnMinimizeClick();
     void DoPageControlChange();
-    void DoShowAddressBook();
     void TrayRestore();
     void SetOpacity(int value);
     void SetMinimized(bool minimized);
     void Terminate();
     void ApplyOutcome(const TCheckOutcome& outcome);
+    void RefreshList();
+    void ReportFailure(const char* caption, const char* text, const TExError& error);
+    TOptionsControls OptionsControls() const;
     void SelectPageSilently(int index);
     void SetOptionsTabVisible(bool visible);
     void ApplyAutoCloseInterval();
-    void OpenHelpPage(const char* section);
     void ShowStoreList();
 
     // Runs one handler so that nothing it throws unwinds into the event loop.
@@ -132,6 +137,7 @@ private:
     TConfig m_config;
     std::unique_ptr<TReminder> m_reminder;
     std::unique_ptr<TCheckCycle> m_cycle;
+    std::unique_ptr<TWindowLaunches> m_launches;
     unsigned m_checkNumber = 0;
 
     std::vector<QIcon> IconList;

@@ -13,6 +13,7 @@
 #include "TStoreListView.h"
 #include "TTextFit.h"
 #include "TWindowKeys.h"
+#include "TWindowLaunches.h"
 #include "TWindowTimer.h"
 
 #include <QAction>
@@ -31,6 +32,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTimeEdit>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -215,7 +217,9 @@ QWidget* TFormMain::BuildEventListSheet()
     lblCheckSummary = new TCheckSummary(sheet);
     lblCheckSummary->setGeometry(8, 185, 401, 16);
     lblCheckSummary->OnShowStores = [this] { Guarded([this] { ShowStoreList(); }); };
-    lblCheckSummary->OnShowHelp = [this] { Guarded([this] { OpenHelpPage(HelpSectionWhereContactsLive); }); };
+    lblCheckSummary->OnShowHelp = [this] {
+        Guarded([this] { m_launches->OpenHelpPage(HelpSectionWhereContactsLive); });
+    };
     return sheet;
 }
 
@@ -293,6 +297,14 @@ QWidget* TFormMain::BuildOptionsSheet()
     QWidget::setTabOrder(cbRemindWith, btnSaveChanges);
     lvStores = TStoreListView::AddToOptionsPage(sheet, group);
     QWidget::setTabOrder(btnSaveChanges, lvStores);
+    if (m_services.OnlineBooks != nullptr) {
+        // Below the address books, on the page that scrolls.
+        QWidget* stores = lvStores->parentWidget();
+        QWidget* content = stores->parentWidget();
+        QWidget* panel = m_services.OnlineBooks->MakePanel(content);
+        panel->setGeometry(stores->x(), stores->geometry().bottom() + 9, stores->width(), 140);
+        content->setFixedSize(content->width(), panel->geometry().bottom() + 9);
+    }
     return sheet;
 }
 
@@ -345,4 +357,52 @@ void TFormMain::BuildTray()
     connect(showAddressBook, &QAction::triggered, this, [this] { mnuShowAddressBookClick(); });
     connect(show, &QAction::triggered, this, [this] { mnuShowClick(); });
     connect(quit, &QAction::triggered, this, [this] { mnuQuitClick(); });
+}
+
+// ---- how the window presents itself ----
+
+void TFormMain::FadeIn()
+{
+    if (m_services.FirstArgument == NoBlendArgument)
+        return;
+    for (int value = 0; value <= 255; ++value) {
+        SetOpacity(value);
+        repaint();
+    }
+}
+
+void TFormMain::SetOpacity(int value)
+{
+    m_alphaValue = value;
+    setWindowOpacity(m_alphaBlend ? value / 255.0 : 1.0);
+}
+
+void TFormMain::SetTopmost(bool on)
+{
+    // Switching the flag on the native window keeps it in place; the widget's own flag would re-create and hide it.
+    if (windowHandle() == nullptr)
+        create();
+    if (QWindow* window = windowHandle())
+        window->setFlag(Qt::WindowStaysOnTopHint, on);
+}
+
+void TFormMain::SelectPageSilently(int index)
+{
+    m_silentPageChange = true;
+    PageControl->setCurrentIndex(index);
+    m_silentPageChange = false;
+}
+
+void TFormMain::SetOptionsTabVisible(bool visible)
+{
+    m_silentPageChange = true;
+    PageControl->setTabVisible(PageControl->indexOf(OptionsSheet), visible);
+    m_silentPageChange = false;
+}
+
+void TFormMain::SetMinimized(bool minimized)
+{
+    m_ownStateChange = true;
+    setWindowState(minimized ? windowState() | Qt::WindowMinimized : windowState() & ~Qt::WindowMinimized);
+    m_ownStateChange = false;
 }

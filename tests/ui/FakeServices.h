@@ -199,4 +199,6 @@ public:
 
     void Start(std::function<void()> maybeNewDay) override { MaybeNewDay = std::move(maybeNewDay); }
     void Stop() override { MaybeNewDay = nullptr; }
+    int TimeOfDay = 0;
+    void SetTimeOfDay(int minutes) override { TimeOfDay = minutes; }
 };

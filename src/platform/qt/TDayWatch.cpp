@@ -123,8 +123,24 @@ void TDayWatch::Trigger()
 void TDayWatch::AimAtMidnight()
 {
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    const qint64 wait = NextDayStart(now, QTimeZone::systemTimeZone()) - now;
-    m_midnight.start(static_cast<int>(std::clamp<qint64>(wait, 0, RetryMs * 26)));
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    qint64 next = NextDayStart(now, zone);
+    if (m_timeOfDay > 0) {
+        // Today's chosen time if it is still to come, else the day start (where the check waits for it anyway).
+        const QTime time(m_timeOfDay / 60, m_timeOfDay % 60);
+        const qint64 today =
+            QDateTime(QDateTime::fromMSecsSinceEpoch(now, zone).date(), time, zone).toMSecsSinceEpoch();
+        if (today > now)
+            next = std::min(next, today);
+    }
+    m_midnight.start(static_cast<int>(std::clamp<qint64>(next - now, 0, RetryMs * 26)));
+}
+
+void TDayWatch::SetTimeOfDay(int minutes)
+{
+    m_timeOfDay = minutes;
+    if (m_midnight.isActive())
+        AimAtMidnight();
 }
 
 void TDayWatch::OnPrepareForSleep(bool start)

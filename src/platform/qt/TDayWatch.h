@@ -30,6 +30,7 @@ public:
 
     void Start(std::function<void()> maybeNewDay) override;
     void Stop() override;
+    void SetTimeOfDay(int minutes) override;
 
     // Milliseconds until the midnight timer fires; -1 when it is not running.
     int MidnightRemaining() const { return m_midnight.isActive() ? m_midnight.remainingTime() : -1; }
@@ -46,6 +47,7 @@ private:
 
     std::function<void()> m_maybeNewDay;
     QTimer m_midnight;
+    int m_timeOfDay = 0;
     int m_clockFd = -1;
     QSocketNotifier* m_clockNotifier = nullptr;
     QFileSystemWatcher* m_zoneWatcher = nullptr;

@@ -7,6 +7,7 @@
 #include "IDialogs.h"
 #include "ILauncher.h"
 #include "INotifier.h"
+#include "IOnlineBooks.h"
 #include "ITrayIcon.h"
 #include "TEventReport.h"
 
@@ -34,4 +35,6 @@ struct TPlatformServices
     // The desktop's notification list and the watch for a new day; null leaves each out.
     INotifier* Notifier = nullptr;
     IDayWatch* DayWatch = nullptr;
+    // The online address books; null where the program has none to offer.
+    IOnlineBooks* OnlineBooks = nullptr;
 };
