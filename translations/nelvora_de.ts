@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CardDav</name>
+    <message>
+        <source>login failed: check the user name and the (app) password</source>
+        <translation>Anmeldung fehlgeschlagen: Benutzername und (App-)Passwort prüfen</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted</source>
+        <translation>dem Zertifikat des Servers wird nicht vertraut</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>der Server ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>der Server hat nicht rechtzeitig geantwortet</translation>
+    </message>
+    <message>
+        <source>no address book was found at this address</source>
+        <translation>unter dieser Adresse wurde kein Adressbuch gefunden</translation>
+    </message>
+    <message>
+        <source>the server sent the request to another host</source>
+        <translation>der Server hat die Anfrage an einen anderen Host weitergeleitet</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer was too large</source>
+        <translation>die Antwort des Servers war zu groß</translation>
+    </message>
+    <message>
+        <source>this is not a server address</source>
+        <translation>das ist keine Serveradresse</translation>
+    </message>
+    <message>
+        <source>a password is sent over plain http only to this computer: use an https address</source>
+        <translation>ein Passwort geht über unverschlüsseltes http nur an diesen Computer: bitte eine https-Adresse verwenden</translation>
+    </message>
+    <message>
+        <source>no password is kept for this account</source>
+        <translation>für dieses Konto ist kein Passwort gespeichert</translation>
+    </message>
+    <message>
+        <source>no Secret Service is running (GNOME Keyring, KWallet or KeePassXC), so the password cannot be kept safely</source>
+        <translation>es läuft kein Secret Service (GNOME Keyring, KWallet oder KeePassXC), daher lässt sich das Passwort nicht sicher aufbewahren</translation>
+    </message>
+    <message>
+        <source>the keyring refused access</source>
+        <translation>der Schlüsselbund hat den Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>the keyring failed</source>
+        <translation>der Schlüsselbund meldet einen Fehler</translation>
+    </message>
+</context>
+<context>
     <name>DesktopEntry</name>
     <message>
         <source>Nelvora</source>
@@ -245,6 +300,68 @@ ABBRECHEN	Programm beenden – ungespeicherte Daten gehen verloren!</translation
     </message>
 </context>
 <context>
+    <name>TAccountsPanel</name>
+    <message>
+        <source>Online address books</source>
+        <translation>Online-Adressbücher</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Online address book accounts</source>
+        <translation>Konten der Online-Adressbücher</translation>
+    </message>
+    <message>
+        <source>Could not remove everything: %1</source>
+        <translation>Nicht alles ließ sich entfernen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TAddAccountDialog</name>
+    <message>
+        <source>Add an online address book</source>
+        <translation>Online-Adressbuch hinzufügen</translation>
+    </message>
+    <message>
+        <source>Most providers want an app password here: iCloud, Fastmail and Nextcloud make one in their security settings. Google accounts go through GNOME Online Accounts or Thunderbird instead.</source>
+        <translation>Die meisten Anbieter verlangen hier ein App-Passwort: iCloud, Fastmail und Nextcloud erstellen eines in ihren Sicherheitseinstellungen. Google-Konten laufen stattdessen über die Online-Konten von GNOME oder über Thunderbird.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>Fill in the server, the user name and the password.</source>
+        <translation>Bitte Server, Benutzername und Passwort ausfüllen.</translation>
+    </message>
+    <message>
+        <source>Logging in…</source>
+        <translation>Anmeldung läuft…</translation>
+    </message>
+    <message>
+        <source>Not added: %1</source>
+        <translation>Nicht hinzugefügt: %1</translation>
+    </message>
+</context>
+<context>
     <name>TCheckSummary</name>
     <message>
         <source>No address book found</source>
@@ -269,6 +386,14 @@ ABBRECHEN	Programm beenden – ungespeicherte Daten gehen verloren!</translation
         <translation>
             <numerusform>%Ln Kontakt aus %1</numerusform>
             <numerusform>%Ln Kontakte aus %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%Ln not synced, from the last copy)</source>
+        <extracomment>Appended to the line below the list: online address books whose last sync failed, read from their copy.</extracomment>
+        <translation>
+            <numerusform> (%Ln nicht synchronisiert, aus der letzten Kopie)</numerusform>
+            <numerusform> (%Ln nicht synchronisiert, aus der letzten Kopie)</numerusform>
         </translation>
     </message>
 </context>
@@ -696,6 +821,67 @@ Die Hilfedatei lässt sich nicht öffnen!
     <message>
         <source>--config-dir needs a folder name</source>
         <translation>--config-dir braucht einen Ordnernamen</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2: </source>
+        <translation>Passwort für %1 auf %2: </translation>
+    </message>
+    <message>
+        <source>cannot add %1: %2</source>
+        <translation>%1 lässt sich nicht hinzufügen: %2</translation>
+    </message>
+    <message>
+        <source>no password given</source>
+        <translation>kein Passwort angegeben</translation>
+    </message>
+    <message>
+        <source>the first sync of %1 failed: %2</source>
+        <translation>die erste Synchronisation von %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>no account %1</source>
+        <translation>kein Konto %1</translation>
+    </message>
+    <message>
+        <source>the password of %1 stays in the keyring: %2</source>
+        <translation>das Passwort von %1 bleibt im Schlüsselbund: %2</translation>
+    </message>
+    <message>
+        <source>sync of %1 failed: %2</source>
+        <translation>Synchronisation von %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a value without line breaks or tabs</source>
+        <translation>%1 braucht einen Wert ohne Zeilenumbrüche oder Tabulatoren</translation>
+    </message>
+    <message>
+        <source>--add-account, --remove-account and --accounts go alone</source>
+        <translation>--add-account, --remove-account und --accounts stehen jeweils allein</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user</source>
+        <translation>--add-account braucht --user</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account or --remove-account</source>
+        <translation>--user gehört zu --add-account oder --remove-account</translation>
+    </message>
+    <message>
+        <source>an account command takes no report options</source>
+        <translation>ein Kontobefehl nimmt keine Berichtsoptionen an</translation>
+    </message>
+    <message>
+        <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --remove-account URL [--user NAME]
+       nelvora-report --accounts
+       nelvora-report --sync [other options]
+</source>
+        <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
+        <translation>        nelvora-report --add-account URL --user NAME   (das Passwort von der Standardeingabe)
+        nelvora-report --remove-account URL [--user NAME]
+        nelvora-report --accounts
+        nelvora-report --sync [andere Optionen]
+</translation>
     </message>
 </context>
 </TS>

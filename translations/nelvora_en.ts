@@ -48,6 +48,14 @@
             <numerusform>%Ln contacts from %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> (%Ln not synced, from the last copy)</source>
+        <extracomment>Appended to the line below the list: online address books whose last sync failed, read from their copy.</extracomment>
+        <translation>
+            <numerusform> (%Ln not synced, from the last copy)</numerusform>
+            <numerusform> (%Ln not synced, from the last copy)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TEventReport</name>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CardDav</name>
+    <message>
+        <source>login failed: check the user name and the (app) password</source>
+        <translation>no se pudo iniciar sesión: compruebe el nombre de usuario y la contraseña (de aplicación)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted</source>
+        <translation>el certificado del servidor no es de confianza</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>no se puede contactar con el servidor</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>el servidor no respondió a tiempo</translation>
+    </message>
+    <message>
+        <source>no address book was found at this address</source>
+        <translation>no se encontró ninguna libreta de direcciones en esta dirección</translation>
+    </message>
+    <message>
+        <source>the server sent the request to another host</source>
+        <translation>el servidor redirigió la solicitud a otro host</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer was too large</source>
+        <translation>la respuesta del servidor era demasiado grande</translation>
+    </message>
+    <message>
+        <source>this is not a server address</source>
+        <translation>esta no es la dirección de un servidor</translation>
+    </message>
+    <message>
+        <source>a password is sent over plain http only to this computer: use an https address</source>
+        <translation>una contraseña solo se envía por http sin cifrar a este mismo equipo: use una dirección https</translation>
+    </message>
+    <message>
+        <source>no password is kept for this account</source>
+        <translation>no hay ninguna contraseña guardada para esta cuenta</translation>
+    </message>
+    <message>
+        <source>no Secret Service is running (GNOME Keyring, KWallet or KeePassXC), so the password cannot be kept safely</source>
+        <translation>no se está ejecutando ningún Secret Service (GNOME Keyring, KWallet o KeePassXC), así que la contraseña no se puede guardar de forma segura</translation>
+    </message>
+    <message>
+        <source>the keyring refused access</source>
+        <translation>el depósito de claves denegó el acceso</translation>
+    </message>
+    <message>
+        <source>the keyring failed</source>
+        <translation>el depósito de claves falló</translation>
+    </message>
+</context>
+<context>
     <name>DesktopEntry</name>
     <message>
         <source>Nelvora</source>
@@ -245,6 +300,68 @@ CANCELAR	cerrar el programa: ¡se perderán los datos no guardados!</translation
     </message>
 </context>
 <context>
+    <name>TAccountsPanel</name>
+    <message>
+        <source>Online address books</source>
+        <translation>Libretas de direcciones en línea</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Añadir…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Online address book accounts</source>
+        <translation>Cuentas de libretas de direcciones en línea</translation>
+    </message>
+    <message>
+        <source>Could not remove everything: %1</source>
+        <translation>No se pudo quitar todo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TAddAccountDialog</name>
+    <message>
+        <source>Add an online address book</source>
+        <translation>Añadir una libreta de direcciones en línea</translation>
+    </message>
+    <message>
+        <source>Most providers want an app password here: iCloud, Fastmail and Nextcloud make one in their security settings. Google accounts go through GNOME Online Accounts or Thunderbird instead.</source>
+        <translation>La mayoría de los proveedores piden aquí una contraseña de aplicación: iCloud, Fastmail y Nextcloud la crean en sus ajustes de seguridad. Las cuentas de Google pasan en cambio por las Cuentas en línea de GNOME o por Thunderbird.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Servidor:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Usuario:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>Con&amp;traseña:</translation>
+    </message>
+    <message>
+        <source>Fill in the server, the user name and the password.</source>
+        <translation>Rellene el servidor, el usuario y la contraseña.</translation>
+    </message>
+    <message>
+        <source>Logging in…</source>
+        <translation>Iniciando sesión…</translation>
+    </message>
+    <message>
+        <source>Not added: %1</source>
+        <translation>No se añadió: %1</translation>
+    </message>
+</context>
+<context>
     <name>TCheckSummary</name>
     <message>
         <source>No address book found</source>
@@ -269,6 +386,14 @@ CANCELAR	cerrar el programa: ¡se perderán los datos no guardados!</translation
         <translation>
             <numerusform>%Ln contacto de %1</numerusform>
             <numerusform>%Ln contactos de %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%Ln not synced, from the last copy)</source>
+        <extracomment>Appended to the line below the list: online address books whose last sync failed, read from their copy.</extracomment>
+        <translation>
+            <numerusform> (%Ln sin sincronizar, de la última copia)</numerusform>
+            <numerusform> (%Ln sin sincronizar, de la última copia)</numerusform>
         </translation>
     </message>
 </context>
@@ -696,6 +821,67 @@ Couldn&apos;t open help file!
     <message>
         <source>--config-dir needs a folder name</source>
         <translation>--config-dir necesita un nombre de carpeta</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2: </source>
+        <translation>Contraseña de %1 en %2: </translation>
+    </message>
+    <message>
+        <source>cannot add %1: %2</source>
+        <translation>no se puede añadir %1: %2</translation>
+    </message>
+    <message>
+        <source>no password given</source>
+        <translation>no se indicó ninguna contraseña</translation>
+    </message>
+    <message>
+        <source>the first sync of %1 failed: %2</source>
+        <translation>falló la primera sincronización de %1: %2</translation>
+    </message>
+    <message>
+        <source>no account %1</source>
+        <translation>no existe la cuenta %1</translation>
+    </message>
+    <message>
+        <source>the password of %1 stays in the keyring: %2</source>
+        <translation>la contraseña de %1 sigue en el depósito de claves: %2</translation>
+    </message>
+    <message>
+        <source>sync of %1 failed: %2</source>
+        <translation>falló la sincronización de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a value without line breaks or tabs</source>
+        <translation>%1 necesita un valor sin saltos de línea ni tabuladores</translation>
+    </message>
+    <message>
+        <source>--add-account, --remove-account and --accounts go alone</source>
+        <translation>--add-account, --remove-account y --accounts van solas</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user</source>
+        <translation>--add-account necesita --user</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account or --remove-account</source>
+        <translation>--user va con --add-account o --remove-account</translation>
+    </message>
+    <message>
+        <source>an account command takes no report options</source>
+        <translation>una orden de cuenta no admite opciones del informe</translation>
+    </message>
+    <message>
+        <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --remove-account URL [--user NAME]
+       nelvora-report --accounts
+       nelvora-report --sync [other options]
+</source>
+        <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
+        <translation>     nelvora-report --add-account URL --user NAME   (la contraseña desde la entrada estándar)
+     nelvora-report --remove-account URL [--user NAME]
+     nelvora-report --accounts
+     nelvora-report --sync [otras opciones]
+</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CardDav</name>
+    <message>
+        <source>login failed: check the user name and the (app) password</source>
+        <translation>échec de la connexion&#xa0;: vérifiez le nom d&apos;utilisateur et le mot de passe (d&apos;application)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted</source>
+        <translation>le certificat du serveur n&apos;est pas reconnu comme fiable</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>le serveur est injoignable</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>le serveur n&apos;a pas répondu à temps</translation>
+    </message>
+    <message>
+        <source>no address book was found at this address</source>
+        <translation>aucun carnet d&apos;adresses n&apos;a été trouvé à cette adresse</translation>
+    </message>
+    <message>
+        <source>the server sent the request to another host</source>
+        <translation>le serveur a renvoyé la requête vers un autre hôte</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer was too large</source>
+        <translation>la réponse du serveur était trop volumineuse</translation>
+    </message>
+    <message>
+        <source>this is not a server address</source>
+        <translation>ce n&apos;est pas l&apos;adresse d&apos;un serveur</translation>
+    </message>
+    <message>
+        <source>a password is sent over plain http only to this computer: use an https address</source>
+        <translation>un mot de passe ne passe en http non chiffré que vers cet ordinateur&#xa0;: utilisez une adresse https</translation>
+    </message>
+    <message>
+        <source>no password is kept for this account</source>
+        <translation>aucun mot de passe n&apos;est conservé pour ce compte</translation>
+    </message>
+    <message>
+        <source>no Secret Service is running (GNOME Keyring, KWallet or KeePassXC), so the password cannot be kept safely</source>
+        <translation>aucun Secret Service n&apos;est actif (GNOME Keyring, KWallet ou KeePassXC), le mot de passe ne peut donc pas être conservé en sécurité</translation>
+    </message>
+    <message>
+        <source>the keyring refused access</source>
+        <translation>le trousseau de clés a refusé l&apos;accès</translation>
+    </message>
+    <message>
+        <source>the keyring failed</source>
+        <translation>le trousseau de clés a échoué</translation>
+    </message>
+</context>
+<context>
     <name>DesktopEntry</name>
     <message>
         <source>Nelvora</source>
@@ -245,6 +300,68 @@ ANNULER	quitter le programme – les données non enregistrées seront perdues&#
     </message>
 </context>
 <context>
+    <name>TAccountsPanel</name>
+    <message>
+        <source>Online address books</source>
+        <translation>Carnets d&apos;adresses en ligne</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Ajouter…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Online address book accounts</source>
+        <translation>Comptes des carnets d&apos;adresses en ligne</translation>
+    </message>
+    <message>
+        <source>Could not remove everything: %1</source>
+        <translation>Impossible de tout retirer&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TAddAccountDialog</name>
+    <message>
+        <source>Add an online address book</source>
+        <translation>Ajouter un carnet d&apos;adresses en ligne</translation>
+    </message>
+    <message>
+        <source>Most providers want an app password here: iCloud, Fastmail and Nextcloud make one in their security settings. Google accounts go through GNOME Online Accounts or Thunderbird instead.</source>
+        <translation>La plupart des fournisseurs demandent ici un mot de passe d&apos;application&#xa0;: iCloud, Fastmail et Nextcloud en créent un dans leurs paramètres de sécurité. Les comptes Google passent plutôt par les Comptes en ligne de GNOME ou par Thunderbird.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Serveur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nom d&apos;&amp;utilisateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>Mot de &amp;passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Fill in the server, the user name and the password.</source>
+        <translation>Renseignez le serveur, le nom d&apos;utilisateur et le mot de passe.</translation>
+    </message>
+    <message>
+        <source>Logging in…</source>
+        <translation>Connexion en cours…</translation>
+    </message>
+    <message>
+        <source>Not added: %1</source>
+        <translation>Non ajouté&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>TCheckSummary</name>
     <message>
         <source>No address book found</source>
@@ -269,6 +386,14 @@ ANNULER	quitter le programme – les données non enregistrées seront perdues&#
         <translation>
             <numerusform>%Ln contact de %1</numerusform>
             <numerusform>%Ln contacts de %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%Ln not synced, from the last copy)</source>
+        <extracomment>Appended to the line below the list: online address books whose last sync failed, read from their copy.</extracomment>
+        <translation>
+            <numerusform> (%Ln non synchronisé, lu dans la dernière copie)</numerusform>
+            <numerusform> (%Ln non synchronisés, lus dans la dernière copie)</numerusform>
         </translation>
     </message>
 </context>
@@ -696,6 +821,67 @@ Impossible d&apos;ouvrir le fichier d&apos;aide&#xa0;!
     <message>
         <source>--config-dir needs a folder name</source>
         <translation>--config-dir demande un nom de dossier</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2: </source>
+        <translation>Mot de passe de %1 sur %2&#xa0;: </translation>
+    </message>
+    <message>
+        <source>cannot add %1: %2</source>
+        <translation>impossible d&apos;ajouter %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>no password given</source>
+        <translation>aucun mot de passe donné</translation>
+    </message>
+    <message>
+        <source>the first sync of %1 failed: %2</source>
+        <translation>la première synchronisation de %1 a échoué&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>no account %1</source>
+        <translation>aucun compte %1</translation>
+    </message>
+    <message>
+        <source>the password of %1 stays in the keyring: %2</source>
+        <translation>le mot de passe de %1 reste dans le trousseau de clés&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>sync of %1 failed: %2</source>
+        <translation>la synchronisation de %1 a échoué&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a value without line breaks or tabs</source>
+        <translation>%1 demande une valeur sans saut de ligne ni tabulation</translation>
+    </message>
+    <message>
+        <source>--add-account, --remove-account and --accounts go alone</source>
+        <translation>--add-account, --remove-account et --accounts s&apos;emploient seules</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user</source>
+        <translation>--add-account demande --user</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account or --remove-account</source>
+        <translation>--user va avec --add-account ou --remove-account</translation>
+    </message>
+    <message>
+        <source>an account command takes no report options</source>
+        <translation>une commande de compte n&apos;accepte aucune option de rapport</translation>
+    </message>
+    <message>
+        <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --remove-account URL [--user NAME]
+       nelvora-report --accounts
+       nelvora-report --sync [other options]
+</source>
+        <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
+        <translation>              nelvora-report --add-account URL --user NAME   (le mot de passe sur l&apos;entrée standard)
+              nelvora-report --remove-account URL [--user NAME]
+              nelvora-report --accounts
+              nelvora-report --sync [autres options]
+</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>CardDav</name>
+    <message>
+        <source>login failed: check the user name and the (app) password</source>
+        <translation>accesso non riuscito: controlla il nome utente e la password (per le app)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted</source>
+        <translation>il certificato del server non è attendibile</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>il server non è raggiungibile</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>il server non ha risposto in tempo</translation>
+    </message>
+    <message>
+        <source>no address book was found at this address</source>
+        <translation>nessuna rubrica trovata a questo indirizzo</translation>
+    </message>
+    <message>
+        <source>the server sent the request to another host</source>
+        <translation>il server ha rimandato la richiesta a un altro host</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer was too large</source>
+        <translation>la risposta del server era troppo grande</translation>
+    </message>
+    <message>
+        <source>this is not a server address</source>
+        <translation>questo non è l&apos;indirizzo di un server</translation>
+    </message>
+    <message>
+        <source>a password is sent over plain http only to this computer: use an https address</source>
+        <translation>una password viaggia su http non cifrato solo verso questo computer: usa un indirizzo https</translation>
+    </message>
+    <message>
+        <source>no password is kept for this account</source>
+        <translation>nessuna password è conservata per questo account</translation>
+    </message>
+    <message>
+        <source>no Secret Service is running (GNOME Keyring, KWallet or KeePassXC), so the password cannot be kept safely</source>
+        <translation>nessun Secret Service è in esecuzione (GNOME Keyring, KWallet o KeePassXC), quindi la password non può essere conservata in modo sicuro</translation>
+    </message>
+    <message>
+        <source>the keyring refused access</source>
+        <translation>il portachiavi ha negato l&apos;accesso</translation>
+    </message>
+    <message>
+        <source>the keyring failed</source>
+        <translation>il portachiavi ha avuto un errore</translation>
+    </message>
+</context>
+<context>
     <name>DesktopEntry</name>
     <message>
         <source>Nelvora</source>
@@ -245,6 +300,68 @@ ANNULLA	chiudi il programma: i dati non salvati andranno persi!</translation>
     </message>
 </context>
 <context>
+    <name>TAccountsPanel</name>
+    <message>
+        <source>Online address books</source>
+        <translation>Rubriche online</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Aggiungi…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Online address book accounts</source>
+        <translation>Account delle rubriche online</translation>
+    </message>
+    <message>
+        <source>Could not remove everything: %1</source>
+        <translation>Impossibile rimuovere tutto: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TAddAccountDialog</name>
+    <message>
+        <source>Add an online address book</source>
+        <translation>Aggiungi una rubrica online</translation>
+    </message>
+    <message>
+        <source>Most providers want an app password here: iCloud, Fastmail and Nextcloud make one in their security settings. Google accounts go through GNOME Online Accounts or Thunderbird instead.</source>
+        <translation>La maggior parte dei fornitori richiede qui una password per le app: iCloud, Fastmail e Nextcloud ne creano una nelle impostazioni di sicurezza. Gli account Google passano invece dagli Account online di GNOME o da Thunderbird.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;ggiungi</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nome &amp;utente:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message>
+        <source>Fill in the server, the user name and the password.</source>
+        <translation>Compila server, nome utente e password.</translation>
+    </message>
+    <message>
+        <source>Logging in…</source>
+        <translation>Accesso in corso…</translation>
+    </message>
+    <message>
+        <source>Not added: %1</source>
+        <translation>Non aggiunta: %1</translation>
+    </message>
+</context>
+<context>
     <name>TCheckSummary</name>
     <message>
         <source>No address book found</source>
@@ -269,6 +386,14 @@ ANNULLA	chiudi il programma: i dati non salvati andranno persi!</translation>
         <translation>
             <numerusform>%Ln contatto da %1</numerusform>
             <numerusform>%Ln contatti da %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%Ln not synced, from the last copy)</source>
+        <extracomment>Appended to the line below the list: online address books whose last sync failed, read from their copy.</extracomment>
+        <translation>
+            <numerusform> (%Ln non sincronizzata, dall&apos;ultima copia)</numerusform>
+            <numerusform> (%Ln non sincronizzate, dall&apos;ultima copia)</numerusform>
         </translation>
     </message>
 </context>
@@ -696,6 +821,67 @@ Impossibile aprire il file di aiuto!
     <message>
         <source>--config-dir needs a folder name</source>
         <translation>--config-dir richiede un nome di cartella</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2: </source>
+        <translation>Password di %1 su %2: </translation>
+    </message>
+    <message>
+        <source>cannot add %1: %2</source>
+        <translation>impossibile aggiungere %1: %2</translation>
+    </message>
+    <message>
+        <source>no password given</source>
+        <translation>nessuna password fornita</translation>
+    </message>
+    <message>
+        <source>the first sync of %1 failed: %2</source>
+        <translation>la prima sincronizzazione di %1 non è riuscita: %2</translation>
+    </message>
+    <message>
+        <source>no account %1</source>
+        <translation>nessun account %1</translation>
+    </message>
+    <message>
+        <source>the password of %1 stays in the keyring: %2</source>
+        <translation>la password di %1 resta nel portachiavi: %2</translation>
+    </message>
+    <message>
+        <source>sync of %1 failed: %2</source>
+        <translation>sincronizzazione di %1 non riuscita: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a value without line breaks or tabs</source>
+        <translation>%1 richiede un valore senza a capo né tabulazioni</translation>
+    </message>
+    <message>
+        <source>--add-account, --remove-account and --accounts go alone</source>
+        <translation>--add-account, --remove-account e --accounts vanno da sole</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user</source>
+        <translation>--add-account richiede --user</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account or --remove-account</source>
+        <translation>--user va con --add-account o --remove-account</translation>
+    </message>
+    <message>
+        <source>an account command takes no report options</source>
+        <translation>un comando per gli account non accetta opzioni del resoconto</translation>
+    </message>
+    <message>
+        <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --remove-account URL [--user NAME]
+       nelvora-report --accounts
+       nelvora-report --sync [other options]
+</source>
+        <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
+        <translation>     nelvora-report --add-account URL --user NAME   (la password dallo standard input)
+     nelvora-report --remove-account URL [--user NAME]
+     nelvora-report --accounts
+     nelvora-report --sync [altre opzioni]
+</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>CardDav</name>
+    <message>
+        <source>login failed: check the user name and the (app) password</source>
+        <translation>aanmelden mislukt: controleer de gebruikersnaam en het (app-)wachtwoord</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted</source>
+        <translation>het certificaat van de server wordt niet vertrouwd</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>de server is niet bereikbaar</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>de server antwoordde niet op tijd</translation>
+    </message>
+    <message>
+        <source>no address book was found at this address</source>
+        <translation>op dit adres is geen adresboek gevonden</translation>
+    </message>
+    <message>
+        <source>the server sent the request to another host</source>
+        <translation>de server stuurde het verzoek door naar een andere host</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer was too large</source>
+        <translation>het antwoord van de server was te groot</translation>
+    </message>
+    <message>
+        <source>this is not a server address</source>
+        <translation>dit is geen serveradres</translation>
+    </message>
+    <message>
+        <source>a password is sent over plain http only to this computer: use an https address</source>
+        <translation>een wachtwoord gaat alleen naar deze computer over onversleuteld http: gebruik een https-adres</translation>
+    </message>
+    <message>
+        <source>no password is kept for this account</source>
+        <translation>voor dit account is geen wachtwoord bewaard</translation>
+    </message>
+    <message>
+        <source>no Secret Service is running (GNOME Keyring, KWallet or KeePassXC), so the password cannot be kept safely</source>
+        <translation>er draait geen Secret Service (GNOME Keyring, KWallet of KeePassXC), dus het wachtwoord kan niet veilig worden bewaard</translation>
+    </message>
+    <message>
+        <source>the keyring refused access</source>
+        <translation>de sleutelbos weigerde de toegang</translation>
+    </message>
+    <message>
+        <source>the keyring failed</source>
+        <translation>de sleutelbos gaf een fout</translation>
+    </message>
+</context>
+<context>
     <name>DesktopEntry</name>
     <message>
         <source>Nelvora</source>
@@ -245,6 +300,68 @@ ANNULEREN	het programma afsluiten – niet-opgeslagen gegevens gaan verloren!</t
     </message>
 </context>
 <context>
+    <name>TAccountsPanel</name>
+    <message>
+        <source>Online address books</source>
+        <translation>Online adresboeken</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Toevoegen…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Online address book accounts</source>
+        <translation>Accounts van online adresboeken</translation>
+    </message>
+    <message>
+        <source>Could not remove everything: %1</source>
+        <translation>Niet alles kon worden verwijderd: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TAddAccountDialog</name>
+    <message>
+        <source>Add an online address book</source>
+        <translation>Online adresboek toevoegen</translation>
+    </message>
+    <message>
+        <source>Most providers want an app password here: iCloud, Fastmail and Nextcloud make one in their security settings. Google accounts go through GNOME Online Accounts or Thunderbird instead.</source>
+        <translation>De meeste aanbieders vragen hier een app-wachtwoord: iCloud, Fastmail en Nextcloud maken er een aan in hun beveiligingsinstellingen. Google-accounts lopen in plaats daarvan via GNOME Online-accounts of Thunderbird.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Gebruikersnaam:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>Fill in the server, the user name and the password.</source>
+        <translation>Vul de server, de gebruikersnaam en het wachtwoord in.</translation>
+    </message>
+    <message>
+        <source>Logging in…</source>
+        <translation>Aanmelden…</translation>
+    </message>
+    <message>
+        <source>Not added: %1</source>
+        <translation>Niet toegevoegd: %1</translation>
+    </message>
+</context>
+<context>
     <name>TCheckSummary</name>
     <message>
         <source>No address book found</source>
@@ -269,6 +386,14 @@ ANNULEREN	het programma afsluiten – niet-opgeslagen gegevens gaan verloren!</t
         <translation>
             <numerusform>%Ln contact uit %1</numerusform>
             <numerusform>%Ln contacten uit %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%Ln not synced, from the last copy)</source>
+        <extracomment>Appended to the line below the list: online address books whose last sync failed, read from their copy.</extracomment>
+        <translation>
+            <numerusform> (%Ln niet gesynchroniseerd, uit de laatste kopie)</numerusform>
+            <numerusform> (%Ln niet gesynchroniseerd, uit de laatste kopie)</numerusform>
         </translation>
     </message>
 </context>
@@ -696,6 +821,67 @@ Kan het hulpbestand niet openen!
     <message>
         <source>--config-dir needs a folder name</source>
         <translation>--config-dir vereist een mapnaam</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2: </source>
+        <translation>Wachtwoord voor %1 op %2: </translation>
+    </message>
+    <message>
+        <source>cannot add %1: %2</source>
+        <translation>kan %1 niet toevoegen: %2</translation>
+    </message>
+    <message>
+        <source>no password given</source>
+        <translation>geen wachtwoord opgegeven</translation>
+    </message>
+    <message>
+        <source>the first sync of %1 failed: %2</source>
+        <translation>de eerste synchronisatie van %1 is mislukt: %2</translation>
+    </message>
+    <message>
+        <source>no account %1</source>
+        <translation>geen account %1</translation>
+    </message>
+    <message>
+        <source>the password of %1 stays in the keyring: %2</source>
+        <translation>het wachtwoord van %1 blijft in de sleutelbos: %2</translation>
+    </message>
+    <message>
+        <source>sync of %1 failed: %2</source>
+        <translation>synchronisatie van %1 mislukt: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a value without line breaks or tabs</source>
+        <translation>%1 vereist een waarde zonder regeleinden of tabs</translation>
+    </message>
+    <message>
+        <source>--add-account, --remove-account and --accounts go alone</source>
+        <translation>--add-account, --remove-account en --accounts staan alleen</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user</source>
+        <translation>--add-account vereist --user</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account or --remove-account</source>
+        <translation>--user hoort bij --add-account of --remove-account</translation>
+    </message>
+    <message>
+        <source>an account command takes no report options</source>
+        <translation>een accountopdracht neemt geen overzichtsopties aan</translation>
+    </message>
+    <message>
+        <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --remove-account URL [--user NAME]
+       nelvora-report --accounts
+       nelvora-report --sync [other options]
+</source>
+        <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
+        <translation>         nelvora-report --add-account URL --user NAME   (het wachtwoord via standaardinvoer)
+         nelvora-report --remove-account URL [--user NAME]
+         nelvora-report --accounts
+         nelvora-report --sync [andere opties]
+</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>CardDav</name>
+    <message>
+        <source>login failed: check the user name and the (app) password</source>
+        <translation>logowanie nie powiodło się: sprawdź nazwę użytkownika i hasło (aplikacji)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted</source>
+        <translation>certyfikat serwera nie jest zaufany</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>nie można połączyć się z serwerem</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>serwer nie odpowiedział na czas</translation>
+    </message>
+    <message>
+        <source>no address book was found at this address</source>
+        <translation>pod tym adresem nie znaleziono książki adresowej</translation>
+    </message>
+    <message>
+        <source>the server sent the request to another host</source>
+        <translation>serwer przekierował żądanie do innego hosta</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer was too large</source>
+        <translation>odpowiedź serwera była za duża</translation>
+    </message>
+    <message>
+        <source>this is not a server address</source>
+        <translation>to nie jest adres serwera</translation>
+    </message>
+    <message>
+        <source>a password is sent over plain http only to this computer: use an https address</source>
+        <translation>hasło jest wysyłane przez nieszyfrowane http tylko do tego komputera: użyj adresu https</translation>
+    </message>
+    <message>
+        <source>no password is kept for this account</source>
+        <translation>dla tego konta nie zapisano hasła</translation>
+    </message>
+    <message>
+        <source>no Secret Service is running (GNOME Keyring, KWallet or KeePassXC), so the password cannot be kept safely</source>
+        <translation>nie działa żadna usługa Secret Service (GNOME Keyring, KWallet lub KeePassXC), więc hasła nie można bezpiecznie przechować</translation>
+    </message>
+    <message>
+        <source>the keyring refused access</source>
+        <translation>pęk kluczy odmówił dostępu</translation>
+    </message>
+    <message>
+        <source>the keyring failed</source>
+        <translation>błąd pęku kluczy</translation>
+    </message>
+</context>
+<context>
     <name>DesktopEntry</name>
     <message>
         <source>Nelvora</source>
@@ -248,6 +303,68 @@ ANULUJ	zakończ program – niezapisane dane zostaną utracone!</translation>
     </message>
 </context>
 <context>
+    <name>TAccountsPanel</name>
+    <message>
+        <source>Online address books</source>
+        <translation>Książki adresowe online</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Dodaj…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Online address book accounts</source>
+        <translation>Konta książek adresowych online</translation>
+    </message>
+    <message>
+        <source>Could not remove everything: %1</source>
+        <translation>Nie udało się usunąć wszystkiego: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TAddAccountDialog</name>
+    <message>
+        <source>Add an online address book</source>
+        <translation>Dodaj książkę adresową online</translation>
+    </message>
+    <message>
+        <source>Most providers want an app password here: iCloud, Fastmail and Nextcloud make one in their security settings. Google accounts go through GNOME Online Accounts or Thunderbird instead.</source>
+        <translation>Większość dostawców wymaga tu hasła aplikacji: iCloud, Fastmail i Nextcloud tworzą je w ustawieniach bezpieczeństwa. Konta Google dodaje się zamiast tego przez Konta online GNOME lub Thunderbirda.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Dodaj</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Serwer:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nazwa &amp;użytkownika:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Hasło:</translation>
+    </message>
+    <message>
+        <source>Fill in the server, the user name and the password.</source>
+        <translation>Podaj serwer, nazwę użytkownika i hasło.</translation>
+    </message>
+    <message>
+        <source>Logging in…</source>
+        <translation>Logowanie…</translation>
+    </message>
+    <message>
+        <source>Not added: %1</source>
+        <translation>Nie dodano: %1</translation>
+    </message>
+</context>
+<context>
     <name>TCheckSummary</name>
     <message>
         <source>No address book found</source>
@@ -275,6 +392,15 @@ ANULUJ	zakończ program – niezapisane dane zostaną utracone!</translation>
             <numerusform>%Ln kontakt z %1</numerusform>
             <numerusform>%Ln kontakty z %1</numerusform>
             <numerusform>%Ln kontaktów z %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%Ln not synced, from the last copy)</source>
+        <extracomment>Appended to the line below the list: online address books whose last sync failed, read from their copy.</extracomment>
+        <translation>
+            <numerusform> (%Ln niezsynchronizowana, z ostatniej kopii)</numerusform>
+            <numerusform> (%Ln niezsynchronizowane, z ostatniej kopii)</numerusform>
+            <numerusform> (%Ln niezsynchronizowanych, z ostatniej kopii)</numerusform>
         </translation>
     </message>
 </context>
@@ -712,6 +838,67 @@ Nie można otworzyć pliku pomocy!
     <message>
         <source>--config-dir needs a folder name</source>
         <translation>--config-dir wymaga nazwy folderu</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2: </source>
+        <translation>Hasło dla %1 na %2: </translation>
+    </message>
+    <message>
+        <source>cannot add %1: %2</source>
+        <translation>nie można dodać %1: %2</translation>
+    </message>
+    <message>
+        <source>no password given</source>
+        <translation>nie podano hasła</translation>
+    </message>
+    <message>
+        <source>the first sync of %1 failed: %2</source>
+        <translation>pierwsza synchronizacja %1 nie powiodła się: %2</translation>
+    </message>
+    <message>
+        <source>no account %1</source>
+        <translation>brak konta %1</translation>
+    </message>
+    <message>
+        <source>the password of %1 stays in the keyring: %2</source>
+        <translation>hasło %1 pozostaje w pęku kluczy: %2</translation>
+    </message>
+    <message>
+        <source>sync of %1 failed: %2</source>
+        <translation>synchronizacja %1 nie powiodła się: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a value without line breaks or tabs</source>
+        <translation>%1 wymaga wartości bez podziałów wiersza i tabulatorów</translation>
+    </message>
+    <message>
+        <source>--add-account, --remove-account and --accounts go alone</source>
+        <translation>--add-account, --remove-account i --accounts podaje się osobno</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user</source>
+        <translation>--add-account wymaga --user</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account or --remove-account</source>
+        <translation>--user podaje się z --add-account lub --remove-account</translation>
+    </message>
+    <message>
+        <source>an account command takes no report options</source>
+        <translation>polecenie konta nie przyjmuje opcji raportu</translation>
+    </message>
+    <message>
+        <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --remove-account URL [--user NAME]
+       nelvora-report --accounts
+       nelvora-report --sync [other options]
+</source>
+        <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
+        <translation>        nelvora-report --add-account URL --user NAME   (hasło ze standardowego wejścia)
+        nelvora-report --remove-account URL [--user NAME]
+        nelvora-report --accounts
+        nelvora-report --sync [inne opcje]
+</translation>
     </message>
 </context>
 </TS>

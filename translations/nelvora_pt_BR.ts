@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>CardDav</name>
+    <message>
+        <source>login failed: check the user name and the (app) password</source>
+        <translation>falha no login: verifique o nome de usuário e a senha (de app)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted</source>
+        <translation>o certificado do servidor não é confiável</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>não é possível alcançar o servidor</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>o servidor não respondeu a tempo</translation>
+    </message>
+    <message>
+        <source>no address book was found at this address</source>
+        <translation>nenhum catálogo de endereços foi encontrado neste endereço</translation>
+    </message>
+    <message>
+        <source>the server sent the request to another host</source>
+        <translation>o servidor redirecionou a requisição para outro host</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer was too large</source>
+        <translation>a resposta do servidor era grande demais</translation>
+    </message>
+    <message>
+        <source>this is not a server address</source>
+        <translation>isto não é um endereço de servidor</translation>
+    </message>
+    <message>
+        <source>a password is sent over plain http only to this computer: use an https address</source>
+        <translation>uma senha só é enviada por http sem criptografia para este computador: use um endereço https</translation>
+    </message>
+    <message>
+        <source>no password is kept for this account</source>
+        <translation>nenhuma senha está guardada para esta conta</translation>
+    </message>
+    <message>
+        <source>no Secret Service is running (GNOME Keyring, KWallet or KeePassXC), so the password cannot be kept safely</source>
+        <translation>nenhum Secret Service está em execução (GNOME Keyring, KWallet ou KeePassXC), então a senha não pode ser guardada com segurança</translation>
+    </message>
+    <message>
+        <source>the keyring refused access</source>
+        <translation>o chaveiro recusou o acesso</translation>
+    </message>
+    <message>
+        <source>the keyring failed</source>
+        <translation>o chaveiro falhou</translation>
+    </message>
+</context>
+<context>
     <name>DesktopEntry</name>
     <message>
         <source>Nelvora</source>
@@ -245,6 +300,68 @@ CANCELAR	encerrar o programa – os dados não salvos serão perdidos!</translat
     </message>
 </context>
 <context>
+    <name>TAccountsPanel</name>
+    <message>
+        <source>Online address books</source>
+        <translation>Catálogos de endereços online</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Adicionar…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Online address book accounts</source>
+        <translation>Contas de catálogos de endereços online</translation>
+    </message>
+    <message>
+        <source>Could not remove everything: %1</source>
+        <translation>Não foi possível remover tudo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TAddAccountDialog</name>
+    <message>
+        <source>Add an online address book</source>
+        <translation>Adicionar um catálogo de endereços online</translation>
+    </message>
+    <message>
+        <source>Most providers want an app password here: iCloud, Fastmail and Nextcloud make one in their security settings. Google accounts go through GNOME Online Accounts or Thunderbird instead.</source>
+        <translation>A maioria dos provedores pede aqui uma senha de app: iCloud, Fastmail e Nextcloud criam uma nas configurações de segurança. Contas do Google passam, em vez disso, pelas Contas online do GNOME ou pelo Thunderbird.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Adicionar</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Servidor:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nome de &amp;usuário:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>S&amp;enha:</translation>
+    </message>
+    <message>
+        <source>Fill in the server, the user name and the password.</source>
+        <translation>Preencha o servidor, o nome de usuário e a senha.</translation>
+    </message>
+    <message>
+        <source>Logging in…</source>
+        <translation>Entrando…</translation>
+    </message>
+    <message>
+        <source>Not added: %1</source>
+        <translation>Não adicionado: %1</translation>
+    </message>
+</context>
+<context>
     <name>TCheckSummary</name>
     <message>
         <source>No address book found</source>
@@ -269,6 +386,14 @@ CANCELAR	encerrar o programa – os dados não salvos serão perdidos!</translat
         <translation>
             <numerusform>%Ln contato de %1</numerusform>
             <numerusform>%Ln contatos de %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%Ln not synced, from the last copy)</source>
+        <extracomment>Appended to the line below the list: online address books whose last sync failed, read from their copy.</extracomment>
+        <translation>
+            <numerusform> (%Ln não sincronizado, da última cópia)</numerusform>
+            <numerusform> (%Ln não sincronizados, da última cópia)</numerusform>
         </translation>
     </message>
 </context>
@@ -696,6 +821,67 @@ Não foi possível abrir o arquivo de ajuda!
     <message>
         <source>--config-dir needs a folder name</source>
         <translation>--config-dir precisa de um nome de pasta</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2: </source>
+        <translation>Senha de %1 em %2: </translation>
+    </message>
+    <message>
+        <source>cannot add %1: %2</source>
+        <translation>não foi possível adicionar %1: %2</translation>
+    </message>
+    <message>
+        <source>no password given</source>
+        <translation>nenhuma senha informada</translation>
+    </message>
+    <message>
+        <source>the first sync of %1 failed: %2</source>
+        <translation>a primeira sincronização de %1 falhou: %2</translation>
+    </message>
+    <message>
+        <source>no account %1</source>
+        <translation>nenhuma conta %1</translation>
+    </message>
+    <message>
+        <source>the password of %1 stays in the keyring: %2</source>
+        <translation>a senha de %1 continua no chaveiro: %2</translation>
+    </message>
+    <message>
+        <source>sync of %1 failed: %2</source>
+        <translation>a sincronização de %1 falhou: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a value without line breaks or tabs</source>
+        <translation>%1 precisa de um valor sem quebras de linha nem tabulações</translation>
+    </message>
+    <message>
+        <source>--add-account, --remove-account and --accounts go alone</source>
+        <translation>--add-account, --remove-account e --accounts são usadas sozinhas</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user</source>
+        <translation>--add-account precisa de --user</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account or --remove-account</source>
+        <translation>--user acompanha --add-account ou --remove-account</translation>
+    </message>
+    <message>
+        <source>an account command takes no report options</source>
+        <translation>um comando de conta não aceita opções de relatório</translation>
+    </message>
+    <message>
+        <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --remove-account URL [--user NAME]
+       nelvora-report --accounts
+       nelvora-report --sync [other options]
+</source>
+        <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
+        <translation>     nelvora-report --add-account URL --user NAME   (a senha pela entrada padrão)
+     nelvora-report --remove-account URL [--user NAME]
+     nelvora-report --accounts
+     nelvora-report --sync [outras opções]
+</translation>
     </message>
 </context>
 </TS>

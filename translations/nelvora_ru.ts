@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>CardDav</name>
+    <message>
+        <source>login failed: check the user name and the (app) password</source>
+        <translation>не удалось войти: проверьте имя пользователя и пароль (приложения)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted</source>
+        <translation>сертификат сервера не является доверенным</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>сервер недоступен</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>сервер не ответил вовремя</translation>
+    </message>
+    <message>
+        <source>no address book was found at this address</source>
+        <translation>по этому адресу не найдено ни одной адресной книги</translation>
+    </message>
+    <message>
+        <source>the server sent the request to another host</source>
+        <translation>сервер перенаправил запрос на другой узел</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer was too large</source>
+        <translation>ответ сервера слишком велик</translation>
+    </message>
+    <message>
+        <source>this is not a server address</source>
+        <translation>это не адрес сервера</translation>
+    </message>
+    <message>
+        <source>a password is sent over plain http only to this computer: use an https address</source>
+        <translation>пароль передаётся по незашифрованному http только на этот компьютер: используйте адрес https</translation>
+    </message>
+    <message>
+        <source>no password is kept for this account</source>
+        <translation>для этой учётной записи пароль не сохранён</translation>
+    </message>
+    <message>
+        <source>no Secret Service is running (GNOME Keyring, KWallet or KeePassXC), so the password cannot be kept safely</source>
+        <translation>не запущена служба Secret Service (GNOME Keyring, KWallet или KeePassXC), поэтому пароль нельзя надёжно сохранить</translation>
+    </message>
+    <message>
+        <source>the keyring refused access</source>
+        <translation>связка ключей отказала в доступе</translation>
+    </message>
+    <message>
+        <source>the keyring failed</source>
+        <translation>ошибка связки ключей</translation>
+    </message>
+</context>
+<context>
     <name>DesktopEntry</name>
     <message>
         <source>Nelvora</source>
@@ -248,6 +303,68 @@ CANCEL	end program - unsaved data will be lost!</source>
     </message>
 </context>
 <context>
+    <name>TAccountsPanel</name>
+    <message>
+        <source>Online address books</source>
+        <translation>Сетевые адресные книги</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Добавить…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Online address book accounts</source>
+        <translation>Учётные записи сетевых адресных книг</translation>
+    </message>
+    <message>
+        <source>Could not remove everything: %1</source>
+        <translation>Не удалось удалить всё: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TAddAccountDialog</name>
+    <message>
+        <source>Add an online address book</source>
+        <translation>Добавить сетевую адресную книгу</translation>
+    </message>
+    <message>
+        <source>Most providers want an app password here: iCloud, Fastmail and Nextcloud make one in their security settings. Google accounts go through GNOME Online Accounts or Thunderbird instead.</source>
+        <translation>Большинство провайдеров требуют здесь пароль приложения: iCloud, Fastmail и Nextcloud создают его в настройках безопасности. Учётные записи Google подключаются вместо этого через сетевые учётные записи GNOME или Thunderbird.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Сервер:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Имя пользователя:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Пароль:</translation>
+    </message>
+    <message>
+        <source>Fill in the server, the user name and the password.</source>
+        <translation>Укажите сервер, имя пользователя и пароль.</translation>
+    </message>
+    <message>
+        <source>Logging in…</source>
+        <translation>Вход…</translation>
+    </message>
+    <message>
+        <source>Not added: %1</source>
+        <translation>Не добавлено: %1</translation>
+    </message>
+</context>
+<context>
     <name>TCheckSummary</name>
     <message>
         <source>No address book found</source>
@@ -275,6 +392,15 @@ CANCEL	end program - unsaved data will be lost!</source>
             <numerusform>%Ln контакт из %1</numerusform>
             <numerusform>%Ln контакта из %1</numerusform>
             <numerusform>%Ln контактов из %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%Ln not synced, from the last copy)</source>
+        <extracomment>Appended to the line below the list: online address books whose last sync failed, read from their copy.</extracomment>
+        <translation>
+            <numerusform> (%Ln не синхронизирована, из последней копии)</numerusform>
+            <numerusform> (%Ln не синхронизированы, из последней копии)</numerusform>
+            <numerusform> (%Ln не синхронизированы, из последней копии)</numerusform>
         </translation>
     </message>
 </context>
@@ -712,6 +838,67 @@ Couldn&apos;t open help file!
     <message>
         <source>--config-dir needs a folder name</source>
         <translation>--config-dir требует имя папки</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2: </source>
+        <translation>Пароль для %1 на %2: </translation>
+    </message>
+    <message>
+        <source>cannot add %1: %2</source>
+        <translation>не удалось добавить %1: %2</translation>
+    </message>
+    <message>
+        <source>no password given</source>
+        <translation>пароль не указан</translation>
+    </message>
+    <message>
+        <source>the first sync of %1 failed: %2</source>
+        <translation>первая синхронизация %1 не удалась: %2</translation>
+    </message>
+    <message>
+        <source>no account %1</source>
+        <translation>нет учётной записи %1</translation>
+    </message>
+    <message>
+        <source>the password of %1 stays in the keyring: %2</source>
+        <translation>пароль %1 остаётся в связке ключей: %2</translation>
+    </message>
+    <message>
+        <source>sync of %1 failed: %2</source>
+        <translation>синхронизация %1 не удалась: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a value without line breaks or tabs</source>
+        <translation>%1 требует значения без переводов строки и табуляций</translation>
+    </message>
+    <message>
+        <source>--add-account, --remove-account and --accounts go alone</source>
+        <translation>--add-account, --remove-account и --accounts указываются по отдельности</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user</source>
+        <translation>--add-account требует --user</translation>
+    </message>
+    <message>
+        <source>--user goes with --add-account or --remove-account</source>
+        <translation>--user указывается вместе с --add-account или --remove-account</translation>
+    </message>
+    <message>
+        <source>an account command takes no report options</source>
+        <translation>команда учётной записи не принимает параметров отчёта</translation>
+    </message>
+    <message>
+        <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --remove-account URL [--user NAME]
+       nelvora-report --accounts
+       nelvora-report --sync [other options]
+</source>
+        <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
+        <translation>               nelvora-report --add-account URL --user NAME   (пароль со стандартного ввода)
+               nelvora-report --remove-account URL [--user NAME]
+               nelvora-report --accounts
+               nelvora-report --sync [другие параметры]
+</translation>
     </message>
 </context>
 </TS>
