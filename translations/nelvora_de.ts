@@ -602,6 +602,13 @@ Die Hilfedatei lässt sich nicht öffnen!
         <extracomment>Before a time of day (00:00 to 23:59) at which the new day&apos;s check comes; 00:00 is at midnight.</extracomment>
         <translation>Erinnern um</translation>
     </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t find any program to write or call with!</source>
+        <extracomment>A mail or phone address could not be opened: no mail program, phone or softphone took it.</extracomment>
+        <translation>Entschuldigung!
+Es wurde kein Programm zum Schreiben oder Anrufen gefunden!</translation>
+    </message>
 </context>
 <context>
     <name>TGreetingActions</name>

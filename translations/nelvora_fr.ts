@@ -602,6 +602,13 @@ Impossible d&apos;ouvrir le fichier d&apos;aide&#xa0;!
         <extracomment>Before a time of day (00:00 to 23:59) at which the new day&apos;s check comes; 00:00 is at midnight.</extracomment>
         <translation>Rappel à</translation>
     </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t find any program to write or call with!</source>
+        <extracomment>A mail or phone address could not be opened: no mail program, phone or softphone took it.</extracomment>
+        <translation>Désolé !
+Aucun programme n&apos;a été trouvé pour écrire ou appeler !</translation>
+    </message>
 </context>
 <context>
     <name>TGreetingActions</name>

@@ -611,6 +611,13 @@ Nie można otworzyć pliku pomocy!
         <extracomment>Before a time of day (00:00 to 23:59) at which the new day&apos;s check comes; 00:00 is at midnight.</extracomment>
         <translation>Przypomnij o</translation>
     </message>
+    <message>
+        <source>Sorry!
+Couldn&apos;t find any program to write or call with!</source>
+        <extracomment>A mail or phone address could not be opened: no mail program, phone or softphone took it.</extracomment>
+        <translation>Przepraszamy!
+Nie znaleziono programu do pisania ani dzwonienia!</translation>
+    </message>
 </context>
 <context>
     <name>TGreetingActions</name>
