@@ -890,5 +890,13 @@ Es wurde kein Programm zum Schreiben oder Anrufen gefunden!</translation>
         nelvora-report --sync [andere Optionen]
 </translation>
     </message>
+    <message numerus="yes">
+        <source>added %1, %n address books:</source>
+        <extracomment>After --add-account: %1 is the server&apos;s address, %n the number of address books found there, listed below.</extracomment>
+        <translation>
+            <numerusform>%1 hinzugefügt, %n Adressbuch:</numerusform>
+            <numerusform>%1 hinzugefügt, %n Adressbücher:</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

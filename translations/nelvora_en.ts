@@ -134,4 +134,15 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>nelvora-report</name>
+    <message numerus="yes">
+        <source>added %1, %n address books:</source>
+        <extracomment>After --add-account: %1 is the server&apos;s address, %n the number of address books found there, listed below.</extracomment>
+        <translation>
+            <numerusform>added %1, %n address book:</numerusform>
+            <numerusform>added %1, %n address books:</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

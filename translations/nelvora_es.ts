@@ -890,5 +890,13 @@ Couldn&apos;t find any program to write or call with!</source>
      nelvora-report --sync [otras opciones]
 </translation>
     </message>
+    <message numerus="yes">
+        <source>added %1, %n address books:</source>
+        <extracomment>After --add-account: %1 is the server&apos;s address, %n the number of address books found there, listed below.</extracomment>
+        <translation>
+            <numerusform>%1 añadida, %n libreta de direcciones:</numerusform>
+            <numerusform>%1 añadida, %n libretas de direcciones:</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

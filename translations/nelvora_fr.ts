@@ -606,8 +606,8 @@ Impossible d&apos;ouvrir le fichier d&apos;aide&#xa0;!
         <source>Sorry!
 Couldn&apos;t find any program to write or call with!</source>
         <extracomment>A mail or phone address could not be opened: no mail program, phone or softphone took it.</extracomment>
-        <translation>Désolé !
-Aucun programme n&apos;a été trouvé pour écrire ou appeler !</translation>
+        <translation>Désolé&#xa0;!
+Aucun programme n&apos;a été trouvé pour écrire ou appeler&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -889,6 +889,14 @@ Aucun programme n&apos;a été trouvé pour écrire ou appeler !</translation>
               nelvora-report --accounts
               nelvora-report --sync [autres options]
 </translation>
+    </message>
+    <message numerus="yes">
+        <source>added %1, %n address books:</source>
+        <extracomment>After --add-account: %1 is the server&apos;s address, %n the number of address books found there, listed below.</extracomment>
+        <translation>
+            <numerusform>%1 ajouté, %n carnet d&apos;adresses :</numerusform>
+            <numerusform>%1 ajouté, %n carnets d&apos;adresses :</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -890,5 +890,13 @@ Nessun programma trovato per scrivere o chiamare!</translation>
      nelvora-report --sync [altre opzioni]
 </translation>
     </message>
+    <message numerus="yes">
+        <source>added %1, %n address books:</source>
+        <extracomment>After --add-account: %1 is the server&apos;s address, %n the number of address books found there, listed below.</extracomment>
+        <translation>
+            <numerusform>%1 aggiunto, %n rubrica:</numerusform>
+            <numerusform>%1 aggiunto, %n rubriche:</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -890,5 +890,13 @@ Er is geen programma gevonden om mee te schrijven of te bellen!</translation>
          nelvora-report --sync [andere opties]
 </translation>
     </message>
+    <message numerus="yes">
+        <source>added %1, %n address books:</source>
+        <extracomment>After --add-account: %1 is the server&apos;s address, %n the number of address books found there, listed below.</extracomment>
+        <translation>
+            <numerusform>%1 toegevoegd, %n adresboek:</numerusform>
+            <numerusform>%1 toegevoegd, %n adresboeken:</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -907,5 +907,14 @@ Nie znaleziono programu do pisania ani dzwonienia!</translation>
         nelvora-report --sync [inne opcje]
 </translation>
     </message>
+    <message numerus="yes">
+        <source>added %1, %n address books:</source>
+        <extracomment>After --add-account: %1 is the server&apos;s address, %n the number of address books found there, listed below.</extracomment>
+        <translation>
+            <numerusform>dodano %1, %n książka adresowa:</numerusform>
+            <numerusform>dodano %1, %n książki adresowe:</numerusform>
+            <numerusform>dodano %1, %n książek adresowych:</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -890,5 +890,13 @@ Nenhum programa foi encontrado para escrever ou ligar!</translation>
      nelvora-report --sync [outras opções]
 </translation>
     </message>
+    <message numerus="yes">
+        <source>added %1, %n address books:</source>
+        <extracomment>After --add-account: %1 is the server&apos;s address, %n the number of address books found there, listed below.</extracomment>
+        <translation>
+            <numerusform>%1 adicionada, %n catálogo de endereços:</numerusform>
+            <numerusform>%1 adicionada, %n catálogos de endereços:</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -907,5 +907,14 @@ Couldn&apos;t find any program to write or call with!</source>
                nelvora-report --sync [другие параметры]
 </translation>
     </message>
+    <message numerus="yes">
+        <source>added %1, %n address books:</source>
+        <extracomment>After --add-account: %1 is the server&apos;s address, %n the number of address books found there, listed below.</extracomment>
+        <translation>
+            <numerusform>добавлено %1, %n адресная книга:</numerusform>
+            <numerusform>добавлено %1, %n адресные книги:</numerusform>
+            <numerusform>добавлено %1, %n адресных книг:</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

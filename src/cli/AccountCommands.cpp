@@ -126,9 +126,8 @@ int AddAccount(const std::string& url, const std::string& user)
 
     const TSyncResult synced = SyncAccount(account, password, LockWait);
     const int found = static_cast<int>(synced.Books.size());
-    std::printf("%s\n", QCoreApplication::translate(
-                            "nelvora-report", NELVORA_TRANSLATE_N_NOOP("nelvora-report", "added %1, %n address books:"),
-                            nullptr, found)
+    //: After --add-account: %1 is the server's address, %n the number of address books found there, listed below.
+    std::printf("%s\n", QCoreApplication::translate("nelvora-report", "added %1, %n address books:", nullptr, found)
                             .arg(QString::fromStdString(account.Url))
                             .toUtf8()
                             .constData());
