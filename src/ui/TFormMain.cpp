@@ -12,6 +12,7 @@
 #include "TEventReport.h"
 #include "TExcludedStores.h"
 #include "TFormMainGuarded.h"
+#include "TGreetingActions.h"
 #include "TOptionsControls.h"
 #include "TReminder.h"
 #include "TReportListView.h"
@@ -24,6 +25,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -72,6 +74,8 @@ TFormMain::TFormMain(const TPlatformServices& services, QWidget* parent)
     setObjectName(QStringLiteral("FormMain"));
     m_launches = std::make_unique<TWindowLaunches>(m_services.Launcher, m_services.Dialogs,
                                                    [this](const std::function<void()>& body) { Guarded(body); });
+    m_greetings =
+        std::make_unique<TGreetingActions>(m_services.Launcher, m_services.Clipboard, m_launches->AddressFailed());
     BuildLayout();
 
     if (m_services.Registry != nullptr && m_services.Loader != nullptr)
@@ -561,6 +565,20 @@ void TFormMain::ShowStoreList()
     StopAutoClose();
     PageControl->setCurrentWidget(OptionsSheet);
     lvStores->ScrollIntoView();
+}
+
+void TFormMain::ShowEventMenu(int eventRow, const QPoint& at)
+{
+    const std::vector<TReportRow>& rows = m_cycle->Rows();
+    if (eventRow < 0 || static_cast<std::size_t>(eventRow) >= rows.size())
+        return;
+    const TReportRow& row = rows[static_cast<std::size_t>(eventRow)];
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mnuEventRow"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    m_greetings->FillMenu(
+        *menu, TGreetingActions::Person(*m_iwab->AddressBook.GetItem(row.Index), row.Kind == TEventKind::Anniversary));
+    menu->popup(at);
 }
 
 void TFormMain::mnuShowAddressBookClick()

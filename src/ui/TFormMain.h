@@ -31,6 +31,7 @@ class TClickLabel;
 class TReminder;
 class TStoreListView;
 class TReportListView;
+class TGreetingActions;
 class TWindowLaunches;
 class TWindowTimer;
 
@@ -119,6 +120,7 @@ private:
     void Terminate();
     void ApplyOutcome(const TCheckOutcome& outcome);
     void RefreshList();
+    void ShowEventMenu(int eventRow, const QPoint& at);
     void ReportFailure(const char* caption, const char* text, const TExError& error);
     TOptionsControls OptionsControls() const;
     void SelectPageSilently(int index);
@@ -138,6 +140,7 @@ private:
     std::unique_ptr<TReminder> m_reminder;
     std::unique_ptr<TCheckCycle> m_cycle;
     std::unique_ptr<TWindowLaunches> m_launches;
+    std::unique_ptr<TGreetingActions> m_greetings;
     unsigned m_checkNumber = 0;
 
     std::vector<QIcon> IconList;

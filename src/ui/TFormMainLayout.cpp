@@ -214,6 +214,7 @@ QWidget* TFormMain::BuildEventListSheet()
     lvEventList->setGeometry(8, 8, 401, 175);
     lvEventList->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     lvEventList->OnDoubleClick = [this] { lvEventListDblClick(); };
+    lvEventList->OnEventMenu = [this](int row, const QPoint& at) { Guarded([&] { ShowEventMenu(row, at); }); };
     lblCheckSummary = new TCheckSummary(sheet);
     lblCheckSummary->setGeometry(8, 185, 401, 16);
     lblCheckSummary->OnShowStores = [this] { Guarded([this] { ShowStoreList(); }); };

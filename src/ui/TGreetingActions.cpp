@@ -10,6 +10,18 @@ TGreetingActions::TGreetingActions(ILauncher& launcher, IClipboard& clipboard, s
 {
 }
 
+TGreetingActions::TPerson TGreetingActions::Person(const tdstAddressItem& contact, bool anniversary)
+{
+    TPerson person;
+    person.Name = QString::fromStdString(contact.Name);
+    for (const std::string& address : contact.Emails)
+        person.Emails << QString::fromStdString(address);
+    for (const std::string& number : contact.Phones)
+        person.Phones << QString::fromStdString(number);
+    person.Anniversary = anniversary;
+    return person;
+}
+
 QString TGreetingActions::Subject(bool anniversary)
 {
     //: The subject of an e-mail written from a wedding-anniversary reminder.

@@ -2,6 +2,7 @@
 
 #include "IClipboard.h"
 #include "ILauncher.h"
+#include "Records.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -27,6 +28,8 @@ public:
         QStringList Phones;
         bool Anniversary = false;
     };
+
+    static TPerson Person(const tdstAddressItem& contact, bool anniversary);
 
     // `launchFailed` is called when the opener could not open an address.
     TGreetingActions(ILauncher& launcher, IClipboard& clipboard, std::function<void()> launchFailed);

@@ -1,6 +1,7 @@
 #include "TReportListView.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -44,6 +45,10 @@ TReportListView::TReportListView(QWidget* parent) : QTreeWidget(parent)
     setColumnWidth(1, 160);
     setColumnWidth(2, 80);
     setItemDelegate(new TGridDelegate(this));
+    // The right click and the Menu key come as a context-menu request.
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { MenuAt(itemAt(at), viewport()->mapToGlobal(at)); });
 }
 
 void TReportListView::RemoveAllRows()
@@ -73,4 +78,27 @@ void TReportListView::mouseDoubleClickEvent(QMouseEvent* event)
     QTreeWidget::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && OnDoubleClick)
         OnDoubleClick();
+}
+
+void TReportListView::keyPressEvent(QKeyEvent* event)
+{
+    // Shift+F10 opens the context menu where the desktop's own key conventions say so; Qt leaves it to the widget.
+    if (event->key() == Qt::Key_F10 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier) {
+        QTreeWidgetItem* item = currentItem();
+        if (item != nullptr)
+            MenuAt(item, viewport()->mapToGlobal(visualItemRect(item).bottomLeft()));
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void TReportListView::MenuAt(QTreeWidgetItem* item, const QPoint& at)
+{
+    if (item == nullptr || !OnEventMenu || item->data(0, Qt::UserRole).toLongLong() == HeadingRowData)
+        return;
+    int eventRow = 0;
+    for (int i = 0; i < indexOfTopLevelItem(item); ++i)
+        if (topLevelItem(i)->data(0, Qt::UserRole).toLongLong() != HeadingRowData)
+            ++eventRow;
+    OnEventMenu(eventRow, at);
 }

@@ -19,7 +19,14 @@ public:
 
     // Called for a double-click anywhere in the list, rows and empty space alike.
     std::function<void()> OnDoubleClick;
+    // Called for the context menu of an event row (right click, the Menu key, Shift+F10): the row's place among the
+    // event rows, headings not counted, and where the menu goes.
+    std::function<void(int eventRow, const QPoint& at)> OnEventMenu;
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void MenuAt(QTreeWidgetItem* item, const QPoint& at);
 };

@@ -8,8 +8,11 @@
 #include "TPrivateHome.h"
 #include "TQtLauncher.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -273,4 +276,49 @@ TEST(ShowAddressBook, StartsTheProgramOfTheLargestStore)
         qunsetenv("XDG_DATA_HOME");
     else
         qputenv("XDG_DATA_HOME", oldDataHome);
+}
+
+TEST_F(AddressBooksTest, AnEventRowsMenuWritesToThePersonWithTheGreetingAndCopiesTheNumber)
+{
+    const TPrivateHome home;
+    const Calendar::CivilDate today = Calendar::CivilFromDay(Calendar::WholeDay(Clock.Day));
+    char date[16];
+    std::snprintf(date, sizeof date, "%04d%02u%02u", today.Year - 30, today.Month, today.Day);
+    home.Write(".local/share/contacts/ada.vcf", std::string("BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ada\r\nBDAY:") + date +
+                                                    "\r\nEMAIL:ada@home.example\r\nEMAIL;PREF=1:ada@work.example\r\n"
+                                                    "TEL;TYPE=cell:+44 20 7946 0000\r\nEND:VCARD\r\n");
+    RunOverTheModule();
+    auto* list = Find<QTreeWidget>("lvEventList");
+    ASSERT_EQ(Names(), QStringList{"Ada"});
+
+    // The Menu key on the focused row, as a keyboard user opens it.
+    list->setCurrentItem(list->topLevelItem(1));
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, list->visualItemRect(list->topLevelItem(1)).center(),
+                          list->viewport()->mapToGlobal(list->visualItemRect(list->topLevelItem(1)).center()));
+    QApplication::sendEvent(list->viewport(), &key);
+    auto* menu = Form->findChild<QMenu*>("mnuEventRow");
+    ASSERT_NE(menu, nullptr);
+    QAction* write = menu->findChild<QAction*>("mnuWriteEmail");
+    ASSERT_NE(write, nullptr);
+    ASSERT_NE(write->menu(), nullptr) << "two addresses, listed preferred first";
+    EXPECT_EQ(write->menu()->actions().value(0)->text(), "ada@work.example");
+    write->menu()->actions().value(0)->trigger();
+    EXPECT_EQ(Launcher.OpenedUrls.value(0), "mailto:ada@work.example?subject=Happy%20birthday%21");
+    menu->findChild<QAction*>("mnuCopyPhone")->trigger();
+    EXPECT_EQ(Clipboard.Texts, std::vector<QString>{"+44 20 7946 0000"});
+    menu->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // A heading has no menu; a failed launch says so in the same box as other launches.
+    QContextMenuEvent onHeading(QContextMenuEvent::Mouse, list->visualItemRect(list->topLevelItem(0)).center(),
+                                list->viewport()->mapToGlobal(list->visualItemRect(list->topLevelItem(0)).center()));
+    QApplication::sendEvent(list->viewport(), &onHeading);
+    EXPECT_EQ(Form->findChild<QMenu*>("mnuEventRow"), nullptr);
+    Launcher.OpenResult = false;
+    QContextMenuEvent again(QContextMenuEvent::Mouse, list->visualItemRect(list->topLevelItem(1)).center(),
+                            list->viewport()->mapToGlobal(list->visualItemRect(list->topLevelItem(1)).center()));
+    QApplication::sendEvent(list->viewport(), &again);
+    Form->findChild<QMenu*>("mnuEventRow")->findChild<QAction*>("mnuCall")->trigger();
+    EXPECT_EQ(Launcher.OpenedUrls.back(), "tel:+442079460000");
+    EXPECT_EQ(BoxesOf("errorDialog").size(), 1u);
 }
