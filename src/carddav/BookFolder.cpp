@@ -135,7 +135,10 @@ std::string MakePrivateFolders(const std::filesystem::path& root, const std::fil
 std::string WritePrivateFile(const std::filesystem::path& path, std::string_view content)
 {
     const std::filesystem::path folder = path.parent_path();
-    const std::string temporaryName = "." + path.filename().string() + ".tmp";
+    // Appended rather than "." + ...: GCC 12 at -O3 warns falsely (-Wrestrict) about a literal joined to a temporary.
+    std::string temporaryName = ".";
+    temporaryName += path.filename().string();
+    temporaryName += ".tmp";
     const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd < 0)
         return Failure("write", path, errno);

@@ -113,7 +113,11 @@ TFormMain::TFormMain(const TPlatformServices& services, QWidget* parent)
     // Shown even where no notification area answers yet: the toolkit docks it when one appears later.
     m_services.Tray.Show();
     if (m_services.Notifier != nullptr)
-        m_reminder = std::make_unique<TReminder>(*m_services.Notifier, [this] { mnuShowClick(); });
+        m_reminder = std::make_unique<TReminder>(
+            *m_services.Notifier, [this] { mnuShowClick(); },
+            [this](const QString& address, bool anniversary) {
+                Guarded([&] { m_greetings->Write(address, anniversary); });
+            });
 }
 
 TFormMain::~TFormMain()
@@ -316,8 +320,9 @@ void TFormMain::RunCheck()
         check.EventsListed = !m_cycle->Rows().empty();
         check.CanNotify = m_reminder != nullptr;
         check.NewDay = m_cycle->NewDay();
-        check.NoticeDue = check.CanNotify && m_reminder->Prepare(m_events, m_checkToday, !QuitAfterCheck,
-                                                                 m_services.Clock.MillisecondsToNextDay());
+        check.NoticeDue =
+            check.CanNotify && m_reminder->Prepare(m_events, m_checkToday, !QuitAfterCheck,
+                                                   m_services.Clock.MillisecondsToNextDay(), &m_iwab->AddressBook);
         const TCheckOutcome outcome = TCheckCycle::Decide(check);
         if (outcome.WithdrawNotice)
             m_reminder->Withdraw();

@@ -1,5 +1,7 @@
 #include "TReminder.h"
 
+#include "TAddressBook.h"
+
 #include "Calendar.h"
 #include "TEventList.h"
 #include "TEventReport.h"
@@ -11,6 +13,10 @@
 #include <algorithm>
 
 namespace {
+
+// The keys of the "Write to" actions: the kind of date, then the address.
+const QLatin1String WriteBirthdayKey("write-birthday:");
+const QLatin1String WriteAnniversaryKey("write-anniversary:");
 
 QString Tr(const char* text, int n = -1)
 {
@@ -69,7 +75,7 @@ QString TReminder::ShownName(const std::string& name)
     return shown;
 }
 
-std::vector<TReminder::TItem> TReminder::Collect(const TEventList& events, TDate today)
+std::vector<TReminder::TItem> TReminder::Collect(const TEventList& events, TDate today, const TAddressBook* contacts)
 {
     // A date whose day has gone by is never announced again under the same key; later years bring new keys.
     m_announced.erase(m_announced.begin(), m_announced.lower_bound({Calendar::WholeDay(today), std::string()}));
@@ -82,8 +88,15 @@ std::vector<TReminder::TItem> TReminder::Collect(const TEventList& events, TDate
         // The window announces a date once, on the day it enters.
         if (row.Group == dueWithin && (row.Days != events.CheckForwardDays || m_announced.count(key) != 0))
             continue;
-        items.push_back({ShownName(name), QString::fromStdString(EventLabel(row, &TranslateUtf8)), anniversary,
-                         row.Days, std::move(key)});
+        items.push_back({ShownName(name),
+                         QString::fromStdString(EventLabel(row, &TranslateUtf8)),
+                         anniversary,
+                         row.Days,
+                         std::move(key),
+                         {}});
+        if (row.Days == 0 && contacts != nullptr && row.Index < contacts->GetCount() &&
+            !contacts->GetItem(row.Index)->Emails.empty())
+            items.back().Email = contacts->GetItem(row.Index)->Emails.front();
     }
     return items;
 }
@@ -146,14 +159,40 @@ TNotice TReminder::Compose(const std::vector<TItem>& items, bool withActions)
         notice.BodyLines.push_back(
             Tr(QT_TRANSLATE_NOOP("TReminder", "%1: %2 %3")).arg(Isolated(item.Name), item.Event, when));
     }
-    if (withActions)
+    if (withActions) {
         notice.ShowListLabel = Tr(QT_TRANSLATE_NOOP("TReminder", "Show List"));
+        for (const TItem& item : items) {
+            if (item.Email.empty() || notice.Actions.size() == MaxWriteActions)
+                continue;
+            const QString key =
+                (item.Anniversary ? WriteAnniversaryKey : WriteBirthdayKey) + QString::fromStdString(item.Email);
+            //: A button of the notification: writes an e-mail to the person (%1) whose date is today.
+            notice.Actions.emplace_back(key,
+                                        Tr(QT_TRANSLATE_NOOP("TReminder", "Write to %1")).arg(Isolated(item.Name)));
+        }
+    }
     return notice;
 }
 
-bool TReminder::Prepare(const TEventList& events, TDate today, bool withActions, long long untilNextDay)
+TReminder::TReminder(INotifier& notifier, std::function<void()> show,
+                     std::function<void(const QString& address, bool anniversary)> write)
+    : m_notifier(notifier)
 {
-    m_prepared = Collect(events, today);
+    m_notifier.SetShowHandler(std::move(show));
+    if (write)
+        m_notifier.SetActionHandler([write = std::move(write)](const QString& key) {
+            for (const bool anniversary : {false, true}) {
+                const QLatin1String prefix = anniversary ? WriteAnniversaryKey : WriteBirthdayKey;
+                if (key.startsWith(prefix))
+                    write(key.mid(prefix.size()), anniversary);
+            }
+        });
+}
+
+bool TReminder::Prepare(const TEventList& events, TDate today, bool withActions, long long untilNextDay,
+                        const TAddressBook* contacts)
+{
+    m_prepared = Collect(events, today, contacts);
     if (m_prepared.empty())
         return false;
     m_notice = Compose(m_prepared, withActions);

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+class TAddressBook;
 class TEventList;
 
 // Turns a check into one desktop notification: the dates due today and tomorrow, and those that enter the
@@ -24,19 +25,27 @@ public:
     static constexpr int MaxLines = 8;
     static constexpr int MaxNameLength = 80;
 
-    // `show` is called when the user picks the notification or its action.
-    TReminder(INotifier& notifier, std::function<void()> show) : m_notifier(notifier)
+    // At most this many "Write to" actions: servers show few buttons.
+    static constexpr int MaxWriteActions = 2;
+
+    // `show` is called when the user picks the notification or its action; `write` when the user picks one of its
+    // "Write to" actions, with the person's address and whether the date is an anniversary.
+    TReminder(INotifier& notifier, std::function<void()> show,
+              std::function<void(const QString& address, bool anniversary)> write = {});
+    ~TReminder()
     {
-        m_notifier.SetShowHandler(std::move(show));
+        m_notifier.SetShowHandler(nullptr);
+        m_notifier.SetActionHandler(nullptr);
     }
-    ~TReminder() { m_notifier.SetShowHandler(nullptr); }
     TReminder(const TReminder&) = delete;
     TReminder& operator=(const TReminder&) = delete;
 
     // Works out the notice of a check of `events` on `today`; `withActions` is false for a program that ends after
     // the check. A notice with something due today expires after `untilNextDay` milliseconds, when the day it speaks
     // of ends. Returns whether there is anything to remind of; Post then hands it to the desktop.
-    bool Prepare(const TEventList& events, TDate today, bool withActions, long long untilNextDay);
+    // With `contacts` (the list `events` was built from), the notice offers to write to people due today.
+    bool Prepare(const TEventList& events, TDate today, bool withActions, long long untilNextDay,
+                 const TAddressBook* contacts = nullptr);
     // Posts what Prepare found; the dates it announces as coming count as announced from now on. `posted` hears
     // whether a notification server took it.
     void Post(std::function<void(bool posted)> posted);
@@ -61,10 +70,11 @@ private:
         bool Anniversary = false;
         int Days = 0;
         TAnnounced Key;
+        std::string Email; // the preferred address, for people due today
     };
 
     // Forgets the announced dates that have passed, then gathers the items of a check in the list's order.
-    std::vector<TItem> Collect(const TEventList& events, TDate today);
+    std::vector<TItem> Collect(const TEventList& events, TDate today, const TAddressBook* contacts);
     static TNotice Compose(const std::vector<TItem>& items, bool withActions);
 
     INotifier& m_notifier;

@@ -43,8 +43,10 @@ class AddressBooksTest : public FormFixture
 protected:
     TFormMain& RunOverTheModule()
     {
-        Form = std::make_unique<TFormMain>(TPlatformServices{Dialogs, Clipboard, Tray, Clock, DateFormat, Launcher,
-                                                             Application, "", &m_registry, &m_loader});
+        TPlatformServices services{Dialogs,  Clipboard,   Tray, Clock,       DateFormat,
+                                   Launcher, Application, "",   &m_registry, &m_loader};
+        services.Notifier = &Notifier;
+        Form = std::make_unique<TFormMain>(services);
         Form->FormCreate();
         Form->show();
         Form->TimerTimer();
@@ -308,6 +310,15 @@ TEST_F(AddressBooksTest, AnEventRowsMenuWritesToThePersonWithTheGreetingAndCopie
     EXPECT_EQ(Clipboard.Texts, std::vector<QString>{"+44 20 7946 0000"});
     menu->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // The notice offers to write to her, with the preferred address, beside "Show List".
+    ASSERT_EQ(Notifier.Notices.size(), 1u);
+    const auto& actions = Notifier.Notices[0].Actions;
+    ASSERT_EQ(actions.size(), 1u);
+    EXPECT_EQ(actions[0].second, QString::fromUtf8("Write to \u2068Ada\u2069"));
+    ASSERT_TRUE(Notifier.Action);
+    Notifier.Action(actions[0].first);
+    EXPECT_EQ(Launcher.OpenedUrls.back(), "mailto:ada@work.example?subject=Happy%20birthday%21");
 
     // A heading has no menu; a failed launch says so in the same box as other launches.
     QContextMenuEvent onHeading(QContextMenuEvent::Mouse, list->visualItemRect(list->topLevelItem(0)).center(),

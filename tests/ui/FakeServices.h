@@ -183,6 +183,8 @@ public:
     }
     void Withdraw() override { ++Withdrawals; }
     void SetShowHandler(std::function<void()> handler) override { Show = std::move(handler); }
+    std::function<void(const QString&)> Action; // what picking one of the other actions does
+    void SetActionHandler(std::function<void(const QString& key)> handler) override { Action = std::move(handler); }
 
     void Answer(bool posted)
     {

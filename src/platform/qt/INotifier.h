@@ -4,6 +4,8 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 // One reminder for the desktop's notification list. All texts are plain text; the notifier makes them safe for
 // whatever the server reads.
@@ -17,6 +19,8 @@ struct TNotice
     // The label of the action that shows the list; empty for no actions, as for a program that will not be there
     // to answer them.
     QString ShowListLabel;
+    // More actions beside "show the list", as key and label, where the notice has actions at all.
+    std::vector<std::pair<QString, QString>> Actions;
 };
 
 // The desktop's notifications. Posting never waits for the desktop; whether the notice got there is answered later.
@@ -35,4 +39,6 @@ public:
     virtual void Withdraw() = 0;
     // Called when the user picks the notification itself or its "show the list" action.
     virtual void SetShowHandler(std::function<void()> handler) = 0;
+    // Called with the key when the user picks one of the notice's other Actions.
+    virtual void SetActionHandler(std::function<void(const QString& key)> handler) = 0;
 };

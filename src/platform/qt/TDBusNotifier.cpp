@@ -30,6 +30,11 @@ void TDBusNotifier::SetShowHandler(std::function<void()> handler)
     m_show = std::move(handler);
 }
 
+void TDBusNotifier::SetActionHandler(std::function<void(const QString& key)> handler)
+{
+    m_action = std::move(handler);
+}
+
 void TDBusNotifier::Notify(const TNotice& notice, std::function<void(bool posted)> posted)
 {
     // Only the newest notice matters: one still waiting for its turn is replaced, never queued behind, and whoever
@@ -111,8 +116,14 @@ void TDBusNotifier::SendNext()
 void TDBusNotifier::SendNotify(const TNotice& notice, const QStringList& capabilities)
 {
     QStringList actions;
-    if (!notice.ShowListLabel.isEmpty() && capabilities.contains(QStringLiteral("actions")))
+    m_actionKeys.clear();
+    if (!notice.ShowListLabel.isEmpty() && capabilities.contains(QStringLiteral("actions"))) {
         actions = {DefaultAction, notice.ShowListLabel, ShowListAction, notice.ShowListLabel};
+        for (const auto& [key, label] : notice.Actions) {
+            actions << key << label;
+            m_actionKeys << key;
+        }
+    }
     QVariantMap hints;
     hints.insert(QStringLiteral("desktop-entry"), m_appId);
 
@@ -207,10 +218,14 @@ QString TDBusNotifier::BodyText(const QStringList& lines, bool markup)
 void TDBusNotifier::OnActionInvoked(uint id, const QString& key)
 {
     // Other programs' notifications raise the same signal.
-    if (m_finishing || id == 0 || id != m_id || (key != DefaultAction && key != ShowListAction))
+    if (m_finishing || id == 0 || id != m_id)
         return;
-    if (m_show)
-        m_show();
+    if (key == DefaultAction || key == ShowListAction) {
+        if (m_show)
+            m_show();
+    } else if (m_actionKeys.contains(key) && m_action) {
+        m_action(key);
+    }
 }
 
 void TDBusNotifier::OnNotificationClosed(uint id, uint /*reason*/)

@@ -24,6 +24,7 @@ public:
     void Notify(const TNotice& notice, std::function<void(bool posted)> posted = {}) override;
     void Withdraw() override;
     void SetShowHandler(std::function<void()> handler) override;
+    void SetActionHandler(std::function<void(const QString& key)> handler) override;
 
     // For a program about to end: lets the calls on their way reach the server, for at most `milliseconds`. Only
     // the notifier's own calls are waited for: from here on nothing is shown and no `posted` is answered, and user
@@ -78,4 +79,6 @@ private:
     bool m_finishing = false;
     uint m_id = 0;
     std::function<void()> m_show;
+    std::function<void(const QString&)> m_action;
+    QStringList m_actionKeys; // of the notice posted last
 };
