@@ -728,6 +728,11 @@ Aucun programme n&apos;a été trouvé pour écrire ou appeler&#xa0;!</translati
         <extracomment>How many events come when: %1 is the count of events (&quot;2 birthdays&quot;), %2 when (&quot;in 5 days&quot;).</extracomment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Write to %1</source>
+        <extracomment>A button of the notification: writes an e-mail to the person (%1) whose date is today.</extracomment>
+        <translation>Écrire à %1</translation>
+    </message>
 </context>
 <context>
     <name>TStoreListView</name>
@@ -894,8 +899,8 @@ Aucun programme n&apos;a été trouvé pour écrire ou appeler&#xa0;!</translati
         <source>added %1, %n address books:</source>
         <extracomment>After --add-account: %1 is the server&apos;s address, %n the number of address books found there, listed below.</extracomment>
         <translation>
-            <numerusform>%1 ajouté, %n carnet d&apos;adresses :</numerusform>
-            <numerusform>%1 ajouté, %n carnets d&apos;adresses :</numerusform>
+            <numerusform>%1 ajouté, %n carnet d&apos;adresses&#xa0;:</numerusform>
+            <numerusform>%1 ajouté, %n carnets d&apos;adresses&#xa0;:</numerusform>
         </translation>
     </message>
 </context>

@@ -728,6 +728,11 @@ Nessun programma trovato per scrivere o chiamare!</translation>
         <extracomment>How many events come when: %1 is the count of events (&quot;2 birthdays&quot;), %2 when (&quot;in 5 days&quot;).</extracomment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Write to %1</source>
+        <extracomment>A button of the notification: writes an e-mail to the person (%1) whose date is today.</extracomment>
+        <translation>Scrivi a %1</translation>
+    </message>
 </context>
 <context>
     <name>TStoreListView</name>

@@ -8,7 +8,8 @@
 #   4. dunst, a real server, keeps the notification in its history;
 #   5. waking from sleep: logind's PrepareForSleep(false) on a private system bus, after libfaketime has moved the
 #      date to a birthday (Qt's timers keep real time), shows the list within 5 seconds;
-#   6. the next day, with nothing due, the "today" notice of the day before is closed (CloseNotification).
+#   6. the next day, with nothing due, the "today" notice of the day before is closed (CloseNotification);
+#   7. the notice's "Write to" action opens the mail program registered for mailto: with the greeting.
 #
 # Usage: nelvora-notify-e2e.sh <folder holding nelvora and nelvora-launch> <folder for the screenshots>
 set -uo pipefail
@@ -316,6 +317,46 @@ if wait_for 30 has_notify_calls 1; then
     [ "$(notify_calls)" = 1 ] || fail "6: the next day posted a notice although nothing was due"
 else
     fail "6: no notice on the first day"
+fi
+kill "$program_pid" 2>/dev/null
+wait "$program_pid" 2>/dev/null
+stop_mock
+
+# ---- 7: "Write to" in the notice opens the user's mail program with the greeting ----
+step "7: write from the notification"
+start_mock || fail "7: the notification mock did not start again"
+seen=$(grep -ac ' Notify ' "$work/notify.log")
+case7=$work/case7
+mkdir -p "$case7/data/contacts" "$case7/data/applications" "$case7/config"
+printf 'BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ada Mail\r\nBDAY:%s\r\nEMAIL;PREF=1:ada@example.org\r\nEND:VCARD\r\n' \
+    "$(birth_date 0)" >"$case7/data/contacts/ada.vcf"
+# A stand-in mail program, registered for mailto: as a desktop registers the user's own, records what it was given.
+cat >"$case7/record-url" <<SH
+#!/bin/sh
+printf '%s\n' "\$1" >>"$case7/opened"
+SH
+chmod +x "$case7/record-url"
+printf '[Desktop Entry]\nType=Application\nName=Recorder\nExec=%s %%u\nMimeType=x-scheme-handler/mailto;\n' \
+    "$case7/record-url" >"$case7/data/applications/recorder.desktop"
+printf '[Default Applications]\nx-scheme-handler/mailto=recorder.desktop\n' >"$case7/config/mimeapps.list"
+write_remind_options "$case7/config/nelvora/Nelvora.cfg" 2 15 30 2
+start_program "$case7"
+if wait_for 30 has_notify_calls 1; then
+    line=$(notify_line 1)
+    key=write-birthday:ada@example.org
+    case $line in *"\"$key\", \"Write to ${fsi}Ada Mail${pdi}\""*) ;; *) fail "7: the notice offers no \"Write to\": $line" ;; esac
+    id=$(grep -ac ' Notify ' "$work/notify.log")
+    emit session org.freedesktop.Notifications /org/freedesktop/Notifications org.freedesktop.Notifications \
+        ActionInvoked us "$id" "$key" || fail "7: ActionInvoked could not be emitted"
+    opened() { [ -s "$case7/opened" ]; }
+    if wait_for 10 opened; then
+        [ "$(cat "$case7/opened")" = "mailto:ada@example.org?subject=Happy%20birthday%21" ] ||
+            fail "7: the mail program was given $(cat "$case7/opened")"
+    else
+        fail "7: \"Write to\" opened nothing"
+    fi
+else
+    fail "7: no notice"
 fi
 kill "$program_pid" 2>/dev/null
 wait "$program_pid" 2>/dev/null
