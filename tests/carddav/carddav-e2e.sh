@@ -269,6 +269,37 @@ for line in "carddav	$R/alice/family/	3	ok" "carddav	$R/alice/work/	0	excluded" 
     grep -qF "$line" <<<"$listed" || fail "--sources lacks '$line': $listed"
 done
 
+# 1b. The window shows the server's birthdays. On 12 March 2027 (libfaketime) only books on the servers have
+# something due: Dora Eck's birthday that day, behind Digest, and Anna Berg's two days later; so the list that
+# shows itself at start can only have come from them.
+launcher=$(dirname "$report")/nelvora-launch
+faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n1)
+if [ -x "$launcher" ] && [ -n "$faketime_lib" ] && command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
+    echo "== the window"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+    display=:$(cat "$work/display")
+    mkdir -m 700 "$work/runtime"
+    # A runtime folder of its own: the one-instance socket of another run must not take this start.
+    XDG_RUNTIME_DIR=$work/runtime DISPLAY=$display QT_QPA_PLATFORM=xcb LD_PRELOAD=$faketime_lib FAKETIME="@2027-03-12 12:00:00" \
+        FAKETIME_DONT_FAKE_MONOTONIC=1 "$launcher" >"$work/window.log" 2>&1 &
+    window_pid=$!
+    pids+=("$window_pid")
+    shown=
+    for _ in $(seq 60); do
+        shown=$(DISPLAY=$display xdotool search --name '^Nelvora - ' 2>/dev/null | head -n1) || true
+        [ -n "$shown" ] && DISPLAY=$display xwininfo -id "$shown" | grep -q 'Map State: IsViewable' && break
+        shown=
+        sleep 0.5
+    done
+    [ -n "$shown" ] || fail "the window did not show the server's birthdays: $(cat "$work/window.log")"
+    kill "$window_pid" 2>/dev/null || true
+    wait "$window_pid" 2>/dev/null || true
+else
+    echo "== the window: skipped (no Xvfb, xdotool or libfaketime)"
+fi
+
 # 2. The password is in the keyring and nowhere else.
 echo "== the password"
 [ "$(secret-tool lookup server nelvora-carddav user "alice@https://localhost:$rport/")" = s3cret ] ||
