@@ -131,8 +131,8 @@ TEST(ContactMerge, MergedCopiesKeepEveryAddressAndNumberOnceTheWinnersFirst)
     };
     Values twenty[2];
     for (int i = 0; i < 20; ++i) {
-        twenty[0].push_back("a" + std::to_string(i) + "@example.org");
-        twenty[1].push_back("b" + std::to_string(i) + "@example.org");
+        twenty[0].push_back(std::string("a").append(std::to_string(i)).append("@example.org"));
+        twenty[1].push_back(std::string("b").append(std::to_string(i)).append("@example.org"));
     }
     Values thirtyTwo = twenty[0];
     thirtyTwo.insert(thirtyTwo.end(), twenty[1].begin(), twenty[1].begin() + 12);

@@ -240,9 +240,9 @@ TEST_F(ReminderTest, CountsOfTheComingDaysTakeAPluralFormForEachNumber)
         FormFixture::SetUp();
         WriteOptions(2, 0, 5);
         for (int i = 0; i < c.Birthdays; ++i)
-            AddContact("B" + std::to_string(i), 5, 1990);
+            AddContact(std::string("B").append(std::to_string(i)), 5, 1990);
         for (int i = 0; i < c.Anniversaries; ++i)
-            AddContact("A" + std::to_string(i), 5, 2010, true);
+            AddContact(std::string("A").append(std::to_string(i)), 5, 2010, true);
         Run();
         ASSERT_EQ(Notifier.Notices.size(), 1u);
         EXPECT_EQ(Notifier.Notices[0].Summary, QString::fromUtf8(c.Summary));

@@ -205,9 +205,9 @@ TEST(VCardReach, EmailsAndPhonesComePreferredFirstInEveryVersionsForm)
     Values manyEmails{"late@example.org"};
     Values manyPhones;
     for (int i = 0; i < 31; ++i)
-        manyEmails.push_back("p" + std::to_string(i) + "@example.org");
+        manyEmails.push_back(std::string("p").append(std::to_string(i)).append("@example.org"));
     for (int i = 0; i < 32; ++i)
-        manyPhones.push_back("+1 555 01" + std::to_string(i + 10));
+        manyPhones.push_back(std::string("+1 555 01").append(std::to_string(i + 10)));
 
     const struct
     {
