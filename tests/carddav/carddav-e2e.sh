@@ -287,13 +287,14 @@ if [ -x "$launcher" ] && [ -n "$faketime_lib" ] && command -v Xvfb >/dev/null &&
     window_pid=$!
     pids+=("$window_pid")
     shown=
-    for _ in $(seq 60); do
+    for _ in $(seq 120); do
         shown=$(DISPLAY=$display xdotool search --name '^Nelvora - ' 2>/dev/null | head -n1) || true
         [ -n "$shown" ] && DISPLAY=$display xwininfo -id "$shown" | grep -q 'Map State: IsViewable' && break
         shown=
         sleep 0.5
     done
-    [ -n "$shown" ] || fail "the window did not show the server's birthdays: $(cat "$work/window.log")"
+    [ -n "$shown" ] || fail "the window did not show the server's birthdays on $display: $(cat "$work/window.log" \
+        "$work/xvfb.log"; DISPLAY=$display xdotool search --name . getwindowname %@ 2>&1 | head -n 5)"
     kill "$window_pid" 2>/dev/null || true
     wait "$window_pid" 2>/dev/null || true
 else
