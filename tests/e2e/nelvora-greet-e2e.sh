@@ -119,7 +119,7 @@ pick_from_menu() # window open-key downs label
         fail "$label: the menu stayed open"
 }
 
-# case-dir language label: starts the program with one person due today, writes, calls and copies, and checks
+# case-dir subject label [env settings...]: starts the program with one person due today, writes, calls and copies, and checks
 # what the stand-ins and the clipboard received.
 greet_case()
 {
