@@ -110,8 +110,7 @@ pick_from_menu() # window open-key downs label
         return 1
     fi
     sleep 0.3
-    local n
-    for n in $(seq "$downs"); do
+    for _ in $(seq "$downs"); do
         xdotool key --clearmodifiers Down
     done
     xdotool key --clearmodifiers Return
@@ -119,8 +118,8 @@ pick_from_menu() # window open-key downs label
         fail "$label: the menu stayed open"
 }
 
-# case-dir subject label [env settings...]: starts the program with one person due today, writes, calls and copies, and checks
-# what the stand-ins and the clipboard received.
+# case-dir subject label [env settings...]: starts the program with one person due today, writes, calls and
+# copies, and checks what the stand-ins and the clipboard received.
 greet_case()
 {
     local case_dir=$1 subject=$2 label=$3
