@@ -274,7 +274,10 @@ done
 # shows itself at start can only have come from them.
 launcher=$(dirname "$report")/nelvora-launch
 faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n1)
-if [ -x "$launcher" ] && [ -n "$faketime_lib" ] && command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
+# A sanitizer build's runtime must come first among the libraries, which libfaketime's preload would break.
+sanitized=$(ldd "$(dirname "$report")/nelvora" 2>/dev/null | grep -c libasan || true)
+if [ -x "$launcher" ] && [ -n "$faketime_lib" ] && [ "$sanitized" = 0 ] && command -v Xvfb >/dev/null &&
+    command -v xdotool >/dev/null; then
     echo "== the window"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
     pids+=($!)
@@ -298,7 +301,7 @@ if [ -x "$launcher" ] && [ -n "$faketime_lib" ] && command -v Xvfb >/dev/null &&
     kill "$window_pid" 2>/dev/null || true
     wait "$window_pid" 2>/dev/null || true
 else
-    echo "== the window: skipped (no Xvfb, xdotool or libfaketime)"
+    echo "== the window: skipped (no Xvfb, xdotool or libfaketime, or a sanitizer build)"
 fi
 
 # 2. The password is in the keyring and nowhere else.
