@@ -155,18 +155,27 @@ TDavReply TSyncEngine::Request(const QByteArray& method, const QUrl& url, const 
     return {};
 }
 
-QString TSyncEngine::ListBooks(const QUrl& home, std::vector<TBookInfo>& books)
+QString TSyncEngine::Listing(const QUrl& url, const QByteArray& body, TMultiStatus& listing)
 {
     QString failure;
-    const TDavReply reply = Request("PROPFIND", home, "1", BookListPropfind(), failure);
+    const TDavReply reply = Request("PROPFIND", url, "1", body, failure);
     if (!failure.isEmpty())
         return failure;
     if (reply.Status != 207)
         return FailureText(reply);
-    const auto status = ParseMultiStatus(reply.Body);
+    auto status = ParseMultiStatus(reply.Body);
     if (!status)
         return QStringLiteral("unreadable answer");
-    for (const TDavResponse& response : status->Responses) {
+    listing = std::move(*status);
+    return {};
+}
+
+QString TSyncEngine::ListBooks(const QUrl& home, std::vector<TBookInfo>& books)
+{
+    TMultiStatus listing;
+    if (QString failure = Listing(home, BookListPropfind(), listing); !failure.isEmpty())
+        return failure;
+    for (const TDavResponse& response : listing.Responses) {
         if (!response.IsAddressBook)
             continue;
         const QUrl url = WithSlash(home.resolved(QUrl(response.Href)));
@@ -348,18 +357,13 @@ QString TSyncEngine::SyncBook(const TBookInfo& book, const QUrl& account, const 
         }
     }
     if (!listed) {
-        const TDavReply reply = Request("PROPFIND", book.Url, "1", ETagPropfind(), failure);
-        if (!failure.isEmpty())
+        TMultiStatus listing;
+        if (failure = Listing(book.Url, ETagPropfind(), listing); !failure.isEmpty())
             return failure;
-        if (reply.Status != 207)
-            return FailureText(reply);
-        const auto status = ParseMultiStatus(reply.Body);
-        if (!status)
-            return QStringLiteral("unreadable answer");
         sync.ToFetch.clear();
         sync.Seen.clear();
         sync.Removed.clear();
-        for (const TDavResponse& response : status->Responses)
+        for (const TDavResponse& response : listing.Responses)
             take(response);
         complete = true;
         newToken = book.SyncToken;

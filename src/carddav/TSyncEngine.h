@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DavXml.h"
 #include "IDavTransport.h"
 
 #include <QString>
@@ -72,6 +73,8 @@ private:
     // PROPFIND stays a PROPFIND). `failure` is set for a transport failure, a refused hop or 401.
     TDavReply Request(const QByteArray& method, const QUrl& url, const QByteArray& depth, const QByteArray& body,
                       QString& failure, QUrl* answeredBy = nullptr);
+    // A PROPFIND of depth 1 whose answer must be a multistatus; the failure's text, or empty.
+    QString Listing(const QUrl& url, const QByteArray& body, TMultiStatus& listing);
     QString ListBooks(const QUrl& home, std::vector<TBookInfo>& books);
     QString SyncBook(const TBookInfo& book, const QUrl& account, const QString& user,
                      const std::filesystem::path& folder, TCounters& counters);

@@ -41,6 +41,17 @@ std::string Filled(const std::string& text, const std::vector<std::string>& argu
     return out;
 }
 
+// The value of `option`: written after "=", else the next argument. Throws TUsageError when there is none.
+std::string OptionValue(const std::string& option, const std::optional<std::string>& inlineValue,
+                        const std::vector<std::string>& arguments, std::size_t& i)
+{
+    if (inlineValue)
+        return *inlineValue;
+    if (i + 1 >= arguments.size())
+        throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "option %1 needs a value"), {option});
+    return arguments[++i];
+}
+
 // The online address-book options, apart from the report's own. True when `option` was one of them.
 bool TakeAccountOption(const std::string& option, const std::optional<std::string>& inlineValue,
                        const std::vector<std::string>& arguments, std::size_t& i, TAccountArguments& accounts);
@@ -109,14 +120,7 @@ TReportArguments ParseReportArguments(const std::vector<std::string>& arguments)
                 ? TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "unknown option %1"), {option})
                 : TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "unexpected argument %1"), {option});
 
-        std::string value;
-        if (inlineValue) {
-            value = *inlineValue;
-        } else {
-            if (i + 1 >= arguments.size())
-                throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "option %1 needs a value"), {option});
-            value = arguments[++i];
-        }
+        const std::string value = OptionValue(option, inlineValue, arguments, i);
 
         if (option == "--today") {
             result.Today = ParseIsoDate(value);
@@ -184,14 +188,7 @@ bool TakeAccountOption(const std::string& option, const std::optional<std::strin
     }
     if (option != "--add-account" && option != "--remove-account" && option != "--user")
         return false;
-    std::string value;
-    if (inlineValue) {
-        value = *inlineValue;
-    } else {
-        if (i + 1 >= arguments.size())
-            throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "option %1 needs a value"), {option});
-        value = arguments[++i];
-    }
+    const std::string value = OptionValue(option, inlineValue, arguments, i);
     if (value.empty() || value.find_first_of("\t\r\n") != std::string::npos)
         throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "%1 needs a value without line breaks or tabs"),
                           {option});
