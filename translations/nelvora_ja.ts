@@ -400,7 +400,7 @@ CANCEL	end program - unsaved data will be lost!</source>
     <message>
         <source>bday. %1</source>
         <extracomment>A birthday row; %1 is the age reached.</extracomment>
-        <translation>%1 歳の誕生日</translation>
+        <translation>誕生日 (%1 歳)</translation>
     </message>
     <message>
         <source>anniv.</source>
@@ -410,7 +410,7 @@ CANCEL	end program - unsaved data will be lost!</source>
     <message>
         <source>anniv. %1</source>
         <extracomment>An anniversary row; %1 is the number of years married.</extracomment>
-        <translation>結婚 %1 周年</translation>
+        <translation>結婚記念日 (%1 周年)</translation>
     </message>
     <message numerus="yes">
         <source>%1 occurs in %n days</source>
@@ -469,7 +469,7 @@ The frame around the options.</extracomment>
         <extracomment>A tab.
 ----------
 The frame of the About page.</extracomment>
-        <translation>情報</translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>&amp;Send to Tray</source>

@@ -400,7 +400,7 @@ CANCEL	end program - unsaved data will be lost!</source>
     <message>
         <source>bday. %1</source>
         <extracomment>A birthday row; %1 is the age reached.</extracomment>
-        <translation>%1 岁生日</translation>
+        <translation>生日（%1 岁）</translation>
     </message>
     <message>
         <source>anniv.</source>
@@ -410,7 +410,7 @@ CANCEL	end program - unsaved data will be lost!</source>
     <message>
         <source>anniv. %1</source>
         <extracomment>An anniversary row; %1 is the number of years married.</extracomment>
-        <translation>结婚 %1 周年</translation>
+        <translation>结婚纪念日（%1 周年）</translation>
     </message>
     <message numerus="yes">
         <source>%1 occurs in %n days</source>
