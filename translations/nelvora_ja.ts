@@ -439,7 +439,7 @@ CANCEL	end program - unsaved data will be lost!</source>
     <message>
         <source>Please support the author by visiting his home page and/or providing feedback...</source>
         <extracomment>Runs in one character at a time on the About page; keep it to one line.</extracomment>
-        <translation>ホームページへのアクセスやフィードバックで作者を応援してください...</translation>
+        <translation>ホームページの閲覧やフィードバックで作者を応援してください...</translation>
     </message>
     <message>
         <source>Click to open %1</source>
