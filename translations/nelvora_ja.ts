@@ -81,7 +81,7 @@
     <message>
         <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>Nelvora はシステムトレイに常駐してアドレス帳を読み込み、今日、明日、または数日以内に誕生日や結婚記念日を迎える人を、何年目にあたるかと残りの日数とともに表示します。ログイン時と日付が変わるたびに確認し、連絡先は読み込むだけで変更することはありません。</translation>
+        <translation>Nelvora はシステムトレイに常駐してアドレス帳を読み込み、今日、明日、または数日以内に誕生日や結婚記念日を迎える人を、何歳または何周年になるかと残りの日数とともに表示します。ログイン時と日付が変わるたびに確認し、連絡先は読み込むだけで変更することはありません。</translation>
     </message>
     <message>
         <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>

@@ -81,7 +81,7 @@
     <message>
         <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>Nelvora ligger i aviseringsytan, läser din adressbok och visar vems födelsedag eller bröllopsdag som infaller i dag, i morgon eller inom de närmaste dagarna, med hur många år varje datum markerar och hur många dagar som återstår. Programmet kontrollerar vid inloggning och igen varje gång dagen byts, och det läser bara dina kontakter utan att någonsin ändra dem.</translation>
+        <translation>Nelvora ligger i aviseringsytan, läser din adressbok och visar vems födelsedag eller bröllopsdag som infaller i dag, i morgon eller inom de närmaste dagarna, med hur många år det blir och hur många dagar som återstår. Programmet kontrollerar vid inloggning och igen varje gång dagen byts, och det läser bara dina kontakter utan att någonsin ändra dem.</translation>
     </message>
     <message>
         <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>

@@ -81,7 +81,7 @@
     <message>
         <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>Nelvora 驻留在系统托盘中，读取您的地址簿，并显示今天、明天或未来几天内谁过生日或结婚纪念日，同时显示每个日子是第几年以及还剩几天。它在登录时检查，此后每当日期变更时再次检查，并且只读取您的联系人，从不修改。</translation>
+        <translation>Nelvora 驻留在系统托盘中，读取您的地址簿，并显示今天、明天或未来几天内谁过生日或结婚纪念日，同时显示对应的岁数或周年数以及剩余天数。它在登录时检查，此后每当日期变更时再次检查，并且只读取您的联系人，从不修改。</translation>
     </message>
     <message>
         <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
