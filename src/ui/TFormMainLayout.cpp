@@ -275,6 +275,9 @@ QWidget* TFormMain::BuildOptionsSheet()
     edRemindAt->setObjectName(QStringLiteral("edRemindAt"));
     edRemindAt->setDisplayFormat(QStringLiteral("HH:mm"));
     edRemindAt->setGeometry(330, 114, 56, 21);
+    // Centred on the time box's row: a line of Chinese or Japanese stands taller than a Latin one, and placed as a
+    // Latin one it would reach into the drop-down below.
+    remindAtLabel->move(remindAtLabel->x(), edRemindAt->y() + (edRemindAt->height() - remindAtLabel->height()) / 2);
     remindAtLabel->setBuddy(edRemindAt);
     MakeLabel("lblRemindWith", tr("Remind me with:"), group, 13, 138);
     cbRemindWith = new QComboBox(group);

@@ -35,8 +35,8 @@ TEST(InstallTranslations, TheFirstOfTheUsersLanguagesWithATranslationWinsAndTheT
 {
     {
         QObject owner;
-        // As the toolkit lists them for LANGUAGE=sv:de with LANG=de_DE.UTF-8: no Swedish, so German.
-        EXPECT_EQ(Install(owner, {"sv", "sv-Latn-SE", "de-DE", "de-Latn-DE", "de"}), QStringLiteral("de"));
+        // As the toolkit lists them for LANGUAGE=fi:de with LANG=de_DE.UTF-8: no Finnish, so German.
+        EXPECT_EQ(Install(owner, {"fi", "fi-Latn-FI", "de-DE", "de-Latn-DE", "de"}), QStringLiteral("de"));
         EXPECT_EQ(ErrorCaption(), QStringLiteral("Fehler"));
         EXPECT_EQ(CancelButton(), QStringLiteral("Abbrechen"));
     }
@@ -48,6 +48,21 @@ TEST(InstallTranslations, TheFirstOfTheUsersLanguagesWithATranslationWinsAndTheT
     EXPECT_EQ(Install(owner, {"pt-BR", "pt-Latn-BR", "pt"}), QStringLiteral("pt_BR"));
     EXPECT_EQ(ErrorCaption(), QStringLiteral("Erro"));
     EXPECT_EQ(CancelButton(), QStringLiteral("Cancelar"));
+}
+
+TEST(InstallTranslations, SimplifiedChineseIsChinasAndNotTaiwans)
+{
+    {
+        QObject owner;
+        // As the toolkit lists them for LANGUAGE=zh with LANG=zh_CN.UTF-8: the bare language has no file, China's has.
+        EXPECT_EQ(Install(owner, {"zh", "zh-Hans-CN", "zh-CN"}), QStringLiteral("zh_CN"));
+        EXPECT_EQ(ErrorCaption(), QStringLiteral("错误"));
+        EXPECT_EQ(CancelButton(), QStringLiteral("取消"));
+    }
+    QObject owner;
+    // LANG=zh_TW.UTF-8 writes the traditional characters: the simplified ones are no translation for it.
+    EXPECT_EQ(Install(owner, {"zh-TW", "zh-Hant-TW"}), QString());
+    EXPECT_EQ(ErrorCaption(), QStringLiteral("Error"));
 }
 
 TEST(InstallTranslations, AnUnknownLanguageTheCLocaleOrEnglishFirstGiveEnglish)
