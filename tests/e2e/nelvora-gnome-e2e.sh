@@ -222,6 +222,28 @@ if [ "${1:-}" = --session ]; then
         # GNOME 43 grants it only with an activation token, which its notifications do not pass and which the
         # toolkit's tray item does not take from the AppIndicator extension (see the README): told, not failed.
         [ "${focus:-0}" = 1 ] || step "the window shown from the tray has no focus on native Wayland"
+
+        # Started again from the shell, as its dash and app grid do: the new start carries a token, which the
+        # running program uses to take the focus.
+        close_window
+        wait_for 10 hidden || fail "the close box did not send the window to the tray"
+        token=$(eval_js "const Gio = imports.gi.Gio;
+            const info = Gio.AppInfo.create_from_commandline('nelvora', 'nelvora',
+                Gio.AppInfoCreateFlags.SUPPORTS_STARTUP_NOTIFICATION);
+            global.create_app_launch_context(global.get_current_time(), -1).get_startup_notify_id(info, [])")
+        step "activation token: $token"
+        first_pid=$program_pid
+        start_program "$work/wayland-again.log" QT_QPA_PLATFORM=wayland DISPLAY= XDG_ACTIVATION_TOKEN="$token"
+        wait_exit "$program_pid" 15
+        [ "$exit_status" = 0 ] || fail "the second start did not hand over ($exit_status)"
+        program_pid=$first_pid
+        wait_for 10 shown || fail "a new start did not show the window"
+        wait_for 5 focused
+        read -r _ _ _ _ _ focus <<<"$(windows)"
+        step "focus after a new start from the shell: $focus"
+        # Told, not failed: the headless shell has had no input, so its tokens carry time 0 and its focus rules
+        # refuse even a new X window the focus here.
+        [ "${focus:-0}" = 1 ] || step "the window shown for a new start from the shell has no focus"
     fi
     if running "$program_pid"; then
         quit_from_tray >/dev/null 2>&1
