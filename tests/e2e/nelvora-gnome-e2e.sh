@@ -127,7 +127,7 @@ if [ "${1:-}" = --session ]; then
     shell_pid=$!
     pids+=("$shell_pid")
     wait_for 60 eval_js 'Main.overview.hide(); 1' || { echo "gnome: the shell did not answer" >&2; exit 1; }
-    wait_for 30 sh -c 'gdbus introspect --session --dest org.kde.StatusNotifierWatcher --object-path /StatusNotifierWatcher' ||
+    wait_for 30 gdbus introspect --session --dest org.kde.StatusNotifierWatcher --object-path /StatusNotifierWatcher ||
         { echo "gnome: the AppIndicator extension did not start" >&2; exit 1; }
     step "shell $(gnome-shell --version 2>/dev/null)"
 
@@ -211,7 +211,7 @@ if [ "${1:-}" = --session ]; then
         # Another window has the focus before the tray brings the program back.
         DISPLAY=$display XAUTHORITY=$xauthority xev -name other >/dev/null 2>&1 &
         pids+=($!)
-        wait_for 10 holds "(global.display.focus_window && global.display.focus_window.get_title()) === 'Event Tester'" ||
+        wait_for 10 holds "(global.display.focus_window || {get_title: () => ''}).get_title() === 'Event Tester'" ||
             step "the other window did not take the focus"
         activate_item || fail "Activate failed"
         wait_for 10 shown || fail "the tray item did not show the window on native Wayland"
