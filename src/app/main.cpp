@@ -111,6 +111,8 @@ int main(int argc, char** argv)
     try {
         InstallTranslations(app);
         QApplication::setApplicationName(QStringLiteral("Nelvora"));
+        // The id of the installed desktop file: Wayland compositors take the window's icon and name from it.
+        QGuiApplication::setDesktopFileName(QStringLiteral(NELVORA_APP_ID));
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/nelvora.svg")));
         // The window spends most of its life hidden in the tray; closing a message box then must not end the program.
         QApplication::setQuitOnLastWindowClosed(false);

@@ -29,11 +29,24 @@ if [ ! -e "$cfg" ] && [ ! -L "$cfg" ]; then
     ) 2>/dev/null || true
 fi
 
-# The window places itself at the bottom right and may stay on top, which a Wayland compositor does not allow a
-# program to do; XWayland does. A platform the user chose is left alone, and without X Qt's default applies.
-if [ -n "${DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-    QT_QPA_PLATFORM=xcb
-    export QT_QPA_PLATFORM
+# The window places itself at the bottom right and may stay on top, which a Wayland compositor does not let a
+# program do. Through XWayland, GNOME's and KDE Plasma's window managers honour both, so X is chosen wherever it is
+# there. sway centres every X window and keeps none on top, so XWayland gains nothing there: the program runs
+# natively without an X server, and sway's rules for the app id org.example.nelvora (floating, a place) apply. A
+# platform the user chose is left alone, and without X Qt's default applies.
+on_sway=
+case ${XDG_CURRENT_DESKTOP:-} in
+*[Ss]way*) on_sway=1 ;;
+esac
+[ -n "${SWAYSOCK:-}" ] && on_sway=1
+if [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    if [ -n "$on_sway" ] && [ -n "${WAYLAND_DISPLAY:-}" ]; then
+        QT_QPA_PLATFORM=wayland
+        export QT_QPA_PLATFORM
+    elif [ -n "${DISPLAY:-}" ]; then
+        QT_QPA_PLATFORM=xcb
+        export QT_QPA_PLATFORM
+    fi
 fi
 
 cd -- "$dir"

@@ -455,6 +455,7 @@ void TFormMain::DoBtnMinimizeClick()
     }
     // Tray minimise and hiding are one step here: the window leaves screen and taskbar. A window minimised by the
     // window manager keeps that state while hidden (leaving it would map the window again); the next show clears it.
+    m_place.Remember(*this);
     hide();
 }
 
@@ -467,6 +468,8 @@ void TFormMain::ShowMainWindow(bool restoreFromTray)
         TrayRestore();
     if (isMinimized())
         SetMinimized(false);
+    if (!isVisible())
+        m_place.Restore(*this);
     show();
     if (PageControl->currentWidget() == EventListSheet && lvEventList->RowCount() > FullRows)
         TWindowKeys::FocusList(*lvEventList);

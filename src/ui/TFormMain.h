@@ -4,6 +4,7 @@
 #include "TEventList.h"
 #include "TIWAB.h"
 #include "TPlatformServices.h"
+#include "TWindowPlace.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -132,6 +133,7 @@ private:
     template <typename Body> void Guarded(Body&& body) noexcept;
 
     TPlatformServices m_services;
+    TWindowPlace m_place;
 
     // Destroyed in reverse order: the event list before the contact list, as the owner frees them.
     std::unique_ptr<TIWAB> m_iwab;

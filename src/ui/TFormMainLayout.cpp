@@ -367,7 +367,7 @@ void TFormMain::BuildTray()
 
 void TFormMain::FadeIn()
 {
-    if (m_services.FirstArgument == NoBlendArgument)
+    if (m_services.FirstArgument == NoBlendArgument || !TWindowPlace::CanFade())
         return;
     for (int value = 0; value <= 255; ++value) {
         SetOpacity(value);
@@ -378,7 +378,8 @@ void TFormMain::FadeIn()
 void TFormMain::SetOpacity(int value)
 {
     m_alphaValue = value;
-    setWindowOpacity(m_alphaBlend ? value / 255.0 : 1.0);
+    if (TWindowPlace::CanFade())
+        setWindowOpacity(m_alphaBlend ? value / 255.0 : 1.0);
 }
 
 void TFormMain::SetTopmost(bool on)

@@ -27,7 +27,7 @@ expect() # description expected actual
     fi
 }
 
-run() { env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY HOME="$work/home" XDG_CONFIG_HOME= "$@"; }
+run() { env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY -u SWAYSOCK -u XDG_CURRENT_DESKTOP HOME="$work/home" XDG_CONFIG_HOME= "$@"; }
 
 cfg=$work/home/.config/nelvora/Nelvora.cfg
 expect "an X display" "dir=$work/home/.config/nelvora platform=xcb args=-noblend" \
@@ -37,6 +37,10 @@ expect "default options file" "0000000034120000020000000f00000001000000000000000
 
 expect "the user's choice" "dir=$work/home/.config/nelvora platform=wayland args=" \
     "$(run DISPLAY=:5 QT_QPA_PLATFORM=wayland "$work/launch-link")"
+expect "sway, which keeps X windows neither in a corner nor on top" "dir=$work/home/.config/nelvora platform=wayland args=" \
+    "$(run DISPLAY=:5 WAYLAND_DISPLAY=wayland-0 SWAYSOCK=/run/sway.sock "$work/launch-link")"
+expect "GNOME through XWayland" "dir=$work/home/.config/nelvora platform=xcb args=" \
+    "$(run DISPLAY=:5 WAYLAND_DISPLAY=wayland-0 XDG_CURRENT_DESKTOP=GNOME "$work/launch-link")"
 expect "Wayland only" "dir=$work/home/.config/nelvora platform=unset args=" \
     "$(run WAYLAND_DISPLAY=wayland-0 "$work/launch-link")"
 

@@ -349,6 +349,7 @@ TEST_F(FormMainTest, WithATimeOfDaySetTheNewDaysCheckWaitsForItAndSaveChangesKee
     file.close();
     TFormMain& form = Run(); // the first check of a start does not wait
     EXPECT_EQ(FakeWab::OpenCount, 1);
+    EXPECT_EQ(DayWatch.TimeOfDay, 540);
 
     Clock.AdvanceDay();
     AddDueContact();
@@ -368,6 +369,8 @@ TEST_F(FormMainTest, WithATimeOfDaySetTheNewDaysCheckWaitsForItAndSaveChangesKee
     const QByteArray saved = ReadConfig();
     ASSERT_GE(saved.size(), 32);
     EXPECT_EQ(static_cast<unsigned char>(saved[28]) | static_cast<unsigned char>(saved[29]) << 8, 1439);
+    // The running program rings at the new time tonight, not only after a restart.
+    EXPECT_EQ(DayWatch.TimeOfDay, 1439);
 }
 
 TEST_F(FormMainTest, HiddenDayChangeWithNothingDueRefillsAndStaysHidden)

@@ -3,6 +3,11 @@
 #include <QDir>
 #include <QLocalSocket>
 #include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <memory>
+#include <utility>
 
 #include <cerrno>
 #include <cstdio>
@@ -16,6 +21,7 @@ namespace {
 constexpr const char* BaseName = "nelvora";
 constexpr int ConnectTimeoutMs = 500;
 constexpr unsigned long RetryDelayMs = 50;
+constexpr qint64 MaxRequestBytes = 512;
 
 } // namespace
 
@@ -47,9 +53,24 @@ TSingleInstance::TSingleInstance(QString directory)
     m_socketPath = directory + QLatin1Char('/') + QLatin1String(BaseName) + QStringLiteral(".socket");
     QObject::connect(&m_server, &QLocalServer::newConnection, &m_server, [this] {
         while (QLocalSocket* peer = m_server.nextPendingConnection()) {
-            // A connection is the whole request; the peer does not wait for an answer.
-            peer->deleteLater();
-            ShowRequested();
+            // A connection asks for the window; the peer does not wait for an answer. Its one line may carry the
+            // activation token the desktop gave the later start; the line ends with the connection, or is not
+            // waited for longer than a connect.
+            auto done = std::make_shared<bool>(false);
+            auto finish = [this, peer, done] {
+                if (std::exchange(*done, true))
+                    return;
+                const QByteArray line = peer->read(MaxRequestBytes).split('\n').value(0);
+                peer->deleteLater();
+                const QByteArray token = line.startsWith("show ") ? line.mid(5) : QByteArray();
+                ShowRequested(IsActivationToken(token) ? token : QByteArray());
+            };
+            QObject::connect(peer, &QLocalSocket::readyRead, peer, [peer, finish] {
+                if (peer->canReadLine() || peer->bytesAvailable() >= MaxRequestBytes)
+                    finish();
+            });
+            QObject::connect(peer, &QLocalSocket::disconnected, peer, finish);
+            QTimer::singleShot(ConnectTimeoutMs, peer, finish);
         }
     });
 }
@@ -113,7 +134,9 @@ bool TSingleInstance::AskFirstToShow()
     socket.connectToServer(m_socketPath);
     if (!socket.waitForConnected(ConnectTimeoutMs))
         return false;
-    socket.write("show\n");
+    // A start from the desktop's launcher carries a token that lets the window take the focus on Wayland.
+    const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
+    socket.write(IsActivationToken(token) ? "show " + token + '\n' : QByteArray("show\n"));
     socket.waitForBytesWritten(ConnectTimeoutMs);
     socket.disconnectFromServer();
     return true;
@@ -128,10 +151,25 @@ void TSingleInstance::SetShowHandler(std::function<void()> handler)
         m_showHandler();
 }
 
-void TSingleInstance::ShowRequested()
+void TSingleInstance::ShowRequested(const QByteArray& token)
 {
-    if (m_showHandler)
-        m_showHandler();
-    else
-        ++m_pendingShows;
+    if (!m_showHandler) {
+        ++m_pendingShows; // the window's first show is still to come, and no token is needed for it
+        return;
+    }
+    // The toolkit's Wayland platform takes the token from the environment when the window asks for the focus,
+    // which the handler does; left there, it would pass on to the programs the window starts.
+    if (!token.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", token);
+    m_showHandler();
+    if (!token.isEmpty())
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+}
+
+bool TSingleInstance::IsActivationToken(const QByteArray& token)
+{
+    // Compositors hand out short printable words; anything else did not come from one.
+    if (token.isEmpty() || token.size() > MaxTokenBytes)
+        return false;
+    return std::all_of(token.begin(), token.end(), [](char c) { return c > ' ' && c < 0x7f; });
 }

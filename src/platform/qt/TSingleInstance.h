@@ -30,8 +30,13 @@ public:
     Role Claim(std::chrono::milliseconds wait = std::chrono::seconds(10));
 
     // Called from the event loop for every later start; a start that came before the handler was set is
-    // delivered when it is set.
+    // delivered when it is set. While it runs, XDG_ACTIVATION_TOKEN holds the token the later start was given, if
+    // any, so that the window it shows may take the focus.
     void SetShowHandler(std::function<void()> handler);
+
+    // A token as compositors hand them out (printable, no spaces, at most MaxTokenBytes).
+    static bool IsActivationToken(const QByteArray& token);
+    static constexpr qsizetype MaxTokenBytes = 256;
 
     const QString& SocketPath() const { return m_socketPath; }
 
@@ -42,7 +47,7 @@ private:
     bool TryLock();
     void Listen();
     bool AskFirstToShow();
-    void ShowRequested();
+    void ShowRequested(const QByteArray& token);
 
     QString m_lockPath;
     QString m_socketPath;

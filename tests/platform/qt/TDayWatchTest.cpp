@@ -1,5 +1,7 @@
 #include "TDayWatch.h"
 
+#include <algorithm>
+
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
@@ -167,4 +169,19 @@ TEST(DayWatch, AWakeUpAsksOnceAndAimsTheMidnightTimerAfresh)
         EXPECT_GT(watch.MidnightRemaining(), 11 * 3600 * 1000);
         EXPECT_LE(watch.MidnightRemaining(), 12 * 3600 * 1000 + 1000);
     }
+}
+
+// At noon the user sets Remind at to a minute past noon and saves: the reminder comes within that minute, not at the
+// next midnight or hourly tick.
+TEST(DayWatch, ATimeOfDaySavedForLaterTodayIsAimedAtAtOnce)
+{
+    const TScopedEnv bus = NoSystemBus();
+    SetFakeClock("@2024-06-01 12:00:00");
+    TDayWatch watch;
+    watch.Start([] {});
+    const QTime now = QTime::currentTime();
+    // On the real clock a minute before midnight has no later minute today; midnight is as near then.
+    watch.SetTimeOfDay(std::min(now.hour() * 60 + now.minute() + 1, 23 * 60 + 59));
+    EXPECT_GT(watch.MidnightRemaining(), 0);
+    EXPECT_LE(watch.MidnightRemaining(), 61 * 1000);
 }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -74,4 +75,32 @@ TEST(TSingleInstanceTest, ASocketLeftByACrashedInstanceDoesNotBlockTheNextStart)
     EXPECT_EQ(second.Claim(1s), TSingleInstance::Role::Forwarded);
     WaitFor(shows, 1);
     EXPECT_EQ(shows, 1);
+}
+
+// Started again from the desktop's launcher, which gives the new process a token for the focus: the running program
+// holds that token while it shows its window, so that native Wayland lets the window take the focus. Whatever else
+// stands in the variable is not passed on, and nothing is left in the running program's environment.
+TEST(TSingleInstanceTest, ALaterStartHandsTheFirstItsActivationToken)
+{
+    QTemporaryDir dir;
+    TSingleInstance first(dir.path());
+    ASSERT_EQ(first.Claim(), TSingleInstance::Role::First);
+    std::vector<QString> seen;
+    int shows = 0;
+    first.SetShowHandler([&] {
+        seen.push_back(qEnvironmentVariable("XDG_ACTIVATION_TOKEN"));
+        ++shows;
+    });
+    const QByteArray tokens[] = {"gnome-shell/Nelvora/2121-5-host_TIME123", "two words", "line\nshow x",
+                                 QByteArray(300, 'a'), ""};
+    for (const QByteArray& token : tokens) {
+        qputenv("XDG_ACTIVATION_TOKEN", token);
+        TSingleInstance later(dir.path());
+        EXPECT_EQ(later.Claim(1s), TSingleInstance::Role::Forwarded);
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+        WaitFor(shows, shows + 1);
+    }
+    EXPECT_EQ(seen, (std::vector<QString>{QStringLiteral("gnome-shell/Nelvora/2121-5-host_TIME123"), QString(),
+                                          QString(), QString(), QString()}));
+    EXPECT_FALSE(qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN"));
 }
