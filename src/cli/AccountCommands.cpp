@@ -2,6 +2,7 @@
 
 #include "AccountSync.h"
 #include "TKeychainSecretStore.h"
+#include "TServiceDiscovery.h"
 #include "TranslateMarks.h"
 #include "UrlPolicy.h"
 
@@ -92,25 +93,38 @@ int AddAccount(const std::string& url, const std::string& user)
     };
     if (const std::string refusal = AccountFieldRefusal(url, user); !refusal.empty())
         return cannot(QString::fromStdString(refusal));
-    // Refused before a password is even asked for, let alone sent.
-    const QUrl address = QUrl::fromUserInput(QString::fromStdString(url));
-    if (const QString refusal = RefusalOf(address); !refusal.isEmpty())
-        return cannot(refusal);
-    const TAccount account{address.toString().toStdString(), user};
+    // For an e-mail address the name service of its domain names the servers to try, https only; else the address
+    // is refused before a password is even asked for, let alone sent.
+    std::vector<QUrl> candidates;
+    if (const QString typed = QString::fromStdString(url); IsEmailAddress(typed)) {
+        for (const QUrl& found : FindServersWaiting(typed))
+            if (found.scheme() == QLatin1String("https"))
+                candidates.push_back(found);
+        if (candidates.empty())
+            return cannot(QStringLiteral("server not found"));
+    } else {
+        const QUrl address = QUrl::fromUserInput(typed);
+        if (const QString refusal = RefusalOf(address); !refusal.isEmpty())
+            return cannot(refusal);
+        candidates.push_back(address);
+    }
     bool ok = false;
     std::vector<TAccount> accounts = Accounts(ok);
     if (!ok)
         return ExitError;
 
-    std::string typed = ReadPassword(user, account.Url);
+    std::string typed = ReadPassword(user, candidates.size() == 1 ? candidates.front().toString().toStdString() : url);
     const QString password = QString::fromStdString(typed);
     Wipe(typed);
     if (password.isEmpty())
         return cannot(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "no password given")));
 
     std::vector<TBookInfo> books;
-    if (const QString failure = TestLogin(address, QString::fromStdString(user), password, books); !failure.isEmpty())
+    QUrl chosen;
+    if (const QString failure = TestLoginAtFirst(candidates, QString::fromStdString(user), password, books, chosen);
+        !failure.isEmpty())
         return cannot(failure);
+    const TAccount account{chosen.toString().toStdString(), user};
     TKeychainSecretStore keyring;
     if (const QString failure = WriteSecret(keyring, QString::fromStdString(SecretKey(account)), password);
         !failure.isEmpty())
@@ -181,7 +195,7 @@ int RemoveAccount(const std::string& url, const std::optional<std::string>& user
 int RunAccountCommand(const TAccountArguments& arguments)
 {
     if (arguments.Add)
-        return AddAccount(*arguments.Add, *arguments.User);
+        return AddAccount(*arguments.Add, arguments.User.value_or(*arguments.Add));
     if (arguments.Remove)
         return RemoveAccount(*arguments.Remove, arguments.User);
     bool ok = false;

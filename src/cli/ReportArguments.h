@@ -18,7 +18,7 @@ enum class TReportFormat {
 // The online address-book options: at most one account command, or --sync before the report.
 struct TAccountArguments
 {
-    std::optional<std::string> Add;    // --add-account URL (needs --user)
+    std::optional<std::string> Add;    // --add-account URL (needs --user) or E-MAIL
     std::optional<std::string> Remove; // --remove-account URL
     std::optional<std::string> User;   // --user NAME
     bool List = false;                 // --accounts

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class ILauncher;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -16,8 +17,8 @@ class QPushButton;
 class TAccountsPanel final : public QGroupBox
 {
 public:
-    // `service` must outlive the panel.
-    TAccountsPanel(CardDav::IAccountService& service, QWidget* parent = nullptr);
+    // `service` and `launcher` must outlive the panel; the launcher opens the browser for a log-in there.
+    TAccountsPanel(CardDav::IAccountService& service, QWidget* parent = nullptr, ILauncher* launcher = nullptr);
 
     // Lists the accounts afresh.
     void Refresh();
@@ -30,6 +31,7 @@ private:
     void RemoveClicked();
 
     CardDav::IAccountService& m_service;
+    ILauncher* m_launcher;
     QListWidget* m_list;
     QPushButton* m_add;
     QPushButton* m_remove;
