@@ -210,19 +210,40 @@ void SyncAccounts()
     const std::vector<TAccount> accounts = Accounts(ok);
     if (accounts.empty())
         return;
+    // On a terminal each account has one line that says how far its sync is; in a pipe or a log, only failures.
+    const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    const auto progress = [terminal](const TAccount& account, const QString& state, bool last) {
+        if (!terminal)
+            return;
+        // \r and "erase to the end of the line": the same line, written over.
+        std::fprintf(stderr, "\r\033[K%s", last && state.isEmpty() ? "" : "nelvora-report: ");
+        if (!state.isEmpty())
+            std::fprintf(stderr, "%s: %s%s", account.Url.c_str(), state.toUtf8().constData(), last ? "\n" : "");
+        std::fflush(stderr);
+    };
     TKeychainSecretStore keyring;
     for (const TAccount& account : accounts) {
+        progress(account, Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "syncing…")), false);
         QString password;
         QString failure = ReadSecret(keyring, QString::fromStdString(SecretKey(account)), password);
+        int fetched = 0;
         if (failure.isEmpty()) {
             const TSyncResult result = SyncAccount(account, password, LockWait);
+            fetched = result.CardsFetched;
             failure = result.Failure.isEmpty() && !result.BookFailures.empty() ? result.BookFailures.begin()->second
                                                                                : result.Failure;
         } else {
             RecordAccountFailure(account, failure);
         }
-        if (!failure.isEmpty())
+        if (!failure.isEmpty()) {
+            progress(account, {}, true);
             Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "sync of %1 failed: %2"))
                     .arg(QString::fromStdString(account.Url), failure));
+        } else {
+            //: On a terminal, after --sync: the account's line once its books are in the cache.
+            progress(account,
+                     QCoreApplication::translate("nelvora-report", "synced, %n new or changed cards", nullptr, fetched),
+                     true);
+        }
     }
 }
