@@ -232,4 +232,16 @@ run --sync --sources 2>"$work/sync.txt" | grep -q "^carddav	https://cloud.exampl
     fail "the browser account's books are not read: $(run --sources)"
 # Not a terminal: no progress lines.
 [ ! -s "$work/sync.txt" ] || fail "--sync wrote to a standard error that is no terminal: $(cat "$work/sync.txt")"
+# On a terminal: each account's line, written over while it syncs (script gives the program a terminal).
+if command -v script >/dev/null; then
+    echo "== --sync on a terminal"
+    TERM=dumb script -qec "timeout 60 '$report' --sync --sources 2>&1 >/dev/null" /dev/null >"$work/terminal.txt" ||
+        fail "--sync on a terminal failed: $(cat "$work/terminal.txt")"
+    for account in https://dav.example.test:8443/alice/ https://cloud.example.test:9443; do
+        grep -qF "nelvora-report: $account: syncing…" "$work/terminal.txt" || fail "no progress of $account"
+        grep -qE "nelvora-report: $account: synced, [0-9]+ new or changed cards?" "$work/terminal.txt" ||
+            fail "no end of $account's sync: $(cat -v "$work/terminal.txt")"
+    done
+    [ "$(grep -c $'\r' "$work/terminal.txt")" -ge 2 ] || fail "the lines are not written over"
+fi
 echo "login-e2e: all passed"
