@@ -2,6 +2,7 @@
 
 #include "IAccountService.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 
 #include <functional>
@@ -16,6 +17,9 @@ class QPushButton;
 // with the other stores once synced, where they can be left out like any other.
 class TAccountsPanel final : public QGroupBox
 {
+    // Without it tr() would be QGroupBox's, whose context no translation has.
+    Q_DECLARE_TR_FUNCTIONS(TAccountsPanel)
+
 public:
     // `service` and `launcher` must outlive the panel; the launcher opens the browser for a log-in there.
     TAccountsPanel(CardDav::IAccountService& service, QWidget* parent = nullptr, ILauncher* launcher = nullptr);

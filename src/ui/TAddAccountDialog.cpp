@@ -87,12 +87,12 @@ QUrl TAddAccountDialog::ServerUrl(const QString& typed)
 
 void TAddAccountDialog::FitTitle()
 {
-    // The title bar's font is the bold one of most desktops; the room beside the text holds the icon and the
-    // close button. Longer than the form in some languages ("Ajouter un carnet d'adresses en ligne").
+    // The title bar shows the title in bold, centred between the window's buttons: up to three of them, each about
+    // two lines high and wide, on one side, and the same room kept free on the other.
     QFont titleFont = font();
     titleFont.setBold(true);
-    const int title = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) * 11 / 10;
-    setMinimumWidth(std::max(title + 8 * fontMetrics().averageCharWidth() + 96, 28 * fontMetrics().averageCharWidth()));
+    const int title = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + 12 * fontMetrics().height();
+    setMinimumWidth(std::max(title, minimumSizeHint().width()));
 }
 
 void TAddAccountDialog::ServerEdited(const QString& text)

@@ -2,6 +2,7 @@
 
 #include "IAccountService.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QUrl>
 
@@ -19,6 +20,9 @@ class QPushButton;
 // prompt.
 class TAddAccountDialog final : public QDialog
 {
+    // Without it tr() would be QDialog's, whose context no translation has.
+    Q_DECLARE_TR_FUNCTIONS(TAddAccountDialog)
+
 public:
     // `service` and `launcher` must outlive the dialog; without a launcher there is no log-in in the browser.
     TAddAccountDialog(CardDav::IAccountService& service, QWidget* parent = nullptr, ILauncher* launcher = nullptr);
