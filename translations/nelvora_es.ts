@@ -932,12 +932,14 @@ Couldn&apos;t find any program to write or call with!</source>
     </message>
     <message>
         <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --add-account E-MAIL [--user NAME]
        nelvora-report --remove-account URL [--user NAME]
        nelvora-report --accounts
        nelvora-report --sync [other options]
 </source>
         <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
         <translation>     nelvora-report --add-account URL --user NAME   (la contraseña desde la entrada estándar)
+     nelvora-report --add-account E-MAIL [--user NAME]
      nelvora-report --remove-account URL [--user NAME]
      nelvora-report --accounts
      nelvora-report --sync [otras opciones]

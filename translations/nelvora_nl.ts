@@ -932,12 +932,14 @@ Er is geen programma gevonden om mee te schrijven of te bellen!</translation>
     </message>
     <message>
         <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --add-account E-MAIL [--user NAME]
        nelvora-report --remove-account URL [--user NAME]
        nelvora-report --accounts
        nelvora-report --sync [other options]
 </source>
         <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
         <translation>         nelvora-report --add-account URL --user NAME   (het wachtwoord via standaardinvoer)
+         nelvora-report --add-account E-MAIL [--user NAME]
          nelvora-report --remove-account URL [--user NAME]
          nelvora-report --accounts
          nelvora-report --sync [andere opties]

@@ -949,12 +949,14 @@ Nie znaleziono programu do pisania ani dzwonienia!</translation>
     </message>
     <message>
         <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --add-account E-MAIL [--user NAME]
        nelvora-report --remove-account URL [--user NAME]
        nelvora-report --accounts
        nelvora-report --sync [other options]
 </source>
         <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
         <translation>        nelvora-report --add-account URL --user NAME   (hasło ze standardowego wejścia)
+        nelvora-report --add-account E-MAIL [--user NAME]
         nelvora-report --remove-account URL [--user NAME]
         nelvora-report --accounts
         nelvora-report --sync [inne opcje]

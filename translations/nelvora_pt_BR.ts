@@ -932,12 +932,14 @@ Nenhum programa foi encontrado para escrever ou ligar!</translation>
     </message>
     <message>
         <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --add-account E-MAIL [--user NAME]
        nelvora-report --remove-account URL [--user NAME]
        nelvora-report --accounts
        nelvora-report --sync [other options]
 </source>
         <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
         <translation>     nelvora-report --add-account URL --user NAME   (a senha pela entrada padrão)
+     nelvora-report --add-account E-MAIL [--user NAME]
      nelvora-report --remove-account URL [--user NAME]
      nelvora-report --accounts
      nelvora-report --sync [outras opções]
