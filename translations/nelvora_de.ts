@@ -55,6 +55,26 @@
         <source>the keyring failed</source>
         <translation>der Schlüsselbund meldet einen Fehler</translation>
     </message>
+    <message>
+        <source>no address-book server was found for this e-mail address</source>
+        <translation>für diese E-Mail-Adresse wurde kein Adressbuch-Server gefunden</translation>
+    </message>
+    <message>
+        <source>the server offers no log-in in the browser</source>
+        <translation>der Server bietet keine Anmeldung im Browser an</translation>
+    </message>
+    <message>
+        <source>the log-in in the browser was not finished in time</source>
+        <translation>die Anmeldung im Browser wurde nicht rechtzeitig abgeschlossen</translation>
+    </message>
+    <message>
+        <source>the server refused the log-in in the browser</source>
+        <translation>der Server hat die Anmeldung im Browser abgelehnt</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer to the log-in in the browser could not be read</source>
+        <translation>die Antwort des Servers auf die Anmeldung im Browser ist nicht lesbar</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -337,10 +357,6 @@ ABBRECHEN	Programm beenden – ungespeicherte Daten gehen verloren!</translation
         <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
-        <source>&amp;Server:</source>
-        <translation>&amp;Server:</translation>
-    </message>
-    <message>
         <source>&amp;User name:</source>
         <translation>&amp;Benutzername:</translation>
     </message>
@@ -359,6 +375,38 @@ ABBRECHEN	Programm beenden – ungespeicherte Daten gehen verloren!</translation
     <message>
         <source>Not added: %1</source>
         <translation>Nicht hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>Logging in</source>
+        <translation>Anmeldung</translation>
+    </message>
+    <message>
+        <source>Log in with the browser</source>
+        <translation>Im Browser anmelden</translation>
+    </message>
+    <message>
+        <source>&amp;Server or e-mail address:</source>
+        <translation>&amp;Server oder E-Mail-Adresse:</translation>
+    </message>
+    <message>
+        <source>Fill in the user name and the password, or log in with the browser.</source>
+        <translation>Geben Sie den Benutzernamen und das Passwort ein oder melden Sie sich im Browser an.</translation>
+    </message>
+    <message>
+        <source>Looking for the server of %1…</source>
+        <translation>Server von %1 wird gesucht…</translation>
+    </message>
+    <message>
+        <source>No browser could be opened. Open this address in one: %1</source>
+        <translation>Es konnte kein Browser geöffnet werden. Öffnen Sie diese Adresse selbst in einem: %1</translation>
+    </message>
+    <message>
+        <source>Log in and grant the access in the browser; this dialog waits for it.</source>
+        <translation>Melden Sie sich im Browser an und erlauben Sie den Zugriff; dieser Dialog wartet darauf.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was added.</source>
+        <translation>Abgebrochen: Es wurde nichts hinzugefügt.</translation>
     </message>
 </context>
 <context>
@@ -884,12 +932,14 @@ Es wurde kein Programm zum Schreiben oder Anrufen gefunden!</translation>
     </message>
     <message>
         <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --add-account E-MAIL [--user NAME]
        nelvora-report --remove-account URL [--user NAME]
        nelvora-report --accounts
        nelvora-report --sync [other options]
 </source>
         <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
         <translation>        nelvora-report --add-account URL --user NAME   (das Passwort von der Standardeingabe)
+        nelvora-report --add-account E-MAIL [--user NAME]
         nelvora-report --remove-account URL [--user NAME]
         nelvora-report --accounts
         nelvora-report --sync [andere Optionen]
@@ -901,6 +951,18 @@ Es wurde kein Programm zum Schreiben oder Anrufen gefunden!</translation>
         <translation>
             <numerusform>%1 hinzugefügt, %n Adressbuch:</numerusform>
             <numerusform>%1 hinzugefügt, %n Adressbücher:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>syncing…</source>
+        <translation>wird synchronisiert…</translation>
+    </message>
+    <message numerus="yes">
+        <source>synced, %n new or changed cards</source>
+        <extracomment>On a terminal, after --sync: the account&apos;s line once its books are in the cache.</extracomment>
+        <translation>
+            <numerusform>synchronisiert, %n neue oder geänderte Karte</numerusform>
+            <numerusform>synchronisiert, %n neue oder geänderte Karten</numerusform>
         </translation>
     </message>
 </context>

@@ -144,5 +144,13 @@
             <numerusform>added %1, %n address books:</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>synced, %n new or changed cards</source>
+        <extracomment>On a terminal, after --sync: the account&apos;s line once its books are in the cache.</extracomment>
+        <translation>
+            <numerusform>synced, %n new or changed card</numerusform>
+            <numerusform>synced, %n new or changed cards</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

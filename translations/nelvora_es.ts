@@ -55,6 +55,26 @@
         <source>the keyring failed</source>
         <translation>el depósito de claves falló</translation>
     </message>
+    <message>
+        <source>no address-book server was found for this e-mail address</source>
+        <translation>no se encontró ningún servidor de libretas de direcciones para esta dirección de correo</translation>
+    </message>
+    <message>
+        <source>the server offers no log-in in the browser</source>
+        <translation>el servidor no ofrece inicio de sesión en el navegador</translation>
+    </message>
+    <message>
+        <source>the log-in in the browser was not finished in time</source>
+        <translation>el inicio de sesión en el navegador no terminó a tiempo</translation>
+    </message>
+    <message>
+        <source>the server refused the log-in in the browser</source>
+        <translation>el servidor rechazó el inicio de sesión en el navegador</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer to the log-in in the browser could not be read</source>
+        <translation>no se pudo leer la respuesta del servidor al inicio de sesión en el navegador</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -337,10 +357,6 @@ CANCELAR	cerrar el programa: ¡se perderán los datos no guardados!</translation
         <translation>&amp;Añadir</translation>
     </message>
     <message>
-        <source>&amp;Server:</source>
-        <translation>&amp;Servidor:</translation>
-    </message>
-    <message>
         <source>&amp;User name:</source>
         <translation>&amp;Usuario:</translation>
     </message>
@@ -359,6 +375,38 @@ CANCELAR	cerrar el programa: ¡se perderán los datos no guardados!</translation
     <message>
         <source>Not added: %1</source>
         <translation>No se añadió: %1</translation>
+    </message>
+    <message>
+        <source>Logging in</source>
+        <translation>Iniciando sesión</translation>
+    </message>
+    <message>
+        <source>Log in with the browser</source>
+        <translation>Iniciar sesión en el navegador</translation>
+    </message>
+    <message>
+        <source>&amp;Server or e-mail address:</source>
+        <translation>&amp;Servidor o correo electrónico:</translation>
+    </message>
+    <message>
+        <source>Fill in the user name and the password, or log in with the browser.</source>
+        <translation>Escriba el usuario y la contraseña, o inicie sesión en el navegador.</translation>
+    </message>
+    <message>
+        <source>Looking for the server of %1…</source>
+        <translation>Buscando el servidor de %1…</translation>
+    </message>
+    <message>
+        <source>No browser could be opened. Open this address in one: %1</source>
+        <translation>No se pudo abrir ningún navegador. Abra esta dirección en uno: %1</translation>
+    </message>
+    <message>
+        <source>Log in and grant the access in the browser; this dialog waits for it.</source>
+        <translation>Inicie sesión y conceda el acceso en el navegador; este diálogo lo espera.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was added.</source>
+        <translation>Cancelado: no se añadió nada.</translation>
     </message>
 </context>
 <context>
@@ -884,12 +932,14 @@ Couldn&apos;t find any program to write or call with!</source>
     </message>
     <message>
         <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --add-account E-MAIL [--user NAME]
        nelvora-report --remove-account URL [--user NAME]
        nelvora-report --accounts
        nelvora-report --sync [other options]
 </source>
         <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
         <translation>     nelvora-report --add-account URL --user NAME   (la contraseña desde la entrada estándar)
+     nelvora-report --add-account E-MAIL [--user NAME]
      nelvora-report --remove-account URL [--user NAME]
      nelvora-report --accounts
      nelvora-report --sync [otras opciones]
@@ -901,6 +951,18 @@ Couldn&apos;t find any program to write or call with!</source>
         <translation>
             <numerusform>%1 añadida, %n libreta de direcciones:</numerusform>
             <numerusform>%1 añadida, %n libretas de direcciones:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>syncing…</source>
+        <translation>sincronizando…</translation>
+    </message>
+    <message numerus="yes">
+        <source>synced, %n new or changed cards</source>
+        <extracomment>On a terminal, after --sync: the account&apos;s line once its books are in the cache.</extracomment>
+        <translation>
+            <numerusform>sincronizado, %n tarjeta nueva o modificada</numerusform>
+            <numerusform>sincronizado, %n tarjetas nuevas o modificadas</numerusform>
         </translation>
     </message>
 </context>

@@ -55,6 +55,26 @@
         <source>the keyring failed</source>
         <translation>le trousseau de clés a échoué</translation>
     </message>
+    <message>
+        <source>no address-book server was found for this e-mail address</source>
+        <translation>aucun serveur de carnets d&apos;adresses n&apos;a été trouvé pour cette adresse e-mail</translation>
+    </message>
+    <message>
+        <source>the server offers no log-in in the browser</source>
+        <translation>le serveur ne propose pas de connexion dans le navigateur</translation>
+    </message>
+    <message>
+        <source>the log-in in the browser was not finished in time</source>
+        <translation>la connexion dans le navigateur n&apos;a pas été terminée à temps</translation>
+    </message>
+    <message>
+        <source>the server refused the log-in in the browser</source>
+        <translation>le serveur a refusé la connexion dans le navigateur</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer to the log-in in the browser could not be read</source>
+        <translation>la réponse du serveur à la connexion dans le navigateur est illisible</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -337,10 +357,6 @@ ANNULER	quitter le programme – les données non enregistrées seront perdues&#
         <translation>A&amp;jouter</translation>
     </message>
     <message>
-        <source>&amp;Server:</source>
-        <translation>&amp;Serveur&#xa0;:</translation>
-    </message>
-    <message>
         <source>&amp;User name:</source>
         <translation>Nom d&apos;&amp;utilisateur&#xa0;:</translation>
     </message>
@@ -359,6 +375,38 @@ ANNULER	quitter le programme – les données non enregistrées seront perdues&#
     <message>
         <source>Not added: %1</source>
         <translation>Non ajouté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Logging in</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Log in with the browser</source>
+        <translation>Se connecter dans le navigateur</translation>
+    </message>
+    <message>
+        <source>&amp;Server or e-mail address:</source>
+        <translation>&amp;Serveur ou adresse e-mail&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Fill in the user name and the password, or log in with the browser.</source>
+        <translation>Saisissez le nom d&apos;utilisateur et le mot de passe, ou connectez-vous dans le navigateur.</translation>
+    </message>
+    <message>
+        <source>Looking for the server of %1…</source>
+        <translation>Recherche du serveur de %1…</translation>
+    </message>
+    <message>
+        <source>No browser could be opened. Open this address in one: %1</source>
+        <translation>Aucun navigateur n&apos;a pu être ouvert. Ouvrez cette adresse dans l&apos;un d&apos;eux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Log in and grant the access in the browser; this dialog waits for it.</source>
+        <translation>Connectez-vous et autorisez l&apos;accès dans le navigateur&#xa0;; cette fenêtre attend.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was added.</source>
+        <translation>Annulé&#xa0;: rien n&apos;a été ajouté.</translation>
     </message>
 </context>
 <context>
@@ -884,12 +932,14 @@ Aucun programme n&apos;a été trouvé pour écrire ou appeler&#xa0;!</translati
     </message>
     <message>
         <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --add-account E-MAIL [--user NAME]
        nelvora-report --remove-account URL [--user NAME]
        nelvora-report --accounts
        nelvora-report --sync [other options]
 </source>
         <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
         <translation>              nelvora-report --add-account URL --user NAME   (le mot de passe sur l&apos;entrée standard)
+              nelvora-report --add-account E-MAIL [--user NAME]
               nelvora-report --remove-account URL [--user NAME]
               nelvora-report --accounts
               nelvora-report --sync [autres options]
@@ -901,6 +951,18 @@ Aucun programme n&apos;a été trouvé pour écrire ou appeler&#xa0;!</translati
         <translation>
             <numerusform>%1 ajouté, %n carnet d&apos;adresses&#xa0;:</numerusform>
             <numerusform>%1 ajouté, %n carnets d&apos;adresses&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>syncing…</source>
+        <translation>synchronisation…</translation>
+    </message>
+    <message numerus="yes">
+        <source>synced, %n new or changed cards</source>
+        <extracomment>On a terminal, after --sync: the account&apos;s line once its books are in the cache.</extracomment>
+        <translation>
+            <numerusform>synchronisé, %n carte nouvelle ou modifiée</numerusform>
+            <numerusform>synchronisé, %n cartes nouvelles ou modifiées</numerusform>
         </translation>
     </message>
 </context>

@@ -55,6 +55,26 @@
         <source>the keyring failed</source>
         <translation>il portachiavi ha avuto un errore</translation>
     </message>
+    <message>
+        <source>no address-book server was found for this e-mail address</source>
+        <translation>nessun server di rubriche trovato per questo indirizzo e-mail</translation>
+    </message>
+    <message>
+        <source>the server offers no log-in in the browser</source>
+        <translation>il server non offre l&apos;accesso nel browser</translation>
+    </message>
+    <message>
+        <source>the log-in in the browser was not finished in time</source>
+        <translation>l&apos;accesso nel browser non è stato completato in tempo</translation>
+    </message>
+    <message>
+        <source>the server refused the log-in in the browser</source>
+        <translation>il server ha rifiutato l&apos;accesso nel browser</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer to the log-in in the browser could not be read</source>
+        <translation>la risposta del server all&apos;accesso nel browser non è leggibile</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -337,10 +357,6 @@ ANNULLA	chiudi il programma: i dati non salvati andranno persi!</translation>
         <translation>A&amp;ggiungi</translation>
     </message>
     <message>
-        <source>&amp;Server:</source>
-        <translation>&amp;Server:</translation>
-    </message>
-    <message>
         <source>&amp;User name:</source>
         <translation>Nome &amp;utente:</translation>
     </message>
@@ -359,6 +375,38 @@ ANNULLA	chiudi il programma: i dati non salvati andranno persi!</translation>
     <message>
         <source>Not added: %1</source>
         <translation>Non aggiunta: %1</translation>
+    </message>
+    <message>
+        <source>Logging in</source>
+        <translation>Accesso in corso</translation>
+    </message>
+    <message>
+        <source>Log in with the browser</source>
+        <translation>Accedi nel browser</translation>
+    </message>
+    <message>
+        <source>&amp;Server or e-mail address:</source>
+        <translation>&amp;Server o indirizzo e-mail:</translation>
+    </message>
+    <message>
+        <source>Fill in the user name and the password, or log in with the browser.</source>
+        <translation>Inserisci il nome utente e la password, oppure accedi nel browser.</translation>
+    </message>
+    <message>
+        <source>Looking for the server of %1…</source>
+        <translation>Ricerca del server di %1…</translation>
+    </message>
+    <message>
+        <source>No browser could be opened. Open this address in one: %1</source>
+        <translation>Impossibile aprire un browser. Apri questo indirizzo in un browser: %1</translation>
+    </message>
+    <message>
+        <source>Log in and grant the access in the browser; this dialog waits for it.</source>
+        <translation>Accedi e concedi l&apos;accesso nel browser; questa finestra attende.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was added.</source>
+        <translation>Annullato: non è stato aggiunto nulla.</translation>
     </message>
 </context>
 <context>
@@ -884,12 +932,14 @@ Nessun programma trovato per scrivere o chiamare!</translation>
     </message>
     <message>
         <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --add-account E-MAIL [--user NAME]
        nelvora-report --remove-account URL [--user NAME]
        nelvora-report --accounts
        nelvora-report --sync [other options]
 </source>
         <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
         <translation>     nelvora-report --add-account URL --user NAME   (la password dallo standard input)
+     nelvora-report --add-account E-MAIL [--user NAME]
      nelvora-report --remove-account URL [--user NAME]
      nelvora-report --accounts
      nelvora-report --sync [altre opzioni]
@@ -901,6 +951,18 @@ Nessun programma trovato per scrivere o chiamare!</translation>
         <translation>
             <numerusform>%1 aggiunto, %n rubrica:</numerusform>
             <numerusform>%1 aggiunto, %n rubriche:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>syncing…</source>
+        <translation>sincronizzazione…</translation>
+    </message>
+    <message numerus="yes">
+        <source>synced, %n new or changed cards</source>
+        <extracomment>On a terminal, after --sync: the account&apos;s line once its books are in the cache.</extracomment>
+        <translation>
+            <numerusform>sincronizzato, %n scheda nuova o modificata</numerusform>
+            <numerusform>sincronizzato, %n schede nuove o modificate</numerusform>
         </translation>
     </message>
 </context>

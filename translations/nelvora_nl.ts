@@ -55,6 +55,26 @@
         <source>the keyring failed</source>
         <translation>de sleutelbos gaf een fout</translation>
     </message>
+    <message>
+        <source>no address-book server was found for this e-mail address</source>
+        <translation>voor dit e-mailadres is geen adresboekserver gevonden</translation>
+    </message>
+    <message>
+        <source>the server offers no log-in in the browser</source>
+        <translation>de server biedt geen aanmelding in de browser</translation>
+    </message>
+    <message>
+        <source>the log-in in the browser was not finished in time</source>
+        <translation>de aanmelding in de browser is niet op tijd afgerond</translation>
+    </message>
+    <message>
+        <source>the server refused the log-in in the browser</source>
+        <translation>de server heeft de aanmelding in de browser geweigerd</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer to the log-in in the browser could not be read</source>
+        <translation>het antwoord van de server op de aanmelding in de browser is onleesbaar</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -337,10 +357,6 @@ ANNULEREN	het programma afsluiten – niet-opgeslagen gegevens gaan verloren!</t
         <translation>&amp;Toevoegen</translation>
     </message>
     <message>
-        <source>&amp;Server:</source>
-        <translation>&amp;Server:</translation>
-    </message>
-    <message>
         <source>&amp;User name:</source>
         <translation>&amp;Gebruikersnaam:</translation>
     </message>
@@ -359,6 +375,38 @@ ANNULEREN	het programma afsluiten – niet-opgeslagen gegevens gaan verloren!</t
     <message>
         <source>Not added: %1</source>
         <translation>Niet toegevoegd: %1</translation>
+    </message>
+    <message>
+        <source>Logging in</source>
+        <translation>Aanmelden</translation>
+    </message>
+    <message>
+        <source>Log in with the browser</source>
+        <translation>Aanmelden in de browser</translation>
+    </message>
+    <message>
+        <source>&amp;Server or e-mail address:</source>
+        <translation>&amp;Server of e-mailadres:</translation>
+    </message>
+    <message>
+        <source>Fill in the user name and the password, or log in with the browser.</source>
+        <translation>Vul de gebruikersnaam en het wachtwoord in, of meld u aan in de browser.</translation>
+    </message>
+    <message>
+        <source>Looking for the server of %1…</source>
+        <translation>Server van %1 zoeken…</translation>
+    </message>
+    <message>
+        <source>No browser could be opened. Open this address in one: %1</source>
+        <translation>Er kon geen browser worden geopend. Open dit adres zelf in een browser: %1</translation>
+    </message>
+    <message>
+        <source>Log in and grant the access in the browser; this dialog waits for it.</source>
+        <translation>Meld u aan in de browser en verleen de toegang; dit venster wacht daarop.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was added.</source>
+        <translation>Geannuleerd: er is niets toegevoegd.</translation>
     </message>
 </context>
 <context>
@@ -884,12 +932,14 @@ Er is geen programma gevonden om mee te schrijven of te bellen!</translation>
     </message>
     <message>
         <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --add-account E-MAIL [--user NAME]
        nelvora-report --remove-account URL [--user NAME]
        nelvora-report --accounts
        nelvora-report --sync [other options]
 </source>
         <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
         <translation>         nelvora-report --add-account URL --user NAME   (het wachtwoord via standaardinvoer)
+         nelvora-report --add-account E-MAIL [--user NAME]
          nelvora-report --remove-account URL [--user NAME]
          nelvora-report --accounts
          nelvora-report --sync [andere opties]
@@ -901,6 +951,18 @@ Er is geen programma gevonden om mee te schrijven of te bellen!</translation>
         <translation>
             <numerusform>%1 toegevoegd, %n adresboek:</numerusform>
             <numerusform>%1 toegevoegd, %n adresboeken:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>syncing…</source>
+        <translation>synchroniseren…</translation>
+    </message>
+    <message numerus="yes">
+        <source>synced, %n new or changed cards</source>
+        <extracomment>On a terminal, after --sync: the account&apos;s line once its books are in the cache.</extracomment>
+        <translation>
+            <numerusform>gesynchroniseerd, %n nieuwe of gewijzigde kaart</numerusform>
+            <numerusform>gesynchroniseerd, %n nieuwe of gewijzigde kaarten</numerusform>
         </translation>
     </message>
 </context>

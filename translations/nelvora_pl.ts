@@ -55,6 +55,26 @@
         <source>the keyring failed</source>
         <translation>błąd pęku kluczy</translation>
     </message>
+    <message>
+        <source>no address-book server was found for this e-mail address</source>
+        <translation>nie znaleziono serwera książek adresowych dla tego adresu e-mail</translation>
+    </message>
+    <message>
+        <source>the server offers no log-in in the browser</source>
+        <translation>serwer nie oferuje logowania w przeglądarce</translation>
+    </message>
+    <message>
+        <source>the log-in in the browser was not finished in time</source>
+        <translation>logowanie w przeglądarce nie zostało ukończone na czas</translation>
+    </message>
+    <message>
+        <source>the server refused the log-in in the browser</source>
+        <translation>serwer odrzucił logowanie w przeglądarce</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer to the log-in in the browser could not be read</source>
+        <translation>nie można odczytać odpowiedzi serwera na logowanie w przeglądarce</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -340,10 +360,6 @@ ANULUJ	zakończ program – niezapisane dane zostaną utracone!</translation>
         <translation>&amp;Dodaj</translation>
     </message>
     <message>
-        <source>&amp;Server:</source>
-        <translation>&amp;Serwer:</translation>
-    </message>
-    <message>
         <source>&amp;User name:</source>
         <translation>Nazwa &amp;użytkownika:</translation>
     </message>
@@ -362,6 +378,38 @@ ANULUJ	zakończ program – niezapisane dane zostaną utracone!</translation>
     <message>
         <source>Not added: %1</source>
         <translation>Nie dodano: %1</translation>
+    </message>
+    <message>
+        <source>Logging in</source>
+        <translation>Logowanie</translation>
+    </message>
+    <message>
+        <source>Log in with the browser</source>
+        <translation>Zaloguj się w przeglądarce</translation>
+    </message>
+    <message>
+        <source>&amp;Server or e-mail address:</source>
+        <translation>&amp;Serwer lub adres e-mail:</translation>
+    </message>
+    <message>
+        <source>Fill in the user name and the password, or log in with the browser.</source>
+        <translation>Wpisz nazwę użytkownika i hasło albo zaloguj się w przeglądarce.</translation>
+    </message>
+    <message>
+        <source>Looking for the server of %1…</source>
+        <translation>Szukanie serwera dla %1…</translation>
+    </message>
+    <message>
+        <source>No browser could be opened. Open this address in one: %1</source>
+        <translation>Nie udało się otworzyć przeglądarki. Otwórz ten adres w przeglądarce: %1</translation>
+    </message>
+    <message>
+        <source>Log in and grant the access in the browser; this dialog waits for it.</source>
+        <translation>Zaloguj się i udziel dostępu w przeglądarce; to okno na to czeka.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was added.</source>
+        <translation>Anulowano: nic nie zostało dodane.</translation>
     </message>
 </context>
 <context>
@@ -901,12 +949,14 @@ Nie znaleziono programu do pisania ani dzwonienia!</translation>
     </message>
     <message>
         <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --add-account E-MAIL [--user NAME]
        nelvora-report --remove-account URL [--user NAME]
        nelvora-report --accounts
        nelvora-report --sync [other options]
 </source>
         <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
         <translation>        nelvora-report --add-account URL --user NAME   (hasło ze standardowego wejścia)
+        nelvora-report --add-account E-MAIL [--user NAME]
         nelvora-report --remove-account URL [--user NAME]
         nelvora-report --accounts
         nelvora-report --sync [inne opcje]
@@ -919,6 +969,19 @@ Nie znaleziono programu do pisania ani dzwonienia!</translation>
             <numerusform>dodano %1, %n książka adresowa:</numerusform>
             <numerusform>dodano %1, %n książki adresowe:</numerusform>
             <numerusform>dodano %1, %n książek adresowych:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>syncing…</source>
+        <translation>synchronizacja…</translation>
+    </message>
+    <message numerus="yes">
+        <source>synced, %n new or changed cards</source>
+        <extracomment>On a terminal, after --sync: the account&apos;s line once its books are in the cache.</extracomment>
+        <translation>
+            <numerusform>zsynchronizowano, %n nowa lub zmieniona wizytówka</numerusform>
+            <numerusform>zsynchronizowano, %n nowe lub zmienione wizytówki</numerusform>
+            <numerusform>zsynchronizowano, %n nowych lub zmienionych wizytówek</numerusform>
         </translation>
     </message>
 </context>

@@ -55,6 +55,26 @@
         <source>the keyring failed</source>
         <translation>o chaveiro falhou</translation>
     </message>
+    <message>
+        <source>no address-book server was found for this e-mail address</source>
+        <translation>nenhum servidor de catálogos de endereços foi encontrado para este endereço de e-mail</translation>
+    </message>
+    <message>
+        <source>the server offers no log-in in the browser</source>
+        <translation>o servidor não oferece login no navegador</translation>
+    </message>
+    <message>
+        <source>the log-in in the browser was not finished in time</source>
+        <translation>o login no navegador não foi concluído a tempo</translation>
+    </message>
+    <message>
+        <source>the server refused the log-in in the browser</source>
+        <translation>o servidor recusou o login no navegador</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer to the log-in in the browser could not be read</source>
+        <translation>não foi possível ler a resposta do servidor ao login no navegador</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -337,10 +357,6 @@ CANCELAR	encerrar o programa – os dados não salvos serão perdidos!</translat
         <translation>&amp;Adicionar</translation>
     </message>
     <message>
-        <source>&amp;Server:</source>
-        <translation>&amp;Servidor:</translation>
-    </message>
-    <message>
         <source>&amp;User name:</source>
         <translation>Nome de &amp;usuário:</translation>
     </message>
@@ -359,6 +375,38 @@ CANCELAR	encerrar o programa – os dados não salvos serão perdidos!</translat
     <message>
         <source>Not added: %1</source>
         <translation>Não adicionado: %1</translation>
+    </message>
+    <message>
+        <source>Logging in</source>
+        <translation>Entrando</translation>
+    </message>
+    <message>
+        <source>Log in with the browser</source>
+        <translation>Entrar pelo navegador</translation>
+    </message>
+    <message>
+        <source>&amp;Server or e-mail address:</source>
+        <translation>&amp;Servidor ou endereço de e-mail:</translation>
+    </message>
+    <message>
+        <source>Fill in the user name and the password, or log in with the browser.</source>
+        <translation>Preencha o nome de usuário e a senha, ou entre pelo navegador.</translation>
+    </message>
+    <message>
+        <source>Looking for the server of %1…</source>
+        <translation>Procurando o servidor de %1…</translation>
+    </message>
+    <message>
+        <source>No browser could be opened. Open this address in one: %1</source>
+        <translation>Nenhum navegador pôde ser aberto. Abra este endereço em um: %1</translation>
+    </message>
+    <message>
+        <source>Log in and grant the access in the browser; this dialog waits for it.</source>
+        <translation>Entre e conceda o acesso no navegador; esta janela aguarda.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was added.</source>
+        <translation>Cancelado: nada foi adicionado.</translation>
     </message>
 </context>
 <context>
@@ -884,12 +932,14 @@ Nenhum programa foi encontrado para escrever ou ligar!</translation>
     </message>
     <message>
         <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --add-account E-MAIL [--user NAME]
        nelvora-report --remove-account URL [--user NAME]
        nelvora-report --accounts
        nelvora-report --sync [other options]
 </source>
         <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
         <translation>     nelvora-report --add-account URL --user NAME   (a senha pela entrada padrão)
+     nelvora-report --add-account E-MAIL [--user NAME]
      nelvora-report --remove-account URL [--user NAME]
      nelvora-report --accounts
      nelvora-report --sync [outras opções]
@@ -901,6 +951,18 @@ Nenhum programa foi encontrado para escrever ou ligar!</translation>
         <translation>
             <numerusform>%1 adicionada, %n catálogo de endereços:</numerusform>
             <numerusform>%1 adicionada, %n catálogos de endereços:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>syncing…</source>
+        <translation>sincronizando…</translation>
+    </message>
+    <message numerus="yes">
+        <source>synced, %n new or changed cards</source>
+        <extracomment>On a terminal, after --sync: the account&apos;s line once its books are in the cache.</extracomment>
+        <translation>
+            <numerusform>sincronizado, %n cartão novo ou alterado</numerusform>
+            <numerusform>sincronizado, %n cartões novos ou alterados</numerusform>
         </translation>
     </message>
 </context>

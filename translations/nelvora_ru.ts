@@ -55,6 +55,26 @@
         <source>the keyring failed</source>
         <translation>ошибка связки ключей</translation>
     </message>
+    <message>
+        <source>no address-book server was found for this e-mail address</source>
+        <translation>для этого адреса электронной почты не найден сервер адресных книг</translation>
+    </message>
+    <message>
+        <source>the server offers no log-in in the browser</source>
+        <translation>сервер не предлагает вход через браузер</translation>
+    </message>
+    <message>
+        <source>the log-in in the browser was not finished in time</source>
+        <translation>вход через браузер не был завершён вовремя</translation>
+    </message>
+    <message>
+        <source>the server refused the log-in in the browser</source>
+        <translation>сервер отклонил вход через браузер</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer to the log-in in the browser could not be read</source>
+        <translation>не удалось прочитать ответ сервера на вход через браузер</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -340,10 +360,6 @@ CANCEL	end program - unsaved data will be lost!</source>
         <translation>&amp;Добавить</translation>
     </message>
     <message>
-        <source>&amp;Server:</source>
-        <translation>&amp;Сервер:</translation>
-    </message>
-    <message>
         <source>&amp;User name:</source>
         <translation>&amp;Имя пользователя:</translation>
     </message>
@@ -362,6 +378,38 @@ CANCEL	end program - unsaved data will be lost!</source>
     <message>
         <source>Not added: %1</source>
         <translation>Не добавлено: %1</translation>
+    </message>
+    <message>
+        <source>Logging in</source>
+        <translation>Вход</translation>
+    </message>
+    <message>
+        <source>Log in with the browser</source>
+        <translation>Войти через браузер</translation>
+    </message>
+    <message>
+        <source>&amp;Server or e-mail address:</source>
+        <translation>&amp;Сервер или адрес эл. почты:</translation>
+    </message>
+    <message>
+        <source>Fill in the user name and the password, or log in with the browser.</source>
+        <translation>Введите имя пользователя и пароль или войдите через браузер.</translation>
+    </message>
+    <message>
+        <source>Looking for the server of %1…</source>
+        <translation>Поиск сервера для %1…</translation>
+    </message>
+    <message>
+        <source>No browser could be opened. Open this address in one: %1</source>
+        <translation>Не удалось открыть браузер. Откройте этот адрес в браузере: %1</translation>
+    </message>
+    <message>
+        <source>Log in and grant the access in the browser; this dialog waits for it.</source>
+        <translation>Войдите и разрешите доступ в браузере; это окно ждёт.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was added.</source>
+        <translation>Отменено: ничего не добавлено.</translation>
     </message>
 </context>
 <context>
@@ -901,12 +949,14 @@ Couldn&apos;t find any program to write or call with!</source>
     </message>
     <message>
         <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --add-account E-MAIL [--user NAME]
        nelvora-report --remove-account URL [--user NAME]
        nelvora-report --accounts
        nelvora-report --sync [other options]
 </source>
         <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
         <translation>               nelvora-report --add-account URL --user NAME   (пароль со стандартного ввода)
+               nelvora-report --add-account E-MAIL [--user NAME]
                nelvora-report --remove-account URL [--user NAME]
                nelvora-report --accounts
                nelvora-report --sync [другие параметры]
@@ -919,6 +969,19 @@ Couldn&apos;t find any program to write or call with!</source>
             <numerusform>добавлено %1, %n адресная книга:</numerusform>
             <numerusform>добавлено %1, %n адресные книги:</numerusform>
             <numerusform>добавлено %1, %n адресных книг:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>syncing…</source>
+        <translation>синхронизация…</translation>
+    </message>
+    <message numerus="yes">
+        <source>synced, %n new or changed cards</source>
+        <extracomment>On a terminal, after --sync: the account&apos;s line once its books are in the cache.</extracomment>
+        <translation>
+            <numerusform>синхронизировано, %n новая или изменённая карточка</numerusform>
+            <numerusform>синхронизировано, %n новые или изменённые карточки</numerusform>
+            <numerusform>синхронизировано, %n новых или изменённых карточек</numerusform>
         </translation>
     </message>
 </context>

@@ -2,7 +2,7 @@
 
 #include "TAccountsPanel.h"
 
-TOnlineBooks::TOnlineBooks() : m_scheduler(m_secrets), m_service(m_secrets, m_scheduler)
+TOnlineBooks::TOnlineBooks(ILauncher& launcher) : m_launcher(launcher), m_scheduler(m_secrets), m_service(m_secrets, m_scheduler)
 {
     // Only news counts: a sync that found nothing new leaves the list as it is.
     QObject::connect(&m_scheduler, &CardDav::TSyncScheduler::AccountSynced, &m_scheduler,
@@ -14,7 +14,7 @@ TOnlineBooks::TOnlineBooks() : m_scheduler(m_secrets), m_service(m_secrets, m_sc
 
 QWidget* TOnlineBooks::MakePanel(QWidget* parent)
 {
-    auto* panel = new TAccountsPanel(m_service, parent);
+    auto* panel = new TAccountsPanel(m_service, parent, &m_launcher);
     panel->OnAccountsChanged = [this] { Changed(); };
     return panel;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ILauncher.h"
 #include "IOnlineBooks.h"
 #include "TAccountService.h"
 #include "TKeychainSecretStore.h"
@@ -9,7 +10,8 @@
 class TOnlineBooks final : public IOnlineBooks
 {
 public:
-    TOnlineBooks();
+    // `launcher` must outlive this object: it opens the browser for a log-in there.
+    explicit TOnlineBooks(ILauncher& launcher);
 
     QWidget* MakePanel(QWidget* parent) override;
     void SyncNow() override { m_scheduler.SyncNow(); }
@@ -22,6 +24,7 @@ private:
             m_changed();
     }
 
+    ILauncher& m_launcher;
     CardDav::TKeychainSecretStore m_secrets;
     CardDav::TSyncScheduler m_scheduler;
     CardDav::TAccountService m_service;

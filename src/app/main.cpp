@@ -128,7 +128,7 @@ int main(int argc, char** argv)
         TPlatformServices services{dialogs, clipboard, tray, clock, dateFormat, launcher, application, firstArgument};
         services.Notifier = &notifier;
         services.DayWatch = &dayWatch;
-        TOnlineBooks onlineBooks;
+        TOnlineBooks onlineBooks(launcher);
         services.OnlineBooks = &onlineBooks;
         TFormMain form(services);
         FormMain = &form;

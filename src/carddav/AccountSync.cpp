@@ -20,6 +20,25 @@ QString TestLogin(const QUrl& url, const QString& user, const QString& password,
     return engine.Discover(url, books);
 }
 
+QString TestLoginAtFirst(const std::vector<QUrl>& candidates, const QString& user, const QString& password,
+                         std::vector<TBookInfo>& books, QUrl& chosen)
+{
+    QString kept;
+    for (const QUrl& candidate : candidates) {
+        const QString failure = TestLogin(candidate, user, password, books);
+        if (failure.isEmpty()) {
+            chosen = candidate;
+            return {};
+        }
+        if (failure == QLatin1String("login failed"))
+            return failure;
+        // A server that answered says more than one that could not be reached.
+        if (kept.isEmpty() && failure != QLatin1String("server not reachable"))
+            kept = failure;
+    }
+    return kept.isEmpty() ? QStringLiteral("server not found") : kept;
+}
+
 TSyncResult SyncAccount(const TAccount& account, const QString& password, std::chrono::milliseconds lockWait,
                         int* requests, qint64* bytes)
 {

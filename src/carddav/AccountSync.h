@@ -20,6 +20,11 @@ std::filesystem::path CacheRoot();
 // Logs in and finds the books, writing nothing: the test an account passes before it is saved.
 QString TestLogin(const QUrl& url, const QString& user, const QString& password, std::vector<TBookInfo>& books);
 
+// TestLogin() at each address in turn until one works; `chosen` is that one. A refused login ends the search (the
+// password is wrong everywhere); when no address answered at all, the failure is "server not found".
+QString TestLoginAtFirst(const std::vector<QUrl>& candidates, const QString& user, const QString& password,
+                         std::vector<TBookInfo>& books, QUrl& chosen);
+
 // Discovers and syncs one account into the cache. `lockWait`: how long another program's sync may hold it up.
 TSyncResult SyncAccount(const TAccount& account, const QString& password, std::chrono::milliseconds lockWait,
                         int* requests = nullptr, qint64* bytes = nullptr);

@@ -9,7 +9,7 @@ namespace CardDav {
 
 QString ShownFailure(const QString& failure)
 {
-    static constexpr std::array<std::pair<const char*, const char*>, 8> Texts{{
+    static constexpr std::array<std::pair<const char*, const char*>, 9> Texts{{
         {"login failed", QT_TRANSLATE_NOOP("CardDav", "login failed: check the user name and the (app) password")},
         {"certificate not trusted", QT_TRANSLATE_NOOP("CardDav", "the server's certificate is not trusted")},
         {"server not reachable", QT_TRANSLATE_NOOP("CardDav", "the server cannot be reached")},
@@ -17,6 +17,8 @@ QString ShownFailure(const QString& failure)
         {"no address book found", QT_TRANSLATE_NOOP("CardDav", "no address book was found at this address")},
         {"redirected to another host", QT_TRANSLATE_NOOP("CardDav", "the server sent the request to another host")},
         {"answer too large", QT_TRANSLATE_NOOP("CardDav", "the server's answer was too large")},
+        {"server not found",
+         QT_TRANSLATE_NOOP("CardDav", "no address-book server was found for this e-mail address")},
         {"not a server address", QT_TRANSLATE_NOOP("CardDav", "this is not a server address")},
     }};
     for (const auto& [english, shown] : Texts)

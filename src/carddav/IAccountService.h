@@ -22,6 +22,30 @@ public:
     // list, then syncs it. The error says what failed, in the user's language where it is the program's own text.
     virtual void Add(const QUrl& url, const QString& user, const QString& password,
                      std::function<void(const QString& error)> done) = 0;
+    // The same for an e-mail address: the server is looked up in the name service of its domain first, and the
+    // account is kept at the first address found there whose login works.
+    virtual void AddByEmail(const QString& email, const QString& user, const QString& password,
+                            std::function<void(const QString& error)> done)
+    {
+        (void)email;
+        (void)user;
+        (void)password;
+        done(QStringLiteral("server not found"));
+    }
+    // The log-in in the browser: asks the server whether it offers one; `offered` gets the page to open, or an empty
+    // address. Then CompleteBrowserLogin() waits for the user to grant it there and adds the account with the app
+    // password the server hands out; `done` as for Add().
+    virtual void OfferBrowserLogin(const QUrl& server, std::function<void(const QUrl& page)> offered)
+    {
+        (void)server;
+        offered({});
+    }
+    virtual void CompleteBrowserLogin(std::function<void(const QString& error)> done)
+    {
+        done(QStringLiteral("the server offers no log-in in the browser"));
+    }
+    // Stops a login test or a log-in in the browser that is still running: nothing of it is kept, nothing answers.
+    virtual void Cancel() {}
     // Drops the account, its password and its cached books.
     virtual void Remove(const TAccount& account, std::function<void(const QString& error)> done) = 0;
 };

@@ -2,6 +2,8 @@
 
 #include "AccountSync.h"
 #include "FailureTexts.h"
+#include "TLoginFlow.h"
+#include "TServiceDiscovery.h"
 #include "TSyncScheduler.h"
 #include "UrlPolicy.h"
 
@@ -9,14 +11,18 @@
 #include <QPointer>
 #include <QThread>
 
+#include <algorithm>
 #include <memory>
 
 namespace CardDav {
 
 TAccountService::TAccountService(ISecretStore& secrets, TSyncScheduler& scheduler, QObject* parent)
-    : QObject(parent), m_secrets(secrets), m_scheduler(scheduler)
+    : QObject(parent), m_secrets(secrets), m_scheduler(scheduler), m_resolver(std::make_unique<TQtDnsResolver>()),
+      m_poster(std::make_unique<TQtFormPoster>()), m_flow(std::make_unique<TLoginFlow>(*m_poster))
 {
 }
+
+TAccountService::~TAccountService() = default;
 
 std::vector<TAccount> TAccountService::Accounts() const
 {
@@ -27,25 +33,87 @@ std::vector<TAccount> TAccountService::Accounts() const
 void TAccountService::Add(const QUrl& url, const QString& user, const QString& password,
                           std::function<void(const QString&)> done)
 {
-    const TAccount account{url.toString().toStdString(), user.toStdString()};
-    if (const std::string refusal = AccountFieldRefusal(account.Url, account.User); !refusal.empty())
+    if (const std::string refusal = AccountFieldRefusal(url.toString().toStdString(), user.toStdString());
+        !refusal.empty())
         return done(ShownFailure(QString::fromStdString(refusal)));
     if (const QString refusal = RefusalOf(url); !refusal.isEmpty())
         return done(ShownFailure(refusal));
+    TestAndKeep({url}, user, password, std::move(done));
+}
 
-    auto failure = std::make_shared<QString>();
-    QThread* login = QThread::create([url, user, password, failure] {
-        std::vector<TBookInfo> books;
-        *failure = TestLogin(url, user, password, books);
-    });
+void TAccountService::AddByEmail(const QString& email, const QString& user, const QString& password,
+                                 std::function<void(const QString&)> done)
+{
+    if (!IsEmailAddress(email))
+        return done(ShownFailure(QStringLiteral("not a server address")));
+    if (const std::string refusal = AccountFieldRefusal("https://" + email.toStdString(), user.toStdString());
+        !refusal.empty())
+        return done(ShownFailure(QString::fromStdString(refusal)));
+    const int generation = m_generation;
     QPointer<TAccountService> self(this);
-    connect(login, &QThread::finished, this, [this, self, login, account, password, failure, done] {
+    FindServers(*m_resolver, email, [this, self, generation, user, password, done](std::vector<QUrl> candidates) {
+        if (!self || generation != m_generation)
+            return;
+        // Only https goes out to a server the name service named.
+        candidates.erase(std::remove_if(candidates.begin(), candidates.end(),
+                                        [](const QUrl& url) { return url.scheme() != QLatin1String("https"); }),
+                         candidates.end());
+        if (candidates.empty())
+            return done(ShownFailure(QStringLiteral("server not found")));
+        TestAndKeep(candidates, user, password, done);
+    });
+}
+
+void TAccountService::OfferBrowserLogin(const QUrl& server, std::function<void(const QUrl&)> offered)
+{
+    m_flow->Offer(server, std::move(offered));
+}
+
+void TAccountService::CompleteBrowserLogin(std::function<void(const QString&)> done)
+{
+    const int generation = m_generation;
+    QPointer<TAccountService> self(this);
+    m_flow->Wait([this, self, generation, done](const TAppLogin& login, const QString& failure) {
+        if (!self || generation != m_generation)
+            return;
+        if (!failure.isEmpty())
+            return done(failure);
+        Add(login.Server, login.LoginName, login.AppPassword, done);
+    });
+}
+
+void TAccountService::Cancel()
+{
+    ++m_generation;
+    m_flow->Cancel();
+}
+
+void TAccountService::TestAndKeep(const std::vector<QUrl>& candidates, const QString& user, const QString& password,
+                                  std::function<void(const QString&)> done)
+{
+    struct TOutcome
+    {
+        QString Failure;
+        QUrl Chosen;
+    };
+    auto outcome = std::make_shared<TOutcome>();
+    QThread* login = QThread::create([candidates, user, password, outcome] {
+        std::vector<TBookInfo> books;
+        outcome->Failure = TestLoginAtFirst(candidates, user, password, books, outcome->Chosen);
+    });
+    const int generation = m_generation;
+    QPointer<TAccountService> self(this);
+    connect(login, &QThread::finished, this, [this, self, login, user, password, outcome, generation, done] {
         login->deleteLater();
-        if (!failure->isEmpty())
-            return done(ShownFailure(*failure));
+        // Cancelled while the test ran: the password goes nowhere.
+        if (generation != m_generation)
+            return;
+        if (!outcome->Failure.isEmpty())
+            return done(ShownFailure(outcome->Failure));
+        const TAccount account{outcome->Chosen.toString().toStdString(), user.toStdString()};
         m_secrets.Write(QString::fromStdString(SecretKey(account)), password,
-                        [this, self, account, done](const QString& error) {
-                            if (!self)
+                        [this, self, account, generation, done](const QString& error) {
+                            if (!self || generation != m_generation)
                                 return;
                             if (!error.isEmpty())
                                 return done(error);

@@ -2,6 +2,7 @@
 
 #include "AccountSync.h"
 #include "TKeychainSecretStore.h"
+#include "TServiceDiscovery.h"
 #include "TranslateMarks.h"
 #include "UrlPolicy.h"
 
@@ -92,25 +93,38 @@ int AddAccount(const std::string& url, const std::string& user)
     };
     if (const std::string refusal = AccountFieldRefusal(url, user); !refusal.empty())
         return cannot(QString::fromStdString(refusal));
-    // Refused before a password is even asked for, let alone sent.
-    const QUrl address = QUrl::fromUserInput(QString::fromStdString(url));
-    if (const QString refusal = RefusalOf(address); !refusal.isEmpty())
-        return cannot(refusal);
-    const TAccount account{address.toString().toStdString(), user};
+    // For an e-mail address the name service of its domain names the servers to try, https only; else the address
+    // is refused before a password is even asked for, let alone sent.
+    std::vector<QUrl> candidates;
+    if (const QString typed = QString::fromStdString(url); IsEmailAddress(typed)) {
+        for (const QUrl& found : FindServersWaiting(typed))
+            if (found.scheme() == QLatin1String("https"))
+                candidates.push_back(found);
+        if (candidates.empty())
+            return cannot(QStringLiteral("server not found"));
+    } else {
+        const QUrl address = QUrl::fromUserInput(typed);
+        if (const QString refusal = RefusalOf(address); !refusal.isEmpty())
+            return cannot(refusal);
+        candidates.push_back(address);
+    }
     bool ok = false;
     std::vector<TAccount> accounts = Accounts(ok);
     if (!ok)
         return ExitError;
 
-    std::string typed = ReadPassword(user, account.Url);
+    std::string typed = ReadPassword(user, candidates.size() == 1 ? candidates.front().toString().toStdString() : url);
     const QString password = QString::fromStdString(typed);
     Wipe(typed);
     if (password.isEmpty())
         return cannot(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "no password given")));
 
     std::vector<TBookInfo> books;
-    if (const QString failure = TestLogin(address, QString::fromStdString(user), password, books); !failure.isEmpty())
+    QUrl chosen;
+    if (const QString failure = TestLoginAtFirst(candidates, QString::fromStdString(user), password, books, chosen);
+        !failure.isEmpty())
         return cannot(failure);
+    const TAccount account{chosen.toString().toStdString(), user};
     TKeychainSecretStore keyring;
     if (const QString failure = WriteSecret(keyring, QString::fromStdString(SecretKey(account)), password);
         !failure.isEmpty())
@@ -181,7 +195,7 @@ int RemoveAccount(const std::string& url, const std::optional<std::string>& user
 int RunAccountCommand(const TAccountArguments& arguments)
 {
     if (arguments.Add)
-        return AddAccount(*arguments.Add, *arguments.User);
+        return AddAccount(*arguments.Add, arguments.User.value_or(*arguments.Add));
     if (arguments.Remove)
         return RemoveAccount(*arguments.Remove, arguments.User);
     bool ok = false;
@@ -196,19 +210,40 @@ void SyncAccounts()
     const std::vector<TAccount> accounts = Accounts(ok);
     if (accounts.empty())
         return;
+    // On a terminal each account has one line that says how far its sync is; in a pipe or a log, only failures.
+    const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    const auto progress = [terminal](const TAccount& account, const QString& state, bool last) {
+        if (!terminal)
+            return;
+        // \r and "erase to the end of the line": the same line, written over.
+        std::fprintf(stderr, "\r\033[K%s", last && state.isEmpty() ? "" : "nelvora-report: ");
+        if (!state.isEmpty())
+            std::fprintf(stderr, "%s: %s%s", account.Url.c_str(), state.toUtf8().constData(), last ? "\n" : "");
+        std::fflush(stderr);
+    };
     TKeychainSecretStore keyring;
     for (const TAccount& account : accounts) {
+        progress(account, Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "syncing…")), false);
         QString password;
         QString failure = ReadSecret(keyring, QString::fromStdString(SecretKey(account)), password);
+        int fetched = 0;
         if (failure.isEmpty()) {
             const TSyncResult result = SyncAccount(account, password, LockWait);
+            fetched = result.CardsFetched;
             failure = result.Failure.isEmpty() && !result.BookFailures.empty() ? result.BookFailures.begin()->second
                                                                                : result.Failure;
         } else {
             RecordAccountFailure(account, failure);
         }
-        if (!failure.isEmpty())
+        if (!failure.isEmpty()) {
+            progress(account, {}, true);
             Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "sync of %1 failed: %2"))
                     .arg(QString::fromStdString(account.Url), failure));
+        } else {
+            //: On a terminal, after --sync: the account's line once its books are in the cache.
+            progress(account,
+                     QCoreApplication::translate("nelvora-report", "synced, %n new or changed cards", nullptr, fetched),
+                     true);
+        }
     }
 }

@@ -205,7 +205,10 @@ void CheckAccountOptions(const TReportArguments& result)
     if (commands > 1)
         throw TUsageError(
             NELVORA_TRANSLATE_NOOP("nelvora-report", "--add-account, --remove-account and --accounts go alone"));
-    if (accounts.Add && !accounts.User)
+    // An e-mail address is its own user name.
+    const bool email = accounts.Add && accounts.Add->find('@') != std::string::npos &&
+                       accounts.Add->find("://") == std::string::npos;
+    if (accounts.Add && !accounts.User && !email)
         throw TUsageError(NELVORA_TRANSLATE_NOOP("nelvora-report", "--add-account needs --user"));
     if (accounts.User && !accounts.Add && !accounts.Remove)
         throw TUsageError(

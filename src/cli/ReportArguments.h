@@ -18,7 +18,7 @@ enum class TReportFormat {
 // The online address-book options: at most one account command, or --sync before the report.
 struct TAccountArguments
 {
-    std::optional<std::string> Add;    // --add-account URL (needs --user)
+    std::optional<std::string> Add;    // --add-account URL (needs --user) or E-MAIL
     std::optional<std::string> Remove; // --remove-account URL
     std::optional<std::string> User;   // --user NAME
     bool List = false;                 // --accounts
@@ -71,6 +71,7 @@ inline constexpr const char* ReportUsage = NELVORA_TRANSLATE_NOOP(
 //: The account options, printed after the command's synopsis; keep the options as they are.
 inline constexpr const char* ReportAccountsUsage = NELVORA_TRANSLATE_NOOP(
     "nelvora-report", "       nelvora-report --add-account URL --user NAME   (the password from standard input)\n"
+                      "       nelvora-report --add-account E-MAIL [--user NAME]\n"
                       "       nelvora-report --remove-account URL [--user NAME]\n"
                       "       nelvora-report --accounts\n"
                       "       nelvora-report --sync [other options]\n");

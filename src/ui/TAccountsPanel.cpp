@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TAccountsPanel::TAccountsPanel(CardDav::IAccountService& service, QWidget* parent)
-    : QGroupBox(tr("Online address books"), parent), m_service(service), m_list(new QListWidget(this)),
+TAccountsPanel::TAccountsPanel(CardDav::IAccountService& service, QWidget* parent, ILauncher* launcher)
+    : QGroupBox(tr("Online address books"), parent), m_service(service), m_launcher(launcher), m_list(new QListWidget(this)),
       m_add(new QPushButton(tr("Add…"), this)), m_remove(new QPushButton(tr("Remove"), this)),
       m_status(new QLabel(this))
 {
@@ -54,7 +54,7 @@ void TAccountsPanel::Refresh()
 
 void TAccountsPanel::AddClicked()
 {
-    auto* dialog = new TAddAccountDialog(m_service, this);
+    auto* dialog = new TAddAccountDialog(m_service, this, m_launcher);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->OnAdded = [this] {
         m_status->clear();

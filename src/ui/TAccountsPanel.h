@@ -2,10 +2,12 @@
 
 #include "IAccountService.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 
 #include <functional>
 
+class ILauncher;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -15,9 +17,12 @@ class QPushButton;
 // with the other stores once synced, where they can be left out like any other.
 class TAccountsPanel final : public QGroupBox
 {
+    // Without it tr() would be QGroupBox's, whose context no translation has.
+    Q_DECLARE_TR_FUNCTIONS(TAccountsPanel)
+
 public:
-    // `service` must outlive the panel.
-    TAccountsPanel(CardDav::IAccountService& service, QWidget* parent = nullptr);
+    // `service` and `launcher` must outlive the panel; the launcher opens the browser for a log-in there.
+    TAccountsPanel(CardDav::IAccountService& service, QWidget* parent = nullptr, ILauncher* launcher = nullptr);
 
     // Lists the accounts afresh.
     void Refresh();
@@ -30,6 +35,7 @@ private:
     void RemoveClicked();
 
     CardDav::IAccountService& m_service;
+    ILauncher* m_launcher;
     QListWidget* m_list;
     QPushButton* m_add;
     QPushButton* m_remove;

@@ -106,6 +106,8 @@ TEST(ReportArguments, AccountCommandsStandAloneAndSyncJoinsTheReport)
     EXPECT_EQ(add.Accounts.Add, "https://dav.example.org/");
     EXPECT_EQ(add.Accounts.User, "alice");
     EXPECT_TRUE(add.Accounts.IsCommand());
+    // An e-mail address is its own user name; a server's address is not.
+    EXPECT_FALSE(Parse({"--add-account", "alice@example.org"}).Accounts.User);
 
     const TReportArguments sync = Parse({"--sync", "--sources"});
     EXPECT_TRUE(sync.Accounts.Sync && sync.Sources);

@@ -1,5 +1,6 @@
 #include "FormFixture.h"
 
+#include "TAddAccountDialog.h"
 #include "TTextFit.h"
 
 #include <QAbstractButton>
@@ -172,6 +173,52 @@ protected:
 private:
     std::unique_ptr<QTranslator> m_translator;
 };
+
+// Accounts nobody has: the Add dialog only needs someone to ask.
+class TNoAccounts final : public CardDav::IAccountService
+{
+public:
+    std::vector<CardDav::TAccount> Accounts() const override { return {}; }
+    void Add(const QUrl&, const QString&, const QString&, std::function<void(const QString&)>) override {}
+    void Remove(const CardDav::TAccount&, std::function<void(const QString&)>) override {}
+};
+
+// The dialog's title is on the desktop's title bar, in its bold font, centred between the window's buttons (up to
+// three, about two lines high and wide each, on one side); its labels and buttons must not be cut either. And each
+// language's file reaches the dialog at all.
+TEST_F(TextFitTest, TheAddDialogShowsItsTitleAndTextsWholeInEveryLanguage)
+{
+    const QDir directory(QStringLiteral(NELVORA_QM_DIR));
+    QStringList languages{QStringLiteral("en"), QStringLiteral("long")};
+    for (const QString& file : directory.entryList({QStringLiteral("nelvora_*.qm")}, QDir::Files, QDir::Name))
+        languages << directory.filePath(file);
+    for (const QString& language : languages) {
+        SCOPED_TRACE(language.toStdString());
+        if (language == QLatin1String("long")) {
+            Use(std::make_unique<TLongTranslator>());
+        } else if (language != QLatin1String("en")) {
+            auto translator = std::make_unique<QTranslator>();
+            ASSERT_TRUE(translator->load(language));
+            Use(std::move(translator));
+        }
+        TNoAccounts accounts;
+        TAddAccountDialog dialog(accounts);
+        dialog.show();
+        QFont bold = dialog.font();
+        bold.setBold(true);
+        EXPECT_LE(QFontMetrics(bold).horizontalAdvance(dialog.windowTitle()) + 12 * dialog.fontMetrics().height(),
+                  dialog.width());
+        if (language != QLatin1String("en") && !language.endsWith(QLatin1String("_en.qm"))) {
+            EXPECT_NE(dialog.windowTitle(), QStringLiteral("Add an online address book"));
+        }
+        for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+            auto* label = qobject_cast<QLabel*>(widget);
+            if (label == nullptr || !label->wordWrap())
+                ExpectFits(*widget);
+        }
+        Use(nullptr);
+    }
+}
 
 TEST_F(TextFitTest, EnglishKeepsItsSizeAndEveryTextFits)
 {
