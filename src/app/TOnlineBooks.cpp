@@ -41,9 +41,8 @@ TOnlineBooks::TOnlineBooks() : m_scheduler(m_secrets), m_service(m_secrets, m_sc
                              Changed();
                      });
     // A run that ends may start the next one at once: look once the scheduler has settled.
-    QObject::connect(&m_scheduler, &CardDav::TSyncScheduler::Finished, &m_scheduler, [this] {
-        QTimer::singleShot(0, &m_scheduler, [this] { FollowScheduler(); });
-    });
+    QObject::connect(&m_scheduler, &CardDav::TSyncScheduler::Finished, &m_scheduler,
+                     [this] { QTimer::singleShot(0, &m_scheduler, [this] { FollowScheduler(); }); });
 }
 
 QWidget* TOnlineBooks::MakePanel(QWidget* parent)

@@ -116,7 +116,8 @@ void TAddressBooksModel::Build()
         if (row.LeftOut) {
             row.State = TState::LeftOut;
         } else if (row.Online && m_progress.Running &&
-                   (m_progress.Account.empty() || (book != m_books.end() && book->second.AccountUrl == m_progress.Account))) {
+                   (m_progress.Account.empty() ||
+                    (book != m_books.end() && book->second.AccountUrl == m_progress.Account))) {
             row.State = TState::Syncing;
         } else if (store.IsStale()) {
             row.State = TState::Stale;

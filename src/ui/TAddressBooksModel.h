@@ -15,8 +15,7 @@
 class TAddressBooksModel
 {
 public:
-    enum class TState
-    {
+    enum class TState {
         Read,       // read at the last check
         LeftOut,    // the user left it out
         Unreadable, // could not be read; Reason says why

@@ -64,7 +64,8 @@ std::vector<TStoreInfo> Stores()
 {
     return {
         {"vcard-folder", "/home/alice/.local/share/contacts", 3, "ok", ""},
-        {"evolution", "/home/alice/.local/share/evolution/addressbook/system", 0, "cannot open: database is locked", ""},
+        {"evolution", "/home/alice/.local/share/evolution/addressbook/system", 0, "cannot open: database is locked",
+         ""},
         {"vcard-folder", "/home/alice/old", 0, "excluded", ""},
         {"carddav", Home, 12, "ok", ""},
         {"carddav", Work, 40, "stale, last synced 2026-05-01 10:00 (login failed)", ""},

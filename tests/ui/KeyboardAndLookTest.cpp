@@ -88,9 +88,12 @@ TEST_F(KeyboardTest, CtrlTabAndCtrlPageKeysSwitchPagesPassingOverTheHiddenOption
         Qt::KeyboardModifiers Modifiers;
         int Page;
     } steps[] = {
-        {Qt::Key_Tab, Qt::ControlModifier, 1},      {Qt::Key_PageDown, Qt::ControlModifier, 2},
-        {Qt::Key_PageDown, Qt::ControlModifier, 3}, {Qt::Key_PageDown, Qt::ControlModifier, 0},
-        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 3}, {Qt::Key_PageUp, Qt::ControlModifier, 2},
+        {Qt::Key_Tab, Qt::ControlModifier, 1},
+        {Qt::Key_PageDown, Qt::ControlModifier, 2},
+        {Qt::Key_PageDown, Qt::ControlModifier, 3},
+        {Qt::Key_PageDown, Qt::ControlModifier, 0},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 3},
+        {Qt::Key_PageUp, Qt::ControlModifier, 2},
     };
     for (const auto& step : steps) {
         Press(step.Key, step.Modifiers);

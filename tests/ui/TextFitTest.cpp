@@ -3,7 +3,6 @@
 #include "TTextFit.h"
 
 #include <QAbstractButton>
-#include <QScrollArea>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -12,6 +11,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTranslator>
