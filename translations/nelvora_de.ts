@@ -5,7 +5,7 @@
     <name>CardDav</name>
     <message>
         <source>login failed: check the user name and the (app) password</source>
-        <translation>Anmeldung fehlgeschlagen: Benutzername und (App-)Passwort prüfen</translation>
+        <translation>Anmeldung fehlgeschlagen: Benutzernamen und (App-)Passwort prüfen</translation>
     </message>
     <message>
         <source>the server&apos;s certificate is not trusted</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>a password is sent over plain http only to this computer: use an https address</source>
-        <translation>ein Passwort geht über unverschlüsseltes http nur an diesen Computer: bitte eine https-Adresse verwenden</translation>
+        <translation>ein Passwort wird über unverschlüsseltes http nur an diesen Computer gesendet: bitte eine https-Adresse verwenden</translation>
     </message>
     <message>
         <source>no password is kept for this account</source>
@@ -99,14 +99,19 @@
         <translation>Geburtstag;Jahrestag;Hochzeitstag;Erinnerung;Kontakte;Adressbuch;</translation>
     </message>
     <message>
-        <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
+        <source>Nelvora sits in the notification area, reads your address books and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again every day at the time you choose, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>Nelvora läuft im Infobereich, liest Ihr Adressbuch und zeigt, wessen Geburtstag oder Hochzeitstag heute, morgen oder in den nächsten Tagen ist – mit der Zahl der Jahre und der verbleibenden Tage. Es prüft bei der Anmeldung und erneut bei jedem Tageswechsel und liest Ihre Kontakte nur, ohne sie je zu ändern.</translation>
+        <translation>Nelvora läuft im Infobereich, liest Ihre Adressbücher und zeigt, wessen Geburtstag oder Hochzeitstag heute, morgen oder in den nächsten Tagen ist – mit der Zahl der Jahre und der verbleibenden Tage. Es prüft bei der Anmeldung und erneut jeden Tag zu der von Ihnen gewählten Uhrzeit und liest Ihre Kontakte nur, ohne sie je zu ändern.</translation>
     </message>
     <message>
-        <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
-        <extracomment>Second paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
-        <translation>Es liest die vCard-Dateien, die die Kontaktverwaltungen des Desktops und CardDAV-Synchronisationswerkzeuge ablegen. Der Befehl nelvora-report gibt dieselbe Liste im Terminal aus, für Skripte und cron.</translation>
+        <source>It reads the vCard files that desktop contact managers keep, and your online address books on CardDAV servers such as Nextcloud or Radicale, which it syncs itself. From a reminder you can write to the person or call them.</source>
+        <extracomment>Second paragraph of the description. CardDAV, Nextcloud and Radicale are names: keep them.</extracomment>
+        <translation>Es liest die vCard-Dateien, die die Kontaktverwaltungen des Desktops ablegen, und Ihre Online-Adressbücher auf CardDAV-Servern wie Nextcloud oder Radicale, die es selbst synchronisiert. Aus einer Erinnerung heraus können Sie der Person schreiben oder sie anrufen.</translation>
+    </message>
+    <message>
+        <source>The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
+        <extracomment>Third paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
+        <translation>Der Befehl nelvora-report gibt dieselbe Liste im Terminal aus, für Skripte und cron.</translation>
     </message>
 </context>
 <context>
@@ -366,7 +371,7 @@ ABBRECHEN	Programm beenden – ungespeicherte Daten gehen verloren!</translation
     </message>
     <message>
         <source>Fill in the server, the user name and the password.</source>
-        <translation>Bitte Server, Benutzername und Passwort ausfüllen.</translation>
+        <translation>Bitte Server, Benutzernamen und Passwort angeben.</translation>
     </message>
     <message>
         <source>Logging in…</source>
@@ -407,6 +412,29 @@ ABBRECHEN	Programm beenden – ungespeicherte Daten gehen verloren!</translation
     <message>
         <source>Cancelled: nothing was added.</source>
         <translation>Abgebrochen: Es wurde nichts hinzugefügt.</translation>
+    </message>
+</context>
+<context>
+    <name>TAddressBooksPage</name>
+    <message>
+        <source>Sync Now</source>
+        <extracomment>A button: reads the online address books from their servers now.</extracomment>
+        <translation>Jetzt synchronisieren</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 cards</source>
+        <extracomment>While an online address book syncs: %1 is the account, %2 the cards read so far, %3 all of them.</extracomment>
+        <translation>%1: %2 von %3 Kontakten</translation>
+    </message>
+    <message>
+        <source>%1: syncing…</source>
+        <extracomment>While an online address book syncs and the number of its cards is not known yet; %1 is the account.</extracomment>
+        <translation>%1: wird synchronisiert…</translation>
+    </message>
+    <message>
+        <source>Syncing…</source>
+        <extracomment>While the online address books sync, before the first account is named.</extracomment>
+        <translation>Wird synchronisiert…</translation>
     </message>
 </context>
 <context>
@@ -657,6 +685,11 @@ Couldn&apos;t find any program to write or call with!</source>
         <translation>Entschuldigung!
 Es wurde kein Programm zum Schreiben oder Anrufen gefunden!</translation>
     </message>
+    <message>
+        <source>Address books</source>
+        <extracomment>A tab: the page with every address book the program reads.</extracomment>
+        <translation>Adressbücher</translation>
+    </message>
 </context>
 <context>
     <name>TGreetingActions</name>
@@ -667,6 +700,7 @@ Es wurde kein Programm zum Schreiben oder Anrufen gefunden!</translation>
     </message>
     <message>
         <source>Happy birthday!</source>
+        <extracomment>The subject of an e-mail written from a birthday reminder.</extracomment>
         <translation>Alles Gute zum Geburtstag!</translation>
     </message>
     <message>
@@ -789,16 +823,68 @@ Es wurde kein Programm zum Schreiben oder Anrufen gefunden!</translation>
         <translation>Art</translation>
     </message>
     <message>
-        <source>Path</source>
-        <translation>Pfad</translation>
-    </message>
-    <message>
         <source>Contacts</source>
         <translation>Kontakte</translation>
     </message>
     <message>
-        <source>Address books</source>
-        <translation>Adressbücher</translation>
+        <source>Name</source>
+        <extracomment>A column: the folder, profile or server address of an address book.</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <extracomment>A column: whether an address book was read, left out, synced...</extracomment>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>The state of an address book that the last check read.</extracomment>
+        <translation>gelesen</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <extracomment>The state of an address book the user left out.</extracomment>
+        <translation>ausgelassen</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <extracomment>%1 says why, in English as the reading gave it.</extracomment>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>unreadable (%1)</source>
+        <translation>nicht lesbar (%1)</translation>
+    </message>
+    <message>
+        <source>synced</source>
+        <extracomment>An online address book; %1 is a date and time, 2026-05-01 10:00.</extracomment>
+        <translation>synchronisiert</translation>
+    </message>
+    <message>
+        <source>synced %1</source>
+        <translation>synchronisiert %1</translation>
+    </message>
+    <message>
+        <source>syncing…</source>
+        <extracomment>An online address book while its sync runs.</extracomment>
+        <translation>wird synchronisiert…</translation>
+    </message>
+    <message>
+        <source>stale since %1</source>
+        <extracomment>An online address book whose last sync failed; %1 is when it last synced (a date and time, or &quot;never&quot;), %2 why the sync failed.</extracomment>
+        <translation>veraltet seit %1</translation>
+    </message>
+    <message>
+        <source>stale since %1 (%2)</source>
+        <translation>veraltet seit %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts</source>
+        <extracomment>Spoken with an address book&apos;s row: how many contacts it gave.</extracomment>
+        <translation>
+            <numerusform>%n Kontakt</numerusform>
+            <numerusform>%n Kontakte</numerusform>
+        </translation>
     </message>
 </context>
 <context>

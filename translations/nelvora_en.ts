@@ -135,6 +135,17 @@
     </message>
 </context>
 <context>
+    <name>TStoreListView</name>
+    <message numerus="yes">
+        <source>%n contacts</source>
+        <extracomment>Spoken with an address book&apos;s row: how many contacts it gave.</extracomment>
+        <translation>
+            <numerusform>%n contact</numerusform>
+            <numerusform>%n contacts</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>nelvora-report</name>
     <message numerus="yes">
         <source>added %1, %n address books:</source>

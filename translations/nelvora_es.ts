@@ -99,14 +99,19 @@
         <translation>cumpleaños;aniversario;aniversario de boda;recordatorio;contactos;libreta de direcciones;</translation>
     </message>
     <message>
-        <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
+        <source>Nelvora sits in the notification area, reads your address books and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again every day at the time you choose, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>Nelvora se aloja en la bandeja del sistema, lee su libreta de direcciones y muestra quién cumple años o celebra su aniversario de boda hoy, mañana o en los próximos días, con los años que se cumplen y los días que faltan. Comprueba al iniciar sesión y de nuevo cada vez que cambia el día, y nunca hace otra cosa que leer sus contactos.</translation>
+        <translation>Nelvora se aloja en la bandeja del sistema, lee sus libretas de direcciones y muestra quién cumple años o celebra su aniversario de boda hoy, mañana o en los próximos días, con los años que se cumplen y los días que faltan. Comprueba al iniciar sesión y de nuevo cada día a la hora que usted elija, y nunca hace otra cosa que leer sus contactos.</translation>
     </message>
     <message>
-        <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
-        <extracomment>Second paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
-        <translation>Lee los archivos vCard que guardan los gestores de contactos del escritorio y las herramientas de sincronización CardDAV. La orden nelvora-report muestra la misma lista en un terminal, para scripts y cron.</translation>
+        <source>It reads the vCard files that desktop contact managers keep, and your online address books on CardDAV servers such as Nextcloud or Radicale, which it syncs itself. From a reminder you can write to the person or call them.</source>
+        <extracomment>Second paragraph of the description. CardDAV, Nextcloud and Radicale are names: keep them.</extracomment>
+        <translation>Lee los archivos vCard que guardan los gestores de contactos del escritorio y sus libretas de direcciones en línea de servidores CardDAV como Nextcloud o Radicale, que sincroniza por sí mismo. Desde un recordatorio puede escribir o llamar a la persona.</translation>
+    </message>
+    <message>
+        <source>The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
+        <extracomment>Third paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
+        <translation>La orden nelvora-report muestra la misma lista en un terminal, para scripts y cron.</translation>
     </message>
 </context>
 <context>
@@ -366,7 +371,7 @@ CANCELAR	cerrar el programa: ¡se perderán los datos no guardados!</translation
     </message>
     <message>
         <source>Fill in the server, the user name and the password.</source>
-        <translation>Rellene el servidor, el usuario y la contraseña.</translation>
+        <translation>Indique el servidor, el usuario y la contraseña.</translation>
     </message>
     <message>
         <source>Logging in…</source>
@@ -407,6 +412,29 @@ CANCELAR	cerrar el programa: ¡se perderán los datos no guardados!</translation
     <message>
         <source>Cancelled: nothing was added.</source>
         <translation>Cancelado: no se añadió nada.</translation>
+    </message>
+</context>
+<context>
+    <name>TAddressBooksPage</name>
+    <message>
+        <source>Sync Now</source>
+        <extracomment>A button: reads the online address books from their servers now.</extracomment>
+        <translation>Sincronizar ahora</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 cards</source>
+        <extracomment>While an online address book syncs: %1 is the account, %2 the cards read so far, %3 all of them.</extracomment>
+        <translation>%1: %2 de %3 contactos</translation>
+    </message>
+    <message>
+        <source>%1: syncing…</source>
+        <extracomment>While an online address book syncs and the number of its cards is not known yet; %1 is the account.</extracomment>
+        <translation>%1: sincronizando…</translation>
+    </message>
+    <message>
+        <source>Syncing…</source>
+        <extracomment>While the online address books sync, before the first account is named.</extracomment>
+        <translation>Sincronizando…</translation>
     </message>
 </context>
 <context>
@@ -657,6 +685,11 @@ Couldn&apos;t find any program to write or call with!</source>
         <translation>¡Lo sentimos!
 ¡No se encontró ningún programa para escribir o llamar!</translation>
     </message>
+    <message>
+        <source>Address books</source>
+        <extracomment>A tab: the page with every address book the program reads.</extracomment>
+        <translation>Libretas de direcciones</translation>
+    </message>
 </context>
 <context>
     <name>TGreetingActions</name>
@@ -667,6 +700,7 @@ Couldn&apos;t find any program to write or call with!</source>
     </message>
     <message>
         <source>Happy birthday!</source>
+        <extracomment>The subject of an e-mail written from a birthday reminder.</extracomment>
         <translation>¡Feliz cumpleaños!</translation>
     </message>
     <message>
@@ -789,16 +823,68 @@ Couldn&apos;t find any program to write or call with!</source>
         <translation>Tipo</translation>
     </message>
     <message>
-        <source>Path</source>
-        <translation>Ruta</translation>
-    </message>
-    <message>
         <source>Contacts</source>
         <translation>Contactos</translation>
     </message>
     <message>
-        <source>Address books</source>
-        <translation>Libretas de direcciones</translation>
+        <source>Name</source>
+        <extracomment>A column: the folder, profile or server address of an address book.</extracomment>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <extracomment>A column: whether an address book was read, left out, synced...</extracomment>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>The state of an address book that the last check read.</extracomment>
+        <translation>leída</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <extracomment>The state of an address book the user left out.</extracomment>
+        <translation>omitida</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <extracomment>%1 says why, in English as the reading gave it.</extracomment>
+        <translation>ilegible</translation>
+    </message>
+    <message>
+        <source>unreadable (%1)</source>
+        <translation>ilegible (%1)</translation>
+    </message>
+    <message>
+        <source>synced</source>
+        <extracomment>An online address book; %1 is a date and time, 2026-05-01 10:00.</extracomment>
+        <translation>sincronizada</translation>
+    </message>
+    <message>
+        <source>synced %1</source>
+        <translation>sincronizada el %1</translation>
+    </message>
+    <message>
+        <source>syncing…</source>
+        <extracomment>An online address book while its sync runs.</extracomment>
+        <translation>sincronizando…</translation>
+    </message>
+    <message>
+        <source>stale since %1</source>
+        <extracomment>An online address book whose last sync failed; %1 is when it last synced (a date and time, or &quot;never&quot;), %2 why the sync failed.</extracomment>
+        <translation>desactualizada desde %1</translation>
+    </message>
+    <message>
+        <source>stale since %1 (%2)</source>
+        <translation>desactualizada desde %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts</source>
+        <extracomment>Spoken with an address book&apos;s row: how many contacts it gave.</extracomment>
+        <translation>
+            <numerusform>%n contacto</numerusform>
+            <numerusform>%n contactos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

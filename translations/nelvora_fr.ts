@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>the server sent the request to another host</source>
-        <translation>le serveur a renvoyé la requête vers un autre hôte</translation>
+        <translation>le serveur a redirigé la requête vers un autre hôte</translation>
     </message>
     <message>
         <source>the server&apos;s answer was too large</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>a password is sent over plain http only to this computer: use an https address</source>
-        <translation>un mot de passe ne passe en http non chiffré que vers cet ordinateur&#xa0;: utilisez une adresse https</translation>
+        <translation>un mot de passe n&apos;est envoyé en http non chiffré qu&apos;à cet ordinateur&#xa0;: utilisez une adresse https</translation>
     </message>
     <message>
         <source>no password is kept for this account</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>the keyring failed</source>
-        <translation>le trousseau de clés a échoué</translation>
+        <translation>erreur du trousseau de clés</translation>
     </message>
     <message>
         <source>no address-book server was found for this e-mail address</source>
@@ -99,14 +99,19 @@
         <translation>anniversaire;anniversaire de mariage;rappel;contacts;carnet d&apos;adresses;</translation>
     </message>
     <message>
-        <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
+        <source>Nelvora sits in the notification area, reads your address books and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again every day at the time you choose, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>Nelvora se loge dans la zone de notification, lit votre carnet d&apos;adresses et indique qui fête son anniversaire ou son anniversaire de mariage aujourd&apos;hui, demain ou dans les prochains jours, avec le nombre d&apos;années et les jours restants. Il vérifie à l&apos;ouverture de session puis à chaque changement de jour, et ne fait jamais que lire vos contacts.</translation>
+        <translation>Nelvora se loge dans la zone de notification, lit vos carnets d&apos;adresses et indique qui fête son anniversaire ou son anniversaire de mariage aujourd&apos;hui, demain ou dans les prochains jours, avec le nombre d&apos;années et les jours restants. Il vérifie à l&apos;ouverture de session puis chaque jour à l&apos;heure que vous choisissez, et ne fait jamais que lire vos contacts.</translation>
     </message>
     <message>
-        <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
-        <extracomment>Second paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
-        <translation>Il lit les fichiers vCard que tiennent les gestionnaires de contacts du bureau et les outils de synchronisation CardDAV. La commande nelvora-report affiche la même liste dans un terminal, pour les scripts et cron.</translation>
+        <source>It reads the vCard files that desktop contact managers keep, and your online address books on CardDAV servers such as Nextcloud or Radicale, which it syncs itself. From a reminder you can write to the person or call them.</source>
+        <extracomment>Second paragraph of the description. CardDAV, Nextcloud and Radicale are names: keep them.</extracomment>
+        <translation>Il lit les fichiers vCard que tiennent les gestionnaires de contacts du bureau, ainsi que vos carnets d&apos;adresses en ligne sur des serveurs CardDAV comme Nextcloud ou Radicale, qu&apos;il synchronise lui-même. Depuis un rappel, vous pouvez écrire à la personne ou l&apos;appeler.</translation>
+    </message>
+    <message>
+        <source>The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
+        <extracomment>Third paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
+        <translation>La commande nelvora-report affiche la même liste dans un terminal, pour les scripts et cron.</translation>
     </message>
 </context>
 <context>
@@ -410,6 +415,29 @@ ANNULER	quitter le programme – les données non enregistrées seront perdues&#
     </message>
 </context>
 <context>
+    <name>TAddressBooksPage</name>
+    <message>
+        <source>Sync Now</source>
+        <extracomment>A button: reads the online address books from their servers now.</extracomment>
+        <translation>Synchroniser</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 cards</source>
+        <extracomment>While an online address book syncs: %1 is the account, %2 the cards read so far, %3 all of them.</extracomment>
+        <translation>%1&#xa0;: %2 contacts sur %3</translation>
+    </message>
+    <message>
+        <source>%1: syncing…</source>
+        <extracomment>While an online address book syncs and the number of its cards is not known yet; %1 is the account.</extracomment>
+        <translation>%1&#xa0;: synchronisation…</translation>
+    </message>
+    <message>
+        <source>Syncing…</source>
+        <extracomment>While the online address books sync, before the first account is named.</extracomment>
+        <translation>Synchronisation…</translation>
+    </message>
+</context>
+<context>
     <name>TCheckSummary</name>
     <message>
         <source>No address book found</source>
@@ -657,6 +685,11 @@ Couldn&apos;t find any program to write or call with!</source>
         <translation>Désolé&#xa0;!
 Aucun programme n&apos;a été trouvé pour écrire ou appeler&#xa0;!</translation>
     </message>
+    <message>
+        <source>Address books</source>
+        <extracomment>A tab: the page with every address book the program reads.</extracomment>
+        <translation>Carnets d&apos;adresses</translation>
+    </message>
 </context>
 <context>
     <name>TGreetingActions</name>
@@ -667,6 +700,7 @@ Aucun programme n&apos;a été trouvé pour écrire ou appeler&#xa0;!</translati
     </message>
     <message>
         <source>Happy birthday!</source>
+        <extracomment>The subject of an e-mail written from a birthday reminder.</extracomment>
         <translation>Joyeux anniversaire&#xa0;!</translation>
     </message>
     <message>
@@ -789,16 +823,68 @@ Aucun programme n&apos;a été trouvé pour écrire ou appeler&#xa0;!</translati
         <translation>Type</translation>
     </message>
     <message>
-        <source>Path</source>
-        <translation>Chemin</translation>
-    </message>
-    <message>
         <source>Contacts</source>
         <translation>Contacts</translation>
     </message>
     <message>
-        <source>Address books</source>
-        <translation>Carnets d&apos;adresses</translation>
+        <source>Name</source>
+        <extracomment>A column: the folder, profile or server address of an address book.</extracomment>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <extracomment>A column: whether an address book was read, left out, synced...</extracomment>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>The state of an address book that the last check read.</extracomment>
+        <translation>lu</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <extracomment>The state of an address book the user left out.</extracomment>
+        <translation>ignoré</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <extracomment>%1 says why, in English as the reading gave it.</extracomment>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>unreadable (%1)</source>
+        <translation>illisible (%1)</translation>
+    </message>
+    <message>
+        <source>synced</source>
+        <extracomment>An online address book; %1 is a date and time, 2026-05-01 10:00.</extracomment>
+        <translation>synchronisé</translation>
+    </message>
+    <message>
+        <source>synced %1</source>
+        <translation>synchronisé le %1</translation>
+    </message>
+    <message>
+        <source>syncing…</source>
+        <extracomment>An online address book while its sync runs.</extracomment>
+        <translation>synchronisation…</translation>
+    </message>
+    <message>
+        <source>stale since %1</source>
+        <extracomment>An online address book whose last sync failed; %1 is when it last synced (a date and time, or &quot;never&quot;), %2 why the sync failed.</extracomment>
+        <translation>périmé depuis le %1</translation>
+    </message>
+    <message>
+        <source>stale since %1 (%2)</source>
+        <translation>périmé depuis le %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts</source>
+        <extracomment>Spoken with an address book&apos;s row: how many contacts it gave.</extracomment>
+        <translation>
+            <numerusform>%n contact</numerusform>
+            <numerusform>%n contacts</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -892,7 +978,7 @@ Aucun programme n&apos;a été trouvé pour écrire ou appeler&#xa0;!</translati
     </message>
     <message>
         <source>no password given</source>
-        <translation>aucun mot de passe donné</translation>
+        <translation>aucun mot de passe fourni</translation>
     </message>
     <message>
         <source>the first sync of %1 failed: %2</source>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>the server sent the request to another host</source>
-        <translation>il server ha rimandato la richiesta a un altro host</translation>
+        <translation>il server ha reindirizzato la richiesta a un altro host</translation>
     </message>
     <message>
         <source>the server&apos;s answer was too large</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>no password is kept for this account</source>
-        <translation>nessuna password è conservata per questo account</translation>
+        <translation>nessuna password salvata per questo account</translation>
     </message>
     <message>
         <source>no Secret Service is running (GNOME Keyring, KWallet or KeePassXC), so the password cannot be kept safely</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>the keyring failed</source>
-        <translation>il portachiavi ha avuto un errore</translation>
+        <translation>errore del portachiavi</translation>
     </message>
     <message>
         <source>no address-book server was found for this e-mail address</source>
@@ -99,14 +99,19 @@
         <translation>compleanno;anniversario;anniversario di matrimonio;promemoria;contatti;rubrica;</translation>
     </message>
     <message>
-        <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
+        <source>Nelvora sits in the notification area, reads your address books and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again every day at the time you choose, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>Nelvora risiede nell&apos;area di notifica, legge la tua rubrica e mostra di chi cade il compleanno o l&apos;anniversario di matrimonio oggi, domani o nei prossimi giorni, con gli anni che si compiono e i giorni che mancano. Controlla all&apos;accesso e di nuovo a ogni cambio di giorno, e si limita sempre a leggere i tuoi contatti.</translation>
+        <translation>Nelvora risiede nell&apos;area di notifica, legge le tue rubriche e mostra di chi cade il compleanno o l&apos;anniversario di matrimonio oggi, domani o nei prossimi giorni, con gli anni che si compiono e i giorni che mancano. Controlla all&apos;accesso e di nuovo ogni giorno all&apos;ora che scegli, e si limita sempre a leggere i tuoi contatti.</translation>
     </message>
     <message>
-        <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
-        <extracomment>Second paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
-        <translation>Legge i file vCard conservati dai gestori di contatti del desktop e dagli strumenti di sincronizzazione CardDAV. Il comando nelvora-report stampa lo stesso elenco in un terminale, per script e cron.</translation>
+        <source>It reads the vCard files that desktop contact managers keep, and your online address books on CardDAV servers such as Nextcloud or Radicale, which it syncs itself. From a reminder you can write to the person or call them.</source>
+        <extracomment>Second paragraph of the description. CardDAV, Nextcloud and Radicale are names: keep them.</extracomment>
+        <translation>Legge i file vCard conservati dai gestori di contatti del desktop e le tue rubriche online su server CardDAV come Nextcloud o Radicale, che sincronizza da sé. Da un promemoria puoi scrivere alla persona o chiamarla.</translation>
+    </message>
+    <message>
+        <source>The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
+        <extracomment>Third paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
+        <translation>Il comando nelvora-report stampa lo stesso elenco in un terminale, per script e cron.</translation>
     </message>
 </context>
 <context>
@@ -410,6 +415,29 @@ ANNULLA	chiudi il programma: i dati non salvati andranno persi!</translation>
     </message>
 </context>
 <context>
+    <name>TAddressBooksPage</name>
+    <message>
+        <source>Sync Now</source>
+        <extracomment>A button: reads the online address books from their servers now.</extracomment>
+        <translation>Sincronizza ora</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 cards</source>
+        <extracomment>While an online address book syncs: %1 is the account, %2 the cards read so far, %3 all of them.</extracomment>
+        <translation>%1: %2 di %3 contatti</translation>
+    </message>
+    <message>
+        <source>%1: syncing…</source>
+        <extracomment>While an online address book syncs and the number of its cards is not known yet; %1 is the account.</extracomment>
+        <translation>%1: sincronizzazione…</translation>
+    </message>
+    <message>
+        <source>Syncing…</source>
+        <extracomment>While the online address books sync, before the first account is named.</extracomment>
+        <translation>Sincronizzazione…</translation>
+    </message>
+</context>
+<context>
     <name>TCheckSummary</name>
     <message>
         <source>No address book found</source>
@@ -657,6 +685,11 @@ Couldn&apos;t find any program to write or call with!</source>
         <translation>Spiacenti!
 Nessun programma trovato per scrivere o chiamare!</translation>
     </message>
+    <message>
+        <source>Address books</source>
+        <extracomment>A tab: the page with every address book the program reads.</extracomment>
+        <translation>Rubriche</translation>
+    </message>
 </context>
 <context>
     <name>TGreetingActions</name>
@@ -667,6 +700,7 @@ Nessun programma trovato per scrivere o chiamare!</translation>
     </message>
     <message>
         <source>Happy birthday!</source>
+        <extracomment>The subject of an e-mail written from a birthday reminder.</extracomment>
         <translation>Buon compleanno!</translation>
     </message>
     <message>
@@ -789,16 +823,68 @@ Nessun programma trovato per scrivere o chiamare!</translation>
         <translation>Tipo</translation>
     </message>
     <message>
-        <source>Path</source>
-        <translation>Percorso</translation>
-    </message>
-    <message>
         <source>Contacts</source>
         <translation>Contatti</translation>
     </message>
     <message>
-        <source>Address books</source>
-        <translation>Rubriche</translation>
+        <source>Name</source>
+        <extracomment>A column: the folder, profile or server address of an address book.</extracomment>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <extracomment>A column: whether an address book was read, left out, synced...</extracomment>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>The state of an address book that the last check read.</extracomment>
+        <translation>letta</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <extracomment>The state of an address book the user left out.</extracomment>
+        <translation>esclusa</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <extracomment>%1 says why, in English as the reading gave it.</extracomment>
+        <translation>illeggibile</translation>
+    </message>
+    <message>
+        <source>unreadable (%1)</source>
+        <translation>illeggibile (%1)</translation>
+    </message>
+    <message>
+        <source>synced</source>
+        <extracomment>An online address book; %1 is a date and time, 2026-05-01 10:00.</extracomment>
+        <translation>sincronizzata</translation>
+    </message>
+    <message>
+        <source>synced %1</source>
+        <translation>sincronizzata il %1</translation>
+    </message>
+    <message>
+        <source>syncing…</source>
+        <extracomment>An online address book while its sync runs.</extracomment>
+        <translation>sincronizzazione…</translation>
+    </message>
+    <message>
+        <source>stale since %1</source>
+        <extracomment>An online address book whose last sync failed; %1 is when it last synced (a date and time, or &quot;never&quot;), %2 why the sync failed.</extracomment>
+        <translation>non aggiornata dal %1</translation>
+    </message>
+    <message>
+        <source>stale since %1 (%2)</source>
+        <translation>non aggiornata dal %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts</source>
+        <extracomment>Spoken with an address book&apos;s row: how many contacts it gave.</extracomment>
+        <translation>
+            <numerusform>%n contatto</numerusform>
+            <numerusform>%n contatti</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -99,14 +99,19 @@
         <translation>verjaardag;trouwdag;jubileum;herinnering;contacten;adresboek;</translation>
     </message>
     <message>
-        <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
+        <source>Nelvora sits in the notification area, reads your address books and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again every day at the time you choose, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>Nelvora staat in het systeemvak, leest uw adresboek en toont wiens verjaardag of trouwdag vandaag, morgen of in de komende dagen valt, met het aantal jaren en de resterende dagen. Het controleert bij het aanmelden en opnieuw zodra de dag wisselt, en leest uw contacten alleen; het wijzigt ze nooit.</translation>
+        <translation>Nelvora staat in het systeemvak, leest uw adresboeken en toont wiens verjaardag of trouwdag vandaag, morgen of in de komende dagen valt, met het aantal jaren en de resterende dagen. Het controleert bij het aanmelden en opnieuw elke dag op het tijdstip dat u kiest, en leest uw contacten alleen; het wijzigt ze nooit.</translation>
     </message>
     <message>
-        <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
-        <extracomment>Second paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
-        <translation>Het leest de vCard-bestanden die contactbeheerders van de desktop en CardDAV-synchronisatieprogramma&apos;s bijhouden. De opdracht nelvora-report toont dezelfde lijst in een terminal, voor scripts en cron.</translation>
+        <source>It reads the vCard files that desktop contact managers keep, and your online address books on CardDAV servers such as Nextcloud or Radicale, which it syncs itself. From a reminder you can write to the person or call them.</source>
+        <extracomment>Second paragraph of the description. CardDAV, Nextcloud and Radicale are names: keep them.</extracomment>
+        <translation>Het leest de vCard-bestanden die contactbeheerders van de desktop bijhouden, en uw online adresboeken op CardDAV-servers zoals Nextcloud of Radicale, die het zelf synchroniseert. Vanuit een herinnering kunt u de persoon schrijven of bellen.</translation>
+    </message>
+    <message>
+        <source>The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
+        <extracomment>Third paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
+        <translation>De opdracht nelvora-report toont dezelfde lijst in een terminal, voor scripts en cron.</translation>
     </message>
 </context>
 <context>
@@ -410,6 +415,29 @@ ANNULEREN	het programma afsluiten – niet-opgeslagen gegevens gaan verloren!</t
     </message>
 </context>
 <context>
+    <name>TAddressBooksPage</name>
+    <message>
+        <source>Sync Now</source>
+        <extracomment>A button: reads the online address books from their servers now.</extracomment>
+        <translation>Nu synchroniseren</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 cards</source>
+        <extracomment>While an online address book syncs: %1 is the account, %2 the cards read so far, %3 all of them.</extracomment>
+        <translation>%1: %2 van %3 contacten</translation>
+    </message>
+    <message>
+        <source>%1: syncing…</source>
+        <extracomment>While an online address book syncs and the number of its cards is not known yet; %1 is the account.</extracomment>
+        <translation>%1: bezig met synchroniseren…</translation>
+    </message>
+    <message>
+        <source>Syncing…</source>
+        <extracomment>While the online address books sync, before the first account is named.</extracomment>
+        <translation>Bezig met synchroniseren…</translation>
+    </message>
+</context>
+<context>
     <name>TCheckSummary</name>
     <message>
         <source>No address book found</source>
@@ -657,6 +685,11 @@ Couldn&apos;t find any program to write or call with!</source>
         <translation>Sorry!
 Er is geen programma gevonden om mee te schrijven of te bellen!</translation>
     </message>
+    <message>
+        <source>Address books</source>
+        <extracomment>A tab: the page with every address book the program reads.</extracomment>
+        <translation>Adresboeken</translation>
+    </message>
 </context>
 <context>
     <name>TGreetingActions</name>
@@ -667,6 +700,7 @@ Er is geen programma gevonden om mee te schrijven of te bellen!</translation>
     </message>
     <message>
         <source>Happy birthday!</source>
+        <extracomment>The subject of an e-mail written from a birthday reminder.</extracomment>
         <translation>Gefeliciteerd met je verjaardag!</translation>
     </message>
     <message>
@@ -779,7 +813,7 @@ Er is geen programma gevonden om mee te schrijven of te bellen!</translation>
     <message>
         <source>Write to %1</source>
         <extracomment>A button of the notification: writes an e-mail to the person (%1) whose date is today.</extracomment>
-        <translation>%1 schrijven</translation>
+        <translation>%1 mailen</translation>
     </message>
 </context>
 <context>
@@ -789,16 +823,68 @@ Er is geen programma gevonden om mee te schrijven of te bellen!</translation>
         <translation>Soort</translation>
     </message>
     <message>
-        <source>Path</source>
-        <translation>Pad</translation>
-    </message>
-    <message>
         <source>Contacts</source>
         <translation>Contacten</translation>
     </message>
     <message>
-        <source>Address books</source>
-        <translation>Adresboeken</translation>
+        <source>Name</source>
+        <extracomment>A column: the folder, profile or server address of an address book.</extracomment>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <extracomment>A column: whether an address book was read, left out, synced...</extracomment>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>The state of an address book that the last check read.</extracomment>
+        <translation>gelezen</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <extracomment>The state of an address book the user left out.</extracomment>
+        <translation>overgeslagen</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <extracomment>%1 says why, in English as the reading gave it.</extracomment>
+        <translation>onleesbaar</translation>
+    </message>
+    <message>
+        <source>unreadable (%1)</source>
+        <translation>onleesbaar (%1)</translation>
+    </message>
+    <message>
+        <source>synced</source>
+        <extracomment>An online address book; %1 is a date and time, 2026-05-01 10:00.</extracomment>
+        <translation>gesynchroniseerd</translation>
+    </message>
+    <message>
+        <source>synced %1</source>
+        <translation>gesynchroniseerd op %1</translation>
+    </message>
+    <message>
+        <source>syncing…</source>
+        <extracomment>An online address book while its sync runs.</extracomment>
+        <translation>bezig met synchroniseren…</translation>
+    </message>
+    <message>
+        <source>stale since %1</source>
+        <extracomment>An online address book whose last sync failed; %1 is when it last synced (a date and time, or &quot;never&quot;), %2 why the sync failed.</extracomment>
+        <translation>verouderd sinds %1</translation>
+    </message>
+    <message>
+        <source>stale since %1 (%2)</source>
+        <translation>verouderd sinds %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts</source>
+        <extracomment>Spoken with an address book&apos;s row: how many contacts it gave.</extracomment>
+        <translation>
+            <numerusform>%n contact</numerusform>
+            <numerusform>%n contacten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -916,7 +1002,7 @@ Er is geen programma gevonden om mee te schrijven of te bellen!</translation>
     </message>
     <message>
         <source>--add-account, --remove-account and --accounts go alone</source>
-        <translation>--add-account, --remove-account en --accounts staan alleen</translation>
+        <translation>--add-account, --remove-account en --accounts moeten los worden gebruikt</translation>
     </message>
     <message>
         <source>--add-account needs --user</source>
@@ -928,7 +1014,7 @@ Er is geen programma gevonden om mee te schrijven of te bellen!</translation>
     </message>
     <message>
         <source>an account command takes no report options</source>
-        <translation>een accountopdracht neemt geen overzichtsopties aan</translation>
+        <translation>een accountopdracht accepteert geen overzichtsopties</translation>
     </message>
     <message>
         <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)

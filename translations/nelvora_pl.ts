@@ -5,7 +5,7 @@
     <name>CardDav</name>
     <message>
         <source>login failed: check the user name and the (app) password</source>
-        <translation>logowanie nie powiodło się: sprawdź nazwę użytkownika i hasło (aplikacji)</translation>
+        <translation>logowanie nie powiodło się: sprawdź nazwę użytkownika i hasło (do aplikacji)</translation>
     </message>
     <message>
         <source>the server&apos;s certificate is not trusted</source>
@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>the keyring refused access</source>
-        <translation>pęk kluczy odmówił dostępu</translation>
+        <translation>baza kluczy odmówiła dostępu</translation>
     </message>
     <message>
         <source>the keyring failed</source>
-        <translation>błąd pęku kluczy</translation>
+        <translation>błąd bazy kluczy</translation>
     </message>
     <message>
         <source>no address-book server was found for this e-mail address</source>
@@ -99,14 +99,19 @@
         <translation>urodziny;rocznica;rocznica ślubu;przypomnienie;kontakty;książka adresowa;</translation>
     </message>
     <message>
-        <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
+        <source>Nelvora sits in the notification area, reads your address books and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again every day at the time you choose, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>Nelvora działa w zasobniku systemowym, czyta Twoją książkę adresową i pokazuje, czyje urodziny lub rocznica ślubu przypadają dziś, jutro lub w najbliższych dniach, wraz z liczbą lat i liczbą pozostałych dni. Sprawdza przy logowaniu i ponownie przy każdej zmianie dnia, a Twoje kontakty tylko odczytuje.</translation>
+        <translation>Nelvora działa w zasobniku systemowym, czyta Twoje książki adresowe i pokazuje, czyje urodziny lub rocznica ślubu przypadają dziś, jutro lub w najbliższych dniach, wraz z liczbą lat i liczbą pozostałych dni. Sprawdza przy logowaniu i ponownie codziennie o wybranej przez Ciebie godzinie, a Twoje kontakty tylko odczytuje.</translation>
     </message>
     <message>
-        <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
-        <extracomment>Second paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
-        <translation>Czyta pliki vCard, które przechowują menedżery kontaktów środowiska graficznego i narzędzia synchronizacji CardDAV. Polecenie nelvora-report wypisuje tę samą listę w terminalu, dla skryptów i programu cron.</translation>
+        <source>It reads the vCard files that desktop contact managers keep, and your online address books on CardDAV servers such as Nextcloud or Radicale, which it syncs itself. From a reminder you can write to the person or call them.</source>
+        <extracomment>Second paragraph of the description. CardDAV, Nextcloud and Radicale are names: keep them.</extracomment>
+        <translation>Czyta pliki vCard, które przechowują menedżery kontaktów środowiska graficznego, oraz Twoje książki adresowe online na serwerach CardDAV, takich jak Nextcloud czy Radicale, które sam synchronizuje. Z przypomnienia możesz napisać do tej osoby lub do niej zadzwonić.</translation>
+    </message>
+    <message>
+        <source>The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
+        <extracomment>Third paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
+        <translation>Polecenie nelvora-report wypisuje tę samą listę w terminalu, dla skryptów i programu cron.</translation>
     </message>
 </context>
 <context>
@@ -353,7 +358,7 @@ ANULUJ	zakończ program – niezapisane dane zostaną utracone!</translation>
     </message>
     <message>
         <source>Most providers want an app password here: iCloud, Fastmail and Nextcloud make one in their security settings. Google accounts go through GNOME Online Accounts or Thunderbird instead.</source>
-        <translation>Większość dostawców wymaga tu hasła aplikacji: iCloud, Fastmail i Nextcloud tworzą je w ustawieniach bezpieczeństwa. Konta Google dodaje się zamiast tego przez Konta online GNOME lub Thunderbirda.</translation>
+        <translation>Większość dostawców wymaga tu hasła do aplikacji: iCloud, Fastmail i Nextcloud tworzą je w ustawieniach bezpieczeństwa. Konta Google dodaje się zamiast tego przez Konta online GNOME lub Thunderbirda.</translation>
     </message>
     <message>
         <source>&amp;Add</source>
@@ -410,6 +415,29 @@ ANULUJ	zakończ program – niezapisane dane zostaną utracone!</translation>
     <message>
         <source>Cancelled: nothing was added.</source>
         <translation>Anulowano: nic nie zostało dodane.</translation>
+    </message>
+</context>
+<context>
+    <name>TAddressBooksPage</name>
+    <message>
+        <source>Sync Now</source>
+        <extracomment>A button: reads the online address books from their servers now.</extracomment>
+        <translation>Synchronizuj teraz</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 cards</source>
+        <extracomment>While an online address book syncs: %1 is the account, %2 the cards read so far, %3 all of them.</extracomment>
+        <translation>%1: %2 z %3 kontaktów</translation>
+    </message>
+    <message>
+        <source>%1: syncing…</source>
+        <extracomment>While an online address book syncs and the number of its cards is not known yet; %1 is the account.</extracomment>
+        <translation>%1: synchronizacja…</translation>
+    </message>
+    <message>
+        <source>Syncing…</source>
+        <extracomment>While the online address books sync, before the first account is named.</extracomment>
+        <translation>Synchronizacja…</translation>
     </message>
 </context>
 <context>
@@ -657,14 +685,19 @@ Nie można otworzyć pliku pomocy!
     <message>
         <source>Remind at</source>
         <extracomment>Before a time of day (00:00 to 23:59) at which the new day&apos;s check comes; 00:00 is at midnight.</extracomment>
-        <translation>Przypomnij o</translation>
+        <translation>Przypominaj o</translation>
     </message>
     <message>
         <source>Sorry!
 Couldn&apos;t find any program to write or call with!</source>
         <extracomment>A mail or phone address could not be opened: no mail program, phone or softphone took it.</extracomment>
         <translation>Przepraszamy!
-Nie znaleziono programu do pisania ani dzwonienia!</translation>
+Nie znaleziono programu pocztowego ani programu do dzwonienia!</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <extracomment>A tab: the page with every address book the program reads.</extracomment>
+        <translation>Książki adresowe</translation>
     </message>
 </context>
 <context>
@@ -676,6 +709,7 @@ Nie znaleziono programu do pisania ani dzwonienia!</translation>
     </message>
     <message>
         <source>Happy birthday!</source>
+        <extracomment>The subject of an e-mail written from a birthday reminder.</extracomment>
         <translation>Wszystkiego najlepszego z okazji urodzin!</translation>
     </message>
     <message>
@@ -796,7 +830,7 @@ Nie znaleziono programu do pisania ani dzwonienia!</translation>
     <message>
         <source>Write to %1</source>
         <extracomment>A button of the notification: writes an e-mail to the person (%1) whose date is today.</extracomment>
-        <translation>Napisz do %1</translation>
+        <translation>Napisz e-mail: %1</translation>
     </message>
 </context>
 <context>
@@ -806,16 +840,69 @@ Nie znaleziono programu do pisania ani dzwonienia!</translation>
         <translation>Rodzaj</translation>
     </message>
     <message>
-        <source>Path</source>
-        <translation>Ścieżka</translation>
-    </message>
-    <message>
         <source>Contacts</source>
         <translation>Kontakty</translation>
     </message>
     <message>
-        <source>Address books</source>
-        <translation>Książki adresowe</translation>
+        <source>Name</source>
+        <extracomment>A column: the folder, profile or server address of an address book.</extracomment>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <extracomment>A column: whether an address book was read, left out, synced...</extracomment>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>The state of an address book that the last check read.</extracomment>
+        <translation>odczytana</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <extracomment>The state of an address book the user left out.</extracomment>
+        <translation>pominięta</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <extracomment>%1 says why, in English as the reading gave it.</extracomment>
+        <translation>nieczytelna</translation>
+    </message>
+    <message>
+        <source>unreadable (%1)</source>
+        <translation>nieczytelna (%1)</translation>
+    </message>
+    <message>
+        <source>synced</source>
+        <extracomment>An online address book; %1 is a date and time, 2026-05-01 10:00.</extracomment>
+        <translation>zsynchronizowana</translation>
+    </message>
+    <message>
+        <source>synced %1</source>
+        <translation>zsynchronizowana %1</translation>
+    </message>
+    <message>
+        <source>syncing…</source>
+        <extracomment>An online address book while its sync runs.</extracomment>
+        <translation>synchronizacja…</translation>
+    </message>
+    <message>
+        <source>stale since %1</source>
+        <extracomment>An online address book whose last sync failed; %1 is when it last synced (a date and time, or &quot;never&quot;), %2 why the sync failed.</extracomment>
+        <translation>nieaktualna od %1</translation>
+    </message>
+    <message>
+        <source>stale since %1 (%2)</source>
+        <translation>nieaktualna od %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts</source>
+        <extracomment>Spoken with an address book&apos;s row: how many contacts it gave.</extracomment>
+        <translation>
+            <numerusform>%n kontakt</numerusform>
+            <numerusform>%n kontakty</numerusform>
+            <numerusform>%n kontaktów</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -921,7 +1008,7 @@ Nie znaleziono programu do pisania ani dzwonienia!</translation>
     </message>
     <message>
         <source>the password of %1 stays in the keyring: %2</source>
-        <translation>hasło %1 pozostaje w pęku kluczy: %2</translation>
+        <translation>hasło %1 pozostaje w bazie kluczy: %2</translation>
     </message>
     <message>
         <source>sync of %1 failed: %2</source>

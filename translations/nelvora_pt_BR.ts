@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>the server cannot be reached</source>
-        <translation>não é possível alcançar o servidor</translation>
+        <translation>não foi possível conectar ao servidor</translation>
     </message>
     <message>
         <source>the server did not answer in time</source>
@@ -41,11 +41,11 @@
     </message>
     <message>
         <source>no password is kept for this account</source>
-        <translation>nenhuma senha está guardada para esta conta</translation>
+        <translation>não há senha salva para esta conta</translation>
     </message>
     <message>
         <source>no Secret Service is running (GNOME Keyring, KWallet or KeePassXC), so the password cannot be kept safely</source>
-        <translation>nenhum Secret Service está em execução (GNOME Keyring, KWallet ou KeePassXC), então a senha não pode ser guardada com segurança</translation>
+        <translation>nenhum Secret Service está em execução (GNOME Keyring, KWallet ou KeePassXC), então a senha não pode ser salva com segurança</translation>
     </message>
     <message>
         <source>the keyring refused access</source>
@@ -99,14 +99,19 @@
         <translation>aniversário;aniversário de casamento;bodas;lembrete;contatos;catálogo de endereços;agenda;</translation>
     </message>
     <message>
-        <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
+        <source>Nelvora sits in the notification area, reads your address books and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again every day at the time you choose, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>O Nelvora fica na bandeja do sistema, lê seu catálogo de endereços e mostra quem faz aniversário ou aniversário de casamento hoje, amanhã ou nos próximos dias, com o número de anos e os dias que faltam. Ele verifica ao iniciar a sessão e de novo sempre que o dia muda, e apenas lê seus contatos, sem nunca alterá-los.</translation>
+        <translation>O Nelvora fica na bandeja do sistema, lê seus catálogos de endereços e mostra quem faz aniversário ou aniversário de casamento hoje, amanhã ou nos próximos dias, com o número de anos e os dias que faltam. Ele verifica ao iniciar a sessão e de novo todos os dias no horário que você escolher, e apenas lê seus contatos, sem nunca alterá-los.</translation>
     </message>
     <message>
-        <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
-        <extracomment>Second paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
-        <translation>Ele lê os arquivos vCard mantidos pelos gerenciadores de contatos da área de trabalho e pelas ferramentas de sincronização CardDAV. O comando nelvora-report mostra a mesma lista em um terminal, para scripts e cron.</translation>
+        <source>It reads the vCard files that desktop contact managers keep, and your online address books on CardDAV servers such as Nextcloud or Radicale, which it syncs itself. From a reminder you can write to the person or call them.</source>
+        <extracomment>Second paragraph of the description. CardDAV, Nextcloud and Radicale are names: keep them.</extracomment>
+        <translation>Ele lê os arquivos vCard mantidos pelos gerenciadores de contatos da área de trabalho e seus catálogos de endereços online em servidores CardDAV como Nextcloud ou Radicale, que ele mesmo sincroniza. A partir de um lembrete, você pode escrever para a pessoa ou ligar para ela.</translation>
+    </message>
+    <message>
+        <source>The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
+        <extracomment>Third paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
+        <translation>O comando nelvora-report mostra a mesma lista em um terminal, para scripts e cron.</translation>
     </message>
 </context>
 <context>
@@ -410,6 +415,29 @@ CANCELAR	encerrar o programa – os dados não salvos serão perdidos!</translat
     </message>
 </context>
 <context>
+    <name>TAddressBooksPage</name>
+    <message>
+        <source>Sync Now</source>
+        <extracomment>A button: reads the online address books from their servers now.</extracomment>
+        <translation>Sincronizar agora</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 cards</source>
+        <extracomment>While an online address book syncs: %1 is the account, %2 the cards read so far, %3 all of them.</extracomment>
+        <translation>%1: %2 de %3 contatos</translation>
+    </message>
+    <message>
+        <source>%1: syncing…</source>
+        <extracomment>While an online address book syncs and the number of its cards is not known yet; %1 is the account.</extracomment>
+        <translation>%1: sincronizando…</translation>
+    </message>
+    <message>
+        <source>Syncing…</source>
+        <extracomment>While the online address books sync, before the first account is named.</extracomment>
+        <translation>Sincronizando…</translation>
+    </message>
+</context>
+<context>
     <name>TCheckSummary</name>
     <message>
         <source>No address book found</source>
@@ -648,7 +676,7 @@ Não foi possível abrir o arquivo de ajuda!
     <message>
         <source>Remind at</source>
         <extracomment>Before a time of day (00:00 to 23:59) at which the new day&apos;s check comes; 00:00 is at midnight.</extracomment>
-        <translation>Lembrar às</translation>
+        <translation>Avisar às</translation>
     </message>
     <message>
         <source>Sorry!
@@ -656,6 +684,11 @@ Couldn&apos;t find any program to write or call with!</source>
         <extracomment>A mail or phone address could not be opened: no mail program, phone or softphone took it.</extracomment>
         <translation>Desculpe!
 Nenhum programa foi encontrado para escrever ou ligar!</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <extracomment>A tab: the page with every address book the program reads.</extracomment>
+        <translation>Catálogos de endereços</translation>
     </message>
 </context>
 <context>
@@ -667,6 +700,7 @@ Nenhum programa foi encontrado para escrever ou ligar!</translation>
     </message>
     <message>
         <source>Happy birthday!</source>
+        <extracomment>The subject of an e-mail written from a birthday reminder.</extracomment>
         <translation>Feliz aniversário!</translation>
     </message>
     <message>
@@ -789,16 +823,68 @@ Nenhum programa foi encontrado para escrever ou ligar!</translation>
         <translation>Tipo</translation>
     </message>
     <message>
-        <source>Path</source>
-        <translation>Caminho</translation>
-    </message>
-    <message>
         <source>Contacts</source>
         <translation>Contatos</translation>
     </message>
     <message>
-        <source>Address books</source>
-        <translation>Catálogos de endereços</translation>
+        <source>Name</source>
+        <extracomment>A column: the folder, profile or server address of an address book.</extracomment>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <extracomment>A column: whether an address book was read, left out, synced...</extracomment>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>The state of an address book that the last check read.</extracomment>
+        <translation>lido</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <extracomment>The state of an address book the user left out.</extracomment>
+        <translation>ignorado</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <extracomment>%1 says why, in English as the reading gave it.</extracomment>
+        <translation>ilegível</translation>
+    </message>
+    <message>
+        <source>unreadable (%1)</source>
+        <translation>ilegível (%1)</translation>
+    </message>
+    <message>
+        <source>synced</source>
+        <extracomment>An online address book; %1 is a date and time, 2026-05-01 10:00.</extracomment>
+        <translation>sincronizado</translation>
+    </message>
+    <message>
+        <source>synced %1</source>
+        <translation>sincronizado em %1</translation>
+    </message>
+    <message>
+        <source>syncing…</source>
+        <extracomment>An online address book while its sync runs.</extracomment>
+        <translation>sincronizando…</translation>
+    </message>
+    <message>
+        <source>stale since %1</source>
+        <extracomment>An online address book whose last sync failed; %1 is when it last synced (a date and time, or &quot;never&quot;), %2 why the sync failed.</extracomment>
+        <translation>desatualizado desde %1</translation>
+    </message>
+    <message>
+        <source>stale since %1 (%2)</source>
+        <translation>desatualizado desde %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts</source>
+        <extracomment>Spoken with an address book&apos;s row: how many contacts it gave.</extracomment>
+        <translation>
+            <numerusform>%n contato</numerusform>
+            <numerusform>%n contatos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

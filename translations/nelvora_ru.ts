@@ -99,14 +99,19 @@
         <translation>день рождения;годовщина;годовщина свадьбы;напоминание;контакты;адресная книга;</translation>
     </message>
     <message>
-        <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
+        <source>Nelvora sits in the notification area, reads your address books and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again every day at the time you choose, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>Nelvora работает в системном лотке, читает вашу адресную книгу и показывает, чей день рождения или годовщина свадьбы приходится на сегодня, завтра или ближайшие дни, — с указанием, сколько лет исполняется и сколько дней осталось. Программа проверяет при входе в систему и снова при каждой смене дня и только читает ваши контакты, никогда их не изменяя.</translation>
+        <translation>Nelvora работает в системном лотке, читает ваши адресные книги и показывает, чей день рождения или годовщина свадьбы приходится на сегодня, завтра или ближайшие дни, — с указанием, сколько лет исполняется и сколько дней осталось. Программа проверяет при входе в систему и снова каждый день в выбранное вами время и только читает ваши контакты, никогда их не изменяя.</translation>
     </message>
     <message>
-        <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
-        <extracomment>Second paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
-        <translation>Программа читает файлы vCard, которые хранят менеджеры контактов рабочего стола и средства синхронизации CardDAV. Команда nelvora-report выводит тот же список в терминал — для скриптов и cron.</translation>
+        <source>It reads the vCard files that desktop contact managers keep, and your online address books on CardDAV servers such as Nextcloud or Radicale, which it syncs itself. From a reminder you can write to the person or call them.</source>
+        <extracomment>Second paragraph of the description. CardDAV, Nextcloud and Radicale are names: keep them.</extracomment>
+        <translation>Программа читает файлы vCard, которые хранят менеджеры контактов рабочего стола, и ваши сетевые адресные книги на серверах CardDAV, таких как Nextcloud или Radicale, которые она синхронизирует сама. Из напоминания можно написать человеку или позвонить ему.</translation>
+    </message>
+    <message>
+        <source>The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
+        <extracomment>Third paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
+        <translation>Команда nelvora-report выводит тот же список в терминал — для скриптов и cron.</translation>
     </message>
 </context>
 <context>
@@ -413,6 +418,29 @@ CANCEL	end program - unsaved data will be lost!</source>
     </message>
 </context>
 <context>
+    <name>TAddressBooksPage</name>
+    <message>
+        <source>Sync Now</source>
+        <extracomment>A button: reads the online address books from their servers now.</extracomment>
+        <translation>Синхронизировать</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 cards</source>
+        <extracomment>While an online address book syncs: %1 is the account, %2 the cards read so far, %3 all of them.</extracomment>
+        <translation>%1: %2 из %3 контактов</translation>
+    </message>
+    <message>
+        <source>%1: syncing…</source>
+        <extracomment>While an online address book syncs and the number of its cards is not known yet; %1 is the account.</extracomment>
+        <translation>%1: синхронизация…</translation>
+    </message>
+    <message>
+        <source>Syncing…</source>
+        <extracomment>While the online address books sync, before the first account is named.</extracomment>
+        <translation>Синхронизация…</translation>
+    </message>
+</context>
+<context>
     <name>TCheckSummary</name>
     <message>
         <source>No address book found</source>
@@ -657,14 +685,19 @@ Couldn&apos;t open help file!
     <message>
         <source>Remind at</source>
         <extracomment>Before a time of day (00:00 to 23:59) at which the new day&apos;s check comes; 00:00 is at midnight.</extracomment>
-        <translation>Напомнить в</translation>
+        <translation>Напоминать в</translation>
     </message>
     <message>
         <source>Sorry!
 Couldn&apos;t find any program to write or call with!</source>
         <extracomment>A mail or phone address could not be opened: no mail program, phone or softphone took it.</extracomment>
         <translation>Извините!
-Не найдена программа, чтобы написать или позвонить!</translation>
+Не найдена программа для отправки письма или звонка!</translation>
+    </message>
+    <message>
+        <source>Address books</source>
+        <extracomment>A tab: the page with every address book the program reads.</extracomment>
+        <translation>Адресные книги</translation>
     </message>
 </context>
 <context>
@@ -676,6 +709,7 @@ Couldn&apos;t find any program to write or call with!</source>
     </message>
     <message>
         <source>Happy birthday!</source>
+        <extracomment>The subject of an e-mail written from a birthday reminder.</extracomment>
         <translation>С днём рождения!</translation>
     </message>
     <message>
@@ -688,7 +722,7 @@ Couldn&apos;t find any program to write or call with!</source>
     </message>
     <message>
         <source>Copy e-mail address</source>
-        <translation>Копировать адрес эл. почты</translation>
+        <translation>Копировать адрес электронной почты</translation>
     </message>
     <message>
         <source>Copy phone number</source>
@@ -806,16 +840,69 @@ Couldn&apos;t find any program to write or call with!</source>
         <translation>Тип</translation>
     </message>
     <message>
-        <source>Path</source>
-        <translation>Путь</translation>
-    </message>
-    <message>
         <source>Contacts</source>
         <translation>Контакты</translation>
     </message>
     <message>
-        <source>Address books</source>
-        <translation>Адресные книги</translation>
+        <source>Name</source>
+        <extracomment>A column: the folder, profile or server address of an address book.</extracomment>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <extracomment>A column: whether an address book was read, left out, synced...</extracomment>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>The state of an address book that the last check read.</extracomment>
+        <translation>прочитана</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <extracomment>The state of an address book the user left out.</extracomment>
+        <translation>пропущена</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <extracomment>%1 says why, in English as the reading gave it.</extracomment>
+        <translation>не читается</translation>
+    </message>
+    <message>
+        <source>unreadable (%1)</source>
+        <translation>не читается (%1)</translation>
+    </message>
+    <message>
+        <source>synced</source>
+        <extracomment>An online address book; %1 is a date and time, 2026-05-01 10:00.</extracomment>
+        <translation>синхронизирована</translation>
+    </message>
+    <message>
+        <source>synced %1</source>
+        <translation>синхронизирована %1</translation>
+    </message>
+    <message>
+        <source>syncing…</source>
+        <extracomment>An online address book while its sync runs.</extracomment>
+        <translation>синхронизация…</translation>
+    </message>
+    <message>
+        <source>stale since %1</source>
+        <extracomment>An online address book whose last sync failed; %1 is when it last synced (a date and time, or &quot;never&quot;), %2 why the sync failed.</extracomment>
+        <translation>устарела, синхронизирована %1</translation>
+    </message>
+    <message>
+        <source>stale since %1 (%2)</source>
+        <translation>устарела, синхронизирована %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts</source>
+        <extracomment>Spoken with an address book&apos;s row: how many contacts it gave.</extracomment>
+        <translation>
+            <numerusform>%n контакт</numerusform>
+            <numerusform>%n контакта</numerusform>
+            <numerusform>%n контактов</numerusform>
+        </translation>
     </message>
 </context>
 <context>

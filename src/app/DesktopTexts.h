@@ -18,12 +18,16 @@ inline constexpr const char* DesktopTexts[] = {
     QT_TRANSLATE_NOOP("DesktopEntry", "birthday;anniversary;reminder;contacts;"),
     //: First paragraph of the program's description in the software centre.
     QT_TRANSLATE_NOOP("DesktopEntry",
-                      "Nelvora sits in the notification area, reads your address book and shows whose birthday or "
+                      "Nelvora sits in the notification area, reads your address books and shows whose birthday or "
                       "wedding anniversary falls today, tomorrow or within the next days, with the years each date "
-                      "marks and the days left. It checks at log-in and again whenever the day changes, and only ever "
-                      "reads your contacts."),
-    //: Second paragraph of the description. nelvora-report and cron are names: keep them.
+                      "marks and the days left. It checks at log-in and again every day at the time you choose, and "
+                      "only ever reads your contacts."),
+    //: Second paragraph of the description. CardDAV, Nextcloud and Radicale are names: keep them.
     QT_TRANSLATE_NOOP("DesktopEntry",
-                      "It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The "
-                      "nelvora-report command prints the same list on a terminal, for scripts and cron."),
+                      "It reads the vCard files that desktop contact managers keep, and your online address books on "
+                      "CardDAV servers such as Nextcloud or Radicale, which it syncs itself. From a reminder you can "
+                      "write to the person or call them."),
+    //: Third paragraph of the description. nelvora-report and cron are names: keep them.
+    QT_TRANSLATE_NOOP("DesktopEntry",
+                      "The nelvora-report command prints the same list on a terminal, for scripts and cron."),
 };

@@ -71,16 +71,21 @@ void TDesktopScale::Apply(QWidget& window, double factor)
 
 QList<QWidget*> TDesktopScale::PlacedContainers(QWidget& window)
 {
+    // A container with a layout places its children itself, and only once it is first shown: until then their
+    // sizes are no measure of anything.
     QList<QWidget*> containers{&window};
+    const auto placedByHand = [](const QWidget* widget) { return widget != nullptr && widget->layout() == nullptr; };
     for (QTabWidget* pages : window.findChildren<QTabWidget*>()) {
         for (int i = 0; i < pages->count(); ++i)
-            containers << pages->widget(i);
+            if (placedByHand(pages->widget(i)))
+                containers << pages->widget(i);
     }
     for (QScrollArea* scroll : window.findChildren<QScrollArea*>()) {
-        if (scroll->widget() != nullptr)
+        if (placedByHand(scroll->widget()))
             containers << scroll->widget();
     }
     for (QGroupBox* group : window.findChildren<QGroupBox*>())
-        containers << group;
+        if (placedByHand(group))
+            containers << group;
     return containers;
 }

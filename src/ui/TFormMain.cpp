@@ -3,11 +3,11 @@
 #include "BuildStamp.h"
 #include "Calendar.h"
 #include "CheckSummary.h"
-#include "ExcludedStoresChoice.h"
 #include "InstallTranslations.h"
 #include "Product.h"
 #include "ShowErrorReport.h"
 #include "TAccessibleNames.h"
+#include "TAddressBooksPage.h"
 #include "TCheckCycle.h"
 #include "TEventReport.h"
 #include "TExcludedStores.h"
@@ -130,6 +130,8 @@ TFormMain::~TFormMain()
         m_reminder.reset();
         if (m_services.OnlineBooks != nullptr)
             m_services.OnlineBooks->SetChangedHandler(nullptr);
+        if (m_services.OnlineBooks != nullptr)
+            m_services.OnlineBooks->SetProgressHandler(nullptr);
         if (m_services.DayWatch != nullptr)
             m_services.DayWatch->Stop();
     } catch (...) {
@@ -197,10 +199,21 @@ void TFormMain::FormCreate()
             TExcludedStores excluded;
             excluded.Load(TExcludedStores::FileName);
             m_iwab->ExcludedStores = excluded.Paths;
-            lvStores->SetExcluded(excluded.Paths);
+            AddressBooksSheet->SetExcluded(excluded.Paths);
         } catch (const TExError& error) {
             ReportFailure(ErrorCaption, LoadFailed, error);
         }
+
+        // The page keeps a changed choice in its file at once; the next reading follows it.
+        AddressBooksSheet->OnChoiceChanged = [this](const std::vector<std::string>& excluded) {
+            Guarded([&] {
+                m_iwab->ExcludedStores = excluded;
+                RefreshList();
+            });
+        };
+        AddressBooksSheet->OnChoiceFailed = [this](const TExError& error) {
+            Guarded([&] { ReportFailure(ErrorCaption, SaveFailed, error); });
+        };
 
         SetTopmost(m_config.AlwaysOnTop != 0);
 
@@ -232,6 +245,9 @@ void TFormMain::FormCreate()
         // The online books sync in the background; the first check reads what the last run left in the cache.
         if (m_services.OnlineBooks != nullptr) {
             m_services.OnlineBooks->SetChangedHandler([this] { Guarded([this] { RefreshList(); }); });
+            m_services.OnlineBooks->SetProgressHandler([this](const TOnlineProgress& progress) {
+                Guarded([&] { AddressBooksSheet->SetProgress(progress); });
+            });
             m_services.OnlineBooks->SyncNow();
         }
 
@@ -310,7 +326,7 @@ void TFormMain::RunCheck()
         setWindowTitle(QStringLiteral("%1 - %2").arg(QString::fromUtf8(ProductName),
                                                      Text(DateText(m_checkToday, m_services.DateFormat))));
         m_cycle->Load(m_checkToday, m_config.CheckForwardDays);
-        lvStores->SetStores(m_iwab->Stores);
+        AddressBooksSheet->SetStores(m_iwab->Stores);
         lblCheckSummary->Show(static_cast<std::size_t>(m_iwab->AddressBook.GetCount()), m_iwab->Stores);
         FillEventList();
 
@@ -363,7 +379,7 @@ void TFormMain::RefreshList()
     } catch (const TExError&) {
         return; // the next check reports it; the rows shown stay
     }
-    lvStores->SetStores(m_iwab->Stores);
+    AddressBooksSheet->SetStores(m_iwab->Stores);
     lblCheckSummary->Show(static_cast<std::size_t>(m_iwab->AddressBook.GetCount()), m_iwab->Stores);
     FillEventList();
 }
@@ -521,9 +537,7 @@ void TFormMain::btnSaveChangesClick()
             SetTopmost(m_config.AlwaysOnTop != 0);
             if (m_services.DayWatch != nullptr)
                 m_services.DayWatch->SetTimeOfDay(m_config.RemindAtMinutes());
-            m_iwab->ExcludedStores = lvStores->Excluded();
             m_config.Save(ConfigFileName);
-            SaveExcludedChoice(m_iwab->ExcludedStores, TExcludedStores::FileName);
         } catch (const TExError& error) {
             ReportFailure(ErrorCaption, SaveFailed, error);
         }
@@ -571,8 +585,8 @@ void TFormMain::ShowStoreList()
 {
     // The Options page is hidden while a list the program showed by itself waits to close; asking for it ends that.
     StopAutoClose();
-    PageControl->setCurrentWidget(OptionsSheet);
-    lvStores->ScrollIntoView();
+    PageControl->setCurrentWidget(AddressBooksSheet);
+    AddressBooksSheet->List()->setFocus(Qt::OtherFocusReason);
 }
 
 void TFormMain::ShowEventMenu(int eventRow, const QPoint& at)

@@ -30,7 +30,7 @@ struct TOptionsControls;
 struct TCheckOutcome;
 class TClickLabel;
 class TReminder;
-class TStoreListView;
+class TAddressBooksPage;
 class TReportListView;
 class TGreetingActions;
 class TWindowLaunches;
@@ -159,6 +159,7 @@ private:
     QTabWidget* PageControl = nullptr;
     QWidget* EventListSheet = nullptr;
     QWidget* OptionsSheet = nullptr;
+    TAddressBooksPage* AddressBooksSheet = nullptr;
     QWidget* AboutSheet = nullptr;
     TReportListView* lvEventList = nullptr;
     TCheckSummary* lblCheckSummary = nullptr;
@@ -176,7 +177,6 @@ private:
     QTimeEdit* edRemindAt = nullptr;
     QComboBox* cbRemindWith = nullptr;
     QPushButton* btnSaveChanges = nullptr;
-    TStoreListView* lvStores = nullptr;
 
     TClickLabel* Image1 = nullptr;
     QLabel* lblAbout = nullptr;

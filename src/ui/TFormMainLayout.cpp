@@ -6,12 +6,14 @@
 #include "CheckSummary.h"
 #include "HelpPage.h"
 #include "TAccessibleNames.h"
+#include "TAddressBooksPage.h"
 #include "TClickLabel.h"
 #include "TDesktopScale.h"
+#include "TExcludedStores.h"
 #include "TFormMainGuarded.h"
 #include "TReportListView.h"
-#include "TStoreListView.h"
 #include "TTextFit.h"
+#include "TWheelGuard.h"
 #include "TWindowKeys.h"
 #include "TWindowLaunches.h"
 #include "TWindowTimer.h"
@@ -163,11 +165,14 @@ void TFormMain::BuildLayout()
     PageControl->setGeometry(0, 0, 425, 233);
     EventListSheet = BuildEventListSheet();
     OptionsSheet = BuildOptionsSheet();
+    AddressBooksSheet = new TAddressBooksPage(m_services.OnlineBooks, TExcludedStores::FileName);
     AboutSheet = BuildAboutSheet();
     //: A tab: the page with the list of due events.
     PageControl->addTab(EventListSheet, tr("Event List"));
     //: A tab.
     PageControl->addTab(OptionsSheet, tr("Options"));
+    //: A tab: the page with every address book the program reads.
+    PageControl->addTab(AddressBooksSheet, tr("Address books"));
     //: A tab.
     PageControl->addTab(AboutSheet, tr("About"));
     PageControl->setCurrentIndex(0);
@@ -204,6 +209,7 @@ void TFormMain::BuildLayout()
     TWindowKeys::Install(*this, *PageControl, [this] { btnMinimizeClick(); });
     TDesktopScale::Apply(*this, TDesktopScale::Factor(QApplication::font()));
     TTextFit::Install(*this);
+    TWheelGuard::Install(*this);
 }
 
 QWidget* TFormMain::BuildEventListSheet()
@@ -299,16 +305,6 @@ QWidget* TFormMain::BuildOptionsSheet()
     QWidget::setTabOrder(cbAlwaysOnTop, edRemindAt);
     QWidget::setTabOrder(edRemindAt, cbRemindWith);
     QWidget::setTabOrder(cbRemindWith, btnSaveChanges);
-    lvStores = TStoreListView::AddToOptionsPage(sheet, group);
-    QWidget::setTabOrder(btnSaveChanges, lvStores);
-    if (m_services.OnlineBooks != nullptr) {
-        // Below the address books, on the page that scrolls.
-        QWidget* stores = lvStores->parentWidget();
-        QWidget* content = stores->parentWidget();
-        QWidget* panel = m_services.OnlineBooks->MakePanel(content);
-        panel->setGeometry(stores->x(), stores->geometry().bottom() + 9, stores->width(), 140);
-        content->setFixedSize(content->width(), panel->geometry().bottom() + 9);
-    }
     return sheet;
 }
 
@@ -401,7 +397,9 @@ void TFormMain::SelectPageSilently(int index)
 void TFormMain::SetOptionsTabVisible(bool visible)
 {
     m_silentPageChange = true;
+    // The address books are options too: they come and go with them.
     PageControl->setTabVisible(PageControl->indexOf(OptionsSheet), visible);
+    PageControl->setTabVisible(PageControl->indexOf(AddressBooksSheet), visible);
     m_silentPageChange = false;
 }
 

@@ -24,10 +24,12 @@ TGreetingActions::TPerson TGreetingActions::Person(const tdstAddressItem& contac
 
 QString TGreetingActions::Subject(bool anniversary)
 {
-    //: The subject of an e-mail written from a wedding-anniversary reminder.
-    return anniversary ? tr("Happy anniversary!")
-                       //: The subject of an e-mail written from a birthday reminder.
-                       : tr("Happy birthday!");
+    // Each text on a statement of its own, so that the translators see its comment.
+    if (anniversary)
+        //: The subject of an e-mail written from a wedding-anniversary reminder.
+        return tr("Happy anniversary!");
+    //: The subject of an e-mail written from a birthday reminder.
+    return tr("Happy birthday!");
 }
 
 QString TGreetingActions::MailUrl(const QString& address, bool anniversary)

@@ -1,11 +1,10 @@
 #include "TStoreListView.h"
 
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QHeaderView>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QVBoxLayout>
+
+#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -26,9 +25,13 @@ constexpr int PathRole = Qt::UserRole;
 TStoreListView::TStoreListView(QWidget* parent) : QTreeWidget(parent)
 {
     setObjectName(QStringLiteral("lvStores"));
-    setColumnCount(3);
-    setHeaderLabels({Tr(QT_TRANSLATE_NOOP("TStoreListView", "Kind")), Tr(QT_TRANSLATE_NOOP("TStoreListView", "Path")),
-                     Tr(QT_TRANSLATE_NOOP("TStoreListView", "Contacts"))});
+    setColumnCount(4);
+    setHeaderLabels({Tr(QT_TRANSLATE_NOOP("TStoreListView", "Kind")),
+                     //: A column: the folder, profile or server address of an address book.
+                     Tr(QT_TRANSLATE_NOOP("TStoreListView", "Name")),
+                     Tr(QT_TRANSLATE_NOOP("TStoreListView", "Contacts")),
+                     //: A column: whether an address book was read, left out, synced...
+                     Tr(QT_TRANSLATE_NOOP("TStoreListView", "State"))});
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -36,97 +39,88 @@ TStoreListView::TStoreListView(QWidget* parent) : QTreeWidget(parent)
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     header()->setSectionResizeMode(1, QHeaderView::Stretch);
     header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    header()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
     // A long path is cut in the middle, where the folder names matter least.
     setTextElideMode(Qt::ElideMiddle);
     connect(this, &QTreeWidget::itemChanged, this,
             [this](QTreeWidgetItem* item, int column) { RowChanged(item, column); });
 }
 
-void TStoreListView::SetStores(const std::vector<TStoreInfo>& stores)
+QString TStoreListView::StateText(const TAddressBooksModel::TRow& row)
+{
+    using TState = TAddressBooksModel::TState;
+    const QString when = Text(row.When);
+    const QString reason = Text(row.Reason);
+    switch (row.State) {
+    case TState::Read:
+        //: The state of an address book that the last check read.
+        return Tr(QT_TRANSLATE_NOOP("TStoreListView", "read"));
+    case TState::LeftOut:
+        //: The state of an address book the user left out.
+        return Tr(QT_TRANSLATE_NOOP("TStoreListView", "left out"));
+    case TState::Unreadable:
+        //: %1 says why, in English as the reading gave it.
+        return reason.isEmpty() ? Tr(QT_TRANSLATE_NOOP("TStoreListView", "unreadable"))
+                                : Tr(QT_TRANSLATE_NOOP("TStoreListView", "unreadable (%1)")).arg(reason);
+    case TState::Synced:
+        //: An online address book; %1 is a date and time, 2026-05-01 10:00.
+        return when.isEmpty() ? Tr(QT_TRANSLATE_NOOP("TStoreListView", "synced"))
+                              : Tr(QT_TRANSLATE_NOOP("TStoreListView", "synced %1")).arg(when);
+    case TState::Syncing:
+        //: An online address book while its sync runs.
+        return Tr(QT_TRANSLATE_NOOP("TStoreListView", "syncing…"));
+    case TState::Stale:
+        //: An online address book whose last sync failed; %1 is when it last synced (a date and time, or "never"),
+        //: %2 why the sync failed.
+        return reason.isEmpty() ? Tr(QT_TRANSLATE_NOOP("TStoreListView", "stale since %1")).arg(when)
+                                : Tr(QT_TRANSLATE_NOOP("TStoreListView", "stale since %1 (%2)")).arg(when, reason);
+    }
+    return {};
+}
+
+void TStoreListView::SetRows(const std::vector<TAddressBooksModel::TRow>& rows)
 {
     m_filling = true;
+    const int current = indexOfTopLevelItem(currentItem());
     clear();
-    for (const TStoreInfo& store : stores) {
+    for (const TAddressBooksModel::TRow& row : rows) {
         auto* item = new QTreeWidgetItem(this);
-        item->setText(0, Text(store.Kind));
-        item->setText(1, Text(store.Path));
-        item->setToolTip(1, Text(store.Path));
-        // A store that was not read has no count to show; its status says why (data text, as --sources shows it).
-        item->setText(2, store.WasRead() ? QString::number(store.Contacts) : Text(store.Status));
+        const QString state = StateText(row);
+        item->setText(0, Text(row.Kind));
+        item->setText(1, Text(row.Name));
+        item->setToolTip(1, Text(row.Name));
+        item->setText(2, row.Counted ? QString::number(row.Contacts) : QString());
         item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+        item->setText(3, state);
+        item->setToolTip(3, state);
+        // The reader hears the whole row with the box's first cell.
+        QStringList spoken{Text(row.Kind), Text(row.Name)};
+        if (row.Counted) {
+            const int contacts = static_cast<int>(std::min<std::size_t>(row.Contacts, INT_MAX));
+            //: Spoken with an address book's row: how many contacts it gave.
+            spoken << QCoreApplication::translate("TStoreListView", "%n contacts", nullptr, contacts);
+        }
+        spoken << state;
+        item->setData(0, Qt::AccessibleTextRole, spoken.join(QStringLiteral(", ")));
         // Kept as bytes: a path need not be UTF-8, and the file must name it as the module shows it.
-        item->setData(0, PathRole, QByteArray::fromStdString(store.Path));
+        item->setData(0, PathRole, QByteArray::fromStdString(row.Name));
         item->setFlags((item->flags() | Qt::ItemIsUserCheckable) & ~Qt::ItemIsEditable);
-        item->setCheckState(0, m_excluded.contains(store.Path) ? Qt::Unchecked : Qt::Checked);
+        item->setCheckState(0, row.LeftOut ? Qt::Unchecked : Qt::Checked);
     }
+    if (current >= 0 && current < topLevelItemCount())
+        setCurrentItem(topLevelItem(current));
     m_filling = false;
-}
-
-void TStoreListView::SetExcluded(const std::vector<std::string>& paths)
-{
-    m_excluded = std::set<std::string>(paths.begin(), paths.end());
-    m_filling = true;
-    for (int i = 0; i < topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = topLevelItem(i);
-        const std::string path = item->data(0, PathRole).toByteArray().toStdString();
-        item->setCheckState(0, m_excluded.contains(path) ? Qt::Unchecked : Qt::Checked);
-    }
-    m_filling = false;
-}
-
-std::vector<std::string> TStoreListView::Excluded() const
-{
-    return {m_excluded.begin(), m_excluded.end()};
 }
 
 void TStoreListView::RowChanged(QTreeWidgetItem* item, int column)
 {
     if (m_filling || column != 0)
         return;
-    const std::string path = item->data(0, PathRole).toByteArray().toStdString();
-    if (item->checkState(0) == Qt::Checked)
-        m_excluded.erase(path);
-    else
-        m_excluded.insert(path);
-}
-
-TStoreListView* TStoreListView::AddToOptionsPage(QWidget* sheet, QWidget* optionsGroup)
-{
-    // The window has a fixed size and the options fill their page: the list goes below them, and the page scrolls.
-    auto* content = new QWidget();
-    content->setObjectName(QStringLiteral("OptionsContent"));
-    const QRect optionsPlace = optionsGroup->geometry();
-    optionsGroup->setParent(content);
-    optionsGroup->setGeometry(optionsPlace);
-    optionsGroup->show();
-
-    auto* group = new QGroupBox(Tr(QT_TRANSLATE_NOOP("TStoreListView", "Address books")), content);
-    group->setObjectName(QStringLiteral("GroupBoxStores"));
-    group->setGeometry(optionsPlace.x(), optionsPlace.bottom() + 9, optionsPlace.width(), 150);
-    auto* list = new TStoreListView(group);
-    auto* layout = new QVBoxLayout(group);
-    layout->addWidget(list);
-    content->setFixedSize(optionsPlace.right() + 1 + optionsPlace.x(), group->geometry().bottom() + 9);
-
-    auto* scroll = new QScrollArea(sheet);
-    scroll->setObjectName(QStringLiteral("OptionsScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    // The page scrolls with the focus; a Tab stop of its own would be an unnamed stop for the keyboard and readers.
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setWidget(content);
-    auto* sheetLayout = new QVBoxLayout(sheet);
-    sheetLayout->setContentsMargins(0, 0, 0, 0);
-    sheetLayout->addWidget(scroll);
-    return list;
-}
-
-void TStoreListView::ScrollIntoView()
-{
-    for (QWidget* widget = parentWidget(); widget != nullptr; widget = widget->parentWidget()) {
-        if (auto* scroll = qobject_cast<QScrollArea*>(widget)) {
-            scroll->ensureWidgetVisible(parentWidget(), 0, 0);
-            return;
-        }
+    const std::string name = item->data(0, PathRole).toByteArray().toStdString();
+    const bool leftOut = item->checkState(0) != Qt::Checked;
+    if (OnLeftOut && !OnLeftOut(name, leftOut)) {
+        m_filling = true;
+        item->setCheckState(0, leftOut ? Qt::Checked : Qt::Unchecked);
+        m_filling = false;
     }
 }

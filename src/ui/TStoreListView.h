@@ -1,39 +1,30 @@
 #pragma once
 
-#include "StoreList.h"
+#include "TAddressBooksModel.h"
 
 #include <QTreeWidget>
 
-#include <set>
+#include <functional>
 #include <string>
-#include <vector>
 
-class QGroupBox;
-
-// The Options page's "Address books" list: one row per store the last check found, with a check box that is on
-// unless the store is left out. The choice is the user's until "Save Changes" stores it: a check refills the rows
-// and keeps it, and a store that is not found this time stays left out.
+// The "Address books" page's list: one row per store the last check found, with its kind, name, contacts and state,
+// and a check box that is on unless the store is left out.
 class TStoreListView final : public QTreeWidget
 {
 public:
     explicit TStoreListView(QWidget* parent);
 
-    // The stores of the last check, in reading order.
-    void SetStores(const std::vector<TStoreInfo>& stores);
-    // The saved choice, as loaded at start.
-    void SetExcluded(const std::vector<std::string>& paths);
-    // The paths left out, sorted.
-    std::vector<std::string> Excluded() const;
+    // Shows the model's rows afresh; the current row stays where it was.
+    void SetRows(const std::vector<TAddressBooksModel::TRow>& rows);
 
-    // Puts the Options page's content into a scrolled area and this list in a group of its own below
-    // `optionsGroup`; the window keeps its fixed size. Returns the list.
-    static TStoreListView* AddToOptionsPage(QWidget* sheet, QWidget* optionsGroup);
-    // Scrolls the Options page to the list.
-    void ScrollIntoView();
+    // The user ticked or unticked a row; false when the choice could not be kept, and the box goes back.
+    std::function<bool(const std::string& name, bool leftOut)> OnLeftOut;
+
+    // The state column's text of a row, in the user's language.
+    static QString StateText(const TAddressBooksModel::TRow& row);
 
 private:
     void RowChanged(QTreeWidgetItem* item, int column);
 
-    std::set<std::string> m_excluded;
     bool m_filling = false;
 };

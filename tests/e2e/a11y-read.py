@@ -3,6 +3,7 @@ columns, its heading rows, every event row spoken as the event its columns show,
 no focusable control without a name.
 Usage: a11y-read.py <years of the birthday due today> <contact due today> <window row>...
 A window row is "name|birthday|days" or "name|anniversary|days", in the order the list shows them."""
+import os
 import re
 import sys
 import time
@@ -108,7 +109,19 @@ if check(len(event_rows) == len(expected_rows), f"{len(event_rows)} event rows, 
                                                         f"in {days} days")
         check(spoken == sentence, f"the row showing {event!r} {date!r} is spoken {spoken!r}, not {sentence!r}")
 
-# The controls of the three pages, shown or not.
+# The Address books page: every store, spoken with its kind, name, contacts and state.
+stores = [o for o in objects if o.getRole() in LISTS and o.name == "Address books"]
+if check(stores, "no list named 'Address books'"):
+    store_table = stores[0].queryTable()
+    spoken_stores = [store_table.getAccessibleAt(r, 0).name for r in range(store_table.nRows)]
+    folder = os.environ.get("A11Y_CONTACTS_FOLDER", "")
+    check(f"vcard-folder, {folder}, 3 contacts, read" in spoken_stores,
+          f"the contacts folder is not read as it should be: {spoken_stores}")
+    stale = re.compile(r"carddav, https://dav\.example\.test/ann/family/, 1 contacts?, "
+                       r"stale since \d{4}-\d\d-\d\d \d\d:\d\d \(login failed\)")
+    check(any(stale.fullmatch(s) for s in spoken_stores), f"no stale online book among {spoken_stores}")
+
+# The controls of the four pages, shown or not.
 by_role = {}
 for o in objects:
     by_role.setdefault(o.getRole(), {})[label_of(o) if o.getRole() == pyatspi.ROLE_COMBO_BOX else o.name] = o
@@ -120,9 +133,9 @@ for name, unit in (("Check forward for due events within", "days"),
 for role, names in ((pyatspi.ROLE_COMBO_BOX, ["Check mode for due events:"]),
                     (pyatspi.ROLE_CHECK_BOX, ["Always on top"]),
                     (pyatspi.ROLE_PUSH_BUTTON, ["Send to Tray", "Check Now", "Help", "Quit Program", "Save Changes",
-                                                "Version"]),
+                                                "Version", "Sync Now"]),
                     (pyatspi.ROLE_LINK, ["Visit Home Page"]),
-                    (pyatspi.ROLE_PAGE_TAB, ["Event List", "About"])):
+                    (pyatspi.ROLE_PAGE_TAB, ["Event List", "Address books", "About"])):
     found = by_role.get(role, {})
     check(all(n in found for n in names), f"{pyatspi.Role(role)}: {names} not all among {sorted(found)}")
 unnamed = [f"{o.getRoleName()} in {o.parent.getRoleName()} {o.parent.name!r}" for o in objects

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the real program on a private X server with a window manager (openbox) and an XEmbed tray (trayer), and
 # drives it the way a user does: the list shows itself when something is due, "Send to Tray" hides it, a click on
-# the tray icon brings it back, and so do the window manager's minimise and close; its three pages are shown and
+# the tray icon brings it back, and so do the window manager's minimise and close; its four pages are shown and
 # an option saved on the Options page holds after a restart, "Quit Program" ends it; start-and-quit mode with
 # nothing due ends without showing anything; a missing address-book module gives the start-up box, its log goes to
 # standard error, and its answers end the program with status 0. Before the tray runs: a desktop with no
@@ -86,11 +86,11 @@ press_button()
     wait_for 5 "$check" "$window"
 }
 
-# Places inside the main window (client coordinates) of the page tabs and of the Options page's controls. The
-# pages sit at 2,25 under the tab bar and their group boxes at 8,8 inside them; the tabs follow the font. The
-# check box is clicked on its box, at the right end of "Always on top".
+# Places inside the main window (client coordinates) of the Options tab and of the Options page's controls. The
+# pages sit at 2,25 under the tab bar and their group boxes at 8,8 inside them; the tabs follow the font, so the
+# pages after Options are reached with Ctrl+Tab. The check box is clicked on its box, at the right end of "Always
+# on top".
 OPTIONS_TAB=(105 13)
-ABOUT_TAB=(157 13)
 ALWAYS_ON_TOP=(252 157)
 SAVE_CHANGES=(210 197)
 
@@ -241,7 +241,7 @@ else
         wait_for 10 is_shown_normal "$window" || fail "a second start did not show the running program's window"
         running "$program_pid" || fail "a second start ended the first program"
 
-        # Restored by hand, the window is out of the auto-close state: all three pages can be reached.
+        # Restored by hand, the window is out of the auto-close state: all four pages can be reached.
         cp "$artifacts/e2e-restored.png" "$artifacts/e2e-page-event-list.png" 2>/dev/null
         click_at "$window" "${OPTIONS_TAB[@]}"
         sleep 0.5
@@ -252,7 +252,10 @@ else
         wait_for 5 option_byte_is "$case1/config/nelvora/Nelvora.cfg" 20 1 ||
             fail "Save Changes did not store Always on top (file: $(od -An -tx1 "$case1/config/nelvora/Nelvora.cfg"))"
         wait_for 5 is_on_top "$window" || fail "Always on top did not take effect at once"
-        click_at "$window" "${ABOUT_TAB[@]}"
+        xdotool key --window "$window" ctrl+Tab
+        sleep 0.5
+        import -window root "$artifacts/e2e-page-address-books.png" 2>/dev/null
+        xdotool key --window "$window" ctrl+Tab
         # Let the scroller type part of its text.
         sleep 2
         import -window root "$artifacts/e2e-page-about.png" 2>/dev/null

@@ -101,21 +101,25 @@ TEST_F(AddressBooksTest, AnUntickedBookIsLeftOutOfTheNextCheckAndTheReportUntilT
     EXPECT_EQ(workRow->text(0), "vcard-folder");
     EXPECT_EQ(workRow->text(1).toStdString(), work);
     EXPECT_EQ(workRow->text(2), "2");
+    EXPECT_EQ(workRow->text(3), "read");
+    EXPECT_EQ(workRow->data(0, Qt::AccessibleTextRole).toString().toStdString(),
+              "vcard-folder, " + work + ", 2 contacts, read");
     EXPECT_EQ(workRow->checkState(0), Qt::Checked);
 
     // The line below the list leads to the choice.
     QMetaObject::invokeMethod(Find<QLabel>("lblCheckSummary"), "linkActivated", Q_ARG(QString, "stores"));
-    EXPECT_EQ(Find<QTabWidget>("PageControl")->currentWidget()->objectName(), "OptionsSheet");
+    EXPECT_EQ(Find<QTabWidget>("PageControl")->currentWidget()->objectName(), "AddressBooksSheet");
+    EXPECT_EQ(Form->focusWidget(), stores);
 
+    // The box keeps the choice at once, and the list follows it.
     workRow->setCheckState(0, Qt::Unchecked);
-    Form->btnCheckNowClick();
-    EXPECT_EQ(Names().size(), 3) << "only Save Changes applies the choice";
-    Find<QPushButton>("btnSaveChanges")->click();
-    EXPECT_TRUE(Dialogs.Boxes.empty());
     QFile saved(QString::fromLatin1(TExcludedStores::FileName));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll().toStdString(), work + "\n");
     saved.close();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Names() == QStringList{"Ann"}; }, 5000));
+    EXPECT_TRUE(Dialogs.Boxes.empty());
+    EXPECT_EQ(ReadConfig(), ConfigImage(2, 15, 1, 0)) << "the options file is written by Save Changes only";
 
     Form->btnCheckNowClick();
     EXPECT_EQ(Names(), QStringList{"Ann"});
@@ -124,7 +128,8 @@ TEST_F(AddressBooksTest, AnUntickedBookIsLeftOutOfTheNextCheckAndTheReportUntilT
         << Find<QLabel>("lblCheckSummary")->text().toStdString();
     ASSERT_EQ(stores->topLevelItemCount(), 2);
     EXPECT_EQ(stores->topLevelItem(1)->checkState(0), Qt::Unchecked);
-    EXPECT_EQ(stores->topLevelItem(1)->text(2), "excluded");
+    EXPECT_EQ(stores->topLevelItem(1)->text(2), "");
+    EXPECT_EQ(stores->topLevelItem(1)->text(3), "left out");
 
     // The command line follows the same list, and reads a book it names whatever the list says.
     const QStringList day{"--today", QStringLiteral("%1-%2-%3")

@@ -242,7 +242,7 @@ TEST_F(AboutPageTest, TheScrollerRunsExactlyWhileTheUserShowsTheAboutPage)
     auto* timer = dynamic_cast<TWindowTimer*>(Find<QTimer>("Timer"));
     EXPECT_FALSE(timer->Enabled());
 
-    Pages()->setCurrentIndex(2);
+    Pages()->setCurrentIndex(3); // About
     EXPECT_TRUE(timer->Enabled());
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 140);
@@ -252,7 +252,7 @@ TEST_F(AboutPageTest, TheScrollerRunsExactlyWhileTheUserShowsTheAboutPage)
     EXPECT_FALSE(timer->Enabled());
     EXPECT_EQ(Scroll(), "Pleas");
 
-    Pages()->setCurrentIndex(2);
+    Pages()->setCurrentIndex(3); // About
     Ticks(1);
     EXPECT_EQ(Scroll(), "Please"); // resumed where it stopped
 }
@@ -261,7 +261,7 @@ TEST_F(AboutPageTest, SendToTrayStopsTheScrollerAndRestoringOnTheAboutPageResume
 {
     Run();
     Form->mnuShowClick();
-    Pages()->setCurrentIndex(2);
+    Pages()->setCurrentIndex(3); // About
     Ticks(3);
     Form->btnMinimizeClick();
     EXPECT_FALSE(TimerEnabled("Timer"));
@@ -277,7 +277,7 @@ TEST_F(AboutPageTest, TheScrollerTicksThroughTheEventLoop)
 {
     Run();
     Form->mnuShowClick();
-    Pages()->setCurrentIndex(2);
+    Pages()->setCurrentIndex(3); // About
     // Two ticks, however slowly a busy machine delivers them.
     EXPECT_TRUE(QTest::qWaitFor([this] { return Scroll().size() >= 2; }, 5000)) << Scroll().toStdString();
 }
@@ -286,7 +286,7 @@ TEST_F(AboutPageTest, ClickingTheIconShowsTheVersionBox)
 {
     Run();
     Form->mnuShowClick();
-    Pages()->setCurrentIndex(2);
+    Pages()->setCurrentIndex(3); // About
     QTest::mouseClick(Find<QLabel>("Image1"), Qt::LeftButton);
 
     const auto info = BoxesOf("information");

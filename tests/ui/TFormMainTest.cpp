@@ -526,7 +526,7 @@ TEST_F(FormMainTest, CheckNowWhileShownRefreshesAndSelectsTheEventListWithoutFad
 {
     RunShown();
     auto* pages = Find<QTabWidget>("PageControl");
-    pages->setCurrentIndex(2);
+    pages->setCurrentIndex(3); // About
     AddDueContact();
     int paints = 0;
     TPaintCounter counter(paints);
