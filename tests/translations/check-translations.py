@@ -1,9 +1,9 @@
 #!/usr/bin/python3
-"""Fails on any text of the program that a language does not translate, on any translation whose placeholders
-(%1, %L2, %n ...) or number of plural forms differ from what the English and the language need, on a caption that
-loses its Alt key or gains one the English does not have, on two controls of one page of the window that a language
-gives the same Alt key, on a Japanese or Chinese Alt key not written as "(&X)" after the text, and on a French text
-with an ordinary, breakable space where French typography puts a no-break one.
+"""Fails on any text of the program that a language does not translate, on any translation whose placeholders (%1, %L2,
+%n ...) or number of plural forms differ from what the English and the language need, on a caption that loses its Alt
+key or gains one the English does not have, on two controls of one page of the window (or of one dialog) that a
+language gives the same Alt key, on a Japanese or Chinese Alt key not written as "(&X)" after the text, and on a
+French text with an ordinary, breakable space where French typography puts a no-break one.
 
     check-translations.py [--pages WINDOW_SOURCE] TS... [-- LUPDATE [OPTION...] SOURCE...]
 
@@ -121,9 +121,11 @@ def check_accelerators(root, name, pages):
             translation = message.find("translation")
             if translation is not None and translation.get("type") is None and message.get("numerus") != "yes":
                 translations[(context.findtext("name"), message.findtext("source") or "")] = translation.text or ""
+    # A dialog of its own (a class T...Dialog) is a page too: its captions share the Alt keys.
+    dialogs = sorted({context for context, _ in translations if re.fullmatch(r"T\w+Dialog", context or "")})
     problems = []
     reported = set()
-    for page, texts, classes in pages:
+    for page, texts, classes in pages + [(dialog, set(), {dialog}) for dialog in dialogs]:
         # The English texts are given, not translated: only what a language translates is checked.
         on_page = {key for key in translations if key in texts or key[0] in classes}
         by_key = collections.defaultdict(list)

@@ -12,4 +12,15 @@
         <translation>Yard&amp;ım</translation>
     </message>
 </context>
+<context>
+    <name>TAddAccountDialog</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ekle</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;E-posta adresi:</translation>
+    </message>
+</context>
 </TS>
