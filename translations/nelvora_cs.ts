@@ -491,7 +491,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>&amp;Send to Tray</source>
-        <translation>&amp;Skrýt do oznamovací oblasti</translation>
+        <translation>&amp;Skrýt</translation>
     </message>
     <message>
         <source>&amp;Check Now</source>
@@ -511,7 +511,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>Check on start and quit</source>
-        <translation>Zkontrolovat při spuštění a skončit</translation>
+        <translation>Zkontrolovat při startu a skončit</translation>
     </message>
     <message>
         <source>Check daily</source>

@@ -511,7 +511,7 @@ The frame of the About page.</extracomment>
     </message>
     <message>
         <source>Check on start and quit</source>
-        <translation>Перевірити під час запуску й вийти</translation>
+        <translation>Перевірити один раз і вийти</translation>
     </message>
     <message>
         <source>Check daily</source>
