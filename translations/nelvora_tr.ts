@@ -645,25 +645,25 @@ E-posta yazmak ya da arama yapmak için bir program bulunamadı!</translation>
     <message numerus="yes">
         <source>%n anniversary(ies) today</source>
         <translation>
-            <numerusform>Bugün %n evlilik yıldönümü</numerusform>
+            <numerusform>%n evlilik yıldönümü bugün</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n birthday(s) today</source>
         <translation>
-            <numerusform>Bugün %n doğum günü</numerusform>
+            <numerusform>%n doğum günü bugün</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n anniversary(ies) tomorrow</source>
         <translation>
-            <numerusform>Yarın %n evlilik yıldönümü</numerusform>
+            <numerusform>%n evlilik yıldönümü yarın</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n birthday(s) tomorrow</source>
         <translation>
-            <numerusform>Yarın %n doğum günü</numerusform>
+            <numerusform>%n doğum günü yarın</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -687,7 +687,7 @@ E-posta yazmak ya da arama yapmak için bir program bulunamadı!</translation>
     <message>
         <source>%1 %2</source>
         <extracomment>How many events come when: %1 is the count of events (&quot;2 birthdays&quot;), %2 when (&quot;in 5 days&quot;).</extracomment>
-        <translation>%2 %1</translation>
+        <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
         <source>and %n more</source>
