@@ -446,7 +446,8 @@ TEST_F(TReportProgram, TsvAndTheSourcesListAreTheSameInEveryLanguage)
         m_language = "en";
         const TRun english = Run(arguments);
         ASSERT_FALSE(english.Out.empty()) << arguments.back();
-        for (const char* language : {"de", "fr", "es", "it", "nl", "pl", "pt_BR", "ru"}) {
+        for (const char* language :
+             {"de", "fr", "es", "it", "nl", "pl", "pt_BR", "ru", "uk", "cs", "sv", "tr", "ja", "zh_CN"}) {
             m_language = language;
             const TRun run = Run(arguments);
             EXPECT_EQ(run.ExitCode, english.ExitCode) << language << " " << arguments.back();

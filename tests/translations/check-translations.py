@@ -1,7 +1,9 @@
 #!/usr/bin/python3
-"""Fails on any text of the program that a language does not translate, on any translation whose placeholders
-(%1, %L2, %n ...) differ from the English, on two controls of one page of the window that a language gives the same
-Alt key, and on a French text with an ordinary, breakable space where French typography puts a no-break one.
+"""Fails on any text of the program that a language does not translate, on any translation whose placeholders (%1, %L2,
+%n ...) or number of plural forms differ from what the English and the language need, on a caption that loses its Alt
+key or gains one the English does not have, on two controls of one page of the window (or of one dialog) that a
+language gives the same Alt key, on a Japanese or Chinese Alt key not written as "(&X)" after the text, and on a
+French text with an ordinary, breakable space where French typography puts a no-break one.
 
     check-translations.py [--pages WINDOW_SOURCE] TS... [-- LUPDATE [OPTION...] SOURCE...]
 
@@ -20,7 +22,12 @@ import xml.etree.ElementTree as ET
 
 PLACEHOLDER = re.compile(r"%L?(?:\d{1,2}|n)")
 # Plural forms as the toolkit counts them; a language missing here must be consistent within its own file.
-PLURAL_FORMS = {"de": 2, "en": 2, "es": 2, "fr": 2, "it": 2, "nl": 2, "pl": 3, "pt": 2, "ru": 3}
+# Czech counts 1 / 2-4 / the rest, Ukrainian like Russian; Turkish, Japanese and Chinese have a single form.
+PLURAL_FORMS = {"cs": 3, "de": 2, "en": 2, "es": 2, "fr": 2, "it": 2, "ja": 1, "nl": 2, "pl": 3, "pt": 2, "ru": 3,
+                "sv": 2, "tr": 1, "uk": 3, "zh": 1}
+# Languages whose desktops write the Alt key as a Latin letter in brackets after the text: "保存(&S)", "服务器(&S):".
+BRACKETED_ACCELERATOR = {"ja", "zh"}
+BRACKETED = re.compile(r"\(&[A-Za-z0-9]\)(?:[:：]|…|\.\.\.)?$")
 
 
 def placeholders(text):
@@ -83,9 +90,28 @@ def window_pages(source_path):
 
 
 def accelerator(text):
-    """The Alt key of a caption: the character after a single &, && being an ampersand."""
+    """The Alt key of a caption: the character after a single &, && being an ampersand. Upper-cased without regard
+    to the language, as the toolkit matches it: Turkish "ı" and "i" are both Alt+I."""
     match = re.search(r"(?<!&)(?:&&)*&([^&\s])", text or "")
-    return match.group(1).casefold() if match else None
+    return match.group(1).upper() if match else None
+
+
+def accelerator_count(text):
+    return len(re.findall(r"(?<!&)(?:&&)*&[^&\s]", text or ""))
+
+
+def check_accelerator_form(language, where, source, text):
+    """A caption keeps the English's Alt key (one, or none); Japanese and Chinese write it as "(&X)" at the end."""
+    wanted, got = accelerator_count(source), accelerator_count(text)
+    if got != wanted:
+        if got == 0:
+            return [f'{where}: "{short(text)}" has no Alt key, the English has one']
+        if wanted == 0:
+            return [f'{where}: "{short(text)}" has an Alt key, the English none']
+        return [f'{where}: "{short(text)}" has {got} Alt keys, the English one']
+    if wanted and language in BRACKETED_ACCELERATOR and not BRACKETED.search(text):
+        return [f'{where}: the Alt key of "{short(text)}" is not written as (&X) after the text']
+    return []
 
 
 def check_accelerators(root, name, pages):
@@ -95,9 +121,11 @@ def check_accelerators(root, name, pages):
             translation = message.find("translation")
             if translation is not None and translation.get("type") is None and message.get("numerus") != "yes":
                 translations[(context.findtext("name"), message.findtext("source") or "")] = translation.text or ""
+    # A dialog of its own (a class T...Dialog) is a page too: its captions share the Alt keys.
+    dialogs = sorted({context for context, _ in translations if re.fullmatch(r"T\w+Dialog", context or "")})
     problems = []
     reported = set()
-    for page, texts, classes in pages:
+    for page, texts, classes in pages + [(dialog, set(), {dialog}) for dialog in dialogs]:
         # The English texts are given, not translated: only what a language translates is checked.
         on_page = {key for key in translations if key in texts or key[0] in classes}
         by_key = collections.defaultdict(list)
@@ -110,7 +138,7 @@ def check_accelerators(root, name, pages):
             if len(captions) > 1 and (letter, tuple(captions)) not in reported:
                 reported.add((letter, tuple(captions)))
                 listed = " and ".join(f'"{short(caption)}"' for caption in captions)
-                problems.append(f'{name}: Alt+{letter.upper()} twice on the page "{page_name}": {listed}')
+                problems.append(f'{name}: Alt+{letter} twice on the page "{page_name}": {listed}')
     return problems
 
 
@@ -162,6 +190,7 @@ def check(path, name, pages=None):
                     problems.append(f"{where}: {len(forms)} plural forms, {language} has {expected_forms}")
             else:
                 forms = [translation.text or ""]
+                problems += check_accelerator_form(language.split("_")[0], where, source, forms[0])
             for index, form in enumerate(forms):
                 label = f"form {index + 1}" if len(forms) > 1 or message.get("numerus") == "yes" else "translation"
                 if not form.strip():
