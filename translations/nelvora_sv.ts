@@ -55,6 +55,26 @@
         <source>the keyring failed</source>
         <translation>fel i nyckelringen</translation>
     </message>
+    <message>
+        <source>no address-book server was found for this e-mail address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server offers no log-in in the browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the log-in in the browser was not finished in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server refused the log-in in the browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer to the log-in in the browser could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -79,14 +99,19 @@
         <translation>födelsedag;bröllopsdag;årsdag;påminnelse;kontakter;adressbok;</translation>
     </message>
     <message>
-        <source>Nelvora sits in the notification area, reads your address book and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again whenever the day changes, and only ever reads your contacts.</source>
+        <source>Nelvora sits in the notification area, reads your address books and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again every day at the time you choose, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation>Nelvora ligger i aviseringsytan, läser din adressbok och visar vems födelsedag eller bröllopsdag som infaller i dag, i morgon eller inom de närmaste dagarna, med hur många år det blir och hur många dagar som återstår. Programmet kontrollerar vid inloggning och igen varje gång dagen byts, och det läser bara dina kontakter utan att någonsin ändra dem.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>It reads the vCard files that desktop contact managers and CardDAV sync tools keep. The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
-        <extracomment>Second paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
-        <translation>Det läser de vCard-filer som skrivbordets kontakthanterare och synkroniseringsverktyg för CardDAV sparar. Kommandot nelvora-report skriver ut samma lista i en terminal, för skript och cron.</translation>
+        <source>It reads the vCard files that desktop contact managers keep, and your online address books on CardDAV servers such as Nextcloud or Radicale, which it syncs itself. From a reminder you can write to the person or call them.</source>
+        <extracomment>Second paragraph of the description. CardDAV, Nextcloud and Radicale are names: keep them.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
+        <extracomment>Third paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -337,10 +362,6 @@ AVBRYT	avsluta programmet – osparade data går förlorade!</translation>
         <translation>&amp;Lägg till</translation>
     </message>
     <message>
-        <source>&amp;Server:</source>
-        <translation>&amp;Server:</translation>
-    </message>
-    <message>
         <source>&amp;User name:</source>
         <translation>&amp;Användarnamn:</translation>
     </message>
@@ -359,6 +380,61 @@ AVBRYT	avsluta programmet – osparade data går förlorade!</translation>
     <message>
         <source>Not added: %1</source>
         <translation>Inte tillagd: %1</translation>
+    </message>
+    <message>
+        <source>Logging in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log in with the browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Server or e-mail address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill in the user name and the password, or log in with the browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looking for the server of %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No browser could be opened. Open this address in one: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log in and grant the access in the browser; this dialog waits for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TAddressBooksPage</name>
+    <message>
+        <source>Sync Now</source>
+        <extracomment>A button: reads the online address books from their servers now.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 cards</source>
+        <extracomment>While an online address book syncs: %1 is the account, %2 the cards read so far, %3 all of them.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: syncing…</source>
+        <extracomment>While an online address book syncs and the number of its cards is not known yet; %1 is the account.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Syncing…</source>
+        <extracomment>While the online address books sync, before the first account is named.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -609,6 +685,11 @@ Couldn&apos;t find any program to write or call with!</source>
         <translation>Tyvärr!
 Inget program för e-post eller samtal hittades!</translation>
     </message>
+    <message>
+        <source>Address books</source>
+        <extracomment>A tab: the page with every address book the program reads.</extracomment>
+        <translation type="unfinished">Adressböcker</translation>
+    </message>
 </context>
 <context>
     <name>TGreetingActions</name>
@@ -619,6 +700,7 @@ Inget program för e-post eller samtal hittades!</translation>
     </message>
     <message>
         <source>Happy birthday!</source>
+        <extracomment>The subject of an e-mail written from a birthday reminder.</extracomment>
         <translation>Grattis på födelsedagen!</translation>
     </message>
     <message>
@@ -741,16 +823,68 @@ Inget program för e-post eller samtal hittades!</translation>
         <translation>Typ</translation>
     </message>
     <message>
-        <source>Path</source>
-        <translation>Sökväg</translation>
-    </message>
-    <message>
         <source>Contacts</source>
         <translation>Kontakter</translation>
     </message>
     <message>
-        <source>Address books</source>
-        <translation>Adressböcker</translation>
+        <source>Name</source>
+        <extracomment>A column: the folder, profile or server address of an address book.</extracomment>
+        <translation type="unfinished">Namn</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <extracomment>A column: whether an address book was read, left out, synced...</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read</source>
+        <extracomment>The state of an address book that the last check read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <extracomment>The state of an address book the user left out.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <extracomment>%1 says why, in English as the reading gave it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>synced</source>
+        <extracomment>An online address book; %1 is a date and time, 2026-05-01 10:00.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>synced %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>syncing…</source>
+        <extracomment>An online address book while its sync runs.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stale since %1</source>
+        <extracomment>An online address book whose last sync failed; %1 is when it last synced (a date and time, or &quot;never&quot;), %2 why the sync failed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stale since %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts</source>
+        <extracomment>Spoken with an address book&apos;s row: how many contacts it gave.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -891,17 +1025,26 @@ Inget program för e-post eller samtal hittades!</translation>
 </translation>
     </message>
     <message>
+        <source>syncing…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>synced, %n new or changed cards</source>
+        <extracomment>On a terminal, after --sync: the account&apos;s line once its books are in the cache.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
         <source>       nelvora-report --add-account URL --user NAME   (the password from standard input)
+       nelvora-report --add-account E-MAIL [--user NAME]
        nelvora-report --remove-account URL [--user NAME]
        nelvora-report --accounts
        nelvora-report --sync [other options]
 </source>
         <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
-        <translation>            nelvora-report --add-account URL --user NAME   (lösenordet från standard in)
-            nelvora-report --remove-account URL [--user NAME]
-            nelvora-report --accounts
-            nelvora-report --sync [andra flaggor]
-</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
