@@ -86,16 +86,19 @@ std::vector<TAccount> Accounts(bool& ok)
 
 int AddAccount(const std::string& url, const std::string& user)
 {
+    // A password typed into the address is refused below and never repeated in a message.
     const auto cannot = [&url](const QString& why) {
-        Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "cannot add %1: %2")).arg(QString::fromStdString(url), why));
+        Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "cannot add %1: %2"))
+                .arg(ShownAddress(QString::fromStdString(url)), why));
         return ExitError;
     };
-    if (const std::string refusal = AccountFieldRefusal(url, user); !refusal.empty())
-        return cannot(QString::fromStdString(refusal));
     // Refused before a password is even asked for, let alone sent.
-    const QUrl address = QUrl::fromUserInput(QString::fromStdString(url));
-    if (const QString refusal = RefusalOf(address); !refusal.isEmpty())
-        return cannot(refusal);
+    const TServerAddress server = NormalisedServerUrl(QString::fromStdString(url));
+    if (server.Problem != TAddressProblem::None)
+        return cannot(AddressProblemText(server.Problem));
+    const QUrl address = server.Url;
+    if (const std::string refusal = AccountFieldRefusal(address.toString().toStdString(), user); !refusal.empty())
+        return cannot(QString::fromStdString(refusal));
     const TAccount account{address.toString().toStdString(), user};
     bool ok = false;
     std::vector<TAccount> accounts = Accounts(ok);
@@ -146,14 +149,20 @@ int RemoveAccount(const std::string& url, const std::optional<std::string>& user
     std::vector<TAccount> accounts = Accounts(ok);
     if (!ok)
         return ExitError;
-    const std::string normal = QUrl::fromUserInput(QString::fromStdString(url)).toString().toStdString();
+    // As --add-account keeps it, as older versions kept a bare host name, or as --accounts lists an address that an
+    // older version kept with a password in it.
+    const std::string normal = NormalisedServerUrl(QString::fromStdString(url)).Url.toString().toStdString();
+    const std::string older = QUrl::fromUserInput(QString::fromStdString(url)).toString().toStdString();
+    const auto named = [&](const TAccount& account) {
+        return account.Url == url || account.Url == normal || account.Url == older ||
+               ShownAddress(QString::fromStdString(account.Url)).toStdString() == url;
+    };
     std::vector<TAccount> kept;
     std::vector<TAccount> removed;
     for (const TAccount& account : accounts)
-        ((account.Url == url || account.Url == normal) && (!user || account.User == *user) ? removed : kept)
-            .push_back(account);
+        (named(account) && (!user || account.User == *user) ? removed : kept).push_back(account);
     if (removed.empty()) {
-        Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "no account %1")).arg(QString::fromStdString(url)));
+        Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "no account %1")).arg(ShownAddress(QString::fromStdString(url))));
         return ExitError;
     }
     if (const std::string error = SaveAccounts(AccountsFile(), kept); !error.empty()) {
@@ -165,7 +174,7 @@ int RemoveAccount(const std::string& url, const std::optional<std::string>& user
     for (const TAccount& account : removed) {
         if (const QString error = RemoveSecret(keyring, QString::fromStdString(SecretKey(account))); !error.isEmpty()) {
             Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "the password of %1 stays in the keyring: %2"))
-                    .arg(QString::fromStdString(account.Url), error));
+                    .arg(ShownAddress(QString::fromStdString(account.Url)), error));
             status = ExitError;
         }
         if (const QString error = RemoveAccountCache(account); !error.isEmpty()) {
@@ -186,16 +195,18 @@ int RunAccountCommand(const TAccountArguments& arguments)
         return RemoveAccount(*arguments.Remove, arguments.User);
     bool ok = false;
     for (const TAccount& account : Accounts(ok))
-        std::printf("%s\t%s\n", account.Url.c_str(), account.User.c_str());
+        std::printf("%s\t%s\n", ShownAddress(QString::fromStdString(account.Url)).toUtf8().constData(),
+                    account.User.c_str());
     return ok ? ExitDone : ExitError;
 }
 
-void SyncAccounts()
+bool SyncAccounts()
 {
     bool ok = false;
     const std::vector<TAccount> accounts = Accounts(ok);
     if (accounts.empty())
-        return;
+        return ok;
+    bool synced = ok;
     TKeychainSecretStore keyring;
     for (const TAccount& account : accounts) {
         QString password;
@@ -207,8 +218,11 @@ void SyncAccounts()
         } else {
             RecordAccountFailure(account, failure);
         }
-        if (!failure.isEmpty())
+        if (!failure.isEmpty()) {
             Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "sync of %1 failed: %2"))
-                    .arg(QString::fromStdString(account.Url), failure));
+                    .arg(ShownAddress(QString::fromStdString(account.Url)), failure));
+            synced = false;
+        }
     }
+    return synced;
 }

@@ -1,5 +1,7 @@
 #include "TAddAccountDialog.h"
 
+#include "UrlPolicy.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -47,15 +49,6 @@ TAddAccountDialog::TAddAccountDialog(CardDav::IAccountService& service, QWidget*
     layout->addWidget(buttons);
 }
 
-QUrl TAddAccountDialog::ServerUrl(const QString& typed)
-{
-    const QString text = typed.trimmed();
-    if (text.isEmpty())
-        return {};
-    // A bare host name means https: QUrl::fromUserInput would make it http.
-    return QUrl(text.contains(QLatin1String("://")) ? text : QStringLiteral("https://") + text);
-}
-
 void TAddAccountDialog::SetBusy(bool busy)
 {
     for (QWidget* widget : {static_cast<QWidget*>(m_server), static_cast<QWidget*>(m_user),
@@ -65,11 +58,17 @@ void TAddAccountDialog::SetBusy(bool busy)
 
 void TAddAccountDialog::AddClicked()
 {
-    const QUrl url = ServerUrl(m_server->text());
-    if (!url.isValid() || url.host().isEmpty() || m_user->text().trimmed().isEmpty() || m_password->text().isEmpty()) {
+    if (m_server->text().trimmed().isEmpty() || m_user->text().trimmed().isEmpty() || m_password->text().isEmpty()) {
         m_status->setText(tr("Fill in the server, the user name and the password."));
         return;
     }
+    const CardDav::TServerAddress server = CardDav::NormalisedServerUrl(m_server->text());
+    if (server.Problem != CardDav::TAddressProblem::None) {
+        m_status->setText(tr("Not added: %1").arg(CardDav::AddressProblemText(server.Problem)));
+        m_server->setFocus();
+        return;
+    }
+    const QUrl url = server.Url;
     SetBusy(true);
     m_status->setText(tr("Logging in…"));
     QPointer<TAddAccountDialog> self(this);

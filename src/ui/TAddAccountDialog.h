@@ -18,9 +18,6 @@ public:
     // `service` must outlive the dialog.
     TAddAccountDialog(CardDav::IAccountService& service, QWidget* parent = nullptr);
 
-    // What the user typed as the server, as an address: https:// unless they wrote a scheme themselves.
-    static QUrl ServerUrl(const QString& typed);
-
     // The account passed its login test and is kept.
     std::function<void()> OnAdded;
 
