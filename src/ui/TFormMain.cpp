@@ -4,6 +4,7 @@
 #include "Calendar.h"
 #include "CheckSummary.h"
 #include "ExcludedStoresChoice.h"
+#include "IOnlineBooks.h"
 #include "InstallTranslations.h"
 #include "Product.h"
 #include "ShowErrorReport.h"
@@ -321,7 +322,7 @@ void TFormMain::RunCheck()
         check.CanNotify = m_reminder != nullptr;
         check.NewDay = m_cycle->NewDay();
         check.NoticeDue =
-            check.CanNotify && m_reminder->Prepare(m_events, m_checkToday, !QuitAfterCheck,
+            check.CanNotify && m_reminder->Prepare(m_events, m_cycle->Rows(), m_checkToday, !QuitAfterCheck,
                                                    m_services.Clock.MillisecondsToNextDay(), &m_iwab->AddressBook);
         const TCheckOutcome outcome = TCheckCycle::Decide(check);
         if (outcome.WithdrawNotice)
@@ -384,8 +385,8 @@ void TFormMain::ApplyOutcome(const TCheckOutcome& outcome)
 
 void TFormMain::FillEventList()
 {
-    const TReportSource source{m_events, m_config.CheckForwardDays, m_checkToday, m_services.DateFormat,
-                               &TranslateText};
+    const TReportSource source{m_events, m_cycle->Rows(), m_config.CheckForwardDays, m_checkToday,
+                               m_services.DateFormat, &TranslateText};
     ::FillEventList(*lvEventList, source);
     TAccessibleNames::DescribeRows(*lvEventList, source);
 }

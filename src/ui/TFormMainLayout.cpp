@@ -5,6 +5,7 @@
 
 #include "CheckSummary.h"
 #include "HelpPage.h"
+#include "IOnlineBooks.h"
 #include "TAccessibleNames.h"
 #include "TClickLabel.h"
 #include "TDesktopScale.h"
