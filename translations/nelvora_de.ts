@@ -36,6 +36,10 @@
         <translation>das ist keine Serveradresse</translation>
     </message>
     <message>
+        <source>put the user name and the password in their own fields, not in the server address</source>
+        <translation>Benutzername und Passwort gehören in ihre eigenen Felder, nicht in die Serveradresse</translation>
+    </message>
+    <message>
         <source>a password is sent over plain http only to this computer: use an https address</source>
         <translation>ein Passwort wird über unverschlüsseltes http nur an diesen Computer gesendet: bitte eine https-Adresse verwenden</translation>
     </message>
@@ -470,6 +474,14 @@ ABBRECHEN	Programm beenden – ungespeicherte Daten gehen verloren!</translation
         <translation>
             <numerusform> (%Ln nicht synchronisiert, aus der letzten Kopie)</numerusform>
             <numerusform> (%Ln nicht synchronisiert, aus der letzten Kopie)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%Ln with files that cannot be read)</source>
+        <extracomment>Appended to the line below the list: address books of which some files could not be read.</extracomment>
+        <translation>
+            <numerusform> (%Ln mit Dateien, die nicht gelesen werden können)</numerusform>
+            <numerusform> (%Ln mit Dateien, die nicht gelesen werden können)</numerusform>
         </translation>
     </message>
 </context>

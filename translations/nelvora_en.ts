@@ -56,6 +56,14 @@
             <numerusform> (%Ln not synced, from the last copy)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> (%Ln with files that cannot be read)</source>
+        <extracomment>Appended to the line below the list: address books of which some files could not be read.</extracomment>
+        <translation>
+            <numerusform> (%Ln with files that cannot be read)</numerusform>
+            <numerusform> (%Ln with files that cannot be read)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TEventReport</name>

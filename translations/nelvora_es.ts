@@ -36,6 +36,10 @@
         <translation>esta no es la dirección de un servidor</translation>
     </message>
     <message>
+        <source>put the user name and the password in their own fields, not in the server address</source>
+        <translation>escriba el nombre de usuario y la contraseña en sus propios campos, no en la dirección del servidor</translation>
+    </message>
+    <message>
         <source>a password is sent over plain http only to this computer: use an https address</source>
         <translation>una contraseña solo se envía por http sin cifrar a este mismo equipo: use una dirección https</translation>
     </message>
@@ -470,6 +474,14 @@ CANCELAR	cerrar el programa: ¡se perderán los datos no guardados!</translation
         <translation>
             <numerusform> (%Ln sin sincronizar, de la última copia)</numerusform>
             <numerusform> (%Ln sin sincronizar, de la última copia)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%Ln with files that cannot be read)</source>
+        <extracomment>Appended to the line below the list: address books of which some files could not be read.</extracomment>
+        <translation>
+            <numerusform> (%Ln con archivos que no se pueden leer)</numerusform>
+            <numerusform> (%Ln con archivos que no se pueden leer)</numerusform>
         </translation>
     </message>
 </context>

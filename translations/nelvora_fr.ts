@@ -36,6 +36,10 @@
         <translation>ce n&apos;est pas l&apos;adresse d&apos;un serveur</translation>
     </message>
     <message>
+        <source>put the user name and the password in their own fields, not in the server address</source>
+        <translation>saisissez le nom d&apos;utilisateur et le mot de passe dans leurs propres champs, pas dans l&apos;adresse du serveur</translation>
+    </message>
+    <message>
         <source>a password is sent over plain http only to this computer: use an https address</source>
         <translation>un mot de passe n&apos;est envoyé en http non chiffré qu&apos;à cet ordinateur&#xa0;: utilisez une adresse https</translation>
     </message>
@@ -470,6 +474,14 @@ ANNULER	quitter le programme – les données non enregistrées seront perdues&#
         <translation>
             <numerusform> (%Ln non synchronisé, lu dans la dernière copie)</numerusform>
             <numerusform> (%Ln non synchronisés, lus dans la dernière copie)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%Ln with files that cannot be read)</source>
+        <extracomment>Appended to the line below the list: address books of which some files could not be read.</extracomment>
+        <translation>
+            <numerusform> (%Ln avec des fichiers illisibles)</numerusform>
+            <numerusform> (%Ln avec des fichiers illisibles)</numerusform>
         </translation>
     </message>
 </context>

@@ -36,6 +36,10 @@
         <translation>questo non è l&apos;indirizzo di un server</translation>
     </message>
     <message>
+        <source>put the user name and the password in their own fields, not in the server address</source>
+        <translation>inserisci il nome utente e la password nei loro campi, non nell&apos;indirizzo del server</translation>
+    </message>
+    <message>
         <source>a password is sent over plain http only to this computer: use an https address</source>
         <translation>una password viaggia su http non cifrato solo verso questo computer: usa un indirizzo https</translation>
     </message>
@@ -470,6 +474,14 @@ ANNULLA	chiudi il programma: i dati non salvati andranno persi!</translation>
         <translation>
             <numerusform> (%Ln non sincronizzata, dall&apos;ultima copia)</numerusform>
             <numerusform> (%Ln non sincronizzate, dall&apos;ultima copia)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%Ln with files that cannot be read)</source>
+        <extracomment>Appended to the line below the list: address books of which some files could not be read.</extracomment>
+        <translation>
+            <numerusform> (%Ln con file che non si possono leggere)</numerusform>
+            <numerusform> (%Ln con file che non si possono leggere)</numerusform>
         </translation>
     </message>
 </context>

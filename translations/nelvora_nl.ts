@@ -36,6 +36,10 @@
         <translation>dit is geen serveradres</translation>
     </message>
     <message>
+        <source>put the user name and the password in their own fields, not in the server address</source>
+        <translation>vul de gebruikersnaam en het wachtwoord in hun eigen velden in, niet in het serveradres</translation>
+    </message>
+    <message>
         <source>a password is sent over plain http only to this computer: use an https address</source>
         <translation>een wachtwoord gaat alleen naar deze computer over onversleuteld http: gebruik een https-adres</translation>
     </message>
@@ -470,6 +474,14 @@ ANNULEREN	het programma afsluiten – niet-opgeslagen gegevens gaan verloren!</t
         <translation>
             <numerusform> (%Ln niet gesynchroniseerd, uit de laatste kopie)</numerusform>
             <numerusform> (%Ln niet gesynchroniseerd, uit de laatste kopie)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%Ln with files that cannot be read)</source>
+        <extracomment>Appended to the line below the list: address books of which some files could not be read.</extracomment>
+        <translation>
+            <numerusform> (%Ln met bestanden die niet gelezen kunnen worden)</numerusform>
+            <numerusform> (%Ln met bestanden die niet gelezen kunnen worden)</numerusform>
         </translation>
     </message>
 </context>

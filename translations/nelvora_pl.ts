@@ -36,6 +36,10 @@
         <translation>to nie jest adres serwera</translation>
     </message>
     <message>
+        <source>put the user name and the password in their own fields, not in the server address</source>
+        <translation>wpisz nazwę użytkownika i hasło w ich własne pola, nie w adres serwera</translation>
+    </message>
+    <message>
         <source>a password is sent over plain http only to this computer: use an https address</source>
         <translation>hasło jest wysyłane przez nieszyfrowane http tylko do tego komputera: użyj adresu https</translation>
     </message>
@@ -477,6 +481,15 @@ ANULUJ	zakończ program – niezapisane dane zostaną utracone!</translation>
             <numerusform> (%Ln niezsynchronizowana, z ostatniej kopii)</numerusform>
             <numerusform> (%Ln niezsynchronizowane, z ostatniej kopii)</numerusform>
             <numerusform> (%Ln niezsynchronizowanych, z ostatniej kopii)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%Ln with files that cannot be read)</source>
+        <extracomment>Appended to the line below the list: address books of which some files could not be read.</extracomment>
+        <translation>
+            <numerusform> (%Ln z plikami, których nie można odczytać)</numerusform>
+            <numerusform> (%Ln z plikami, których nie można odczytać)</numerusform>
+            <numerusform> (%Ln z plikami, których nie można odczytać)</numerusform>
         </translation>
     </message>
 </context>

@@ -36,6 +36,10 @@
         <translation>isto não é um endereço de servidor</translation>
     </message>
     <message>
+        <source>put the user name and the password in their own fields, not in the server address</source>
+        <translation>coloque o nome de usuário e a senha nos campos próprios, não no endereço do servidor</translation>
+    </message>
+    <message>
         <source>a password is sent over plain http only to this computer: use an https address</source>
         <translation>uma senha só é enviada por http sem criptografia para este computador: use um endereço https</translation>
     </message>
@@ -470,6 +474,14 @@ CANCELAR	encerrar o programa – os dados não salvos serão perdidos!</translat
         <translation>
             <numerusform> (%Ln não sincronizado, da última cópia)</numerusform>
             <numerusform> (%Ln não sincronizados, da última cópia)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%Ln with files that cannot be read)</source>
+        <extracomment>Appended to the line below the list: address books of which some files could not be read.</extracomment>
+        <translation>
+            <numerusform> (%Ln com arquivos que não podem ser lidos)</numerusform>
+            <numerusform> (%Ln com arquivos que não podem ser lidos)</numerusform>
         </translation>
     </message>
 </context>

@@ -36,6 +36,10 @@
         <translation>это не адрес сервера</translation>
     </message>
     <message>
+        <source>put the user name and the password in their own fields, not in the server address</source>
+        <translation>введите имя пользователя и пароль в отдельные поля, а не в адрес сервера</translation>
+    </message>
+    <message>
         <source>a password is sent over plain http only to this computer: use an https address</source>
         <translation>пароль передаётся по незашифрованному http только на этот компьютер: используйте адрес https</translation>
     </message>
@@ -477,6 +481,15 @@ CANCEL	end program - unsaved data will be lost!</source>
             <numerusform> (%Ln не синхронизирована, из последней копии)</numerusform>
             <numerusform> (%Ln не синхронизированы, из последней копии)</numerusform>
             <numerusform> (%Ln не синхронизированы, из последней копии)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%Ln with files that cannot be read)</source>
+        <extracomment>Appended to the line below the list: address books of which some files could not be read.</extracomment>
+        <translation>
+            <numerusform> (%Ln с файлами, которые не удаётся прочитать)</numerusform>
+            <numerusform> (%Ln с файлами, которые не удаётся прочитать)</numerusform>
+            <numerusform> (%Ln с файлами, которые не удаётся прочитать)</numerusform>
         </translation>
     </message>
 </context>

@@ -12,11 +12,14 @@ struct TStoreInfo
     std::string Path;
     std::size_t Contacts = 0; // cards read from it, before one person in several stores became one
     std::string Status;       // "ok", "stale, ..." (read from a cache that its last sync could not renew),
-                              // "excluded", or why it could not be read
+                              // "partly read, ..." (some files could not be read), "excluded", or why it
+                              // could not be read
     std::string Owner;        // "kde" for a folder that KAddressBook shows, else empty
 
-    bool WasRead() const { return Status == "ok" || IsStale(); }
+    bool WasRead() const { return Status == "ok" || IsStale() || IsPartlyRead(); }
     bool IsStale() const { return Status.starts_with("stale"); }
+    // Read without some of its files: "partly read, 2 files cannot be read (no permission)".
+    bool IsPartlyRead() const { return Status.starts_with("partly read"); }
     bool IsExcluded() const { return Status == "excluded"; }
 };
 

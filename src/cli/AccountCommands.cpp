@@ -87,8 +87,10 @@ std::vector<TAccount> Accounts(bool& ok)
 
 int AddAccount(const std::string& url, const std::string& user)
 {
+    // A password typed into the address is refused below and never repeated in a message.
     const auto cannot = [&url](const QString& why) {
-        Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "cannot add %1: %2")).arg(QString::fromStdString(url), why));
+        Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "cannot add %1: %2"))
+                .arg(ShownAddress(QString::fromStdString(url)), why));
         return ExitError;
     };
     if (const std::string refusal = AccountFieldRefusal(url, user); !refusal.empty())
@@ -103,10 +105,11 @@ int AddAccount(const std::string& url, const std::string& user)
         if (candidates.empty())
             return cannot(QStringLiteral("server not found"));
     } else {
-        const QUrl address = QUrl::fromUserInput(typed);
-        if (const QString refusal = RefusalOf(address); !refusal.isEmpty())
-            return cannot(refusal);
-        candidates.push_back(address);
+        // Refused before a password is even asked for, let alone sent.
+        const TServerAddress server = NormalisedServerUrl(typed);
+        if (server.Problem != TAddressProblem::None)
+            return cannot(AddressProblemText(server.Problem));
+        candidates.push_back(server.Url);
     }
     bool ok = false;
     std::vector<TAccount> accounts = Accounts(ok);
@@ -160,14 +163,20 @@ int RemoveAccount(const std::string& url, const std::optional<std::string>& user
     std::vector<TAccount> accounts = Accounts(ok);
     if (!ok)
         return ExitError;
-    const std::string normal = QUrl::fromUserInput(QString::fromStdString(url)).toString().toStdString();
+    // As --add-account keeps it, as older versions kept a bare host name, or as --accounts lists an address that an
+    // older version kept with a password in it.
+    const std::string normal = NormalisedServerUrl(QString::fromStdString(url)).Url.toString().toStdString();
+    const std::string older = QUrl::fromUserInput(QString::fromStdString(url)).toString().toStdString();
+    const auto named = [&](const TAccount& account) {
+        return account.Url == url || account.Url == normal || account.Url == older ||
+               ShownAddress(QString::fromStdString(account.Url)).toStdString() == url;
+    };
     std::vector<TAccount> kept;
     std::vector<TAccount> removed;
     for (const TAccount& account : accounts)
-        ((account.Url == url || account.Url == normal) && (!user || account.User == *user) ? removed : kept)
-            .push_back(account);
+        (named(account) && (!user || account.User == *user) ? removed : kept).push_back(account);
     if (removed.empty()) {
-        Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "no account %1")).arg(QString::fromStdString(url)));
+        Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "no account %1")).arg(ShownAddress(QString::fromStdString(url))));
         return ExitError;
     }
     if (const std::string error = SaveAccounts(AccountsFile(), kept); !error.empty()) {
@@ -179,7 +188,7 @@ int RemoveAccount(const std::string& url, const std::optional<std::string>& user
     for (const TAccount& account : removed) {
         if (const QString error = RemoveSecret(keyring, QString::fromStdString(SecretKey(account))); !error.isEmpty()) {
             Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "the password of %1 stays in the keyring: %2"))
-                    .arg(QString::fromStdString(account.Url), error));
+                    .arg(ShownAddress(QString::fromStdString(account.Url)), error));
             status = ExitError;
         }
         if (const QString error = RemoveAccountCache(account); !error.isEmpty()) {
@@ -200,16 +209,18 @@ int RunAccountCommand(const TAccountArguments& arguments)
         return RemoveAccount(*arguments.Remove, arguments.User);
     bool ok = false;
     for (const TAccount& account : Accounts(ok))
-        std::printf("%s\t%s\n", account.Url.c_str(), account.User.c_str());
+        std::printf("%s\t%s\n", ShownAddress(QString::fromStdString(account.Url)).toUtf8().constData(),
+                    account.User.c_str());
     return ok ? ExitDone : ExitError;
 }
 
-void SyncAccounts()
+bool SyncAccounts()
 {
     bool ok = false;
     const std::vector<TAccount> accounts = Accounts(ok);
     if (accounts.empty())
-        return;
+        return ok;
+    bool synced = ok;
     // On a terminal each account has one line that says how far its sync is; in a pipe or a log, only failures.
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
     const auto progress = [terminal](const TAccount& account, const QString& state, bool last) {
@@ -218,7 +229,8 @@ void SyncAccounts()
         // \r and "erase to the end of the line": the same line, written over.
         std::fprintf(stderr, "\r\033[K%s", last && state.isEmpty() ? "" : "nelvora-report: ");
         if (!state.isEmpty())
-            std::fprintf(stderr, "%s: %s%s", account.Url.c_str(), state.toUtf8().constData(), last ? "\n" : "");
+            std::fprintf(stderr, "%s: %s%s", ShownAddress(QString::fromStdString(account.Url)).toUtf8().constData(),
+                         state.toUtf8().constData(), last ? "\n" : "");
         std::fflush(stderr);
     };
     TKeychainSecretStore keyring;
@@ -238,7 +250,8 @@ void SyncAccounts()
         if (!failure.isEmpty()) {
             progress(account, {}, true);
             Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "sync of %1 failed: %2"))
-                    .arg(QString::fromStdString(account.Url), failure));
+                    .arg(ShownAddress(QString::fromStdString(account.Url)), failure));
+            synced = false;
         } else {
             //: On a terminal, after --sync: the account's line once its books are in the cache.
             progress(account,
@@ -246,4 +259,5 @@ void SyncAccounts()
                      true);
         }
     }
+    return synced;
 }

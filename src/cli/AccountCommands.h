@@ -8,5 +8,5 @@
 int RunAccountCommand(const TAccountArguments& accounts);
 
 // --sync: every account into the cache before the report reads it. A failure is one line on standard error; the
-// cache stays as it was and the report goes on with it.
-void SyncAccounts();
+// cache stays as it was and the report goes on with it. False when the sync of any account failed.
+bool SyncAccounts();

@@ -16,11 +16,13 @@ TReport MakeReport(const TAddressBook& contacts, TDate today, std::int32_t days,
     events.CheckForwardDays = days;
     events.Build(contacts, today);
 
+    const std::vector<TReportRow> rows = ReportRows(events, today);
     if (format == TReportFormat::Ics)
-        return {IcsCalendar(contacts, ics), !ReportRows(events, today).empty()};
+        return {IcsCalendar(contacts, ics), !rows.empty()};
 
     const TIsoDateFormat dateFormat;
-    const TReportSource source{events, days, today, dateFormat, format == TReportFormat::Text ? translate : nullptr};
+    const TReportSource source{events, rows, days, today, dateFormat,
+                               format == TReportFormat::Text ? translate : nullptr};
     TReportTable table;
     FillEventList(table, source);
     // The three headings are always there; anything beyond them is due.

@@ -1,6 +1,6 @@
 // nelvora-report: the window program's report list on standard output or, with --output, in a file replaced whole.
 // Exit status 0 when something is due, 1 when nothing is, 2 on an error. With --sources, the contact stores it found
-// instead, and status 0. The options file and the list of left-out books come from the configuration folder, so
+// instead, and status 0. With --sync, a sync that failed gives 2 once the report from the cached books is out. The options file and the list of left-out books come from the configuration folder, so
 // that a timer started in any working folder sees what the window sees.
 
 #include "AccountCommands.h"
@@ -36,12 +36,17 @@ bool WriteAll(std::FILE* stream, const std::string& text)
     return std::fwrite(text.data(), 1, text.size(), stream) == text.size() && std::fflush(stream) == 0;
 }
 
-// One line on standard error for every store that could not be read; the report goes on without it. A store left
-// out on request is no news. True when there was such a line.
+// One line on standard error for every store that could not be read, or only in part; the report goes on without
+// what was missing. A store left out on request is no news. True when there was such a line.
 bool ReportSkippedStores(const std::vector<TStoreInfo>& stores)
 {
     bool skipped = false;
     for (const TStoreInfo& store : stores) {
+        if (store.IsPartlyRead()) {
+            const std::string line = "nelvora-report: " + store.Path + ": " + store.Status + "\n";
+            std::fputs(line.c_str(), stderr);
+            skipped = true;
+        }
         if (store.WasRead() || store.IsExcluded())
             continue;
         const std::string line = "nelvora-report: skipped " + store.Path + ": " + store.Status + "\n";
@@ -94,8 +99,9 @@ int Run(const std::vector<std::string>& arguments)
     }
     if (options.Accounts.IsCommand())
         return RunAccountCommand(options.Accounts);
-    if (options.Accounts.Sync)
-        SyncAccounts();
+    // A timer or a script must be able to tell a failed sync; the cached books are still reported.
+    const bool synced = !options.Accounts.Sync || SyncAccounts();
+    const auto status = [synced](int reported) { return synced ? reported : ExitError; };
 
     const std::string configFolder = options.ConfigDir ? *options.ConfigDir : ConfigFolder();
     TIWAB addressBook;
@@ -107,7 +113,7 @@ int Run(const std::vector<std::string>& arguments)
     if (options.Sources)
         return Deliver(options, SourcesText(addressBook.Stores),
                        NELVORA_TRANSLATE_NOOP("nelvora-report", "cannot write the list: %1"))
-                   ? ExitDue
+                   ? status(ExitDue)
                    : ExitError;
     const bool skipped = ReportSkippedStores(addressBook.Stores);
 
@@ -143,7 +149,7 @@ int Run(const std::vector<std::string>& arguments)
         addressBook.AddressBook.GetCount() == 0)
         std::fprintf(stderr, "%s\n",
                      QCoreApplication::translate("nelvora-report", "No address book found").toUtf8().constData());
-    return report.SomethingDue ? ExitDue : ExitNothingDue;
+    return status(report.SomethingDue ? ExitDue : ExitNothingDue);
 }
 
 } // namespace

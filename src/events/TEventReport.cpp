@@ -94,7 +94,7 @@ std::string EventLabel(const TReportRow& row, TTranslate translate)
 
 void FillEventList(IReportList& list, const TReportSource& source)
 {
-    const std::vector<TReportRow> rows = ReportRows(source.Events, source.Today);
+    const std::vector<TReportRow>& rows = source.Rows;
     list.RemoveAllRows();
 
     auto row = rows.begin();

@@ -51,6 +51,9 @@ inline constexpr std::intptr_t HeadingRowData = -1;
 struct TReportSource
 {
     const TEventList& Events;
+    // The rows of `Events` on `Today`, as ReportRows gives them: worked out once per check, and the same rows for the
+    // list, its screen-reader texts and the reminder.
+    const std::vector<TReportRow>& Rows;
     std::int32_t CheckForwardDays; // the option, for the third heading
     TDate Today;
     const IShortDateFormat& DateFormat;

@@ -110,6 +110,9 @@ TContacts LoadContacts(const std::vector<std::filesystem::path>& sources, const 
         if (!skipped.empty())
             result.Cards.resize(first);
         result.Stores.push_back({location, result.Cards.size() - first, std::move(skipped)});
+        if (!run.Partly.empty() && result.Stores.back().Skipped.empty())
+            result.Stores.back().Location.Note = run.Partly;
+        run.Partly.clear();
         storeOf.resize(result.Cards.size(), static_cast<std::uint32_t>(index));
     }
     MergeContacts(result.Cards, storeOf);

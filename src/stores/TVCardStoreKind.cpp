@@ -192,14 +192,30 @@ std::string TVCardStoreKind::Read(const TStoreLocation& store, TStoreRun& run, s
         return reason;
 
     std::string buffer;
+    std::size_t unread = 0;
+    std::string why;
     for (const auto& file : files) {
         struct stat fileInfo;
         if (::stat(file.c_str(), &fileInfo) != 0 || !run.FirstVisit(fileInfo.st_dev, fileInfo.st_ino))
             continue;
-        // Inside a folder an unreadable file is left out, as it always was; a store that is one file fails whole.
-        if (!VCard::LoadVCardFile(file, buffer, cards) && files.size() == 1 && file == store.Path)
+        if (VCard::LoadVCardFile(file, buffer, cards))
+            continue;
+        const int error = errno;
+        // A store that is one file fails whole.
+        if (files.size() == 1 && file == store.Path)
             return "cannot be read";
+        // Removed since the listing (a sync tool replacing it): gone, not unreadable.
+        if (error == ENOENT)
+            continue;
+        // Inside a folder the other files are read, but the store says that it is not whole: a calendar made from
+        // it would lose the events of the cards it could not read.
+        ++unread;
+        if (why.empty())
+            why = error == EFBIG ? "too large" : error == EINVAL ? "not a regular file" : ErrnoReason(error);
     }
+    if (unread > 0)
+        run.Partly = std::string(PartlyReadPrefix) + ", " + std::to_string(unread) + (unread == 1 ? " file" : " files") +
+                     " cannot be read (" + why + ")";
     return {};
 }
 

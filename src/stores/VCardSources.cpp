@@ -120,8 +120,16 @@ int OpenVCardFile(const std::filesystem::path& path, std::size_t& size)
     if (fd < 0)
         return -1;
     struct stat info;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxFileSize) {
+    int error = 0;
+    if (::fstat(fd, &info) != 0)
+        error = errno;
+    else if (!S_ISREG(info.st_mode))
+        error = EINVAL;
+    else if (info.st_size > kMaxFileSize)
+        error = EFBIG;
+    if (error != 0) {
         ::close(fd);
+        errno = error;
         return -1;
     }
     size = static_cast<std::size_t>(info.st_size);
@@ -153,19 +161,19 @@ bool LoadVCardFile(const std::filesystem::path& path, std::string& buffer, std::
     TVCardStream stream(cards);
     std::size_t total = 0;
     std::size_t held = 0; // bytes at the front of `buffer` that the stream has not read yet
-    bool ok = true;
+    int error = 0;
     while (true) {
         if (held == buffer.size())
             buffer.resize(std::max(kPartSize, buffer.size() * 2));
         const ssize_t got = ReadSome(fd, buffer.data() + held, buffer.size() - held);
         if (got < 0) {
-            ok = false;
+            error = errno;
             break;
         }
         // The file may have grown since it was opened.
         total += static_cast<std::size_t>(got);
         if (total >= static_cast<std::size_t>(kMaxFileSize)) {
-            ok = false;
+            error = EFBIG;
             break;
         }
         held += static_cast<std::size_t>(got);
@@ -177,9 +185,10 @@ bool LoadVCardFile(const std::filesystem::path& path, std::string& buffer, std::
         held -= taken;
     }
     ::close(fd);
-    if (!ok)
+    if (error != 0)
         cards.resize(first);
-    return ok;
+    errno = error;
+    return error == 0;
 }
 
 bool ReadVCardFile(const std::filesystem::path& path, std::string& bytes)

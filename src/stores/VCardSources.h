@@ -25,8 +25,9 @@ std::vector<std::filesystem::path> CollectVCardFiles(const std::vector<std::file
 // regular file, or is too large to be an address book.
 bool ReadVCardFile(const std::filesystem::path& path, std::string& bytes);
 
-// Reads the cards of one file into `cards`; false, with `cards` as it was, when the file cannot be read to its end
-// (the same files ReadVCardFile fails on). `buffer` is working space that callers reuse from file to file.
+// Reads the cards of one file into `cards`; false, with `cards` as it was and errno saying why (EFBIG: too large,
+// EINVAL: no regular file), when the file cannot be read to its end (the same files ReadVCardFile fails on).
+// `buffer` is working space that callers reuse from file to file.
 bool LoadVCardFile(const std::filesystem::path& path, std::string& buffer, std::vector<TVCard>& cards);
 
 // Every card of every collected file, in order. Files that cannot be read are skipped. Cards whose UID was seen

@@ -61,6 +61,13 @@ void TCheckSummary::Show(std::size_t contacts, const std::vector<TStoreInfo>& st
             //: Appended to the line below the list: online address books whose last sync failed, read from their copy.
             text += Tr(QT_TRANSLATE_N_NOOP("TCheckSummary", " (%Ln not synced, from the last copy)"),
                        static_cast<int>(stale));
+        // Books of which some files could not be read: their cards are missing from the list.
+        const auto partly =
+            std::count_if(stores.begin(), stores.end(), [](const TStoreInfo& store) { return store.IsPartlyRead(); });
+        if (partly > 0)
+            //: Appended to the line below the list: address books of which some files could not be read.
+            text += Tr(QT_TRANSLATE_N_NOOP("TCheckSummary", " (%Ln with files that cannot be read)"),
+                       static_cast<int>(partly));
     }
     setText(Link(m_nothingFound ? "help" : "stores", text, colour));
     // Read as the words it shows, not as its markup.

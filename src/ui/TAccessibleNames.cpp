@@ -116,7 +116,7 @@ QString TAccessibleNames::WhenText(DueCategory category, std::int32_t days)
 void TAccessibleNames::DescribeRows(QTreeWidget& list, const TReportSource& source)
 {
     // The list as FillEventList writes it: each group's heading, then the group's rows of the model.
-    const std::vector<TReportRow> rows = ReportRows(source.Events, source.Today);
+    const std::vector<TReportRow>& rows = source.Rows;
     if (static_cast<int>(rows.size()) + 3 != list.topLevelItemCount())
         return;
     auto row = rows.begin();

@@ -1,7 +1,8 @@
 #include "TAddAccountDialog.h"
 
-#include "ILauncher.h"
 #include "EmailAddress.h"
+#include "ILauncher.h"
+#include "UrlPolicy.h"
 
 #include <QDialogButtonBox>
 #include <QFontMetrics>
@@ -78,11 +79,8 @@ TAddAccountDialog::~TAddAccountDialog()
 
 QUrl TAddAccountDialog::ServerUrl(const QString& typed)
 {
-    const QString text = typed.trimmed();
-    if (text.isEmpty())
-        return {};
-    // A bare host name means https: QUrl::fromUserInput would make it http.
-    return QUrl(text.contains(QLatin1String("://")) ? text : QStringLiteral("https://") + text);
+    // The address as the account would keep it; empty when it would be refused.
+    return CardDav::NormalisedServerUrl(typed).Url;
 }
 
 void TAddAccountDialog::FitTitle()
@@ -141,13 +139,21 @@ void TAddAccountDialog::AddClicked()
 {
     const QString typed = m_server->text().trimmed();
     const bool email = CardDav::IsEmailAddress(typed);
-    const QUrl url = ServerUrl(typed);
-    if ((!email && (!url.isValid() || url.host().isEmpty())) || m_user->text().trimmed().isEmpty() ||
-        m_password->text().isEmpty()) {
+    if (typed.isEmpty() || m_user->text().trimmed().isEmpty() || m_password->text().isEmpty()) {
         m_status->setText(m_page.isEmpty()
                               ? tr("Fill in the server, the user name and the password.")
                               : tr("Fill in the user name and the password, or log in with the browser."));
         return;
+    }
+    QUrl url;
+    if (!email) {
+        const CardDav::TServerAddress server = CardDav::NormalisedServerUrl(typed);
+        if (server.Problem != CardDav::TAddressProblem::None) {
+            m_status->setText(tr("Not added: %1").arg(CardDav::AddressProblemText(server.Problem)));
+            m_server->setFocus();
+            return;
+        }
+        url = server.Url;
     }
     SetBusy(true);
     m_status->setText(email ? tr("Looking for the server of %1…").arg(typed) : tr("Logging in…"));

@@ -28,9 +28,6 @@ public:
     TAddAccountDialog(CardDav::IAccountService& service, QWidget* parent = nullptr, ILauncher* launcher = nullptr);
     ~TAddAccountDialog() override;
 
-    // What the user typed as the server, as an address: https:// unless they wrote a scheme themselves.
-    static QUrl ServerUrl(const QString& typed);
-
     // The account passed its login test and is kept.
     std::function<void()> OnAdded;
 

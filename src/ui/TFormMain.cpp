@@ -3,6 +3,7 @@
 #include "BuildStamp.h"
 #include "Calendar.h"
 #include "CheckSummary.h"
+#include "IOnlineBooks.h"
 #include "InstallTranslations.h"
 #include "Product.h"
 #include "ShowErrorReport.h"
@@ -337,7 +338,7 @@ void TFormMain::RunCheck()
         check.CanNotify = m_reminder != nullptr;
         check.NewDay = m_cycle->NewDay();
         check.NoticeDue =
-            check.CanNotify && m_reminder->Prepare(m_events, m_checkToday, !QuitAfterCheck,
+            check.CanNotify && m_reminder->Prepare(m_events, m_cycle->Rows(), m_checkToday, !QuitAfterCheck,
                                                    m_services.Clock.MillisecondsToNextDay(), &m_iwab->AddressBook);
         const TCheckOutcome outcome = TCheckCycle::Decide(check);
         if (outcome.WithdrawNotice)
@@ -400,8 +401,8 @@ void TFormMain::ApplyOutcome(const TCheckOutcome& outcome)
 
 void TFormMain::FillEventList()
 {
-    const TReportSource source{m_events, m_config.CheckForwardDays, m_checkToday, m_services.DateFormat,
-                               &TranslateText};
+    const TReportSource source{m_events, m_cycle->Rows(), m_config.CheckForwardDays, m_checkToday,
+                               m_services.DateFormat, &TranslateText};
     ::FillEventList(*lvEventList, source);
     TAccessibleNames::DescribeRows(*lvEventList, source);
 }

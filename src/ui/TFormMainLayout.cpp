@@ -5,6 +5,7 @@
 
 #include "CheckSummary.h"
 #include "HelpPage.h"
+#include "IOnlineBooks.h"
 #include "TAccessibleNames.h"
 #include "TAddressBooksPage.h"
 #include "TClickLabel.h"

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -41,17 +42,66 @@ QString TGreetingActions::MailUrl(const QString& address, bool anniversary)
     return url;
 }
 
+namespace {
+
+// The letters of a phone's keypad (ITU E.161), for numbers written as words: 1-800-FLOWERS.
+QChar KeypadDigit(char32_t letter)
+{
+    static constexpr char Keys[] = "22233344455566677778889999";
+    const char32_t upper = letter >= U'a' ? letter - (U'a' - U'A') : letter;
+    return QLatin1Char(Keys[upper - U'A']);
+}
+
+bool IsAsciiLetter(char32_t c)
+{
+    return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z');
+}
+
+} // namespace
+
 QString TGreetingActions::PhoneUrl(const QString& number)
 {
-    QString digits;
-    for (const QChar c : number.trimmed()) {
-        if (c.isDigit() && c.unicode() < 0x80)
-            digits += c;
-        else if ((c == QLatin1Char('+') && digits.isEmpty()) || c == QLatin1Char('*') || c == QLatin1Char('#'))
-            digits += c;
+    QString text = number.trimmed();
+    if (text.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
+        text = text.mid(4).trimmed();
+    // "+49 (0)30 …": the trunk 0 is dialled only from inside the country, never after the country code.
+    if (text.startsWith(u'+'))
+        text.remove(QRegularExpression(QStringLiteral("\\(\\s*0\\s*\\)")));
+    // An extension at the end goes to the tel: address's own parameter, not into the number.
+    // After a digit or a blank, so that a word's X ("BOX 12") stays a letter of the number.
+    static const QRegularExpression Extension(
+        QStringLiteral("(?<=[\\d\\s)])(?:;\\s*ext\\s*=|ext\\.?|x|,)\\s*([\\d\\s.-]*\\d)[\\s.-]*$"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    QString extension;
+    if (const QRegularExpressionMatch found = Extension.match(text); found.hasMatch()) {
+        for (const char32_t c : found.captured(1).toUcs4())
+            if (QChar::isDigit(c))
+                extension += QLatin1Char(static_cast<char>('0' + QChar::digitValue(c)));
+        text.truncate(found.capturedStart(0));
     }
+
+    QString dial;
+    bool digits = false;
+    for (const char32_t c : text.toUcs4()) {
+        if (QChar::isDigit(c)) {
+            dial += QLatin1Char(static_cast<char>('0' + QChar::digitValue(c)));
+            digits = true;
+        } else if (IsAsciiLetter(c)) {
+            // Counted only beside real digits: "n/a" is no number.
+            dial += KeypadDigit(c);
+        } else if (QChar::isLetter(c)) {
+            return {}; // no keypad has it: better no call than a wrong one
+        } else if ((c == U'+' && dial.isEmpty()) || c == U'*' || c == U'#') {
+            dial += QChar(static_cast<char16_t>(c));
+        }
+    }
+    if (!digits)
+        return {};
     // "#" would start a fragment.
-    return QStringLiteral("tel:") + QString::fromLatin1(QUrl::toPercentEncoding(digits, "+*"));
+    QString url = QStringLiteral("tel:") + QString::fromLatin1(QUrl::toPercentEncoding(dial, "+*"));
+    if (!extension.isEmpty())
+        url += QStringLiteral(";ext=") + extension;
+    return url;
 }
 
 void TGreetingActions::Write(const QString& address, bool anniversary)
@@ -61,7 +111,8 @@ void TGreetingActions::Write(const QString& address, bool anniversary)
 
 void TGreetingActions::Call(const QString& number)
 {
-    m_launcher.OpenUrl(PhoneUrl(number), m_launchFailed);
+    if (const QString url = PhoneUrl(number); !url.isEmpty())
+        m_launcher.OpenUrl(url, m_launchFailed);
 }
 
 void TGreetingActions::Copy(const QString& text)
@@ -100,7 +151,11 @@ void TGreetingActions::FillMenu(QMenu& menu, const TPerson& person)
     const bool anniversary = person.Anniversary;
     AddEntry(menu, tr("Write e-mail…"), "mnuWriteEmail", person.Emails,
              [this, anniversary](const QString& address) { Write(address, anniversary); });
-    AddEntry(menu, tr("Call"), "mnuCall", person.Phones, [this](const QString& number) { Call(number); });
+    QStringList dialled;
+    for (const QString& number : person.Phones)
+        if (!PhoneUrl(number).isEmpty())
+            dialled << number;
+    AddEntry(menu, tr("Call"), "mnuCall", dialled, [this](const QString& number) { Call(number); });
     menu.addSeparator();
     AddEntry(menu, tr("Copy e-mail address"), "mnuCopyEmail", person.Emails,
              [this](const QString& address) { Copy(address); });

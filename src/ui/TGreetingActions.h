@@ -37,7 +37,9 @@ public:
     // "Happy birthday!" or "Happy anniversary!" in the user's language.
     static QString Subject(bool anniversary);
     static QString MailUrl(const QString& address, bool anniversary);
-    // A number as tel: takes it: digits, a leading +, and * # for service codes; the rest is layout.
+    // A number as tel: takes it (RFC 3966): digits in ASCII (any script's digits count, letters by the phone keypad),
+    // a leading +, and * # for service codes; the rest is layout. After a leading + a trunk "(0)" is left out, and
+    // an extension ("x12", "ext. 12", ";ext=12", ", 12") is passed as ";ext=12". Empty when nothing can be dialled.
     static QString PhoneUrl(const QString& number);
 
     void Write(const QString& address, bool anniversary);
@@ -45,7 +47,7 @@ public:
     void Copy(const QString& text);
 
     // Adds "Write e-mail…", "Call", "Copy e-mail address" and "Copy phone number" for `person` to `menu`. An entry
-    // without an address is disabled; with several addresses it becomes a submenu that lists them.
+    // without an address (for "Call", without a number that can be dialled) is disabled; with several addresses it becomes a submenu that lists them.
     void FillMenu(QMenu& menu, const TPerson& person);
 
 private:

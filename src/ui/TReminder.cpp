@@ -75,13 +75,14 @@ QString TReminder::ShownName(const std::string& name)
     return shown;
 }
 
-std::vector<TReminder::TItem> TReminder::Collect(const TEventList& events, TDate today, const TAddressBook* contacts)
+std::vector<TReminder::TItem> TReminder::Collect(const TEventList& events, const std::vector<TReportRow>& rows,
+                                                 TDate today, const TAddressBook* contacts)
 {
     // A date whose day has gone by is never announced again under the same key; later years bring new keys.
     m_announced.erase(m_announced.begin(), m_announced.lower_bound({Calendar::WholeDay(today), std::string()}));
 
     std::vector<TItem> items;
-    for (const TReportRow& row : ReportRows(events, today)) {
+    for (const TReportRow& row : rows) {
         const std::string& name = events.GetItem(row.Index)->Name;
         const bool anniversary = row.Kind == TEventKind::Anniversary;
         TAnnounced key{row.Occurrence, name + '\x1f' + (anniversary ? 'a' : 'b')};
@@ -189,10 +190,10 @@ TReminder::TReminder(INotifier& notifier, std::function<void()> show,
         });
 }
 
-bool TReminder::Prepare(const TEventList& events, TDate today, bool withActions, long long untilNextDay,
-                        const TAddressBook* contacts)
+bool TReminder::Prepare(const TEventList& events, const std::vector<TReportRow>& rows, TDate today, bool withActions,
+                        long long untilNextDay, const TAddressBook* contacts)
 {
-    m_prepared = Collect(events, today, contacts);
+    m_prepared = Collect(events, rows, today, contacts);
     if (m_prepared.empty())
         return false;
     m_notice = Compose(m_prepared, withActions);

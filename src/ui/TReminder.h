@@ -2,6 +2,7 @@
 
 #include "INotifier.h"
 #include "Records.h"
+#include "TReportRows.h"
 
 #include <QString>
 
@@ -43,9 +44,10 @@ public:
     // Works out the notice of a check of `events` on `today`; `withActions` is false for a program that ends after
     // the check. A notice with something due today expires after `untilNextDay` milliseconds, when the day it speaks
     // of ends. Returns whether there is anything to remind of; Post then hands it to the desktop.
-    // With `contacts` (the list `events` was built from), the notice offers to write to people due today.
-    bool Prepare(const TEventList& events, TDate today, bool withActions, long long untilNextDay,
-                 const TAddressBook* contacts = nullptr);
+    // `rows` are the check's rows of `events` (ReportRows). With `contacts` (the list `events` was built from), the
+    // notice offers to write to people due today.
+    bool Prepare(const TEventList& events, const std::vector<TReportRow>& rows, TDate today, bool withActions,
+                 long long untilNextDay, const TAddressBook* contacts = nullptr);
     // Posts what Prepare found; the dates it announces as coming count as announced from now on. `posted` hears
     // whether a notification server took it.
     void Post(std::function<void(bool posted)> posted);
@@ -74,7 +76,8 @@ private:
     };
 
     // Forgets the announced dates that have passed, then gathers the items of a check in the list's order.
-    std::vector<TItem> Collect(const TEventList& events, TDate today, const TAddressBook* contacts);
+    std::vector<TItem> Collect(const TEventList& events, const std::vector<TReportRow>& rows, TDate today,
+                               const TAddressBook* contacts);
     static TNotice Compose(const std::vector<TItem>& items, bool withActions);
 
     INotifier& m_notifier;

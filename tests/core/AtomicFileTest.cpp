@@ -196,3 +196,22 @@ TEST(AtomicFile, WhatCannotBeReplacedIsRefusedAndAPipeIsWrittenAsItIs)
     EXPECT_TRUE(fs::is_fifo(folder.Path / "pipe"));
     EXPECT_FALSE(LeftATemporaryFile(folder.Path));
 }
+
+// A calendar file named as long as the file system allows: its temporary name beside it must still fit.
+TEST(AtomicFile, AFileWithTheLongestNameIsReplaced)
+{
+    const TFolder folder;
+    const fs::path target = folder.Path / (std::string(246, 'b') + ".ics");
+    ASSERT_EQ(ReplaceFileAtomically(target.string(), "first"), 0);
+    ASSERT_EQ(ReplaceFileAtomically(target.string(), "second"), 0);
+    EXPECT_EQ(Read(target), "second");
+    EXPECT_FALSE(LeftATemporaryFile(folder.Path));
+}
+
+// A timer that wants only the exit status sends the report to /dev/null: written through, never renamed over.
+TEST(AtomicFile, ADeviceIsWrittenThroughAndStaysADevice)
+{
+    ASSERT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_EQ(ReplaceFileAtomically("/dev/null", "nothing to keep"), 0);
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}

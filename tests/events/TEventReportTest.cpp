@@ -63,7 +63,8 @@ struct Report
     {
         Events.CheckForwardDays = days;
         Events.Build(Book, today);
-        FillEventList(List, {Events, days, today, Format});
+        const std::vector<TReportRow> rows = ReportRows(Events, today);
+        FillEventList(List, {Events, rows, days, today, Format});
     }
 };
 

@@ -154,13 +154,16 @@ TEST(VCardSources, TheDefaultFolderFollowsTheDataHomeRules)
         ::unsetenv("XDG_DATA_HOME");
 }
 
-// Each store as "kind path contacts reason", the path below the home folder.
+// Each store as "kind path contacts status", the path below the home folder.
 std::vector<std::string> StoreLines(const Stores::TContacts& contacts, const fs::path& home)
 {
     std::vector<std::string> lines;
     for (const auto& store : contacts.Stores)
         lines.push_back(store.Location.Kind + " " + store.Location.Path.lexically_relative(home).string() + " " +
-                        std::to_string(store.Contacts) + " " + (store.Skipped.empty() ? "ok" : store.Skipped));
+                        std::to_string(store.Contacts) + " " +
+                        (!store.Skipped.empty()         ? store.Skipped
+                         : store.Location.Note.empty() ? std::string("ok")
+                                                       : store.Location.Note));
     return lines;
 }
 
@@ -200,8 +203,10 @@ TEST(VCardStores, AFileOverTheSizeLimitIsLeftOutOfItsFolderAndSkippedWhenNamed)
     TPrivateHome home;
     const fs::path big = home.Write(".local/share/contacts/big.vcf", OneCard("Big"));
     fs::resize_file(big, std::uintmax_t{257} << 20); // sparse: no room taken on the disk
+    home.Write(".local/share/contacts/small.vcf", OneCard("Small"));
     const std::pair<std::vector<fs::path>, std::string> cases[] = {
-        {{}, "vcard-folder .local/share/contacts 0 ok"},
+        // The folder says that it is not whole: a calendar made from it would lose the big file's events.
+        {{}, "vcard-folder .local/share/contacts 1 partly read, 1 file cannot be read (too large)"},
         {{big}, "vcard-file .local/share/contacts/big.vcf 0 cannot be read"},
     };
     for (const auto& [sources, line] : cases)

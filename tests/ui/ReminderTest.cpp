@@ -283,7 +283,7 @@ TEST(Reminder, ADailyRunRemembersOnlyTheComingDatesItAnnounced)
     std::size_t most = 0;
     for (int i = 0; i < 3 * 365; ++i, ++day) {
         events.Build(book, day);
-        if (reminder.Prepare(events, day, true, 3600000))
+        if (reminder.Prepare(events, ReportRows(events, day), day, true, 3600000))
             reminder.Post({});
         most = std::max(most, reminder.AnnouncedCount());
     }
@@ -315,6 +315,10 @@ TEST(Reminder, ShownNamesAreOneLineWithoutDirectionControlsAndCutBetweenCharacte
         {"an accent just after the cut", x78 + QString::fromUtf8("e\u0301zzzz"), x78 + ellipsis},
         {"one letter with a hundred accents", "x" + QString(100, QChar(0x0301)),
          "x" + QString(78, QChar(0x0301)) + ellipsis},
+        // A mark outside the BMP, two code units, straddles the cut inside one long character: never half of it.
+        {"a mark outside the BMP across the cut",
+         "x" + QString(77, QChar(0x0301)) + QString::fromUcs4(U"\U0001D167") + "zzz",
+         "x" + QString(77, QChar(0x0301)) + ellipsis},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);

@@ -254,6 +254,11 @@ TEST(VCardReach, EmailsAndPhonesComePreferredFirstInEveryVersionsForm)
          {longLocal.substr(4) + "@x.org"},
          {}},
         {"at most 32 of each, the preferred ones kept", many, manyEmails, manyPhones},
+        {"a preference past 100 still prefers; a no-break space and the longest address are kept",
+         "BEGIN:VCARD\nVERSION:4.0\nEMAIL:plain@example.org\nEMAIL;PREF=150:chosen@example.org\nEMAIL:" +
+             std::string(248, 'a') + "@x.org\nTEL:+49\xC2\xA0" "30 1234\nEND:VCARD\n",
+         {"chosen@example.org", "plain@example.org", std::string(248, 'a') + "@x.org"},
+         {"+49\xC2\xA0" "30 1234"}},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.Case);

@@ -7,7 +7,6 @@
 #include "IDialogs.h"
 #include "ILauncher.h"
 #include "INotifier.h"
-#include "IOnlineBooks.h"
 #include "ITrayIcon.h"
 #include "TEventReport.h"
 
@@ -15,6 +14,7 @@
 
 class IRegistry;
 class ILibraryLoader;
+class IOnlineBooks; // the window's own interface, in ui/
 
 // Everything the window needs of the desktop and the operating system. The program entry fills it with the real
 // implementations; tests fill it with fakes. All references outlive the window.
