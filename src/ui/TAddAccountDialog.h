@@ -43,6 +43,7 @@ private:
     void Answered(const QString& error);
     void SetBusy(bool busy);
     void FitTitle();
+    static QUrl ServerUrl(const QString& typed);
 
     CardDav::IAccountService& m_service;
     ILauncher* m_launcher;
