@@ -855,11 +855,11 @@ E-posta yazmak ya da arama yapmak için bir program bulunamadı!</translation>
     <message>
         <source>stale since %1</source>
         <extracomment>An online address book whose last sync failed; %1 is when it last synced (a date and time, or &quot;never&quot;), %2 why the sync failed.</extracomment>
-        <translation>eski, son eşitleme: %1</translation>
+        <translation>güncel değil, son eşitleme: %1</translation>
     </message>
     <message>
         <source>stale since %1 (%2)</source>
-        <translation>eski, son eşitleme: %1 (%2)</translation>
+        <translation>güncel değil, son eşitleme: %1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%n contacts</source>
