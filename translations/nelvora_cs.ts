@@ -57,23 +57,23 @@
     </message>
     <message>
         <source>no address-book server was found for this e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>pro tuto e-mailovou adresu nebyl nalezen žádný server adresářů</translation>
     </message>
     <message>
         <source>the server offers no log-in in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>server nenabízí přihlášení v prohlížeči</translation>
     </message>
     <message>
         <source>the log-in in the browser was not finished in time</source>
-        <translation type="unfinished"></translation>
+        <translation>přihlášení v prohlížeči nebylo dokončeno včas</translation>
     </message>
     <message>
         <source>the server refused the log-in in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>server odmítl přihlášení v prohlížeči</translation>
     </message>
     <message>
         <source>the server&apos;s answer to the log-in in the browser could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>odpověď serveru na přihlášení v prohlížeči nelze přečíst</translation>
     </message>
 </context>
 <context>
@@ -101,17 +101,17 @@
     <message>
         <source>Nelvora sits in the notification area, reads your address books and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again every day at the time you choose, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nelvora běží v oznamovací oblasti, čte vaše adresáře a ukazuje, komu připadají narozeniny nebo výročí svatby na dnešek, zítřek nebo nejbližší dny – i s počtem let, které datum připomíná, a zbývajících dní. Kontroluje při přihlášení a pak každý den ve vámi zvolený čas a vaše kontakty pouze čte, nikdy je nemění.</translation>
     </message>
     <message>
         <source>It reads the vCard files that desktop contact managers keep, and your online address books on CardDAV servers such as Nextcloud or Radicale, which it syncs itself. From a reminder you can write to the person or call them.</source>
         <extracomment>Second paragraph of the description. CardDAV, Nextcloud and Radicale are names: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Čte soubory vCard, které ukládají správci kontaktů pracovního prostředí, i vaše online adresáře na serverech CardDAV, jako je Nextcloud nebo Radicale, které sama synchronizuje. Z připomínky můžete dané osobě napsat nebo jí zavolat.</translation>
     </message>
     <message>
         <source>The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
         <extracomment>Third paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Příkaz nelvora-report vypíše stejný seznam v terminálu, pro skripty a cron.</translation>
     </message>
 </context>
 <context>
@@ -386,35 +386,35 @@ ZRUŠIT	ukončit program – neuložená data budou ztracena!</translation>
     </message>
     <message>
         <source>Logging in</source>
-        <translation type="unfinished"></translation>
+        <translation>Přihlašování</translation>
     </message>
     <message>
         <source>Log in with the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Přihlásit se v prohlížeči</translation>
     </message>
     <message>
         <source>&amp;Server or e-mail address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Server nebo e-mailová adresa:</translation>
     </message>
     <message>
         <source>Fill in the user name and the password, or log in with the browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte uživatelské jméno a heslo, nebo se přihlaste v prohlížeči.</translation>
     </message>
     <message>
         <source>Looking for the server of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledá se server pro %1…</translation>
     </message>
     <message>
         <source>No browser could be opened. Open this address in one: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nepodařilo se otevřít prohlížeč. Otevřete tuto adresu v některém sami: %1</translation>
     </message>
     <message>
         <source>Log in and grant the access in the browser; this dialog waits for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Přihlaste se v prohlížeči a povolte přístup; tento dialog na to čeká.</translation>
     </message>
     <message>
         <source>Cancelled: nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušeno: nic nebylo přidáno.</translation>
     </message>
 </context>
 <context>
@@ -422,22 +422,22 @@ ZRUŠIT	ukončit program – neuložená data budou ztracena!</translation>
     <message>
         <source>Sync Now</source>
         <extracomment>A button: reads the online address books from their servers now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizovat</translation>
     </message>
     <message>
         <source>%1: %2 of %3 cards</source>
         <extracomment>While an online address book syncs: %1 is the account, %2 the cards read so far, %3 all of them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 z %3 vizitek</translation>
     </message>
     <message>
         <source>%1: syncing…</source>
         <extracomment>While an online address book syncs and the number of its cards is not known yet; %1 is the account.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: synchronizace…</translation>
     </message>
     <message>
         <source>Syncing…</source>
         <extracomment>While the online address books sync, before the first account is named.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizace…</translation>
     </message>
 </context>
 <context>
@@ -697,7 +697,7 @@ Nebyl nalezen žádný program pro psaní e-mailů ani pro volání!</translatio
     <message>
         <source>Address books</source>
         <extracomment>A tab: the page with every address book the program reads.</extracomment>
-        <translation type="unfinished">Adresáře</translation>
+        <translation>Adresáře</translation>
     </message>
 </context>
 <context>
@@ -846,62 +846,62 @@ Nebyl nalezen žádný program pro psaní e-mailů ani pro volání!</translatio
     <message>
         <source>Name</source>
         <extracomment>A column: the folder, profile or server address of an address book.</extracomment>
-        <translation type="unfinished">Jméno</translation>
+        <translation>Název</translation>
     </message>
     <message>
         <source>State</source>
         <extracomment>A column: whether an address book was read, left out, synced...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stav</translation>
     </message>
     <message>
         <source>read</source>
         <extracomment>The state of an address book that the last check read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>přečten</translation>
     </message>
     <message>
         <source>left out</source>
         <extracomment>The state of an address book the user left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vynechán</translation>
     </message>
     <message>
         <source>unreadable</source>
         <extracomment>%1 says why, in English as the reading gave it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nečitelný</translation>
     </message>
     <message>
         <source>unreadable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nečitelný (%1)</translation>
     </message>
     <message>
         <source>synced</source>
         <extracomment>An online address book; %1 is a date and time, 2026-05-01 10:00.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>synchronizován</translation>
     </message>
     <message>
         <source>synced %1</source>
-        <translation type="unfinished"></translation>
+        <translation>synchronizován %1</translation>
     </message>
     <message>
         <source>syncing…</source>
         <extracomment>An online address book while its sync runs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>synchronizuje se…</translation>
     </message>
     <message>
         <source>stale since %1</source>
         <extracomment>An online address book whose last sync failed; %1 is when it last synced (a date and time, or &quot;never&quot;), %2 why the sync failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>zastaralý, synchronizován %1</translation>
     </message>
     <message>
         <source>stale since %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>zastaralý, synchronizován %1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%n contacts</source>
         <extracomment>Spoken with an address book&apos;s row: how many contacts it gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kontakt</numerusform>
+            <numerusform>%n kontakty</numerusform>
+            <numerusform>%n kontaktů</numerusform>
         </translation>
     </message>
 </context>
@@ -1045,15 +1045,15 @@ Nebyl nalezen žádný program pro psaní e-mailů ani pro volání!</translatio
     </message>
     <message>
         <source>syncing…</source>
-        <translation type="unfinished"></translation>
+        <translation>synchronizace…</translation>
     </message>
     <message numerus="yes">
         <source>synced, %n new or changed cards</source>
         <extracomment>On a terminal, after --sync: the account&apos;s line once its books are in the cache.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>synchronizováno, %n nová nebo změněná vizitka</numerusform>
+            <numerusform>synchronizováno, %n nové nebo změněné vizitky</numerusform>
+            <numerusform>synchronizováno, %n nových nebo změněných vizitek</numerusform>
         </translation>
     </message>
     <message>
@@ -1064,7 +1064,12 @@ Nebyl nalezen žádný program pro psaní e-mailů ani pro volání!</translatio
        nelvora-report --sync [other options]
 </source>
         <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>         nelvora-report --add-account URL --user NAME   (heslo ze standardního vstupu)
+         nelvora-report --add-account E-MAIL [--user NAME]
+         nelvora-report --remove-account URL [--user NAME]
+         nelvora-report --accounts
+         nelvora-report --sync [další volby]
+</translation>
     </message>
 </context>
 </TS>

@@ -57,23 +57,23 @@
     </message>
     <message>
         <source>no address-book server was found for this e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>このメールアドレスのアドレス帳サーバーが見つかりませんでした</translation>
     </message>
     <message>
         <source>the server offers no log-in in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>このサーバーはブラウザーでのログインに対応していません</translation>
     </message>
     <message>
         <source>the log-in in the browser was not finished in time</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーでのログインが時間内に完了しませんでした</translation>
     </message>
     <message>
         <source>the server refused the log-in in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーがブラウザーでのログインを拒否しました</translation>
     </message>
     <message>
         <source>the server&apos;s answer to the log-in in the browser could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーでのログインに対するサーバーの応答を読み取れませんでした</translation>
     </message>
 </context>
 <context>
@@ -101,17 +101,17 @@
     <message>
         <source>Nelvora sits in the notification area, reads your address books and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again every day at the time you choose, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nelvora はシステムトレイに常駐してアドレス帳を読み込み、今日、明日、またはこの先数日のうちに誰の誕生日や結婚記念日が来るかを、何年目にあたるかと残りの日数とともに表示します。ログイン時と、毎日指定した時刻に確認します。連絡先は読み込むだけで、変更することはありません。</translation>
     </message>
     <message>
         <source>It reads the vCard files that desktop contact managers keep, and your online address books on CardDAV servers such as Nextcloud or Radicale, which it syncs itself. From a reminder you can write to the person or call them.</source>
         <extracomment>Second paragraph of the description. CardDAV, Nextcloud and Radicale are names: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップの連絡先管理アプリが保存する vCard ファイルと、Nextcloud や Radicale などの CardDAV サーバー上のオンラインのアドレス帳を読み込みます。オンラインのアドレス帳の同期も自分で行います。お知らせから、その人にメールを書いたり電話をかけたりできます。</translation>
     </message>
     <message>
         <source>The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
         <extracomment>Third paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nelvora-report コマンドは同じ一覧を端末に出力します。スクリプトや cron で利用できます。</translation>
     </message>
 </context>
 <context>
@@ -380,35 +380,35 @@ CANCEL	end program - unsaved data will be lost!</source>
     </message>
     <message>
         <source>Logging in</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン中</translation>
     </message>
     <message>
         <source>Log in with the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーでログイン</translation>
     </message>
     <message>
         <source>&amp;Server or e-mail address:</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーまたはメールアドレス(&amp;S):</translation>
     </message>
     <message>
         <source>Fill in the user name and the password, or log in with the browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザー名とパスワードを入力するか、ブラウザーでログインしてください。</translation>
     </message>
     <message>
         <source>Looking for the server of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のサーバーを検索中…</translation>
     </message>
     <message>
         <source>No browser could be opened. Open this address in one: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーを開けませんでした。このアドレスをブラウザーで開いてください: %1</translation>
     </message>
     <message>
         <source>Log in and grant the access in the browser; this dialog waits for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーでログインしてアクセスを許可してください。このダイアログは完了を待っています。</translation>
     </message>
     <message>
         <source>Cancelled: nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセルしました: 何も追加されていません。</translation>
     </message>
 </context>
 <context>
@@ -416,22 +416,22 @@ CANCEL	end program - unsaved data will be lost!</source>
     <message>
         <source>Sync Now</source>
         <extracomment>A button: reads the online address books from their servers now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>今すぐ同期</translation>
     </message>
     <message>
         <source>%1: %2 of %3 cards</source>
         <extracomment>While an online address book syncs: %1 is the account, %2 the cards read so far, %3 all of them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: カード %2 / %3 件</translation>
     </message>
     <message>
         <source>%1: syncing…</source>
         <extracomment>While an online address book syncs and the number of its cards is not known yet; %1 is the account.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: 同期中…</translation>
     </message>
     <message>
         <source>Syncing…</source>
         <extracomment>While the online address books sync, before the first account is named.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>同期中…</translation>
     </message>
 </context>
 <context>
@@ -679,7 +679,7 @@ Couldn&apos;t find any program to write or call with!</source>
     <message>
         <source>Address books</source>
         <extracomment>A tab: the page with every address book the program reads.</extracomment>
-        <translation type="unfinished">アドレス帳</translation>
+        <translation>アドレス帳</translation>
     </message>
 </context>
 <context>
@@ -812,60 +812,60 @@ Couldn&apos;t find any program to write or call with!</source>
     <message>
         <source>Name</source>
         <extracomment>A column: the folder, profile or server address of an address book.</extracomment>
-        <translation type="unfinished">名前</translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>State</source>
         <extracomment>A column: whether an address book was read, left out, synced...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
     <message>
         <source>read</source>
         <extracomment>The state of an address book that the last check read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>読み込み済み</translation>
     </message>
     <message>
         <source>left out</source>
         <extracomment>The state of an address book the user left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>除外</translation>
     </message>
     <message>
         <source>unreadable</source>
         <extracomment>%1 says why, in English as the reading gave it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>読み込めません</translation>
     </message>
     <message>
         <source>unreadable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込めません (%1)</translation>
     </message>
     <message>
         <source>synced</source>
         <extracomment>An online address book; %1 is a date and time, 2026-05-01 10:00.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>同期済み</translation>
     </message>
     <message>
         <source>synced %1</source>
-        <translation type="unfinished"></translation>
+        <translation>同期済み (%1)</translation>
     </message>
     <message>
         <source>syncing…</source>
         <extracomment>An online address book while its sync runs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>同期中…</translation>
     </message>
     <message>
         <source>stale since %1</source>
         <extracomment>An online address book whose last sync failed; %1 is when it last synced (a date and time, or &quot;never&quot;), %2 why the sync failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>古いデータ (最終同期: %1)</translation>
     </message>
     <message>
         <source>stale since %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>古いデータ (最終同期: %1、%2)</translation>
     </message>
     <message numerus="yes">
         <source>%n contacts</source>
         <extracomment>Spoken with an address book&apos;s row: how many contacts it gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>連絡先 %n 件</numerusform>
         </translation>
     </message>
 </context>
@@ -1007,13 +1007,13 @@ Couldn&apos;t find any program to write or call with!</source>
     </message>
     <message>
         <source>syncing…</source>
-        <translation type="unfinished"></translation>
+        <translation>同期中…</translation>
     </message>
     <message numerus="yes">
         <source>synced, %n new or changed cards</source>
         <extracomment>On a terminal, after --sync: the account&apos;s line once its books are in the cache.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>同期しました。新規または変更されたカードは %n 件です</numerusform>
         </translation>
     </message>
     <message>
@@ -1024,7 +1024,12 @@ Couldn&apos;t find any program to write or call with!</source>
        nelvora-report --sync [other options]
 </source>
         <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>        nelvora-report --add-account URL --user NAME   (パスワードは標準入力から)
+        nelvora-report --add-account E-MAIL [--user NAME]
+        nelvora-report --remove-account URL [--user NAME]
+        nelvora-report --accounts
+        nelvora-report --sync [その他のオプション]
+</translation>
     </message>
 </context>
 </TS>

@@ -57,23 +57,23 @@
     </message>
     <message>
         <source>no address-book server was found for this e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen adressboksserver hittades för den här e-postadressen</translation>
     </message>
     <message>
         <source>the server offers no log-in in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>servern erbjuder ingen inloggning i webbläsaren</translation>
     </message>
     <message>
         <source>the log-in in the browser was not finished in time</source>
-        <translation type="unfinished"></translation>
+        <translation>inloggningen i webbläsaren slutfördes inte i tid</translation>
     </message>
     <message>
         <source>the server refused the log-in in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>servern nekade inloggningen i webbläsaren</translation>
     </message>
     <message>
         <source>the server&apos;s answer to the log-in in the browser could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>serverns svar på inloggningen i webbläsaren kunde inte läsas</translation>
     </message>
 </context>
 <context>
@@ -101,17 +101,17 @@
     <message>
         <source>Nelvora sits in the notification area, reads your address books and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again every day at the time you choose, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nelvora finns i aviseringsytan, läser dina adressböcker och visar vems födelsedag eller bröllopsdag som infaller i dag, i morgon eller inom de närmaste dagarna, med antalet år som varje datum markerar och dagarna som återstår. Programmet kontrollerar vid inloggning och sedan varje dag vid den tid du väljer, och det läser bara dina kontakter.</translation>
     </message>
     <message>
         <source>It reads the vCard files that desktop contact managers keep, and your online address books on CardDAV servers such as Nextcloud or Radicale, which it syncs itself. From a reminder you can write to the person or call them.</source>
         <extracomment>Second paragraph of the description. CardDAV, Nextcloud and Radicale are names: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Det läser vCard-filerna som skrivbordets kontakthanterare sparar, och dina adressböcker på nätet på CardDAV-servrar som Nextcloud eller Radicale, som det synkroniserar själv. Från en påminnelse kan du skriva till personen eller ringa upp.</translation>
     </message>
     <message>
         <source>The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
         <extracomment>Third paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kommandot nelvora-report skriver ut samma lista i en terminal, för skript och cron.</translation>
     </message>
 </context>
 <context>
@@ -383,35 +383,35 @@ AVBRYT	avsluta programmet – osparade data går förlorade!</translation>
     </message>
     <message>
         <source>Logging in</source>
-        <translation type="unfinished"></translation>
+        <translation>Loggar in</translation>
     </message>
     <message>
         <source>Log in with the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Logga in i webbläsaren</translation>
     </message>
     <message>
         <source>&amp;Server or e-mail address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Server eller e-postadress:</translation>
     </message>
     <message>
         <source>Fill in the user name and the password, or log in with the browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fyll i användarnamn och lösenord, eller logga in i webbläsaren.</translation>
     </message>
     <message>
         <source>Looking for the server of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Söker efter servern för %1…</translation>
     </message>
     <message>
         <source>No browser could be opened. Open this address in one: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen webbläsare kunde öppnas. Öppna den här adressen i en webbläsare: %1</translation>
     </message>
     <message>
         <source>Log in and grant the access in the browser; this dialog waits for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logga in och ge åtkomst i webbläsaren; den här dialogen väntar på det.</translation>
     </message>
     <message>
         <source>Cancelled: nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbrutet: inget lades till.</translation>
     </message>
 </context>
 <context>
@@ -419,22 +419,22 @@ AVBRYT	avsluta programmet – osparade data går förlorade!</translation>
     <message>
         <source>Sync Now</source>
         <extracomment>A button: reads the online address books from their servers now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Synkronisera nu</translation>
     </message>
     <message>
         <source>%1: %2 of %3 cards</source>
         <extracomment>While an online address book syncs: %1 is the account, %2 the cards read so far, %3 all of them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 av %3 kort</translation>
     </message>
     <message>
         <source>%1: syncing…</source>
         <extracomment>While an online address book syncs and the number of its cards is not known yet; %1 is the account.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: synkroniserar…</translation>
     </message>
     <message>
         <source>Syncing…</source>
         <extracomment>While the online address books sync, before the first account is named.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Synkroniserar…</translation>
     </message>
 </context>
 <context>
@@ -688,7 +688,7 @@ Inget program för e-post eller samtal hittades!</translation>
     <message>
         <source>Address books</source>
         <extracomment>A tab: the page with every address book the program reads.</extracomment>
-        <translation type="unfinished">Adressböcker</translation>
+        <translation>Adressböcker</translation>
     </message>
 </context>
 <context>
@@ -829,61 +829,61 @@ Inget program för e-post eller samtal hittades!</translation>
     <message>
         <source>Name</source>
         <extracomment>A column: the folder, profile or server address of an address book.</extracomment>
-        <translation type="unfinished">Namn</translation>
+        <translation>Namn</translation>
     </message>
     <message>
         <source>State</source>
         <extracomment>A column: whether an address book was read, left out, synced...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>read</source>
         <extracomment>The state of an address book that the last check read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>läst</translation>
     </message>
     <message>
         <source>left out</source>
         <extracomment>The state of an address book the user left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>utelämnad</translation>
     </message>
     <message>
         <source>unreadable</source>
         <extracomment>%1 says why, in English as the reading gave it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>oläsbar</translation>
     </message>
     <message>
         <source>unreadable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>oläsbar (%1)</translation>
     </message>
     <message>
         <source>synced</source>
         <extracomment>An online address book; %1 is a date and time, 2026-05-01 10:00.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>synkroniserad</translation>
     </message>
     <message>
         <source>synced %1</source>
-        <translation type="unfinished"></translation>
+        <translation>synkroniserad %1</translation>
     </message>
     <message>
         <source>syncing…</source>
         <extracomment>An online address book while its sync runs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>synkroniseras…</translation>
     </message>
     <message>
         <source>stale since %1</source>
         <extracomment>An online address book whose last sync failed; %1 is when it last synced (a date and time, or &quot;never&quot;), %2 why the sync failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>inaktuell, senast synkroniserad %1</translation>
     </message>
     <message>
         <source>stale since %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>inaktuell, senast synkroniserad %1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%n contacts</source>
         <extracomment>Spoken with an address book&apos;s row: how many contacts it gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kontakt</numerusform>
+            <numerusform>%n kontakter</numerusform>
         </translation>
     </message>
 </context>
@@ -1026,14 +1026,14 @@ Inget program för e-post eller samtal hittades!</translation>
     </message>
     <message>
         <source>syncing…</source>
-        <translation type="unfinished"></translation>
+        <translation>synkroniserar…</translation>
     </message>
     <message numerus="yes">
         <source>synced, %n new or changed cards</source>
         <extracomment>On a terminal, after --sync: the account&apos;s line once its books are in the cache.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>synkroniserat, %n nytt eller ändrat kort</numerusform>
+            <numerusform>synkroniserat, %n nya eller ändrade kort</numerusform>
         </translation>
     </message>
     <message>
@@ -1044,7 +1044,12 @@ Inget program för e-post eller samtal hittades!</translation>
        nelvora-report --sync [other options]
 </source>
         <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>            nelvora-report --add-account URL --user NAME   (lösenordet från standard in)
+            nelvora-report --add-account E-MAIL [--user NAME]
+            nelvora-report --remove-account URL [--user NAME]
+            nelvora-report --accounts
+            nelvora-report --sync [andra flaggor]
+</translation>
     </message>
 </context>
 </TS>

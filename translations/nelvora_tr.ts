@@ -57,23 +57,23 @@
     </message>
     <message>
         <source>no address-book server was found for this e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>bu e-posta adresi için adres defteri sunucusu bulunamadı</translation>
     </message>
     <message>
         <source>the server offers no log-in in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>sunucu tarayıcıda oturum açmayı desteklemiyor</translation>
     </message>
     <message>
         <source>the log-in in the browser was not finished in time</source>
-        <translation type="unfinished"></translation>
+        <translation>tarayıcıda oturum açma zamanında tamamlanmadı</translation>
     </message>
     <message>
         <source>the server refused the log-in in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>sunucu tarayıcıda oturum açmayı reddetti</translation>
     </message>
     <message>
         <source>the server&apos;s answer to the log-in in the browser could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>sunucunun tarayıcıda oturum açmaya verdiği yanıt okunamadı</translation>
     </message>
 </context>
 <context>
@@ -101,17 +101,17 @@
     <message>
         <source>Nelvora sits in the notification area, reads your address books and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again every day at the time you choose, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nelvora sistem tepsisinde çalışır, adres defterlerinizi okur ve kimin doğum gününün ya da evlilik yıldönümünün bugün, yarın veya önümüzdeki günlerde olduğunu, her tarihin kaçıncı yılı olduğu ve kaç gün kaldığıyla birlikte gösterir. Oturum açıldığında ve ardından her gün seçtiğiniz saatte denetler; kişilerinizi yalnızca okur, hiçbir zaman değiştirmez.</translation>
     </message>
     <message>
         <source>It reads the vCard files that desktop contact managers keep, and your online address books on CardDAV servers such as Nextcloud or Radicale, which it syncs itself. From a reminder you can write to the person or call them.</source>
         <extracomment>Second paragraph of the description. CardDAV, Nextcloud and Radicale are names: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Masaüstü kişi yöneticilerinin tuttuğu vCard dosyalarını ve Nextcloud veya Radicale gibi CardDAV sunucularındaki çevrimiçi adres defterlerinizi okur; bunları kendisi eşitler. Bir hatırlatmadan kişiye yazabilir veya onu arayabilirsiniz.</translation>
     </message>
     <message>
         <source>The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
         <extracomment>Third paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nelvora-report komutu aynı listeyi betikler ve cron için uçbirimde yazdırır.</translation>
     </message>
 </context>
 <context>
@@ -380,35 +380,35 @@ HAYIR	günlüğü gösterme ve programa devam et;
     </message>
     <message>
         <source>Logging in</source>
-        <translation type="unfinished"></translation>
+        <translation>Oturum açılıyor</translation>
     </message>
     <message>
         <source>Log in with the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarayıcıda oturum aç</translation>
     </message>
     <message>
         <source>&amp;Server or e-mail address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sunucu veya e-posta adresi:</translation>
     </message>
     <message>
         <source>Fill in the user name and the password, or log in with the browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı adını ve parolayı girin ya da tarayıcıda oturum açın.</translation>
     </message>
     <message>
         <source>Looking for the server of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 için sunucu aranıyor…</translation>
     </message>
     <message>
         <source>No browser could be opened. Open this address in one: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiçbir tarayıcı açılamadı. Bu adresi bir tarayıcıda kendiniz açın: %1</translation>
     </message>
     <message>
         <source>Log in and grant the access in the browser; this dialog waits for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarayıcıda oturum açın ve erişime izin verin; bu iletişim kutusu bunu bekliyor.</translation>
     </message>
     <message>
         <source>Cancelled: nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>İptal edildi: hiçbir şey eklenmedi.</translation>
     </message>
 </context>
 <context>
@@ -416,22 +416,22 @@ HAYIR	günlüğü gösterme ve programa devam et;
     <message>
         <source>Sync Now</source>
         <extracomment>A button: reads the online address books from their servers now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Şimdi eşitle</translation>
     </message>
     <message>
         <source>%1: %2 of %3 cards</source>
         <extracomment>While an online address book syncs: %1 is the account, %2 the cards read so far, %3 all of them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 / %3 kart</translation>
     </message>
     <message>
         <source>%1: syncing…</source>
         <extracomment>While an online address book syncs and the number of its cards is not known yet; %1 is the account.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: eşitleniyor…</translation>
     </message>
     <message>
         <source>Syncing…</source>
         <extracomment>While the online address books sync, before the first account is named.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleniyor…</translation>
     </message>
 </context>
 <context>
@@ -679,7 +679,7 @@ E-posta yazmak ya da arama yapmak için bir program bulunamadı!</translation>
     <message>
         <source>Address books</source>
         <extracomment>A tab: the page with every address book the program reads.</extracomment>
-        <translation type="unfinished">Adres defterleri</translation>
+        <translation>Adres defterleri</translation>
     </message>
 </context>
 <context>
@@ -812,60 +812,60 @@ E-posta yazmak ya da arama yapmak için bir program bulunamadı!</translation>
     <message>
         <source>Name</source>
         <extracomment>A column: the folder, profile or server address of an address book.</extracomment>
-        <translation type="unfinished">Ad</translation>
+        <translation>Ad</translation>
     </message>
     <message>
         <source>State</source>
         <extracomment>A column: whether an address book was read, left out, synced...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Durum</translation>
     </message>
     <message>
         <source>read</source>
         <extracomment>The state of an address book that the last check read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>okundu</translation>
     </message>
     <message>
         <source>left out</source>
         <extracomment>The state of an address book the user left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dışarıda bırakıldı</translation>
     </message>
     <message>
         <source>unreadable</source>
         <extracomment>%1 says why, in English as the reading gave it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>okunamıyor</translation>
     </message>
     <message>
         <source>unreadable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>okunamıyor (%1)</translation>
     </message>
     <message>
         <source>synced</source>
         <extracomment>An online address book; %1 is a date and time, 2026-05-01 10:00.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eşitlendi</translation>
     </message>
     <message>
         <source>synced %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eşitlendi: %1</translation>
     </message>
     <message>
         <source>syncing…</source>
         <extracomment>An online address book while its sync runs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eşitleniyor…</translation>
     </message>
     <message>
         <source>stale since %1</source>
         <extracomment>An online address book whose last sync failed; %1 is when it last synced (a date and time, or &quot;never&quot;), %2 why the sync failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>güncel değil, son eşitleme: %1</translation>
     </message>
     <message>
         <source>stale since %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>güncel değil, son eşitleme: %1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%n contacts</source>
         <extracomment>Spoken with an address book&apos;s row: how many contacts it gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kişi</numerusform>
         </translation>
     </message>
 </context>
@@ -1007,13 +1007,13 @@ E-posta yazmak ya da arama yapmak için bir program bulunamadı!</translation>
     </message>
     <message>
         <source>syncing…</source>
-        <translation type="unfinished"></translation>
+        <translation>eşitleniyor…</translation>
     </message>
     <message numerus="yes">
         <source>synced, %n new or changed cards</source>
         <extracomment>On a terminal, after --sync: the account&apos;s line once its books are in the cache.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>eşitlendi, %n yeni veya değişmiş kart</numerusform>
         </translation>
     </message>
     <message>
@@ -1024,7 +1024,12 @@ E-posta yazmak ya da arama yapmak için bir program bulunamadı!</translation>
        nelvora-report --sync [other options]
 </source>
         <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>          nelvora-report --add-account URL --user NAME   (parola standart girdiden)
+          nelvora-report --add-account E-MAIL [--user NAME]
+          nelvora-report --remove-account URL [--user NAME]
+          nelvora-report --accounts
+          nelvora-report --sync [diğer seçenekler]
+</translation>
     </message>
 </context>
 </TS>

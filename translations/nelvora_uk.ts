@@ -57,23 +57,23 @@
     </message>
     <message>
         <source>no address-book server was found for this e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>для цієї адреси електронної пошти не знайдено сервера адресних книг</translation>
     </message>
     <message>
         <source>the server offers no log-in in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>сервер не пропонує входу через браузер</translation>
     </message>
     <message>
         <source>the log-in in the browser was not finished in time</source>
-        <translation type="unfinished"></translation>
+        <translation>вхід через браузер не завершено вчасно</translation>
     </message>
     <message>
         <source>the server refused the log-in in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>сервер відхилив вхід через браузер</translation>
     </message>
     <message>
         <source>the server&apos;s answer to the log-in in the browser could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдалося прочитати відповідь сервера на вхід через браузер</translation>
     </message>
 </context>
 <context>
@@ -101,17 +101,17 @@
     <message>
         <source>Nelvora sits in the notification area, reads your address books and shows whose birthday or wedding anniversary falls today, tomorrow or within the next days, with the years each date marks and the days left. It checks at log-in and again every day at the time you choose, and only ever reads your contacts.</source>
         <extracomment>First paragraph of the program&apos;s description in the software centre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nelvora працює в системному лотку, читає ваші адресні книги й показує, чий день народження чи річниця весілля припадає на сьогодні, завтра або найближчі дні, — з кількістю років, які виповнюються, і днів, що лишилися. Програма перевіряє під час входу в систему і щодня у вибраний вами час, а ваші контакти лише читає, ніколи їх не змінюючи.</translation>
     </message>
     <message>
         <source>It reads the vCard files that desktop contact managers keep, and your online address books on CardDAV servers such as Nextcloud or Radicale, which it syncs itself. From a reminder you can write to the person or call them.</source>
         <extracomment>Second paragraph of the description. CardDAV, Nextcloud and Radicale are names: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Вона читає файли vCard, які зберігають менеджери контактів стільниці, і ваші мережеві адресні книги на серверах CardDAV, як-от Nextcloud чи Radicale, які синхронізує сама. З нагадування можна написати людині або зателефонувати їй.</translation>
     </message>
     <message>
         <source>The nelvora-report command prints the same list on a terminal, for scripts and cron.</source>
         <extracomment>Third paragraph of the description. nelvora-report and cron are names: keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Команда nelvora-report виводить той самий список у терміналі — для скриптів і cron.</translation>
     </message>
 </context>
 <context>
@@ -386,35 +386,35 @@ CANCEL	end program - unsaved data will be lost!</source>
     </message>
     <message>
         <source>Logging in</source>
-        <translation type="unfinished"></translation>
+        <translation>Вхід</translation>
     </message>
     <message>
         <source>Log in with the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Увійти через браузер</translation>
     </message>
     <message>
         <source>&amp;Server or e-mail address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сервер або адреса ел. пошти:</translation>
     </message>
     <message>
         <source>Fill in the user name and the password, or log in with the browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вкажіть ім&apos;я користувача та пароль або увійдіть через браузер.</translation>
     </message>
     <message>
         <source>Looking for the server of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Пошук сервера для %1…</translation>
     </message>
     <message>
         <source>No browser could be opened. Open this address in one: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося відкрити браузер. Відкрийте цю адресу в браузері самостійно: %1</translation>
     </message>
     <message>
         <source>Log in and grant the access in the browser; this dialog waits for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Увійдіть і дозвольте доступ у браузері; це вікно чекає на завершення.</translation>
     </message>
     <message>
         <source>Cancelled: nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасовано: нічого не додано.</translation>
     </message>
 </context>
 <context>
@@ -422,22 +422,22 @@ CANCEL	end program - unsaved data will be lost!</source>
     <message>
         <source>Sync Now</source>
         <extracomment>A button: reads the online address books from their servers now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Синхронізувати</translation>
     </message>
     <message>
         <source>%1: %2 of %3 cards</source>
         <extracomment>While an online address book syncs: %1 is the account, %2 the cards read so far, %3 all of them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 з %3 карток</translation>
     </message>
     <message>
         <source>%1: syncing…</source>
         <extracomment>While an online address book syncs and the number of its cards is not known yet; %1 is the account.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: синхронізація…</translation>
     </message>
     <message>
         <source>Syncing…</source>
         <extracomment>While the online address books sync, before the first account is named.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Синхронізація…</translation>
     </message>
 </context>
 <context>
@@ -697,7 +697,7 @@ Couldn&apos;t find any program to write or call with!</source>
     <message>
         <source>Address books</source>
         <extracomment>A tab: the page with every address book the program reads.</extracomment>
-        <translation type="unfinished">Адресні книги</translation>
+        <translation>Адресні книги</translation>
     </message>
 </context>
 <context>
@@ -846,62 +846,62 @@ Couldn&apos;t find any program to write or call with!</source>
     <message>
         <source>Name</source>
         <extracomment>A column: the folder, profile or server address of an address book.</extracomment>
-        <translation type="unfinished">Ім&apos;я</translation>
+        <translation>Назва</translation>
     </message>
     <message>
         <source>State</source>
         <extracomment>A column: whether an address book was read, left out, synced...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Стан</translation>
     </message>
     <message>
         <source>read</source>
         <extracomment>The state of an address book that the last check read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>прочитана</translation>
     </message>
     <message>
         <source>left out</source>
         <extracomment>The state of an address book the user left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>пропущена</translation>
     </message>
     <message>
         <source>unreadable</source>
         <extracomment>%1 says why, in English as the reading gave it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не вдалося прочитати</translation>
     </message>
     <message>
         <source>unreadable (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдалося прочитати (%1)</translation>
     </message>
     <message>
         <source>synced</source>
         <extracomment>An online address book; %1 is a date and time, 2026-05-01 10:00.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>синхронізована</translation>
     </message>
     <message>
         <source>synced %1</source>
-        <translation type="unfinished"></translation>
+        <translation>синхронізована %1</translation>
     </message>
     <message>
         <source>syncing…</source>
         <extracomment>An online address book while its sync runs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>синхронізація…</translation>
     </message>
     <message>
         <source>stale since %1</source>
         <extracomment>An online address book whose last sync failed; %1 is when it last synced (a date and time, or &quot;never&quot;), %2 why the sync failed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>застаріла, синхронізована %1</translation>
     </message>
     <message>
         <source>stale since %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>застаріла, синхронізована %1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%n contacts</source>
         <extracomment>Spoken with an address book&apos;s row: how many contacts it gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n контакт</numerusform>
+            <numerusform>%n контакти</numerusform>
+            <numerusform>%n контактів</numerusform>
         </translation>
     </message>
 </context>
@@ -1045,15 +1045,15 @@ Couldn&apos;t find any program to write or call with!</source>
     </message>
     <message>
         <source>syncing…</source>
-        <translation type="unfinished"></translation>
+        <translation>синхронізація…</translation>
     </message>
     <message numerus="yes">
         <source>synced, %n new or changed cards</source>
         <extracomment>On a terminal, after --sync: the account&apos;s line once its books are in the cache.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>синхронізовано, %n нова або змінена картка</numerusform>
+            <numerusform>синхронізовано, %n нові або змінені картки</numerusform>
+            <numerusform>синхронізовано, %n нових або змінених карток</numerusform>
         </translation>
     </message>
     <message>
@@ -1064,7 +1064,12 @@ Couldn&apos;t find any program to write or call with!</source>
        nelvora-report --sync [other options]
 </source>
         <extracomment>The account options, printed after the command&apos;s synopsis; keep the options as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>              nelvora-report --add-account URL --user NAME   (пароль зі стандартного введення)
+              nelvora-report --add-account E-MAIL [--user NAME]
+              nelvora-report --remove-account URL [--user NAME]
+              nelvora-report --accounts
+              nelvora-report --sync [інші параметри]
+</translation>
     </message>
 </context>
 </TS>
