@@ -131,6 +131,7 @@ export SWAYSOCK
 SWAYSOCK=$(sway_socket)
 wait_for 10 wayland_socket || { echo "sway: no Wayland socket" >&2; exit 1; }
 wayland=$(wayland_socket)
+export WAYLAND_DISPLAY=$wayland # for grim
 # Asked without starting anything: an installed server that D-Bus would activate is not the desktop's.
 notification_server()
 {
