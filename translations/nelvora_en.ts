@@ -141,6 +141,24 @@
             <numerusform>%n birthdays</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n birthday(s)</source>
+        <comment>summary</comment>
+        <extracomment>The summary of a notification, where birthdays and anniversaries fall on one day: keep it short, the whole summary (&quot;3 birthdays and 1 anniversary today&quot;) should stay within 40 characters.</extracomment>
+        <translation>
+            <numerusform>%n birthday</numerusform>
+            <numerusform>%n birthdays</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies)</source>
+        <comment>summary</comment>
+        <extracomment>Beside the birthdays in the summary: keep it short (&quot;1 anniversary&quot; rather than &quot;1 wedding anniversary&quot;).</extracomment>
+        <translation>
+            <numerusform>%n anniversary</numerusform>
+            <numerusform>%n anniversaries</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TStoreListView</name>

@@ -845,6 +845,31 @@ Nie znaleziono programu pocztowego ani programu do dzwonienia!</translation>
         <extracomment>A button of the notification: writes an e-mail to the person (%1) whose date is today.</extracomment>
         <translation>Napisz e-mail: %1</translation>
     </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The dates of one day in the notification&apos;s summary: %1 is the birthdays (&quot;3 birthdays&quot;), %2 the anniversaries (&quot;1 anniversary&quot;).</extracomment>
+        <translation>%1 i %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s)</source>
+        <comment>summary</comment>
+        <extracomment>The summary of a notification, where birthdays and anniversaries fall on one day: keep it short, the whole summary (&quot;3 birthdays and 1 anniversary today&quot;) should stay within 40 characters.</extracomment>
+        <translation>
+            <numerusform>%n urodziny</numerusform>
+            <numerusform>%n urodziny</numerusform>
+            <numerusform>%n urodzin</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies)</source>
+        <comment>summary</comment>
+        <extracomment>Beside the birthdays in the summary: keep it short (&quot;1 anniversary&quot; rather than &quot;1 wedding anniversary&quot;).</extracomment>
+        <translation>
+            <numerusform>%n rocznica</numerusform>
+            <numerusform>%n rocznice</numerusform>
+            <numerusform>%n rocznic</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TStoreListView</name>

@@ -827,6 +827,29 @@ Nenhum programa foi encontrado para escrever ou ligar!</translation>
         <extracomment>A button of the notification: writes an e-mail to the person (%1) whose date is today.</extracomment>
         <translation>Escrever para %1</translation>
     </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The dates of one day in the notification&apos;s summary: %1 is the birthdays (&quot;3 birthdays&quot;), %2 the anniversaries (&quot;1 anniversary&quot;).</extracomment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s)</source>
+        <comment>summary</comment>
+        <extracomment>The summary of a notification, where birthdays and anniversaries fall on one day: keep it short, the whole summary (&quot;3 birthdays and 1 anniversary today&quot;) should stay within 40 characters.</extracomment>
+        <translation>
+            <numerusform>%n aniversário</numerusform>
+            <numerusform>%n aniversários</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies)</source>
+        <comment>summary</comment>
+        <extracomment>Beside the birthdays in the summary: keep it short (&quot;1 anniversary&quot; rather than &quot;1 wedding anniversary&quot;).</extracomment>
+        <translation>
+            <numerusform>%n de casamento</numerusform>
+            <numerusform>%n de casamento</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TStoreListView</name>

@@ -65,7 +65,7 @@ void BM_NotificationPost(benchmark::State& state)
     TSetup& setup = Setup();
     TReminder reminder(Notifier(), [] {});
     for (auto _ : state) {
-        if (reminder.Prepare(setup.Events, setup.Today, true, 3600000))
+        if (reminder.Prepare(setup.Events, ReportRows(setup.Events, setup.Today), setup.Today, true))
             reminder.Post({});
         state.PauseTiming();
         Notifier().Finish(5000); // the answer comes through the event loop, outside the check
@@ -79,7 +79,7 @@ void BM_NotificationRoundTrip(benchmark::State& state)
     TSetup& setup = Setup();
     TReminder reminder(Notifier(), [] {});
     for (auto _ : state) {
-        if (reminder.Prepare(setup.Events, setup.Today, true, 3600000))
+        if (reminder.Prepare(setup.Events, ReportRows(setup.Events, setup.Today), setup.Today, true))
             reminder.Post({});
         Notifier().Finish(5000);
     }

@@ -5,14 +5,16 @@
 #include "TExError.h"
 #include "TFormMain.h"
 #include "TLocaleDateFormat.h"
+#include "TNoticeRecord.h"
+#include "TOnlineBooks.h"
 #include "TPlatformServices.h"
 #include "TQtApplication.h"
 #include "TQtClipboard.h"
 #include "TQtDialogs.h"
 #include "TQtLauncher.h"
 #include "TQtTrayIcon.h"
+#include "TQuitSignals.h"
 #include "TSingleInstance.h"
-#include "TOnlineBooks.h"
 #include "TSystemClock.h"
 
 #include <QApplication>
@@ -122,7 +124,11 @@ int main(int argc, char** argv)
         const TLocaleDateFormat dateFormat;
         TQtLauncher launcher;
         WaitForNotificationArea(tray);
-        TDBusNotifier notifier(QStringLiteral("Nelvora"), QStringLiteral(NELVORA_APP_ID));
+        // The notice on the screen is remembered for the session, so that a start after a crash or a kill replaces
+        // the one the ended run left.
+        TDBusNotifier notifier(
+            QStringLiteral("Nelvora"), QStringLiteral(NELVORA_APP_ID), QDBusConnection::sessionBus(),
+            TNoticeRecord(TNoticeRecord::DefaultPath(), qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS")));
         TDayWatch dayWatch;
 
         TPlatformServices services{dialogs, clipboard, tray, clock, dateFormat, launcher, application, firstArgument};
@@ -138,6 +144,8 @@ int main(int argc, char** argv)
         // is followed by a hide a millisecond later can leave the window manager with a pending map that swallows
         // the show of the first check (seen with openbox: the list never appeared although something was due).
         // Not mapping it also keeps a start-and-quit run with nothing due entirely off the screen.
+        // A logout or a service stop ends the program as "Quit Application" does.
+        const TQuitSignals quitSignals([&form] { form.mnuQuitClick(); });
         QApplication::exec();
         instance.SetShowHandler(nullptr);
         notifier.Finish(NotificationFlush);

@@ -310,6 +310,10 @@ void TFormMain::ShowForAnotherStart()
 void TFormMain::Terminate()
 {
     m_terminating = true;
+    // A running program's notice goes with it, since its actions would answer nobody; a start-and-quit run's
+    // notice is the reminder and stays.
+    if (m_reminder != nullptr && !QuitAfterCheck)
+        m_reminder->Withdraw();
     m_services.Application.Terminate();
 }
 
@@ -339,7 +343,7 @@ void TFormMain::RunCheck()
         check.NewDay = m_cycle->NewDay();
         check.NoticeDue =
             check.CanNotify && m_reminder->Prepare(m_events, m_cycle->Rows(), m_checkToday, !QuitAfterCheck,
-                                                   m_services.Clock.MillisecondsToNextDay(), &m_iwab->AddressBook);
+                                                   &m_iwab->AddressBook);
         const TCheckOutcome outcome = TCheckCycle::Decide(check);
         if (outcome.WithdrawNotice)
             m_reminder->Withdraw();
@@ -410,14 +414,18 @@ void TFormMain::FillEventList()
 void TFormMain::TimerCheckTimer()
 {
     Guarded([this] {
-        // The failure of the last check still on screen: the next tick retries. Before the first check: it comes.
-        if (m_checkReportOpen || !StartupDone)
-            return;
         const std::int64_t today = Calendar::WholeDay(m_services.Clock.Today());
+        // The failure of the last check still on screen: the next tick retries. Before the first check: it comes.
         // Midnight, a wake-up and the hourly tick all wait for the time of day the user chose.
-        if (!TCheckCycle::NewDayCheckDue(Calendar::DayOfYear(today) != LastCheckDay, m_services.Clock.MinuteOfDay(),
-                                         m_config.RemindAtMinutes()))
+        const bool checkDue = !m_checkReportOpen && StartupDone &&
+                              TCheckCycle::NewDayCheckDue(Calendar::DayOfYear(today) != LastCheckDay,
+                                                          m_services.Clock.MinuteOfDay(), m_config.RemindAtMinutes());
+        if (!checkDue) {
+            // Yesterday's notice goes at midnight even where the new day's check waits (the check replaces it).
+            if (m_reminder != nullptr)
+                m_reminder->EndDay(m_services.Clock.Today());
             return;
+        }
         if (m_services.OnlineBooks != nullptr)
             m_services.OnlineBooks->SyncNow();
         RunCheck();

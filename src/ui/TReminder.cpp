@@ -104,50 +104,50 @@ std::vector<TReminder::TItem> TReminder::Collect(const TEventList& events, const
 
 TNotice TReminder::Compose(const std::vector<TItem>& items, bool withActions)
 {
-    // Counts in the summary: birthdays and anniversaries of each day, in the list's order.
-    struct TCount
-    {
-        int Days;
-        bool Anniversary;
-        int Count;
-    };
-    std::vector<TCount> counts;
-    for (const TItem& item : items) {
-        auto found = std::find_if(counts.begin(), counts.end(), [&](const TCount& count) {
-            return count.Days == item.Days && count.Anniversary == item.Anniversary;
-        });
-        if (found == counts.end())
-            counts.push_back({item.Days, item.Anniversary, 1});
-        else
-            ++found->Count;
+    // The summary fits a banner (some desktops cut it at about 40 characters): it speaks of the nearest day with
+    // dates only, the body names them all. Items come in the list's order, so the first is of the nearest day.
+    int birthdays = 0;
+    int anniversaries = 0;
+    for (const TItem& item : items)
+        if (item.Days == items.front().Days)
+            ++(item.Anniversary ? anniversaries : birthdays);
+    const int days = items.front().Days;
+    QString summary;
+    if (anniversaries == 0 || birthdays == 0) {
+        const bool anniversary = birthdays == 0;
+        const int count = anniversary ? anniversaries : birthdays;
+        if (days == 0)
+            summary = anniversary ? Tr(QT_TRANSLATE_N_NOOP("TReminder", "%n anniversary(ies) today"), count)
+                                  : Tr(QT_TRANSLATE_N_NOOP("TReminder", "%n birthday(s) today"), count);
+        else if (days == 1)
+            summary = anniversary ? Tr(QT_TRANSLATE_N_NOOP("TReminder", "%n anniversary(ies) tomorrow"), count)
+                                  : Tr(QT_TRANSLATE_N_NOOP("TReminder", "%n birthday(s) tomorrow"), count);
     }
-    std::stable_sort(counts.begin(), counts.end(), [](const TCount& a, const TCount& b) {
-        return a.Days != b.Days ? a.Days < b.Days : !a.Anniversary && b.Anniversary;
-    });
-    QStringList parts;
-    for (const TCount& count : counts) {
-        if (count.Days == 0) {
-            parts.push_back(count.Anniversary
-                                ? Tr(QT_TRANSLATE_N_NOOP("TReminder", "%n anniversary(ies) today"), count.Count)
-                                : Tr(QT_TRANSLATE_N_NOOP("TReminder", "%n birthday(s) today"), count.Count));
-        } else if (count.Days == 1) {
-            parts.push_back(count.Anniversary
-                                ? Tr(QT_TRANSLATE_N_NOOP("TReminder", "%n anniversary(ies) tomorrow"), count.Count)
-                                : Tr(QT_TRANSLATE_N_NOOP("TReminder", "%n birthday(s) tomorrow"), count.Count));
-        } else {
-            // Each number takes its own plural form: in many languages the word for "days" follows the days, not
-            // the count of events.
-            const QString events = count.Anniversary
-                                       ? Tr(QT_TRANSLATE_N_NOOP("TReminder", "%n anniversary(ies)"), count.Count)
-                                       : Tr(QT_TRANSLATE_N_NOOP("TReminder", "%n birthday(s)"), count.Count);
-            const QString when = Tr(QT_TRANSLATE_N_NOOP("TReminder", "in %n days"), count.Days);
-            //: How many events come when: %1 is the count of events ("2 birthdays"), %2 when ("in 5 days").
-            parts.push_back(Tr(QT_TRANSLATE_NOOP("TReminder", "%1 %2")).arg(events, when));
-        }
+    if (summary.isEmpty()) {
+        // Beside each other the two kinds take the summary's short words, so that a busy day fits the banner.
+        //: The summary of a notification, where birthdays and anniversaries fall on one day: keep it short, the
+        //: whole summary ("3 birthdays and 1 anniversary today") should stay within 40 characters.
+        const QString births = QCoreApplication::translate("TReminder", "%n birthday(s)", "summary", birthdays);
+        //: Beside the birthdays in the summary: keep it short ("1 anniversary" rather than "1 wedding anniversary").
+        const QString annivs =
+            QCoreApplication::translate("TReminder", "%n anniversary(ies)", "summary", anniversaries);
+        const QString events =
+            birthdays == 0       ? Tr(QT_TRANSLATE_N_NOOP("TReminder", "%n anniversary(ies)"), anniversaries)
+            : anniversaries == 0 ? Tr(QT_TRANSLATE_N_NOOP("TReminder", "%n birthday(s)"), birthdays)
+                                 //: The dates of one day in the notification's summary: %1 is the birthdays ("3
+                                 //: birthdays"), %2 the anniversaries ("1 anniversary").
+                                 : Tr(QT_TRANSLATE_NOOP("TReminder", "%1 and %2")).arg(births, annivs);
+        const QString when = days == 0   ? Tr(QT_TRANSLATE_NOOP("TReminder", "today"))
+                             : days == 1 ? Tr(QT_TRANSLATE_NOOP("TReminder", "tomorrow"))
+                                         : Tr(QT_TRANSLATE_N_NOOP("TReminder", "in %n days"), days);
+        // Each number takes its own plural form: in many languages the word for "days" follows the days, not the
+        // count of events.
+        //: How many events come when: %1 is the count of events ("2 birthdays"), %2 when ("in 5 days").
+        summary = Tr(QT_TRANSLATE_NOOP("TReminder", "%1 %2")).arg(events, when);
     }
 
     TNotice notice;
-    notice.Summary = parts.join(QStringLiteral(", "));
+    notice.Summary = summary;
     for (const TItem& item : items) {
         if (notice.BodyLines.size() == MaxLines) {
             notice.BodyLines.push_back(
@@ -191,19 +191,26 @@ TReminder::TReminder(INotifier& notifier, std::function<void()> show,
 }
 
 bool TReminder::Prepare(const TEventList& events, const std::vector<TReportRow>& rows, TDate today, bool withActions,
-                        long long untilNextDay, const TAddressBook* contacts)
+                        const TAddressBook* contacts)
 {
     m_prepared = Collect(events, rows, today, contacts);
     if (m_prepared.empty())
         return false;
     m_notice = Compose(m_prepared, withActions);
-    const bool dueToday =
-        std::any_of(m_prepared.begin(), m_prepared.end(), [](const TItem& item) { return item.Days == 0; });
-    // "Today" is true until the day ends; the server's own timeout applies to the rest. At least a second, so that a
-    // check a moment before midnight still shows.
-    if (dueToday)
-        m_notice.ExpireMs = static_cast<int>(std::clamp<long long>(untilNextDay, 1000, 25LL * 60 * 60 * 1000));
+    m_preparedDay = Calendar::WholeDay(today);
     return true;
+}
+
+void TReminder::Withdraw()
+{
+    m_notifier.Withdraw();
+    m_shownDay.reset();
+}
+
+void TReminder::EndDay(TDate today)
+{
+    if (m_shownDay && *m_shownDay != Calendar::WholeDay(today))
+        Withdraw();
 }
 
 void TReminder::Post(std::function<void(bool posted)> posted)
@@ -211,6 +218,7 @@ void TReminder::Post(std::function<void(bool posted)> posted)
     if (m_prepared.empty())
         return;
     m_notifier.Notify(m_notice, std::move(posted));
+    m_shownDay = m_preparedDay;
     for (const TItem& item : m_prepared)
         if (item.Days > 1)
             m_announced.insert(item.Key);

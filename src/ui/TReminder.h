@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -42,17 +43,22 @@ public:
     TReminder& operator=(const TReminder&) = delete;
 
     // Works out the notice of a check of `events` on `today`; `withActions` is false for a program that ends after
-    // the check. A notice with something due today expires after `untilNextDay` milliseconds, when the day it speaks
-    // of ends. Returns whether there is anything to remind of; Post then hands it to the desktop.
+    // the check, whose notice stays as the reminder with nothing on it that needs the ended program. The notice
+    // takes the server's own timeout: it is true for the whole day, and EndDay takes it down when the day ends.
+    // Returns whether there is anything to remind of; Post then hands it to the desktop.
     // `rows` are the check's rows of `events` (ReportRows). With `contacts` (the list `events` was built from), the
     // notice offers to write to people due today.
     bool Prepare(const TEventList& events, const std::vector<TReportRow>& rows, TDate today, bool withActions,
-                 long long untilNextDay, const TAddressBook* contacts = nullptr);
+                 const TAddressBook* contacts = nullptr);
     // Posts what Prepare found; the dates it announces as coming count as announced from now on. `posted` hears
     // whether a notification server took it.
     void Post(std::function<void(bool posted)> posted);
-    // Takes the last notice off the screen: a new day has made its "today" false.
-    void Withdraw() { m_notifier.Withdraw(); }
+    // Takes the last notice off the screen: a new day has made its "today" false, or the program ends and its
+    // actions with it.
+    void Withdraw();
+    // Called whenever the day may have changed: a notice of an earlier day than `today` is taken down, since its
+    // "today" and "tomorrow" are no longer true.
+    void EndDay(TDate today);
 
     // A name as the notification shows it: plain text on one line without direction controls of its own, cut to
     // MaxNameLength characters between two characters as the reader sees them.
@@ -84,4 +90,6 @@ private:
     std::set<TAnnounced> m_announced;
     std::vector<TItem> m_prepared;
     TNotice m_notice;
+    std::int64_t m_preparedDay = 0;
+    std::optional<std::int64_t> m_shownDay; // the whole day of the notice on the screen
 };

@@ -5,6 +5,8 @@
 #include "TReminder.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -67,12 +69,12 @@ TEST_F(ReminderTest, ANotificationCountsTodayTomorrowAndWhatEntersTheWindowAndSh
 
     ASSERT_EQ(Notifier.Notices.size(), 1u);
     const TNotice& notice = Notifier.Notices[0];
-    EXPECT_EQ(notice.Summary, QStringLiteral("2 birthdays today, 1 anniversary tomorrow, 1 birthday in 15 days"));
+    EXPECT_EQ(notice.Summary, QStringLiteral("2 birthdays today")) << "the nearest day; the body has the rest";
     EXPECT_EQ(notice.BodyLines, QStringList({Line("Ben", ": bday. 56 today"),
                                              Line(QString(79, QLatin1Char('x')) + QChar(0x2026), ": bday. 26 today"),
                                              Line("<b>&</b> Amp ersand", ": anniv. 26 tomorrow"),
                                              Line("Carl", ": bday. 36 in 15 days")}));
-    EXPECT_EQ(notice.ExpireMs, 90 * 60000) << "\"today\" ends with the day";
+    EXPECT_EQ(notice.ExpireMs, -1) << "up as long as it is true: the program takes it down";
     EXPECT_EQ(notice.ShowListLabel, QStringLiteral("Show List"));
     EXPECT_TRUE(Form->isVisible());
 
@@ -80,15 +82,66 @@ TEST_F(ReminderTest, ANotificationCountsTodayTomorrowAndWhatEntersTheWindowAndSh
     Form->btnMinimizeClick();
     Form->btnCheckNowClick();
     ASSERT_EQ(Notifier.Notices.size(), 2u);
-    EXPECT_EQ(Notifier.Notices[1].Summary, QStringLiteral("2 birthdays today, 1 anniversary tomorrow"));
+    EXPECT_EQ(Notifier.Notices[1].Summary, QStringLiteral("2 birthdays today"));
 
-    // Two days on: only what is due tomorrow; nothing due today, so the notification may expire.
+    // Two days on: only what is due tomorrow.
     Clock.AdvanceDay(2);
     AddContact("Eve", 1, 1999);
     Form->btnCheckNowClick();
     ASSERT_EQ(Notifier.Notices.size(), 3u);
     EXPECT_EQ(Notifier.Notices[2].Summary, QStringLiteral("1 birthday tomorrow"));
-    EXPECT_EQ(Notifier.Notices[2].ExpireMs, -1);
+}
+
+TEST_F(ReminderTest, TheNoticeStaysAsLongAsItsDayAndGoesWithTheRunningProgram)
+{
+    // Daily mode with the new day's check at 08:00; the first check a moment before midnight.
+    WriteOptions(2, 0);
+    {
+        QFile file(QStringLiteral("Nelvora.cfg"));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        QByteArray image = file.readAll();
+        image[28] = static_cast<char>(480 & 0xFF);
+        image[29] = static_cast<char>(480 >> 8);
+        file.seek(0);
+        file.write(image);
+    }
+    AddContact("Ben", 0, 1970);
+    Clock.Minute = 23 * 60 + 59;
+    Run();
+    ASSERT_EQ(Notifier.Notices.size(), 1u);
+    EXPECT_EQ(Notifier.Notices[0].ExpireMs, -1);
+    Form->TimerCheckTimer(); // a tick the same day
+    EXPECT_EQ(Notifier.Withdrawals, 0);
+
+    // Midnight: "today" is false now, though the new day's check waits for 08:00.
+    Clock.AdvanceDay();
+    Clock.Minute = 0;
+    Form->TimerCheckTimer();
+    EXPECT_EQ(Notifier.Withdrawals, 1);
+    EXPECT_EQ(FakeWab::OpenCount, 1) << "no check before the chosen time";
+    Form->TimerCheckTimer();
+    EXPECT_EQ(Notifier.Withdrawals, 1) << "taken down once";
+
+    // The new day's notice, then Quit: its actions would answer nobody.
+    AddContact("Cleo", 0, 1980);
+    Clock.Minute = 8 * 60;
+    Form->TimerCheckTimer();
+    ASSERT_EQ(Notifier.Notices.size(), 2u);
+    Form->mnuQuitClick();
+    EXPECT_EQ(Notifier.Withdrawals, 2);
+}
+
+TEST_F(ReminderTest, AStartAndQuitRunLeavesItsNoticeUpWithoutActions)
+{
+    WriteOptions(1, 2); // start and quit, reminded by the notification only
+    AddContact("Ben", 0, 1970);
+    Run();
+    ASSERT_EQ(Notifier.Notices.size(), 1u);
+    EXPECT_TRUE(Notifier.Notices[0].ShowListLabel.isEmpty());
+    EXPECT_TRUE(Notifier.Notices[0].Actions.empty());
+    Notifier.Answer(true); // the server took it: the run ends
+    EXPECT_EQ(Application.TerminateCount, 1);
+    EXPECT_EQ(Notifier.Withdrawals, 0) << "the notice is the reminder";
 }
 
 TEST_F(ReminderTest, AfterEightLinesTheBodyEndsWithHowManyMore)
@@ -232,7 +285,7 @@ TEST_F(ReminderTest, CountsOfTheComingDaysTakeAPluralFormForEachNumber)
     };
     for (const TCase& c : {TCase{2, 0, "2 birthdays in 5 days"},
                            {1, 0, "1 birthday in 5 days"},
-                           {1, 2, "1 birthday in 5 days, 2 anniversaries in 5 days"},
+                           {1, 2, "1 birthday and 2 anniversaries in 5 days"},
                            {0, 1, "1 anniversary in 5 days"}}) {
         SCOPED_TRACE(c.Summary);
         FormFixture::TearDown();
@@ -259,6 +312,7 @@ TEST_F(ReminderTest, ADateIsAnnouncedAgainWhenItComesRoundInALaterYear)
 
     Form->btnCheckNowClick();
     EXPECT_EQ(Notifier.Notices.size(), 1u);
+    EXPECT_EQ(Notifier.Withdrawals, 0) << "the same day: the announcement stays on the screen";
 
     // The same day a year on: the same birthday, a year older, enters the window again.
     Clock.AdvanceDay(365);
@@ -283,7 +337,7 @@ TEST(Reminder, ADailyRunRemembersOnlyTheComingDatesItAnnounced)
     std::size_t most = 0;
     for (int i = 0; i < 3 * 365; ++i, ++day) {
         events.Build(book, day);
-        if (reminder.Prepare(events, ReportRows(events, day), day, true, 3600000))
+        if (reminder.Prepare(events, ReportRows(events, day), day, true))
             reminder.Post({});
         most = std::max(most, reminder.AnnouncedCount());
     }
@@ -293,6 +347,48 @@ TEST(Reminder, ADailyRunRemembersOnlyTheComingDatesItAnnounced)
     EXPECT_EQ(announced, 6);
     EXPECT_EQ(most, 1u);
     EXPECT_EQ(reminder.AnnouncedCount(), 0u); // 30 December 2028: both dates long past
+}
+
+TEST(Reminder, ABusyDaysSummaryFitsABannerInEveryLanguage)
+{
+    TAddressBook book;
+    const TDate today = static_cast<TDate>(Calendar::DayFromCivil({2026, 6, 1}));
+    const auto add = [&](const char* name, int days, bool anniversary) {
+        const auto date = Calendar::CivilFromDay(Calendar::WholeDay(today) + days);
+        const TDate when = static_cast<TDate>(Calendar::DayFromCivil({1980, date.Month, date.Day}));
+        book.AddItem(name, anniversary ? 0 : when, anniversary ? when : 0);
+    };
+    // Three birthdays and an anniversary today, more tomorrow and one entering the window.
+    for (const char* name : {"Ada", "Ben", "Cy"})
+        add(name, 0, false);
+    add("Dee", 0, true);
+    add("Eli", 1, false);
+    add("Flo", 1, true);
+    add("Gus", 15, true);
+    TEventList events;
+    events.CheckForwardDays = 15;
+    events.Build(book, today);
+
+    const QStringList languages =
+        QDir(QStringLiteral(NELVORA_QM_DIR))
+            .entryList({QStringLiteral("nelvora_*.qm")}, QDir::Files, QDir::Name)
+            .replaceInStrings(QRegularExpression(QStringLiteral("^nelvora_|\\.qm$")), QString());
+    ASSERT_EQ(languages.size(), 9) << languages.join(QLatin1Char(' ')).toStdString();
+    for (const QString& language : languages) {
+        SCOPED_TRACE(language.toStdString());
+        QObject translations;
+        InstallTranslations(translations, {language}, QStringLiteral(NELVORA_QM_DIR));
+        TFakeNotifier notifier;
+        TReminder reminder(notifier, [] {});
+        ASSERT_TRUE(reminder.Prepare(events, ReportRows(events, today), today, true));
+        reminder.Post({});
+        const QString summary = notifier.Notices.at(0).Summary;
+        EXPECT_LE(summary.toUcs4().size(), 40) << summary.toStdString();
+        EXPECT_TRUE(summary.contains(QLatin1Char('3')) && summary.contains(QLatin1Char('1'))) << summary.toStdString();
+        if (language == QLatin1String("en")) {
+            EXPECT_EQ(summary, QStringLiteral("3 birthdays and 1 anniversary today"));
+        }
+    }
 }
 
 TEST(Reminder, ShownNamesAreOneLineWithoutDirectionControlsAndCutBetweenCharacters)

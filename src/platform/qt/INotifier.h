@@ -13,8 +13,7 @@ struct TNotice
 {
     QString Summary;
     QStringList BodyLines;
-    // Milliseconds after which the server should take the notice down; -1 for the server's own default. A notice
-    // with something due today is posted with the time left until the next day start, so it never outlives its day.
+    // Milliseconds after which the server should take the notice down; -1 for the server's own default.
     int ExpireMs = -1;
     // The label of the action that shows the list; empty for no actions, as for a program that will not be there
     // to answer them.

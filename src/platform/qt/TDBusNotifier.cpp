@@ -20,8 +20,9 @@ constexpr int CallTimeout = 10000;
 
 } // namespace
 
-TDBusNotifier::TDBusNotifier(QString appName, QString appId, QDBusConnection bus)
-    : m_appName(std::move(appName)), m_appId(std::move(appId)), m_bus(std::move(bus))
+TDBusNotifier::TDBusNotifier(QString appName, QString appId, QDBusConnection bus, TNoticeRecord record)
+    : m_appName(std::move(appName)), m_appId(std::move(appId)), m_bus(std::move(bus)), m_record(std::move(record)),
+      m_left(m_record.Read())
 {
 }
 
@@ -60,7 +61,12 @@ void TDBusNotifier::Withdraw()
     }
     if (m_id != 0) {
         Close(m_id);
-        m_id = 0;
+        Forget();
+    } else if (m_left && Connect()) {
+        // A notice left by an earlier run: whether it is this server's is known once the server has answered.
+        m_flight = TFlight{{}, true, {}};
+        AskCapabilities({});
+        return;
     }
     CheckDrained();
 }
@@ -97,14 +103,29 @@ void TDBusNotifier::SendNext()
         CheckDrained();
         return;
     }
-    m_flight = TFlight{std::move(next.Answers)};
+    m_flight = TFlight{std::move(next.Answers), false, {}};
+    AskCapabilities(std::move(next.Notice));
+}
+
+void TDBusNotifier::AskCapabilities(TNotice notice)
+{
     const QDBusMessage call =
         QDBusMessage::createMethodCall(Service, Path, Interface, QStringLiteral("GetCapabilities"));
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, CallTimeout), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, notice = std::move(next.Notice)](QDBusPendingCallWatcher* finished) {
+            [this, notice = std::move(notice)](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
                 const QDBusPendingReply<QStringList> reply = *finished;
+                if (!reply.isError()) {
+                    m_flight->Server = reply.reply().service();
+                    // The notice an earlier run left is taken over only from the server that showed it: another
+                    // one counts its ids afresh.
+                    if (m_left && m_id == 0 && m_left->Server == m_flight->Server)
+                        m_id = m_left->Id;
+                    else if (m_left)
+                        m_record.Remove(); // that server is gone, and its notices with it
+                    m_left.reset();
+                }
                 // No server, or one that failed: the caller hears it and may show the notice another way.
                 if (reply.isError() || m_flight->Withdrawn)
                     Land(false);
@@ -147,11 +168,13 @@ void TDBusNotifier::Land(bool posted, uint id)
     TFlight flight = std::move(*m_flight);
     m_flight.reset();
     // A failed call leaves whatever the server showed before on the screen, so the old id stays the one to replace.
-    if (posted)
+    if (posted && id != 0) {
         m_id = id;
+        m_record.Write({flight.Server, id});
+    }
     if (flight.Withdrawn && m_id != 0) {
         Close(m_id);
-        m_id = 0;
+        Forget();
     }
     Answer(std::move(flight.Answers), posted);
     SendNext();
@@ -169,6 +192,12 @@ void TDBusNotifier::Close(uint id)
         --m_closing;
         CheckDrained();
     });
+}
+
+void TDBusNotifier::Forget()
+{
+    m_id = 0;
+    m_record.Remove();
 }
 
 void TDBusNotifier::Answer(TAnswers answers, bool posted)
@@ -231,11 +260,12 @@ void TDBusNotifier::OnActionInvoked(uint id, const QString& key)
 void TDBusNotifier::OnNotificationClosed(uint id, uint /*reason*/)
 {
     if (id != 0 && id == m_id)
-        m_id = 0;
+        Forget();
 }
 
 void TDBusNotifier::OnServerReplaced()
 {
     // A new server counts its ids afresh; the old id may now name another program's notification.
-    m_id = 0;
+    if (m_id != 0)
+        Forget();
 }

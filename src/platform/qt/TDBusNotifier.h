@@ -1,6 +1,7 @@
 #pragma once
 
 #include "INotifier.h"
+#include "TNoticeRecord.h"
 
 #include <QDBusConnection>
 #include <QObject>
@@ -18,8 +19,11 @@ class TDBusNotifier final : public QObject, public INotifier
     Q_OBJECT
 
 public:
-    // `appId` is the desktop entry's id, which is also the icon's name.
-    TDBusNotifier(QString appName, QString appId, QDBusConnection bus = QDBusConnection::sessionBus());
+    // `appId` is the desktop entry's id, which is also the icon's name. With `record`, the notice on the screen is
+    // remembered there, and the first notice (or withdrawal) of a new run takes over the one a run before it left
+    // with the same server.
+    TDBusNotifier(QString appName, QString appId, QDBusConnection bus = QDBusConnection::sessionBus(),
+                  TNoticeRecord record = TNoticeRecord(QString(), QString()));
 
     void Notify(const TNotice& notice, std::function<void(bool posted)> posted = {}) override;
     void Withdraw() override;
@@ -57,13 +61,16 @@ private:
     {
         TAnswers Answers;
         bool Withdrawn = false;
+        QString Server; // the unique name of the server that answered
     };
 
     bool Connect();
     void SendNext();
+    void AskCapabilities(TNotice notice);
     void SendNotify(const TNotice& notice, const QStringList& capabilities);
     void Land(bool posted, uint id = 0);
     void Close(uint id);
+    void Forget();
     void Answer(TAnswers answers, bool posted);
     void CheckDrained();
 
@@ -78,6 +85,9 @@ private:
     int m_closing = 0;
     bool m_finishing = false;
     uint m_id = 0;
+    TNoticeRecord m_record;
+    // What a run before this one left on the screen, until the first answer of a server shows whether it is ours.
+    std::optional<TNoticeRecord::TShown> m_left;
     std::function<void()> m_show;
     std::function<void(const QString&)> m_action;
     QStringList m_actionKeys; // of the notice posted last

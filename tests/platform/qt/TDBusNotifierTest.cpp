@@ -17,6 +17,8 @@
 #include <QTimer>
 #include <QVariantMap>
 
+#include <memory>
+
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
@@ -44,8 +46,9 @@ public:
     };
 
     QStringList Capabilities{QStringLiteral("actions"), QStringLiteral("body"), QStringLiteral("body-markup")};
-    bool HoldNotify = false;    // Notify is answered by Release only
-    bool AnswerNothing = false; // no call is ever answered
+    bool HoldNotify = false;       // Notify is answered by Release only
+    bool HoldCapabilities = false; // GetCapabilities is answered by ReleaseCapabilities only
+    bool AnswerNothing = false;    // no call is ever answered
     bool FailNotify = false;
     uint NextId = 7;
     std::vector<TCall> Calls;
@@ -61,6 +64,14 @@ public:
         Bus.send(call.createReply(QVariant::fromValue(NextId++)));
     }
     std::size_t Held() const { return m_held.size(); }
+    void ReleaseCapabilities()
+    {
+        ASSERT_FALSE(m_heldCapabilities.empty());
+        const QDBusMessage call = m_heldCapabilities.front();
+        m_heldCapabilities.erase(m_heldCapabilities.begin());
+        Bus.send(call.createReply(Capabilities));
+    }
+    std::size_t HeldCapabilities() const { return m_heldCapabilities.size(); }
 
     void Emit(const QString& name, const QVariantList& arguments)
     {
@@ -74,6 +85,10 @@ public Q_SLOTS:
     {
         if (AnswerNothing)
             setDelayedReply(true);
+        if (HoldCapabilities && !AnswerNothing) {
+            setDelayedReply(true);
+            m_heldCapabilities.push_back(message());
+        }
         return Capabilities;
     }
 
@@ -97,6 +112,7 @@ public Q_SLOTS:
 
 private:
     std::vector<QDBusMessage> m_held;
+    std::vector<QDBusMessage> m_heldCapabilities;
 };
 
 // A peer connection to a fake server in the same process: the notifier gets the client end.
@@ -261,6 +277,104 @@ TEST(TDBusNotifier, WithdrawClosesWhatIsShownOrWhatTheCallInFlightReturnsAndDrop
     peer.Server.HoldNotify = false;
     notifier.Notify(Notice(QStringLiteral("D")));
     ASSERT_TRUE(WaitFor([&] { return peer.Server.Calls.size() == 3; }));
+    EXPECT_EQ(peer.Server.Calls.back().ReplacesId, 0u);
+}
+
+TEST(TDBusNotifier, AWithdrawalWhileTheServerIsAskedForItsCapabilitiesSendsNothing)
+{
+    TPeer peer;
+    peer.Server.HoldCapabilities = true;
+    TDBusNotifier notifier(QStringLiteral("Nelvora"), QStringLiteral("nelvora"), peer.Client);
+    TAnswers answers;
+    notifier.Notify(Notice(QStringLiteral("A")), answers.For('A'));
+    ASSERT_TRUE(WaitFor([&] { return peer.Server.HeldCapabilities() == 1; }));
+    notifier.Withdraw();
+    peer.Server.ReleaseCapabilities();
+    ASSERT_TRUE(WaitFor([&] { return !answers.Heard.empty(); }));
+    QTest::qWait(50);
+    EXPECT_TRUE(peer.Server.Calls.empty()) << "a withdrawn notice never reaches the screen";
+    const std::vector<std::pair<char, bool>> expected{{'A', false}};
+    EXPECT_EQ(answers.Heard, expected);
+}
+
+TEST(TDBusNotifier, AfterARefusedNoticeTheNextStillReplacesTheOneOnTheScreen)
+{
+    TPeer peer;
+    TDBusNotifier notifier(QStringLiteral("Nelvora"), QStringLiteral("nelvora"), peer.Client);
+    notifier.Notify(Notice(QStringLiteral("A")));
+    ASSERT_TRUE(WaitFor([&] { return peer.Server.Calls.size() == 1 && !notifier.Busy(); }));
+    peer.Server.FailNotify = true;
+    notifier.Notify(Notice(QStringLiteral("B")));
+    ASSERT_TRUE(WaitFor([&] { return peer.Server.Calls.size() == 2 && !notifier.Busy(); }));
+    peer.Server.FailNotify = false;
+    notifier.Notify(Notice(QStringLiteral("C")));
+    ASSERT_TRUE(WaitFor([&] { return peer.Server.Calls.size() == 3; }));
+    EXPECT_EQ(peer.Server.Calls[2].ReplacesId, 7u) << "A is still on the screen";
+}
+
+TEST(TDBusNotifier, ANewRunTakesOverTheNoticeAnEndedRunLeftAndNoOtherFile)
+{
+    TPeer peer;
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("nelvora/notice-id"));
+    const auto run = [&](const QString& session = QStringLiteral("bus-1")) {
+        return std::make_unique<TDBusNotifier>(QStringLiteral("Nelvora"), QStringLiteral("nelvora"), peer.Client,
+                                               TNoticeRecord(path, session));
+    };
+    // A run posts and is killed: nothing withdraws its notice.
+    {
+        auto killed = run();
+        killed->Notify(Notice(QStringLiteral("A")));
+        ASSERT_TRUE(WaitFor([&] { return !killed->Busy() && QFile::exists(path); }));
+    }
+    // The next run's notice takes the place of the one left.
+    {
+        auto next = run();
+        next->Notify(Notice(QStringLiteral("B")));
+        ASSERT_TRUE(WaitFor([&] { return peer.Server.Calls.size() == 2 && !next->Busy(); }));
+        EXPECT_EQ(peer.Server.Calls[1].ReplacesId, 7u);
+    }
+    // A run with nothing to say takes the left one down; the record goes with it.
+    {
+        auto quiet = run();
+        quiet->Withdraw();
+        ASSERT_TRUE(WaitFor([&] { return peer.Server.Closed.size() == 1 && !quiet->Busy(); }));
+        EXPECT_EQ(peer.Server.Closed[0], 8u);
+        EXPECT_FALSE(QFile::exists(path));
+        quiet->Withdraw();
+        QTest::qWait(50);
+        EXPECT_EQ(peer.Server.Closed.size(), 1u);
+    }
+    // Records that are not this session's notice: another bus, another server, garbage, too large, a link.
+    const auto write = [&](const QByteArray& content) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    };
+    const QByteArray other[] = {
+        "nelvora-notice 1\nbus-2\n\n8\n",      "nelvora-notice 1\nbus-1\n:1.99\n8\n",
+        "nelvora-notice 1\nbus-1\n\n0\n",      "nelvora-notice 1\nbus-1\n\n99999999999\n",
+        "nelvora-notice 1\nbus-1\n\n",         QByteArray(5000, '\n'),
+        QByteArray("\xff\xfe\x00garbage", 10),
+    };
+    for (const QByteArray& content : other) {
+        SCOPED_TRACE(content.left(40).toStdString());
+        write(content);
+        auto next = run();
+        const std::size_t before = peer.Server.Calls.size();
+        next->Notify(Notice(QStringLiteral("C")));
+        ASSERT_TRUE(WaitFor([&] { return peer.Server.Calls.size() == before + 1 && !next->Busy(); }));
+        EXPECT_EQ(peer.Server.Calls.back().ReplacesId, 0u);
+        next->Withdraw();
+        ASSERT_TRUE(WaitFor([&] { return !next->Busy(); }));
+    }
+    write("nelvora-notice 1\nbus-1\n\n8\n");
+    ASSERT_TRUE(QFile::rename(path, path + QStringLiteral(".real")));
+    ASSERT_TRUE(QFile::link(path + QStringLiteral(".real"), path));
+    auto linked = run();
+    linked->Notify(Notice(QStringLiteral("D")));
+    ASSERT_TRUE(WaitFor([&] { return !linked->Busy() && peer.Server.Calls.back().Summary == QLatin1String("D"); }));
     EXPECT_EQ(peer.Server.Calls.back().ReplacesId, 0u);
 }
 
