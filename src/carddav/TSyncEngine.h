@@ -6,11 +6,13 @@
 #include <QString>
 #include <QUrl>
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 namespace CardDav {
@@ -34,6 +36,17 @@ struct TSyncResult
     int CardsRemoved = 0;
 
     bool Ok() const { return Failure.isEmpty() && BookFailures.empty(); }
+    // What to report for the account as a whole: its own failure, else the first book's; empty when all went well.
+    QString FirstFailure() const;
+};
+
+// What one account's sync may spend before it stops with a failure and keeps the cached books as they were.
+struct TSyncBudget
+{
+    std::chrono::milliseconds Time{10 * 60 * 1000}; // checked between requests: "timed out"
+    qint64 Received = 256ll * 1024 * 1024;          // answer bodies, all requests together: "answer too large"
+    qint64 WrittenPerBook = 64ll * 1024 * 1024;     // card files written for one book: "book too large"
+    int CardsPerBook = 50000;                       // "book too large"
 };
 
 // Finds an account's books and mirrors each into the cache, reading only (PROPFIND, REPORT, GET). A failure
@@ -50,6 +63,10 @@ public:
     void SetMaxCard(qint64 bytes) { m_maxCard = bytes; }
     // How long to wait for another program's sync of the same cache before giving up.
     void SetLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
+    void SetBudget(const TSyncBudget& budget) { m_budget = budget; }
+    // Set from any thread, the flag stops the sync before its next request ("cancelled"); the books stay as they
+    // were. The transport should watch the same flag to end the request in flight.
+    void SetCancel(std::shared_ptr<const std::atomic<bool>> cancel) { m_cancel = std::move(cancel); }
 
     // Finds the books below the address the user gave: the address itself when it is a book, else its
     // /.well-known/carddav, principal and home. Empty, or why not ("login failed", ...). Writes nothing.
@@ -63,11 +80,12 @@ public:
                                                const QString& user);
 
 private:
-    struct TCounters
-    {
-        int Fetched = 0;
-        int Removed = 0;
-    };
+    friend class TBookSync;
+
+    // Starts the clock and the byte count of the budget.
+    void StartBudget();
+    // Why no further request may go out (cancelled, out of time or bytes), or empty.
+    QString Spent() const;
 
     // Sends a request, following redirects on the account's host itself (the method and body go again, so a
     // PROPFIND stays a PROPFIND). `failure` is set for a transport failure, a refused hop or 401.
@@ -77,7 +95,7 @@ private:
     QString Listing(const QUrl& url, const QByteArray& body, TMultiStatus& listing);
     QString ListBooks(const QUrl& home, std::vector<TBookInfo>& books);
     QString SyncBook(const TBookInfo& book, const QUrl& account, const QString& user,
-                     const std::filesystem::path& folder, TCounters& counters);
+                     const std::filesystem::path& folder, TSyncResult& result);
 
     IDavTransport& m_transport;
     std::filesystem::path m_cacheRoot;
@@ -85,7 +103,16 @@ private:
     std::function<std::int64_t()> m_now;
     qint64 m_maxCard = 4ll * 1024 * 1024;
     std::chrono::milliseconds m_lockWait{0};
+    TSyncBudget m_budget;
+    std::shared_ptr<const std::atomic<bool>> m_cancel;
+    std::chrono::steady_clock::time_point m_deadline;
+    qint64 m_received = 0;
+    bool m_inSync = false;
 };
+
+// An href as the sync compares it: the decoded path of the address it names, without a closing slash, so that
+// "/a/b%40c.vcf", "/a/b@c.vcf" and "https://host/a/b@c.vcf" are one card.
+QString HrefKey(const QUrl& base, const QString& href);
 
 // The words for a failed request, as the status file and `--sources` show them.
 QString FailureText(const TDavReply& reply);

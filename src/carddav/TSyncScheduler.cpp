@@ -103,8 +103,7 @@ void TSyncScheduler::Next()
 void TSyncScheduler::Done(const TAccount& account, const TSyncResult& result)
 {
     const std::string key = SecretKey(account);
-    const QString failure =
-        result.Failure.isEmpty() && !result.BookFailures.empty() ? result.BookFailures.begin()->second : result.Failure;
+    const QString failure = result.FirstFailure();
     if (failure.isEmpty()) {
         m_pauses.erase(key);
     } else {

@@ -136,7 +136,7 @@ int AddAccount(const std::string& url, const std::string& user)
     if (!synced.Ok())
         Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "the first sync of %1 failed: %2"))
                 .arg(QString::fromStdString(account.Url),
-                     synced.Failure.isEmpty() ? synced.BookFailures.begin()->second : synced.Failure));
+                     synced.FirstFailure()));
     return ExitDone;
 }
 
@@ -202,8 +202,7 @@ void SyncAccounts()
         QString failure = ReadSecret(keyring, QString::fromStdString(SecretKey(account)), password);
         if (failure.isEmpty()) {
             const TSyncResult result = SyncAccount(account, password, LockWait);
-            failure = result.Failure.isEmpty() && !result.BookFailures.empty() ? result.BookFailures.begin()->second
-                                                                               : result.Failure;
+            failure = result.FirstFailure();
         } else {
             RecordAccountFailure(account, failure);
         }

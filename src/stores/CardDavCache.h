@@ -62,6 +62,11 @@ std::optional<TCardDavState> ParseCardDavState(std::string_view text);
 std::string FormatCardDavStatus(const TCardDavStatus& status);
 std::optional<TCardDavStatus> ParseCardDavStatus(std::string_view text);
 
+// The state of the book cached in `book`, and the status of the account cached in `account`: the one reader of
+// each, for the sync and the module alike. Nothing when the file is missing, no regular file, damaged or foreign.
+std::optional<TCardDavState> ReadCardDavState(const std::filesystem::path& book);
+std::optional<TCardDavStatus> ReadCardDavStatus(const std::filesystem::path& account);
+
 // <cache>/nelvora/carddav; empty when the cache folder cannot be known.
 std::filesystem::path CardDavCacheRoot(const TStoreEnvironment& environment);
 
