@@ -208,7 +208,7 @@ std::unique_ptr<TCacheLock> TCacheLock::Take(const std::filesystem::path& root, 
             break;
         }
         if (std::chrono::steady_clock::now() >= until) {
-            error = "another sync is running";
+            error = CacheLockBusy;
             break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));

@@ -37,6 +37,9 @@ std::string RemoveTree(const std::filesystem::path& folder);
 // back; staging folders go. Runs under the cache lock, before a sync writes.
 void RecoverBooks(const std::filesystem::path& account);
 
+// TCacheLock's error when another program holds the lock.
+inline constexpr const char* CacheLockBusy = "another sync is running";
+
 // One writer of the cache at a time, across processes (the window's background sync and `nelvora-report --sync`):
 // an flock on a file in the cache root, held for the life of the object.
 class TCacheLock final

@@ -79,16 +79,22 @@ void TBookSync::Take(const TDavResponse& response)
         m_toFetch.erase(key);
         return;
     }
-    if (!response.HasETag || response.IsCollection)
+    // A member must lie below the book: a card of another book or of nobody's is none of this one's.
+    if (!response.HasETag || response.IsCollection || !key.startsWith(m_self.endsWith(u'/') ? m_self : m_self + u'/'))
         return;
     m_removed.erase(key);
     m_seen.insert(key);
     m_listedETags[key] = response.ETag;
     const auto known = m_known.find(key);
-    if (known == m_known.end() || QString::fromStdString(known->second.ETag) != response.ETag)
+    if (known == m_known.end() || QString::fromStdString(known->second.ETag) != response.ETag) {
         m_toFetch[key] = response.Href;
-    else
+        if (response.HasAddressData)
+            m_listedData[key] = response.AddressData;
+        else
+            m_listedData.erase(key);
+    } else {
         m_toFetch.erase(key);
+    }
 }
 
 void TBookSync::ForgetListing()
@@ -97,6 +103,7 @@ void TBookSync::ForgetListing()
     m_seen.clear();
     m_removed.clear();
     m_listedETags.clear();
+    m_listedData.clear();
 }
 
 QString TBookSync::ListPages(bool& listed)
@@ -105,9 +112,12 @@ QString TBookSync::ListPages(bool& listed)
     bool restarted = false;
     for (int page = 0; page < MaxSyncPages; ++page) {
         QString failure;
-        const TDavReply reply = m_engine.Request("REPORT", m_book.Url, "0", SyncCollectionReport(token), failure);
+        const TDavReply reply =
+            m_engine.Request("REPORT", m_book.Url, "0", SyncCollectionReport(token, token.isEmpty()), failure);
         if (!failure.isEmpty())
             return failure;
+        if (reply.Status == 429 || reply.Status == 503)
+            return FailureText(reply); // busy: the next sync asks again, after the scheduler's pause
         if (reply.Status != 207) {
             // An expired token (RFC 6578: 403 or 409 with valid-sync-token) means one full resync; so does any
             // other refusal of a stored token (Xandikos answers an unknown one with 500).
@@ -135,10 +145,13 @@ QString TBookSync::ListPages(bool& listed)
         if (token.isEmpty())
             m_complete = true;
         m_newToken = status->SyncToken;
-        if (!truncated || m_newToken.isEmpty() || m_newToken == token) {
+        if (!truncated) {
             listed = true;
             return {};
         }
+        // Truncated without a way on (no token, or the one sent): the paging goes nowhere, the ETag listing decides.
+        if (m_newToken.isEmpty() || m_newToken == token)
+            return {};
         // A truncated answer: the rest comes with the token it gave. Pages after the first are increments.
         token = m_newToken;
     }
@@ -147,6 +160,7 @@ QString TBookSync::ListPages(bool& listed)
 
 QString TBookSync::List()
 {
+    m_engine.Report(m_book.Url, 0, -1);
     bool listed = false;
     if (m_book.SupportsSync)
         if (QString failure = ListPages(listed); !failure.isEmpty())
@@ -167,6 +181,7 @@ QString TBookSync::List()
         for (const auto& [key, card] : m_known)
             if (!m_seen.contains(key))
                 m_removed.insert(key);
+    m_engine.Report(m_book.Url, 0, static_cast<int>(m_toFetch.size()));
     return {};
 }
 
@@ -270,13 +285,30 @@ QString TBookSync::Fetch()
     m_writer = std::make_unique<TBookWriter>(m_folder);
     if (const std::string error = m_writer->Begin(); !error.empty())
         return QString::fromStdString(error);
-    m_pending.assign(m_toFetch.begin(), m_toFetch.end());
+    // Cards whose text came with the listing are stored as they are; only the others are asked for.
+    int done = 0;
+    for (const auto& [key, href] : m_toFetch) {
+        const auto data = m_listedData.find(key);
+        if (data == m_listedData.end()) {
+            m_pending.emplace_back(key, href);
+            continue;
+        }
+        Store(key, href, m_listedETags[key], &data->second);
+        ++done;
+    }
+    m_listedData.clear();
+    if (!m_writeFailure.isEmpty())
+        return m_writeFailure;
     for (std::size_t from = 0; from < m_pending.size(); from += MultigetBatch) {
         if (QString why = FetchBatch(from, std::min(m_pending.size(), from + MultigetBatch)); !why.isEmpty())
             return why;
         if (!m_writeFailure.isEmpty())
             return m_writeFailure;
+        m_engine.Report(m_book.Url, done + static_cast<int>(std::min(m_pending.size(), from + MultigetBatch)),
+                        static_cast<int>(m_toFetch.size()));
     }
+    if (m_pending.empty() && done > 0)
+        m_engine.Report(m_book.Url, done, done);
     return {};
 }
 

@@ -56,6 +56,7 @@ private:
     std::map<QString, Stores::TCardDavCard> m_known; // by Key: what the cache had
     std::map<QString, QString> m_listedETags;        // by Key: what the listing said
     std::map<QString, QString> m_toFetch;            // Key -> href as the server wrote it
+    std::map<QString, QByteArray> m_listedData;      // by Key: a card's text the listing brought along
     std::set<QString> m_seen;                        // every Key the listing named as present
     std::set<QString> m_removed;
     std::map<QString, Stores::TCardDavCard> m_fetched; // by Key; File empty for a card left out

@@ -36,6 +36,14 @@ std::string Std(const QString& text)
     return text.toStdString();
 }
 
+constexpr const char* Removed = "account removed";
+// What was remembered of a discovery no longer holds; never shown.
+constexpr const char* Stale = "stale discovery";
+constexpr std::int64_t RediscoverAfterSeconds = 24 * 3600;
+constexpr const char* NoBook = "no address book found";
+// Discovery's word for an answer given to nobody in particular; never shown.
+constexpr const char* Unauthenticated = "unauthenticated";
+
 int DefaultPort(const QUrl& url)
 {
     return url.scheme() == QLatin1String("https") ? 443 : 80;
@@ -124,8 +132,8 @@ TDavReply TSyncEngine::Request(const QByteArray& method, const QUrl& url, const 
             failure = hop > 0 ? QStringLiteral("redirected to another host") : QStringLiteral("another host");
             return {};
         }
-        TDavReply reply = m_transport.Send({method, at, depth, body});
-        m_received += reply.Body.size();
+        TDavReply reply = m_transport.Send({method, at, depth, body, m_authenticate});
+        m_received += std::max<qint64>(reply.Received, reply.Body.size());
         // What came after a cancellation or past the budget is not used: the book stays as it was.
         if (failure = Spent(); !failure.isEmpty())
             return {};
@@ -173,11 +181,8 @@ QString TSyncEngine::Listing(const QUrl& url, const QByteArray& body, TMultiStat
     return {};
 }
 
-QString TSyncEngine::ListBooks(const QUrl& home, std::vector<TBookInfo>& books)
+void TSyncEngine::AddBooks(const QUrl& home, const TMultiStatus& listing, std::vector<TBookInfo>& books) const
 {
-    TMultiStatus listing;
-    if (QString failure = Listing(home, BookListPropfind(), listing); !failure.isEmpty())
-        return failure;
     for (const TDavResponse& response : listing.Responses) {
         if (!response.IsAddressBook)
             continue;
@@ -191,6 +196,14 @@ QString TSyncEngine::ListBooks(const QUrl& home, std::vector<TBookInfo>& books)
             books.push_back(
                 {url, response.DisplayName, response.SyncToken, response.CTag, response.SupportsSyncCollection});
     }
+}
+
+QString TSyncEngine::ListBooks(const QUrl& home, std::vector<TBookInfo>& books)
+{
+    TMultiStatus listing;
+    if (QString failure = Listing(home, BookListPropfind(), listing); !failure.isEmpty())
+        return failure;
+    AddBooks(home, listing, books);
     return {};
 }
 
@@ -199,7 +212,23 @@ QString TSyncEngine::Discover(const QUrl& account, std::vector<TBookInfo>& books
     if (!m_inSync)
         StartBudget();
     m_account = account;
+    m_authenticate = false;
+    QString failure = DiscoverOnce(account, books);
+    // A server that answers without asking for a login (RFC 5397's unauthenticated principal, or simply nothing)
+    // has not seen the password yet: it is asked once more with it, before anything is blamed on the books.
+    if (failure == QLatin1String(Unauthenticated) || failure == QLatin1String(NoBook)) {
+        m_authenticate = true;
+        failure = DiscoverOnce(account, books);
+        if (failure == QLatin1String(Unauthenticated))
+            failure = QStringLiteral("login failed");
+    }
+    return failure;
+}
+
+QString TSyncEngine::DiscoverOnce(const QUrl& account, std::vector<TBookInfo>& books)
+{
     books.clear();
+    m_foundHomes.clear();
     if (const QString refusal = RefusalOf(account); !refusal.isEmpty())
         return refusal;
 
@@ -208,7 +237,7 @@ QString TSyncEngine::Discover(const QUrl& account, std::vector<TBookInfo>& books
         candidates.push_back(account.resolved(QUrl(QStringLiteral("/.well-known/carddav"))));
     candidates.push_back(account);
 
-    QString lastFailure = QStringLiteral("no address book found");
+    QString lastFailure = QLatin1String(NoBook);
     for (const QUrl& candidate : candidates) {
         QString failure;
         QUrl at;
@@ -230,6 +259,8 @@ QString TSyncEngine::Discover(const QUrl& account, std::vector<TBookInfo>& books
             continue;
         }
         const TDavResponse& self = status->Responses.front();
+        if (self.Unauthenticated && !self.IsAddressBook && self.AddressBookHomeSet.isEmpty())
+            return QLatin1String(Unauthenticated);
         if (self.IsAddressBook) {
             // The address names a book: list it alone, for its name and token.
             const QUrl book = WithSlash(at);
@@ -264,6 +295,7 @@ QString TSyncEngine::Discover(const QUrl& account, std::vector<TBookInfo>& books
         }
         for (const QString& href : homes) {
             const QUrl home = WithSlash(homeBase.resolved(QUrl(href)));
+            m_foundHomes.push_back(home);
             if (!MayVisit(m_account, home))
                 continue;
             // One home that cannot be listed fails the discovery: its books would otherwise look removed.
@@ -294,6 +326,66 @@ QString TSyncEngine::SyncBook(const TBookInfo& book, const QUrl& account, const 
     return failure;
 }
 
+bool TSyncEngine::KeepListedAccounts(const std::filesystem::path& accountFolder)
+{
+    if (!m_listed)
+        return true;
+    const auto listed = m_listed();
+    if (!listed)
+        return true; // a list that cannot be read removes nothing
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(m_cacheRoot, ignored)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_directory(ignored) && !entry.is_symlink(ignored) && name.find('.') == std::string::npos &&
+            !listed->contains(name))
+            RemoveTree(entry.path());
+    }
+    return listed->contains(accountFolder.filename().string());
+}
+
+void TSyncEngine::Report(const QUrl& book, int done, int total) const
+{
+    if (m_progress)
+        m_progress(book, done, total);
+}
+
+QString TSyncEngine::Rediscover(const Stores::TCardDavStatus& known, std::vector<TBookInfo>& books)
+{
+    m_authenticate = known.SendLogin;
+    books.clear();
+    // The homes listed for books, or the books themselves where the address is one.
+    const bool homes = !known.Homes.empty();
+    for (const std::string& text : homes ? known.Homes : known.Books) {
+        const QUrl url(QString::fromStdString(text));
+        if (!MayVisit(m_account, url))
+            return QLatin1String(Stale);
+        QString failure;
+        const TDavReply reply = Request("PROPFIND", url, homes ? "1" : "0", BookListPropfind(), failure);
+        if (!failure.isEmpty())
+            return failure;
+        // Gone, moved or closed: what was found once no longer holds.
+        if (reply.Status == 404 || reply.Status == 410 || reply.Status == 403 || IsRedirect(reply.Status))
+            return QLatin1String(Stale);
+        if (reply.Status != 207)
+            return FailureText(reply);
+        const auto listing = ParseMultiStatus(reply.Body);
+        if (!listing)
+            return QStringLiteral("unreadable answer");
+        if (homes) {
+            AddBooks(url, *listing, books);
+        } else {
+            if (listing->Responses.empty() || !listing->Responses.front().IsAddressBook)
+                return QLatin1String(Stale);
+            const TDavResponse& found = listing->Responses.front();
+            books.push_back({url, found.DisplayName, found.SyncToken, found.CTag, found.SupportsSyncCollection});
+        }
+    }
+    m_foundHomes.clear();
+    for (const std::string& home : known.Homes)
+        m_foundHomes.emplace_back(QString::fromStdString(home));
+    return {};
+}
+
 TSyncResult TSyncEngine::Sync(const QUrl& account, const QString& user)
 {
     TSyncResult result;
@@ -305,6 +397,11 @@ TSyncResult TSyncEngine::Sync(const QUrl& account, const QString& user)
         result.Failure = QString::fromStdString(error);
         return result;
     }
+    // An account removed before the lock was had is not synced, and no folder of it comes back.
+    if (!KeepListedAccounts(accountFolder)) {
+        result.Failure = QLatin1String(Removed);
+        return result;
+    }
     if (error = MakePrivateFolders(m_cacheRoot, accountFolder); !error.empty()) {
         result.Failure = QString::fromStdString(error);
         return result;
@@ -314,10 +411,30 @@ TSyncResult TSyncEngine::Sync(const QUrl& account, const QString& user)
     StartBudget();
     m_inSync = true;
 
-    result.Failure = Discover(account, result.Books);
+    // What the last discovery found stands for a day; it costs one listing instead of the whole discovery.
+    const auto known = Stores::ReadCardDavStatus(accountFolder);
+    const std::int64_t now = m_now();
+    bool discovered = false;
+    result.Failure = QLatin1String(Stale);
+    if (known && known->AccountUrl == Std(account.toString()) && known->DiscoveredAt > 0 &&
+        known->DiscoveredAt <= now && now - known->DiscoveredAt < RediscoverAfterSeconds) {
+        m_account = account;
+        result.Failure = Rediscover(*known, result.Books);
+    }
+    if (result.Failure == QLatin1String(Stale)) {
+        result.Failure = Discover(account, result.Books);
+        discovered = true;
+    }
     Stores::TCardDavStatus status;
     status.AccountUrl = Std(account.toString());
     if (result.Failure.isEmpty()) {
+        status.DiscoveredAt = discovered ? now : known->DiscoveredAt;
+        status.SendLogin = m_authenticate;
+        for (const QUrl& home : m_foundHomes)
+            status.Homes.push_back(Std(home.toString()));
+        if (m_foundHomes.empty())
+            for (const TBookInfo& book : result.Books)
+                status.Books.push_back(Std(book.Url.toString()));
         std::set<std::string> current;
         for (const TBookInfo& book : result.Books) {
             const std::string key = FolderKey(Std(book.Url.toString()));
@@ -325,6 +442,10 @@ TSyncResult TSyncEngine::Sync(const QUrl& account, const QString& user)
             if (const QString why = SyncBook(book, account, user, accountFolder / key, result); !why.isEmpty()) {
                 result.BookFailures[book.Url.toString()] = why;
                 status.Failures[key] = Std(why);
+                // A book that is gone or closed: the next sync discovers again.
+                if (why == QLatin1String("server error 404") || why == QLatin1String("server error 410") ||
+                    why == QLatin1String("access denied"))
+                    status.DiscoveredAt = 0;
             }
         }
         // A book deleted on the server leaves the cache too; only folders of books (plain keys) are ours to judge.
@@ -338,6 +459,15 @@ TSyncResult TSyncEngine::Sync(const QUrl& account, const QString& user)
         status.Failures[""] = Std(result.Failure);
     }
     m_inSync = false;
+    // Removed while it synced: the removal could not take the lock and left the folder to this sync.
+    if (!KeepListedAccounts(accountFolder)) {
+        RemoveTree(accountFolder);
+        result.Failure = QLatin1String(Removed);
+        return result;
+    }
+    // Quitting is no failure of the server: the status of the last real attempt stays.
+    if (m_cancel && m_cancel->load())
+        return result;
     status.TriedAt = m_now();
     WritePrivateFile(accountFolder / Stores::CardDavStatusFile, Stores::FormatCardDavStatus(status));
     return result;

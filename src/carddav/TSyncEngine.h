@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DavXml.h"
+#include "CardDavCache.h"
 #include "IDavTransport.h"
 
 #include <QString>
@@ -13,6 +14,9 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace CardDav {
@@ -64,6 +68,15 @@ public:
     // How long to wait for another program's sync of the same cache before giving up.
     void SetLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
     void SetBudget(const TSyncBudget& budget) { m_budget = budget; }
+    // The folder names (AccountFolder) of the accounts still listed, or nothing when the list cannot be read. Asked
+    // under the cache lock when a sync starts and ends: folders of other accounts are removed then, and an account
+    // removed meanwhile is not synced ("account removed") and leaves no folder behind.
+    using TListedAccounts = std::function<std::optional<std::set<std::string>>()>;
+    void SetListedAccounts(TListedAccounts listed) { m_listed = std::move(listed); }
+    // Called on the sync's thread as a book's cards arrive: the book, cards done, cards to fetch (-1 while its
+    // listing is not in yet). Not called for a book that has not changed.
+    using TProgress = std::function<void(const QUrl& book, int done, int total)>;
+    void SetProgress(TProgress progress) { m_progress = std::move(progress); }
     // Set from any thread, the flag stops the sync before its next request ("cancelled"); the books stay as they
     // were. The transport should watch the same flag to end the request in flight.
     void SetCancel(std::shared_ptr<const std::atomic<bool>> cancel) { m_cancel = std::move(cancel); }
@@ -72,7 +85,8 @@ public:
     // /.well-known/carddav, principal and home. Empty, or why not ("login failed", ...). Writes nothing.
     QString Discover(const QUrl& account, std::vector<TBookInfo>& books);
 
-    // Discovers, syncs every book, drops the cache of books the server no longer has, writes the status.
+    // Discovers (or, for a day, lists again only the homes the last discovery found), syncs every book that
+    // changed, drops the cache of books the server no longer has, writes the status.
     TSyncResult Sync(const QUrl& account, const QString& user);
 
     // Where one account's books are cached.
@@ -86,6 +100,10 @@ private:
     void StartBudget();
     // Why no further request may go out (cancelled, out of time or bytes), or empty.
     QString Spent() const;
+    void Report(const QUrl& book, int done, int total) const;
+    // Removes the folders of accounts no longer listed; false when `accountFolder`'s own account is one of them.
+    bool KeepListedAccounts(const std::filesystem::path& accountFolder);
+    QString DiscoverOnce(const QUrl& account, std::vector<TBookInfo>& books);
 
     // Sends a request, following redirects on the account's host itself (the method and body go again, so a
     // PROPFIND stays a PROPFIND). `failure` is set for a transport failure, a refused hop or 401.
@@ -94,6 +112,10 @@ private:
     // A PROPFIND of depth 1 whose answer must be a multistatus; the failure's text, or empty.
     QString Listing(const QUrl& url, const QByteArray& body, TMultiStatus& listing);
     QString ListBooks(const QUrl& home, std::vector<TBookInfo>& books);
+    void AddBooks(const QUrl& home, const TMultiStatus& listing, std::vector<TBookInfo>& books) const;
+    // The books again from what an earlier discovery found, in one listing; "stale discovery" when that no longer
+    // holds.
+    QString Rediscover(const Stores::TCardDavStatus& known, std::vector<TBookInfo>& books);
     QString SyncBook(const TBookInfo& book, const QUrl& account, const QString& user,
                      const std::filesystem::path& folder, TSyncResult& result);
 
@@ -108,6 +130,10 @@ private:
     std::chrono::steady_clock::time_point m_deadline;
     qint64 m_received = 0;
     bool m_inSync = false;
+    bool m_authenticate = false; // send the password unasked: the server answered a request without a login
+    TListedAccounts m_listed;
+    std::vector<QUrl> m_foundHomes; // by the last discovery
+    TProgress m_progress;
 };
 
 // An href as the sync compares it: the decoded path of the address it names, without a closing slash, so that

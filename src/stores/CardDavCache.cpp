@@ -186,6 +186,13 @@ std::string FormatCardDavStatus(const TCardDavStatus& status)
     out += "tried " + std::to_string(status.TriedAt) + '\n';
     for (const auto& [book, failure] : status.Failures)
         out += "failed " + Escaped(book) + ' ' + Escaped(failure) + '\n';
+    if (status.DiscoveredAt > 0) {
+        out += "discovered " + std::to_string(status.DiscoveredAt) + (status.SendLogin ? " login" : "") + '\n';
+        for (const std::string& home : status.Homes)
+            Line(out, "home", home);
+        for (const std::string& book : status.Books)
+            Line(out, "book", book);
+    }
     return out;
 }
 
@@ -204,6 +211,14 @@ std::optional<TCardDavStatus> ParseCardDavStatus(std::string_view text)
             status.Failures[fields[1]] = fields[2];
         } else if (fields[0] == "account" && fields.size() == 2) {
             status.AccountUrl = fields[1];
+        } else if (fields[0] == "discovered" && (fields.size() == 2 || fields.size() == 3)) {
+            // Only a hint: a line that does not read leaves the next sync to discover in full.
+            status.DiscoveredAt = Number(fields[1]).value_or(0);
+            status.SendLogin = fields.size() == 3 && fields[2] == "login";
+        } else if (fields[0] == "home" && fields.size() == 2) {
+            status.Homes.push_back(fields[1]);
+        } else if (fields[0] == "book" && fields.size() == 2) {
+            status.Books.push_back(fields[1]);
         }
         return true;
     });

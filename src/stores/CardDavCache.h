@@ -49,6 +49,12 @@ struct TCardDavStatus
     std::string AccountUrl;
     std::int64_t TriedAt = 0;
     std::map<std::string, std::string> Failures;
+    // What the last full discovery found, so that the next syncs need not repeat it: the homes listed for books,
+    // or, for an address that is a book itself, that book. DiscoveredAt 0: none to go by.
+    std::int64_t DiscoveredAt = 0;
+    std::vector<std::string> Homes;
+    std::vector<std::string> Books;
+    bool SendLogin = false; // the server answers without asking for a login: the password goes unasked
     friend bool operator==(const TCardDavStatus&, const TCardDavStatus&) = default;
 
     // What went wrong for one book: its own failure, else the account's; empty when its last sync went well.
