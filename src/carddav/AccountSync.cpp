@@ -15,11 +15,15 @@ std::filesystem::path CacheRoot()
     return Stores::CardDavCacheRoot(Stores::TStoreEnvironment::FromProcess());
 }
 
-QString TestLogin(const QUrl& url, const QString& user, const QString& password, std::vector<TBookInfo>& books)
+QString TestLogin(const QUrl& url, const QString& user, const QString& password, std::vector<TBookInfo>& books,
+                  TDiscovery* found)
 {
     TQtDavTransport transport(url, user, password);
     TSyncEngine engine(transport, CacheRoot());
-    return engine.Discover(url, books);
+    const QString failure = engine.Discover(url, books);
+    if (found && failure.isEmpty())
+        *found = engine.LastDiscovery(books);
+    return failure;
 }
 
 namespace {
@@ -60,6 +64,8 @@ TSyncResult SyncAccount(const TAccount& account, const QString& password, std::c
     engine.SetLockWait(lockWait);
     engine.SetCancel(control.Cancel);
     engine.SetProgress(control.Progress);
+    if (control.Discovery)
+        engine.SetDiscovery(*control.Discovery);
     engine.SetListedAccounts([root] { return ListedAccountFolders(root); });
     TSyncResult result = engine.Sync(url, user);
     if (requests)

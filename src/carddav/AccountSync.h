@@ -8,8 +8,9 @@
 
 #include <atomic>
 #include <chrono>
-#include <memory>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <vector>
 
 // What the report, the Options page and the background sync do with an account, over the real network and the
@@ -19,14 +20,17 @@ namespace CardDav {
 // <cache>/nelvora/carddav of this process's user.
 std::filesystem::path CacheRoot();
 
-// Logs in and finds the books, writing nothing: the test an account passes before it is saved.
-QString TestLogin(const QUrl& url, const QString& user, const QString& password, std::vector<TBookInfo>& books);
+// Logs in and finds the books, writing nothing: the test an account passes before it is saved. `found`, when
+// given, keeps what was found for the account's first sync.
+QString TestLogin(const QUrl& url, const QString& user, const QString& password, std::vector<TBookInfo>& books,
+                  TDiscovery* found = nullptr);
 
 // What a sync on another thread watches and reports to.
 struct TSyncControl
 {
     std::shared_ptr<const std::atomic<bool>> Cancel; // set: the sync stops at once, its books as they were
     TSyncEngine::TProgress Progress;                 // called on the sync's thread
+    std::optional<TDiscovery> Discovery;             // from TestLogin just before: not discovered again
 };
 
 // Discovers and syncs one account into the cache. `lockWait`: how long another program's sync may hold it up.

@@ -27,7 +27,8 @@ std::string CardFileName(std::string_view href);
 // Makes `folder` and its missing parents below `root` (itself made too), each 0700. Empty, or why not.
 std::string MakePrivateFolders(const std::filesystem::path& root, const std::filesystem::path& folder);
 
-// Replaces a small file (a state or status file) so that readers see the old or the new one, mode 0600.
+// Replaces a small file (a status file) so that readers see the old or the new one, mode 0600; a link in its place
+// is replaced, not followed.
 std::string WritePrivateFile(const std::filesystem::path& path, std::string_view content);
 
 // Removes a folder and everything below it, not following links. Empty, or why not.

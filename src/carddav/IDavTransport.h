@@ -32,8 +32,8 @@ struct TDavReply
     int Status = 0; // the HTTP status when an answer came, also for errors (401, 404, 500)
     QByteArray Body;
     qint64 Received = 0; // bytes of body that came, also of an answer dropped as too large
-    QUrl Location;  // the Location header of a redirect, as sent (may be relative)
-    QString Detail; // the network layer's own words, for the debug log only
+    QUrl Location;       // the Location header of a redirect, as sent (may be relative)
+    QString Detail;      // the network layer's own words, for the debug log only
 };
 
 // Sends one request and waits for its whole answer. Never follows redirects: the sync judges every hop itself.

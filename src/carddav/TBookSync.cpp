@@ -206,8 +206,8 @@ void TBookSync::Store(const QString& key, const QString& href, const QString& et
                 m_writeFailure = QStringLiteral("book too large");
         } else {
             card.File = FileFor(key);
-            if (const std::string error =
-                    m_writer->Put(card.File, std::string_view(text->constData(), static_cast<std::size_t>(text->size())));
+            if (const std::string error = m_writer->Put(
+                    card.File, std::string_view(text->constData(), static_cast<std::size_t>(text->size())));
                 !error.empty() && m_writeFailure.isEmpty())
                 m_writeFailure = QString::fromStdString(error);
         }

@@ -51,7 +51,7 @@ private:
     TBookInfo m_book;
     std::filesystem::path m_folder;
     std::optional<Stores::TCardDavState> m_old; // the cached state, when it is this book's
-    QString m_self;                              // the book's own key: listings may name it among its members
+    QString m_self;                             // the book's own key: listings may name it among its members
 
     std::map<QString, Stores::TCardDavCard> m_known; // by Key: what the cache had
     std::map<QString, QString> m_listedETags;        // by Key: what the listing said

@@ -1,9 +1,9 @@
 #include "TSyncEngine.h"
 
 #include "BookFolder.h"
-#include "TBookSync.h"
 #include "DavRequests.h"
 #include "DavXml.h"
+#include "TBookSync.h"
 #include "UrlPolicy.h"
 
 #include <QSet>
@@ -146,11 +146,10 @@ TDavReply TSyncEngine::Request(const QByteArray& method, const QUrl& url, const 
             // Another server never gets the request, let alone the password: the same scheme, host and port, or
             // the same host and its standard port upgraded from http to https.
             const bool sameHost = next.host().compare(at.host(), Qt::CaseInsensitive) == 0;
-            const bool sameOrigin = sameHost && next.scheme() == at.scheme() &&
-                                    next.port(DefaultPort(next)) == at.port(DefaultPort(at));
+            const bool sameOrigin =
+                sameHost && next.scheme() == at.scheme() && next.port(DefaultPort(next)) == at.port(DefaultPort(at));
             const bool upgrade = sameHost && at.scheme() == QLatin1String("http") &&
-                                 next.scheme() == QLatin1String("https") && next.port(443) == 443 &&
-                                 at.port(80) == 80;
+                                 next.scheme() == QLatin1String("https") && next.port(443) == 443 && at.port(80) == 80;
             if (!sameOrigin && !upgrade) {
                 failure = QStringLiteral("redirected to another host");
                 return {};
@@ -416,8 +415,16 @@ TSyncResult TSyncEngine::Sync(const QUrl& account, const QString& user)
     const std::int64_t now = m_now();
     bool discovered = false;
     result.Failure = QLatin1String(Stale);
-    if (known && known->AccountUrl == Std(account.toString()) && known->DiscoveredAt > 0 &&
-        known->DiscoveredAt <= now && now - known->DiscoveredAt < RediscoverAfterSeconds) {
+    if (m_given) {
+        m_account = account;
+        result.Books = std::move(m_given->Books);
+        m_foundHomes = std::move(m_given->Homes);
+        m_authenticate = m_given->SendLogin;
+        m_given.reset();
+        result.Failure.clear();
+        discovered = true;
+    } else if (known && known->AccountUrl == Std(account.toString()) && known->DiscoveredAt > 0 &&
+               known->DiscoveredAt <= now && now - known->DiscoveredAt < RediscoverAfterSeconds) {
         m_account = account;
         result.Failure = Rediscover(*known, result.Books);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DavXml.h"
 #include "CardDavCache.h"
+#include "DavXml.h"
 #include "IDavTransport.h"
 
 #include <QString>
@@ -44,6 +44,15 @@ struct TSyncResult
     QString FirstFailure() const;
 };
 
+// What a discovery found: the books, the homes they were listed in (none where the address is a book), and whether
+// the server has to be given the password unasked.
+struct TDiscovery
+{
+    std::vector<TBookInfo> Books;
+    std::vector<QUrl> Homes;
+    bool SendLogin = false;
+};
+
 // What one account's sync may spend before it stops with a failure and keeps the cached books as they were.
 struct TSyncBudget
 {
@@ -84,6 +93,14 @@ public:
     // Finds the books below the address the user gave: the address itself when it is a book, else its
     // /.well-known/carddav, principal and home. Empty, or why not ("login failed", ...). Writes nothing.
     QString Discover(const QUrl& account, std::vector<TBookInfo>& books);
+
+    // What the last Discover() found; given to SetDiscovery() of the account's first sync, it spares that sync the
+    // discovery (adding an account tests the login by discovering, then syncs).
+    TDiscovery LastDiscovery(const std::vector<TBookInfo>& books) const
+    {
+        return {books, m_foundHomes, m_authenticate};
+    }
+    void SetDiscovery(TDiscovery found) { m_given = std::move(found); }
 
     // Discovers (or, for a day, lists again only the homes the last discovery found), syncs every book that
     // changed, drops the cache of books the server no longer has, writes the status.
@@ -133,6 +150,7 @@ private:
     bool m_authenticate = false; // send the password unasked: the server answered a request without a login
     TListedAccounts m_listed;
     std::vector<QUrl> m_foundHomes; // by the last discovery
+    std::optional<TDiscovery> m_given;
     TProgress m_progress;
 };
 

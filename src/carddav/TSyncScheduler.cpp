@@ -104,11 +104,12 @@ void TSyncScheduler::Next()
     TSyncControl control;
     control.Cancel = m_cancel;
     control.Progress = [relay = m_relay, url = QString::fromStdString(account.Url)](const QUrl& book, int done,
-                                                                                     int total) {
+                                                                                    int total) {
         std::lock_guard<std::mutex> guard(relay->Lock);
         if (TSyncScheduler* owner = relay->Owner)
             QMetaObject::invokeMethod(
-                owner, [owner, url, book = book.toString(), done, total] { emit owner->Progress(url, book, done, total); },
+                owner,
+                [owner, url, book = book.toString(), done, total] { emit owner->Progress(url, book, done, total); },
                 Qt::QueuedConnection);
     };
     m_secrets.Read(QString::fromStdString(SecretKey(account)),

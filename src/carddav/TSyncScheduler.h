@@ -11,9 +11,9 @@
 
 #include <atomic>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
-#include <map>
 #include <vector>
 
 namespace CardDav {

@@ -109,7 +109,9 @@ int AddAccount(const std::string& url, const std::string& user)
         return cannot(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "no password given")));
 
     std::vector<TBookInfo> books;
-    if (const QString failure = TestLogin(address, QString::fromStdString(user), password, books); !failure.isEmpty())
+    TDiscovery discovered;
+    if (const QString failure = TestLogin(address, QString::fromStdString(user), password, books, &discovered);
+        !failure.isEmpty())
         return cannot(failure);
     TKeychainSecretStore keyring;
     if (const QString failure = WriteSecret(keyring, QString::fromStdString(SecretKey(account)), password);
@@ -124,7 +126,10 @@ int AddAccount(const std::string& url, const std::string& user)
             return cannot(QString::fromStdString(error));
     }
 
-    const TSyncResult synced = SyncAccount(account, password, LockWait);
+    // The login test found the books a moment ago: the first sync starts from them.
+    TSyncControl control;
+    control.Discovery = std::move(discovered);
+    const TSyncResult synced = SyncAccount(account, password, LockWait, nullptr, nullptr, control);
     const int found = static_cast<int>(synced.Books.size());
     //: After --add-account: %1 is the server's address, %n the number of address books found there, listed below.
     std::printf("%s\n", QCoreApplication::translate("nelvora-report", "added %1, %n address books:", nullptr, found)
@@ -135,8 +140,7 @@ int AddAccount(const std::string& url, const std::string& user)
         std::printf("%s\t%s\n", book.Url.toString().toUtf8().constData(), book.Name.toUtf8().constData());
     if (!synced.Ok())
         Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "the first sync of %1 failed: %2"))
-                .arg(QString::fromStdString(account.Url),
-                     synced.FirstFailure()));
+                .arg(QString::fromStdString(account.Url), synced.FirstFailure()));
     return ExitDone;
 }
 

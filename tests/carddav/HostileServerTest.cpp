@@ -80,7 +80,8 @@ struct TRow
 void Amend(TFakeDavServer& server, bool (*which)(const TDavRequest&), QByteArray members, bool after)
 {
     auto inside = std::make_shared<bool>(false);
-    server.Misbehave = [&server, which, members, after, inside](const TDavRequest& request) -> std::optional<TDavReply> {
+    server.Misbehave = [&server, which, members, after,
+                        inside](const TDavRequest& request) -> std::optional<TDavReply> {
         if (*inside || !which(request))
             return std::nullopt;
         *inside = true;
@@ -196,9 +197,7 @@ TEST(HostileServer, EachMisbehaviourKeepsTheCacheOrCompletesItAndNamesTheReason)
          },
          QStringLiteral("timed out")},
         {"a redirect loop",
-         [](TFakeDavServer& server, TSyncBudget&) {
-             server.RedirectDiscoveryTo = QUrl(QStringLiteral("/u/book/"));
-         },
+         [](TFakeDavServer& server, TSyncBudget&) { server.RedirectDiscoveryTo = QUrl(QStringLiteral("/u/book/")); },
          QStringLiteral("too many redirects")},
         {"a redirect to another port",
          [](TFakeDavServer& server, TSyncBudget&) {
@@ -251,12 +250,13 @@ TEST(HostileServer, EachMisbehaviourKeepsTheCacheOrCompletesItAndNamesTheReason)
          {},
          [](const TFakeDavServer& server) {
              for (const QString& line : server.Log)
-                 EXPECT_FALSE(line.contains(QLatin1String("x.vcf")) && !line.startsWith(u"REPORT /u/book/ 0")) << line.toStdString();
+                 EXPECT_FALSE(line.contains(QLatin1String("x.vcf")) && !line.startsWith(u"REPORT /u/book/ 0"))
+                     << line.toStdString();
          }},
         {"a card removed between the listing and its GET (410 Gone)", // dropped, the book goes on
          [](TFakeDavServer& server, TSyncBudget&) {
-             Amend(server, IsSyncReport,
-                   TFakeDavServer::Response("/u/book/gone.vcf", "<d:getetag>\"g\"</d:getetag>"), false);
+             Amend(server, IsSyncReport, TFakeDavServer::Response("/u/book/gone.vcf", "<d:getetag>\"g\"</d:getetag>"),
+                   false);
              const auto amended = server.Misbehave;
              server.Misbehave = [amended](const TDavRequest& request) -> std::optional<TDavReply> {
                  if (request.Method == "GET" && request.Url.path() == u"/u/book/gone.vcf")
@@ -268,7 +268,8 @@ TEST(HostileServer, EachMisbehaviourKeepsTheCacheOrCompletesItAndNamesTheReason)
          },
          {}},
         {"a card that is not a vCard", // kept as the server has it; the module finds no card in it
-         [](TFakeDavServer& server, TSyncBudget&) { server.Put("/u/book/junk.vcf", "Hello, this is not a card.\r\n"); }, {}},
+         [](TFakeDavServer& server, TSyncBudget&) { server.Put("/u/book/junk.vcf", "Hello, this is not a card.\r\n"); },
+         {}},
         {"500 on every REPORT", // the ETag listing and single GETs still give the whole book
          [](TFakeDavServer& server, TSyncBudget&) {
              server.Misbehave = [](const TDavRequest& request) -> std::optional<TDavReply> {

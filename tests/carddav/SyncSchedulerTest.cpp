@@ -133,7 +133,10 @@ TEST(SyncScheduler, PausesDoubleUpToSixHoursStartAgainAfterASuccessAndTheEarlies
     std::mutex lock;
     std::vector<std::string> synced;
     TSyncScheduler scheduler(
-        secrets, [] { return std::vector<TAccount>{A, B}; },
+        secrets,
+        [] {
+            return std::vector<TAccount>{A, B};
+        },
         [&](const TAccount& account, const QString&, const QString&, const TSyncControl&) {
             TSyncResult result;
             {

@@ -27,18 +27,18 @@ public:
     bool SupportsSync = true;
     bool ListsTokens = true;    // false: the book has neither sync-token nor getctag
     bool SyncSendsData = false; // true: a sync answer carries the cards' text when asked for it
-    int PageSize = 0;         // > 0: sync answers carry at most this many members and say 507
-    int ForgetBefore = 0;     // tokens below this version are refused as expired
-    qint64 MaxAnswer = 0;     // > 0: a larger answer fails as too large, as the real transport does
-    QUrl RedirectDiscoveryTo; // set: the first PROPFIND is redirected there
-    std::vector<QString> Log; // "METHOD path depth [body]" for every request
-    int Unauthorized = 0;     // > 0: answer this many requests with 401
+    int PageSize = 0;           // > 0: sync answers carry at most this many members and say 507
+    int ForgetBefore = 0;       // tokens below this version are refused as expired
+    qint64 MaxAnswer = 0;       // > 0: a larger answer fails as too large, as the real transport does
+    QUrl RedirectDiscoveryTo;   // set: the first PROPFIND is redirected there
+    std::vector<QString> Log;   // "METHOD path depth [body]" for every request
+    int Unauthorized = 0;       // > 0: answer this many requests with 401
     // Set: a DAV base at this path that answers an anonymous PROPFIND with the unauthenticated principal (RFC 5397)
     // and one with the password (HonourLogin) with the principal /u/, whose home /u/ holds the book.
     QString DavBase;
     bool HonourLogin = true;
     QStringList Homes{QStringLiteral("/u/")}; // the principal's home set; /u/ holds the book, others nothing
-    int Authenticated = 0; // requests that came with the password unasked
+    int Authenticated = 0;                    // requests that came with the password unasked
     // Set: asked first for every request (after the log); an answer it gives stands for the server's.
     std::function<std::optional<CardDav::TDavReply>(const CardDav::TDavRequest&)> Misbehave;
 
@@ -65,12 +65,13 @@ public:
         if (!DavBase.isEmpty() && request.Method == "PROPFIND" && request.Url.path() == DavBase) {
             reply.Status = 207;
             reply.Body = Multistatus(Response(
-                DavBase, request.Authenticate && HonourLogin
-                             ? "<d:current-user-principal><d:href>/u/</d:href></d:current-user-principal>"
-                                               "<c:addressbook-home-set><d:href>" +
-                                                   Homes.join(QStringLiteral("</d:href><d:href>")).toUtf8() +
-                                                   "</d:href></c:addressbook-home-set>"
-                             : QByteArray("<d:current-user-principal><d:unauthenticated/></d:current-user-principal>")));
+                DavBase,
+                request.Authenticate && HonourLogin
+                    ? "<d:current-user-principal><d:href>/u/</d:href></d:current-user-principal>"
+                      "<c:addressbook-home-set><d:href>" +
+                          Homes.join(QStringLiteral("</d:href><d:href>")).toUtf8() +
+                          "</d:href></c:addressbook-home-set>"
+                    : QByteArray("<d:current-user-principal><d:unauthenticated/></d:current-user-principal>")));
             return reply;
         }
         if (!DavBase.isEmpty() && request.Method == "PROPFIND" && Homes.contains(request.Url.path())) {
@@ -198,15 +199,16 @@ private:
             ++count;
             upTo = version;
             const auto card = Cards.find(href);
-            members += card == Cards.end()
-                           ? "<d:response><d:href>" + href.toUtf8() +
-                                 "</d:href><d:status>HTTP/1.1 404 Not Found</d:status></d:response>"
-                           : Response(href, "<d:getetag>" + card->second.ETag.toUtf8() + "</d:getetag>" +
-                                                (SyncSendsData && body.contains("address-data")
-                                                     ? "<c:address-data>" +
-                                                           QString::fromUtf8(card->second.Text).toHtmlEscaped().toUtf8() +
-                                                           "</c:address-data>"
-                                                     : QByteArray()));
+            members +=
+                card == Cards.end()
+                    ? "<d:response><d:href>" + href.toUtf8() +
+                          "</d:href><d:status>HTTP/1.1 404 Not Found</d:status></d:response>"
+                    : Response(href, "<d:getetag>" + card->second.ETag.toUtf8() + "</d:getetag>" +
+                                         (SyncSendsData && body.contains("address-data")
+                                              ? "<c:address-data>" +
+                                                    QString::fromUtf8(card->second.Text).toHtmlEscaped().toUtf8() +
+                                                    "</c:address-data>"
+                                              : QByteArray()));
         }
         if (truncated)
             members += "<d:response><d:href>/u/book/</d:href><d:status>HTTP/1.1 507 Insufficient Storage</d:status>"

@@ -351,7 +351,8 @@ TEST_F(SyncEngine, ProgressNamesTheBookAndCountsItsCardsUpToTheTotal)
     for (int i = 0; i < 150; ++i)
         m_server.Put(QStringLiteral("/u/book/%1.vcf").arg(i), Card("x", "x"));
     std::vector<std::tuple<QUrl, int, int>> reports;
-    m_engine.SetProgress([&reports](const QUrl& book, int done, int total) { reports.emplace_back(book, done, total); });
+    m_engine.SetProgress(
+        [&reports](const QUrl& book, int done, int total) { reports.emplace_back(book, done, total); });
     ASSERT_TRUE(Sync().Ok());
     EXPECT_EQ(Cached().size(), 150u); // the last card of the first multiget too
     ASSERT_FALSE(reports.empty());
@@ -384,6 +385,16 @@ TEST_F(SyncEngine, AnUnchangedSyncCostsOneRequestAndAFirstSyncWithTheCardsInTheS
     ASSERT_TRUE(Sync().Ok());
     EXPECT_EQ(m_server.Log.size(), 3u);
     EXPECT_NE(Cached().at("/u/book/7.vcf").find("1999-09-09"), std::string::npos);
+
+    // Adding an account tests the login by discovering; its first sync starts from what that found.
+    std::vector<TBookInfo> books;
+    ASSERT_EQ(m_engine.Discover(BookUrl, books), QString());
+    m_engine.SetDiscovery(m_engine.LastDiscovery(books));
+    std::filesystem::remove_all(m_root);
+    m_server.Log.clear();
+    ASSERT_TRUE(Sync().Ok());
+    EXPECT_EQ(Cached().size(), 250u);
+    EXPECT_EQ(m_server.Log.size(), 1u); // the sync report, with the cards
 
     // A day later the whole discovery runs again.
     now += 24 * 3600;
