@@ -348,7 +348,7 @@ expect_rows "$expected2" "the rows after the changes"
 # the answered challenge count as two requests).
 echo "== an unchanged sync"
 logged=$(wc -l <"$work/radicale.log")
-run --sync >/dev/null
+run --sync --sources >/dev/null
 asked=$(tail -n +"$((logged + 1))" "$work/radicale.log" | grep -cE "\] [A-Z]+ request for '/" || true)
 [ "$asked" -le 2 ] || fail "an unchanged sync sent $asked requests to Radicale"
 echo "   $asked requests"
