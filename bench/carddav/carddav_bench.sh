@@ -65,6 +65,10 @@ curl -s -o /dev/null -u bench:bench-password -X REPORT -H 'Depth: 0' -H 'Content
 
 export XDG_CACHE_HOME=$work/cache
 url=http://127.0.0.1:$port/bench/book/
+# The sync keeps only the cache of listed accounts: the bench's account is the one listed.
+export XDG_CONFIG_HOME=$work/home-config
+mkdir -p "$XDG_CONFIG_HOME/nelvora"
+printf 'nelvora-carddav-accounts 1\n%s\tbench\n' "$url" >"$XDG_CONFIG_HOME/nelvora/carddav-accounts"
 printf '%-12s %8s %9s %12s %8s %8s\n' sync seconds requests answer-bytes fetched removed
 line()
 {

@@ -5,6 +5,8 @@
 #include "TQtDavTransport.h"
 
 #include <ctime>
+#include <optional>
+#include <set>
 
 namespace CardDav {
 
@@ -13,19 +15,23 @@ std::filesystem::path CacheRoot()
     return Stores::CardDavCacheRoot(Stores::TStoreEnvironment::FromProcess());
 }
 
-QString TestLogin(const QUrl& url, const QString& user, const QString& password, std::vector<TBookInfo>& books)
+QString TestLogin(const QUrl& url, const QString& user, const QString& password, std::vector<TBookInfo>& books,
+                  TDiscovery* found)
 {
     TQtDavTransport transport(url, user, password);
     TSyncEngine engine(transport, CacheRoot());
-    return engine.Discover(url, books);
+    const QString failure = engine.Discover(url, books);
+    if (found && failure.isEmpty())
+        *found = engine.LastDiscovery(books);
+    return failure;
 }
 
 QString TestLoginAtFirst(const std::vector<QUrl>& candidates, const QString& user, const QString& password,
-                         std::vector<TBookInfo>& books, QUrl& chosen)
+                         std::vector<TBookInfo>& books, QUrl& chosen, TDiscovery* found)
 {
     QString kept;
     for (const QUrl& candidate : candidates) {
-        const QString failure = TestLogin(candidate, user, password, books);
+        const QString failure = TestLogin(candidate, user, password, books, found);
         if (failure.isEmpty()) {
             chosen = candidate;
             return {};
@@ -39,14 +45,47 @@ QString TestLoginAtFirst(const std::vector<QUrl>& candidates, const QString& use
     return kept.isEmpty() ? QStringLiteral("server not found") : kept;
 }
 
+namespace {
+
+std::filesystem::path FolderOf(const std::filesystem::path& root, const TAccount& account)
+{
+    return TSyncEngine::AccountFolder(root, QUrl(QString::fromStdString(account.Url)),
+                                      QString::fromStdString(account.User));
+}
+
+// The folder names of the listed accounts; nothing when the list cannot be read.
+std::optional<std::set<std::string>> ListedAccountFolders(const std::filesystem::path& root)
+{
+    const std::filesystem::path file = AccountsFile();
+    if (file.empty())
+        return std::nullopt;
+    std::string error;
+    const std::vector<TAccount> accounts = LoadAccounts(file, error);
+    if (!error.empty())
+        return std::nullopt;
+    std::set<std::string> folders;
+    for (const TAccount& account : accounts)
+        folders.insert(FolderOf(root, account).filename().string());
+    return folders;
+}
+
+} // namespace
+
 TSyncResult SyncAccount(const TAccount& account, const QString& password, std::chrono::milliseconds lockWait,
-                        int* requests, qint64* bytes)
+                        int* requests, qint64* bytes, const TSyncControl& control)
 {
     const QUrl url(QString::fromStdString(account.Url));
     const QString user = QString::fromStdString(account.User);
+    const std::filesystem::path root = CacheRoot();
     TQtDavTransport transport(url, user, password);
-    TSyncEngine engine(transport, CacheRoot());
+    transport.SetCancel(control.Cancel);
+    TSyncEngine engine(transport, root);
     engine.SetLockWait(lockWait);
+    engine.SetCancel(control.Cancel);
+    engine.SetProgress(control.Progress);
+    if (control.Discovery)
+        engine.SetDiscovery(*control.Discovery);
+    engine.SetListedAccounts([root] { return ListedAccountFolders(root); });
     TSyncResult result = engine.Sync(url, user);
     if (requests)
         *requests = transport.Requests();
@@ -58,9 +97,16 @@ TSyncResult SyncAccount(const TAccount& account, const QString& password, std::c
 void RecordAccountFailure(const TAccount& account, const QString& failure)
 {
     const std::filesystem::path root = CacheRoot();
-    const std::filesystem::path folder = TSyncEngine::AccountFolder(root, QUrl(QString::fromStdString(account.Url)),
-                                                                    QString::fromStdString(account.User));
-    if (root.empty() || !MakePrivateFolders(root, folder).empty())
+    if (root.empty())
+        return;
+    const std::filesystem::path folder = FolderOf(root, account);
+    std::string error;
+    // A sync holding the lock writes the account's status itself.
+    const auto lock = TCacheLock::Take(root, std::chrono::milliseconds(0), error);
+    if (!lock)
+        return;
+    const auto listed = ListedAccountFolders(root);
+    if (!listed || !listed->contains(folder.filename().string()) || !MakePrivateFolders(root, folder).empty())
         return;
     Stores::TCardDavStatus status;
     status.AccountUrl = account.Url;
@@ -74,9 +120,11 @@ QString RemoveAccountCache(const TAccount& account)
     const std::filesystem::path root = CacheRoot();
     if (root.empty())
         return {};
-    const std::string error = RemoveTree(TSyncEngine::AccountFolder(root, QUrl(QString::fromStdString(account.Url)),
-                                                                    QString::fromStdString(account.User)));
-    return QString::fromStdString(error);
+    std::string error;
+    const auto lock = TCacheLock::Take(root, std::chrono::milliseconds(0), error);
+    if (!lock)
+        return error == CacheLockBusy ? QString() : QString::fromStdString(error);
+    return QString::fromStdString(RemoveTree(FolderOf(root, account)));
 }
 
 } // namespace CardDav

@@ -1,5 +1,7 @@
 #include "BookFolder.h"
 
+#include "AtomicFile.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -134,25 +136,12 @@ std::string MakePrivateFolders(const std::filesystem::path& root, const std::fil
 
 std::string WritePrivateFile(const std::filesystem::path& path, std::string_view content)
 {
-    const std::filesystem::path folder = path.parent_path();
-    // Appended rather than "." + ...: GCC 12 at -O3 warns falsely (-Wrestrict) about a literal joined to a temporary.
-    std::string temporaryName = ".";
-    temporaryName += path.filename().string();
-    temporaryName += ".tmp";
-    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd < 0)
-        return Failure("write", path, errno);
-    // A temporary file a crash left behind is ours: the cache lock is held.
-    ::unlinkat(dirFd, temporaryName.c_str(), 0);
-    int error = WriteNewFile(dirFd, temporaryName.c_str(), content, true);
-    if (error == 0 && ::renameat(dirFd, temporaryName.c_str(), dirFd, path.filename().c_str()) != 0) {
-        error = errno;
-        ::unlinkat(dirFd, temporaryName.c_str(), 0);
-    }
-    if (error == 0)
-        ::fsync(dirFd);
-    ::close(dirFd);
-    return error == 0 ? std::string() : Failure("write", path, error);
+    TAtomicFileOptions options;
+    options.NewFileMode = 0600;
+    options.FollowLinks = false;
+    if (const int error = ReplaceFileAtomically(path.string(), content, options); error != 0)
+        return Failure("write", path, error);
+    return {};
 }
 
 std::string RemoveTree(const std::filesystem::path& folder)
@@ -208,7 +197,7 @@ std::unique_ptr<TCacheLock> TCacheLock::Take(const std::filesystem::path& root, 
             break;
         }
         if (std::chrono::steady_clock::now() >= until) {
-            error = "another sync is running";
+            error = CacheLockBusy;
             break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));

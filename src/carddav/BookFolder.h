@@ -27,7 +27,8 @@ std::string CardFileName(std::string_view href);
 // Makes `folder` and its missing parents below `root` (itself made too), each 0700. Empty, or why not.
 std::string MakePrivateFolders(const std::filesystem::path& root, const std::filesystem::path& folder);
 
-// Replaces a small file (a state or status file) so that readers see the old or the new one, mode 0600.
+// Replaces a small file (a status file) so that readers see the old or the new one, mode 0600; a link in its place
+// is replaced, not followed.
 std::string WritePrivateFile(const std::filesystem::path& path, std::string_view content);
 
 // Removes a folder and everything below it, not following links. Empty, or why not.
@@ -36,6 +37,9 @@ std::string RemoveTree(const std::filesystem::path& folder);
 // Puts back what a sync cut short below one account's folder: a book renamed aside and not yet replaced comes
 // back; staging folders go. Runs under the cache lock, before a sync writes.
 void RecoverBooks(const std::filesystem::path& account);
+
+// TCacheLock's error when another program holds the lock.
+inline constexpr const char* CacheLockBusy = "another sync is running";
 
 // One writer of the cache at a time, across processes (the window's background sync and `nelvora-report --sync`):
 // an flock on a file in the cache root, held for the life of the object.

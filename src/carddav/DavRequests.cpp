@@ -34,13 +34,14 @@ QByteArray ETagPropfind()
                              "</d:propfind>");
 }
 
-QByteArray SyncCollectionReport(const QString& token)
+QByteArray SyncCollectionReport(const QString& token, bool withData)
 {
     return QByteArrayLiteral(R"(<?xml version="1.0" encoding="utf-8"?>)"
-                             R"(<d:sync-collection xmlns:d="DAV:"><d:sync-token>)") +
-           Escaped(token) +
-           QByteArrayLiteral("</d:sync-token><d:sync-level>1</d:sync-level><d:prop><d:getetag/></d:prop>"
-                             "</d:sync-collection>");
+                             R"(<d:sync-collection xmlns:d="DAV:" xmlns:card="urn:ietf:params:xml:ns:carddav">)"
+                             "<d:sync-token>") +
+           Escaped(token) + QByteArrayLiteral("</d:sync-token><d:sync-level>1</d:sync-level><d:prop><d:getetag/>") +
+           (withData ? QByteArrayLiteral("<card:address-data/>") : QByteArray()) +
+           QByteArrayLiteral("</d:prop></d:sync-collection>");
 }
 
 QByteArray MultigetReport(const QStringList& hrefs)

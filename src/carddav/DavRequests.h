@@ -13,8 +13,9 @@ QByteArray DiscoveryPropfind();
 QByteArray BookListPropfind();
 // Depth 1 on a book when it offers no sync report: every card's ETag.
 QByteArray ETagPropfind();
-// RFC 6578 sync-collection with a token (empty: everything), asking for ETags only.
-QByteArray SyncCollectionReport(const QString& token);
+// RFC 6578 sync-collection with a token (empty: everything), asking for ETags, and with `withData` for the cards'
+// text too (RFC 6578 allows any property): a first sync then costs one request where the server sends them.
+QByteArray SyncCollectionReport(const QString& token, bool withData = false);
 // RFC 6352 addressbook-multiget of the given hrefs (sent as the server wrote them).
 QByteArray MultigetReport(const QStringList& hrefs);
 

@@ -156,7 +156,15 @@ void ReadProp(TReader& reader, TDavResponse& into)
         } else if (Is(xml, CalServerNs, u"getctag")) {
             into.CTag = reader.Text().trimmed();
         } else if (Is(xml, DavNs, u"current-user-principal")) {
-            into.CurrentUserPrincipal = reader.Hrefs();
+            while (reader.NextChild()) {
+                if (Is(reader.Xml(), DavNs, u"href")) {
+                    if (const QString href = reader.Text().trimmed(); !href.isEmpty())
+                        into.CurrentUserPrincipal.append(href);
+                } else {
+                    into.Unauthenticated = into.Unauthenticated || Is(reader.Xml(), DavNs, u"unauthenticated");
+                    reader.Skip();
+                }
+            }
         } else if (Is(xml, CardNs, u"addressbook-home-set")) {
             into.AddressBookHomeSet = reader.Hrefs();
         } else if (Is(xml, DavNs, u"supported-report-set")) {
@@ -181,6 +189,7 @@ void Merge(const TDavResponse& found, TDavResponse& into)
     into.IsCollection = into.IsCollection || found.IsCollection;
     into.IsAddressBook = into.IsAddressBook || found.IsAddressBook;
     into.SupportsSyncCollection = into.SupportsSyncCollection || found.SupportsSyncCollection;
+    into.Unauthenticated = into.Unauthenticated || found.Unauthenticated;
     if (!found.DisplayName.isEmpty())
         into.DisplayName = found.DisplayName;
     if (!found.SyncToken.isEmpty())

@@ -28,6 +28,7 @@ struct TDavResponse
     QString SyncToken; // a collection's own {DAV:}sync-token property
     QString CTag;      // {http://calendarserver.org/ns/}getctag
     QStringList CurrentUserPrincipal;
+    bool Unauthenticated = false; // the principal is <unauthenticated/> (RFC 5397): the request had no login
     QStringList AddressBookHomeSet;
     bool SupportsSyncCollection = false;
 };

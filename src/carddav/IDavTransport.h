@@ -21,6 +21,9 @@ struct TDavRequest
     QUrl Url;
     QByteArray Depth; // empty: no Depth header
     QByteArray Body;  // sent as application/xml; empty for none
+    // Send the password with the request instead of waiting to be asked: for a server that answers without a login
+    // rather than asking for one. Honoured only where the password may go at all.
+    bool Authenticate = false;
 };
 
 struct TDavReply
@@ -28,8 +31,9 @@ struct TDavReply
     TTransportFailure Failure = TTransportFailure::None;
     int Status = 0; // the HTTP status when an answer came, also for errors (401, 404, 500)
     QByteArray Body;
-    QUrl Location;  // the Location header of a redirect, as sent (may be relative)
-    QString Detail; // the network layer's own words, for the debug log only
+    qint64 Received = 0; // bytes of body that came, also of an answer dropped as too large
+    QUrl Location;       // the Location header of a redirect, as sent (may be relative)
+    QString Detail;      // the network layer's own words, for the debug log only
 };
 
 // Sends one request and waits for its whole answer. Never follows redirects: the sync judges every hop itself.

@@ -5,7 +5,9 @@
 #include <QNetworkAccessManager>
 #include <QObject>
 
+#include <atomic>
 #include <chrono>
+#include <memory>
 
 namespace CardDav {
 
@@ -24,6 +26,9 @@ public:
     // Limits: the whole time one request may take, and the largest answer accepted.
     void SetTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
     void SetMaxAnswer(qint64 bytes) { m_maxAnswer = bytes; }
+    // Set from any thread, the flag aborts the request in flight within a tenth of a second; the reply then fails
+    // as a network failure. The engine that owns the sync watches the same flag between requests.
+    void SetCancel(std::shared_ptr<const std::atomic<bool>> cancel) { m_cancel = std::move(cancel); }
 
     // What was sent and received so far: requests, and bytes of answer bodies.
     int Requests() const { return m_requests; }
@@ -36,6 +41,7 @@ private:
     QString m_password;
     std::chrono::milliseconds m_timeout{30000};
     qint64 m_maxAnswer = 64ll * 1024 * 1024;
+    std::shared_ptr<const std::atomic<bool>> m_cancel;
     int m_requests = 0;
     qint64 m_bytes = 0;
 };

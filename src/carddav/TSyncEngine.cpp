@@ -3,8 +3,8 @@
 #include "BookFolder.h"
 #include "DavRequests.h"
 #include "DavXml.h"
+#include "TBookSync.h"
 #include "UrlPolicy.h"
-#include "VCardParser.h"
 
 #include <QSet>
 
@@ -18,24 +18,10 @@ namespace CardDav {
 namespace {
 
 constexpr int MaxRedirects = 5;
-// Hrefs a multiget asks for at once: a few hundred kilobytes of answer for ordinary cards.
-constexpr int MultigetBatch = 100;
-// A server that keeps answering "truncated, go on" is cut off after this many pages.
-constexpr int MaxSyncPages = 1000;
 
 bool IsRedirect(int status)
 {
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
-}
-
-// An href as the sync compares it: the decoded path of the address it names, without a closing slash, so that
-// "/a/b%40c.vcf", "/a/b@c.vcf" and "https://host/a/b@c.vcf" are one card.
-QString Key(const QUrl& base, const QString& href)
-{
-    QString path = base.resolved(QUrl(href)).path(QUrl::FullyDecoded);
-    while (path.size() > 1 && path.endsWith(u'/'))
-        path.chop(1);
-    return path;
 }
 
 QUrl WithSlash(QUrl url)
@@ -45,45 +31,40 @@ QUrl WithSlash(QUrl url)
     return url;
 }
 
-std::optional<Stores::TCardDavState> ReadState(const std::filesystem::path& folder)
-{
-    std::ifstream in(folder / Stores::CardDavStateFile, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::stringstream text;
-    text << in.rdbuf();
-    return Stores::ParseCardDavState(text.str());
-}
-
-bool IsGroupCard(const QByteArray& text)
-{
-    const auto cards = VCard::ParseVCards(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
-    if (cards.empty())
-        return false;
-    for (const auto& card : cards)
-        if (!card.IsGroup)
-            return false;
-    return true;
-}
-
 std::string Std(const QString& text)
 {
     return text.toStdString();
 }
 
-// One book's sync in progress: what the cache had, what the server changed, and the new folder being built.
-struct TBookSync
+constexpr const char* Removed = "account removed";
+// What was remembered of a discovery no longer holds; never shown.
+constexpr const char* Stale = "stale discovery";
+constexpr std::int64_t RediscoverAfterSeconds = 24 * 3600;
+constexpr const char* NoBook = "no address book found";
+// Discovery's word for an answer given to nobody in particular; never shown.
+constexpr const char* Unauthenticated = "unauthenticated";
+
+int DefaultPort(const QUrl& url)
 {
-    QUrl Url;
-    std::map<QString, Stores::TCardDavCard> Known; // by Key
-    std::map<QString, QString> ListedETags;        // by Key: what the listing said
-    std::map<QString, QString> ToFetch;            // Key -> href as the server wrote it
-    std::set<QString> Seen;                        // every Key the listing named as present
-    std::set<QString> Removed;
-    std::map<QString, Stores::TCardDavCard> Fetched; // by Key; File empty for a card left out
-};
+    return url.scheme() == QLatin1String("https") ? 443 : 80;
+}
 
 } // namespace
+
+QString HrefKey(const QUrl& base, const QString& href)
+{
+    QString path = base.resolved(QUrl(href)).path(QUrl::FullyDecoded);
+    while (path.size() > 1 && path.endsWith(u'/'))
+        path.chop(1);
+    return path;
+}
+
+QString TSyncResult::FirstFailure() const
+{
+    if (!Failure.isEmpty() || BookFailures.empty())
+        return Failure;
+    return BookFailures.begin()->second;
+}
 
 QString FailureText(const TDavReply& reply)
 {
@@ -118,11 +99,30 @@ std::filesystem::path TSyncEngine::AccountFolder(const std::filesystem::path& ca
     return cacheRoot / FolderKey(Std(account.toString() + u'\n' + user));
 }
 
+void TSyncEngine::StartBudget()
+{
+    m_deadline = std::chrono::steady_clock::now() + m_budget.Time;
+    m_received = 0;
+}
+
+QString TSyncEngine::Spent() const
+{
+    if (m_cancel && m_cancel->load())
+        return QStringLiteral("cancelled");
+    if (std::chrono::steady_clock::now() >= m_deadline)
+        return QStringLiteral("timed out");
+    if (m_received > m_budget.Received)
+        return QStringLiteral("answer too large");
+    return {};
+}
+
 TDavReply TSyncEngine::Request(const QByteArray& method, const QUrl& url, const QByteArray& depth,
                                const QByteArray& body, QString& failure, QUrl* answeredBy)
 {
     QUrl at = url;
     for (int hop = 0; hop <= MaxRedirects; ++hop) {
+        if (failure = Spent(); !failure.isEmpty())
+            return {};
         // Checked before anything is sent: a refused address gets no request at all.
         if (const QString refusal = RefusalOf(at); !refusal.isEmpty()) {
             failure = refusal;
@@ -132,15 +132,25 @@ TDavReply TSyncEngine::Request(const QByteArray& method, const QUrl& url, const 
             failure = hop > 0 ? QStringLiteral("redirected to another host") : QStringLiteral("another host");
             return {};
         }
-        TDavReply reply = m_transport.Send({method, at, depth, body});
+        TDavReply reply = m_transport.Send({method, at, depth, body, m_authenticate});
+        m_received += std::max<qint64>(reply.Received, reply.Body.size());
+        // What came after a cancellation or past the budget is not used: the book stays as it was.
+        if (failure = Spent(); !failure.isEmpty())
+            return {};
         if (reply.Failure != TTransportFailure::None || reply.Status == 401) {
             failure = FailureText(reply);
             return reply;
         }
         if (IsRedirect(reply.Status) && reply.Location.isValid() && !reply.Location.isEmpty()) {
             const QUrl next = at.resolved(reply.Location);
-            // Another host never gets the request, let alone the password.
-            if (next.host().compare(m_account.host(), Qt::CaseInsensitive) != 0) {
+            // Another server never gets the request, let alone the password: the same scheme, host and port, or
+            // the same host and its standard port upgraded from http to https.
+            const bool sameHost = next.host().compare(at.host(), Qt::CaseInsensitive) == 0;
+            const bool sameOrigin =
+                sameHost && next.scheme() == at.scheme() && next.port(DefaultPort(next)) == at.port(DefaultPort(at));
+            const bool upgrade = sameHost && at.scheme() == QLatin1String("http") &&
+                                 next.scheme() == QLatin1String("https") && next.port(443) == 443 && at.port(80) == 80;
+            if (!sameOrigin && !upgrade) {
                 failure = QStringLiteral("redirected to another host");
                 return {};
             }
@@ -170,11 +180,8 @@ QString TSyncEngine::Listing(const QUrl& url, const QByteArray& body, TMultiStat
     return {};
 }
 
-QString TSyncEngine::ListBooks(const QUrl& home, std::vector<TBookInfo>& books)
+void TSyncEngine::AddBooks(const QUrl& home, const TMultiStatus& listing, std::vector<TBookInfo>& books) const
 {
-    TMultiStatus listing;
-    if (QString failure = Listing(home, BookListPropfind(), listing); !failure.isEmpty())
-        return failure;
     for (const TDavResponse& response : listing.Responses) {
         if (!response.IsAddressBook)
             continue;
@@ -188,13 +195,39 @@ QString TSyncEngine::ListBooks(const QUrl& home, std::vector<TBookInfo>& books)
             books.push_back(
                 {url, response.DisplayName, response.SyncToken, response.CTag, response.SupportsSyncCollection});
     }
+}
+
+QString TSyncEngine::ListBooks(const QUrl& home, std::vector<TBookInfo>& books)
+{
+    TMultiStatus listing;
+    if (QString failure = Listing(home, BookListPropfind(), listing); !failure.isEmpty())
+        return failure;
+    AddBooks(home, listing, books);
     return {};
 }
 
 QString TSyncEngine::Discover(const QUrl& account, std::vector<TBookInfo>& books)
 {
+    if (!m_inSync)
+        StartBudget();
     m_account = account;
+    m_authenticate = false;
+    QString failure = DiscoverOnce(account, books);
+    // A server that answers without asking for a login (RFC 5397's unauthenticated principal, or simply nothing)
+    // has not seen the password yet: it is asked once more with it, before anything is blamed on the books.
+    if (failure == QLatin1String(Unauthenticated) || failure == QLatin1String(NoBook)) {
+        m_authenticate = true;
+        failure = DiscoverOnce(account, books);
+        if (failure == QLatin1String(Unauthenticated))
+            failure = QStringLiteral("login failed");
+    }
+    return failure;
+}
+
+QString TSyncEngine::DiscoverOnce(const QUrl& account, std::vector<TBookInfo>& books)
+{
     books.clear();
+    m_foundHomes.clear();
     if (const QString refusal = RefusalOf(account); !refusal.isEmpty())
         return refusal;
 
@@ -203,7 +236,7 @@ QString TSyncEngine::Discover(const QUrl& account, std::vector<TBookInfo>& books
         candidates.push_back(account.resolved(QUrl(QStringLiteral("/.well-known/carddav"))));
     candidates.push_back(account);
 
-    QString lastFailure = QStringLiteral("no address book found");
+    QString lastFailure = QLatin1String(NoBook);
     for (const QUrl& candidate : candidates) {
         QString failure;
         QUrl at;
@@ -225,6 +258,8 @@ QString TSyncEngine::Discover(const QUrl& account, std::vector<TBookInfo>& books
             continue;
         }
         const TDavResponse& self = status->Responses.front();
+        if (self.Unauthenticated && !self.IsAddressBook && self.AddressBookHomeSet.isEmpty())
+            return QLatin1String(Unauthenticated);
         if (self.IsAddressBook) {
             // The address names a book: list it alone, for its name and token.
             const QUrl book = WithSlash(at);
@@ -259,10 +294,12 @@ QString TSyncEngine::Discover(const QUrl& account, std::vector<TBookInfo>& books
         }
         for (const QString& href : homes) {
             const QUrl home = WithSlash(homeBase.resolved(QUrl(href)));
+            m_foundHomes.push_back(home);
             if (!MayVisit(m_account, home))
                 continue;
+            // One home that cannot be listed fails the discovery: its books would otherwise look removed.
             if (const QString why = ListBooks(home, books); !why.isEmpty())
-                lastFailure = why;
+                return why;
         }
         if (!books.empty())
             return {};
@@ -271,242 +308,80 @@ QString TSyncEngine::Discover(const QUrl& account, std::vector<TBookInfo>& books
 }
 
 QString TSyncEngine::SyncBook(const TBookInfo& book, const QUrl& account, const QString& user,
-                              const std::filesystem::path& folder, TCounters& counters)
+                              const std::filesystem::path& folder, TSyncResult& result)
 {
-    const auto old = ReadState(folder);
-    const bool haveOld = old && old->BookUrl == Std(book.Url.toString());
-    if (haveOld && ((!book.SyncToken.isEmpty() && old->SyncToken == Std(book.SyncToken)) ||
-                    (book.SyncToken.isEmpty() && !book.CTag.isEmpty() && old->CTag == Std(book.CTag))))
+    TBookSync sync(*this, book, folder);
+    if (sync.Unchanged())
         return {}; // the server says nothing changed: not one card is asked for
-
-    TBookSync sync;
-    sync.Url = book.Url;
-    const QString self = Key(book.Url, book.Url.path());
-    if (haveOld)
-        for (const auto& card : old->Cards)
-            sync.Known[Key(book.Url, QString::fromStdString(card.Href))] = card;
-
-    // Every member a listing names: changed ones are fetched, removed ones dropped.
-    const auto take = [&sync, &self](const TDavResponse& response) {
-        const QString key = Key(sync.Url, response.Href);
-        if (key == self || response.Href.isEmpty())
-            return; // Xandikos and iCloud list the collection among its members
-        if (response.Status == 404) {
-            sync.Removed.insert(key);
-            sync.Seen.erase(key);
-            sync.ToFetch.erase(key);
-            return;
-        }
-        if (!response.HasETag || response.IsCollection)
-            return;
-        sync.Removed.erase(key);
-        sync.Seen.insert(key);
-        sync.ListedETags[key] = response.ETag;
-        const auto known = sync.Known.find(key);
-        if (known == sync.Known.end() || QString::fromStdString(known->second.ETag) != response.ETag)
-            sync.ToFetch[key] = response.Href;
-        else
-            sync.ToFetch.erase(key);
-    };
-
-    QString failure;
-    QString newToken;
-    bool complete = false; // the listing named every member: what it left out is gone
-    bool listed = false;
-    if (book.SupportsSync) {
-        QString token = haveOld ? QString::fromStdString(old->SyncToken) : QString();
-        bool restarted = false;
-        for (int page = 0; page < MaxSyncPages; ++page) {
-            const TDavReply reply = Request("REPORT", book.Url, "0", SyncCollectionReport(token), failure);
-            if (!failure.isEmpty())
-                return failure;
-            if (reply.Status != 207) {
-                // An expired token (RFC 6578: 403 or 409 with valid-sync-token) means one full resync; so does any
-                // other refusal of a stored token (Xandikos answers an unknown one with 500).
-                if (!token.isEmpty() && !restarted) {
-                    token.clear();
-                    restarted = true;
-                    sync.ToFetch.clear();
-                    sync.Seen.clear();
-                    sync.Removed.clear();
-                    sync.ListedETags.clear();
-                    page = -1;
-                    continue;
-                }
-                break; // the ETag listing below
-            }
-            const auto status = ParseMultiStatus(reply.Body);
-            if (!status)
-                return QStringLiteral("unreadable answer");
-            bool truncated = false;
-            for (const TDavResponse& response : status->Responses) {
-                if (Key(book.Url, response.Href) == self && response.Status == 507)
-                    truncated = true;
-                else
-                    take(response);
-            }
-            if (token.isEmpty())
-                complete = true;
-            newToken = status->SyncToken;
-            if (!truncated || newToken.isEmpty() || newToken == token) {
-                listed = true;
-                break;
-            }
-            // A truncated answer: the rest comes with the token it gave. Pages after the first are increments.
-            token = newToken;
-        }
+    QString failure = sync.List();
+    if (failure.isEmpty())
+        failure = sync.Fetch();
+    if (failure.isEmpty())
+        failure = sync.Commit(account, user);
+    if (failure.isEmpty()) {
+        result.CardsFetched += sync.Fetched();
+        result.CardsRemoved += sync.Removed();
     }
-    if (!listed) {
-        TMultiStatus listing;
-        if (failure = Listing(book.Url, ETagPropfind(), listing); !failure.isEmpty())
+    return failure;
+}
+
+bool TSyncEngine::KeepListedAccounts(const std::filesystem::path& accountFolder)
+{
+    if (!m_listed)
+        return true;
+    const auto listed = m_listed();
+    if (!listed)
+        return true; // a list that cannot be read removes nothing
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(m_cacheRoot, ignored)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_directory(ignored) && !entry.is_symlink(ignored) && name.find('.') == std::string::npos &&
+            !listed->contains(name))
+            RemoveTree(entry.path());
+    }
+    return listed->contains(accountFolder.filename().string());
+}
+
+void TSyncEngine::Report(const QUrl& book, int done, int total) const
+{
+    if (m_progress)
+        m_progress(book, done, total);
+}
+
+QString TSyncEngine::Rediscover(const Stores::TCardDavStatus& known, std::vector<TBookInfo>& books)
+{
+    m_authenticate = known.SendLogin;
+    books.clear();
+    // The homes listed for books, or the books themselves where the address is one.
+    const bool homes = !known.Homes.empty();
+    for (const std::string& text : homes ? known.Homes : known.Books) {
+        const QUrl url(QString::fromStdString(text));
+        if (!MayVisit(m_account, url))
+            return QLatin1String(Stale);
+        QString failure;
+        const TDavReply reply = Request("PROPFIND", url, homes ? "1" : "0", BookListPropfind(), failure);
+        if (!failure.isEmpty())
             return failure;
-        sync.ToFetch.clear();
-        sync.Seen.clear();
-        sync.Removed.clear();
-        for (const TDavResponse& response : listing.Responses)
-            take(response);
-        complete = true;
-        newToken = book.SyncToken;
-    }
-    if (complete)
-        for (const auto& [key, card] : sync.Known)
-            if (!sync.Seen.contains(key))
-                sync.Removed.insert(key);
-
-    TBookWriter writer(folder);
-    if (const std::string error = writer.Begin(); !error.empty())
-        return QString::fromStdString(error);
-    std::set<std::string> usedFiles;
-    const auto fileFor = [&usedFiles](const QString& key) {
-        std::string name = CardFileName(Std(key));
-        for (int n = 2; usedFiles.contains(name); ++n)
-            name = CardFileName(Std(key) + '#' + std::to_string(n));
-        usedFiles.insert(name);
-        return name;
-    };
-    QString writeFailure;
-    // `text` null: the card was too large to fetch at all.
-    const auto store = [&](const QString& key, const QString& href, const QString& etag, const QByteArray* text) {
-        Stores::TCardDavCard card{Std(href), Std(etag), {}};
-        // Groups have no birthdays; a card past the limit is left out, not the book. Either is remembered with its
-        // ETag, so it is not fetched again until it changes.
-        if (text && text->size() <= m_maxCard && !IsGroupCard(*text)) {
-            card.File = fileFor(key);
-            if (const std::string error = writer.Put(card.File, std::string_view(text->constData(), text->size()));
-                !error.empty() && writeFailure.isEmpty())
-                writeFailure = QString::fromStdString(error);
-        }
-        sync.Fetched[key] = std::move(card);
-        ++counters.Fetched;
-    };
-
-    // GET, one card: for servers that answer a multiget badly or leave a card out of it.
-    const auto getOne = [&](const QString& key, const QString& href) -> QString {
-        QString why;
-        const TDavReply reply = Request("GET", book.Url.resolved(QUrl(href)), {}, {}, why);
-        if (!why.isEmpty() && reply.Failure != TTransportFailure::TooLarge)
-            return why;
-        if (reply.Failure == TTransportFailure::TooLarge)
-            store(key, href, sync.ListedETags[key], nullptr);
-        else if (reply.Status == 200)
-            store(key, href, sync.ListedETags[key], &reply.Body);
-        else if (reply.Status == 404 || reply.Status == 410)
-            sync.Removed.insert(key);
-        else
+        // Gone, moved or closed: what was found once no longer holds.
+        if (reply.Status == 404 || reply.Status == 410 || reply.Status == 403 || IsRedirect(reply.Status))
+            return QLatin1String(Stale);
+        if (reply.Status != 207)
             return FailureText(reply);
-        return {};
-    };
-
-    std::vector<std::pair<QString, QString>> pending(sync.ToFetch.begin(), sync.ToFetch.end());
-    // A batch whose answer is too large is split until it fits or holds one card.
-    std::function<QString(std::size_t, std::size_t)> fetch = [&](std::size_t from, std::size_t to) -> QString {
-        QStringList hrefs;
-        for (std::size_t i = from; i < to; ++i)
-            hrefs.append(pending[i].second);
-        QString why;
-        const TDavReply reply = Request("REPORT", book.Url, "1", MultigetReport(hrefs), why);
-        if (reply.Failure == TTransportFailure::TooLarge) {
-            if (to - from == 1) {
-                store(pending[from].first, pending[from].second, sync.ListedETags[pending[from].first], nullptr);
-                return {};
-            }
-            const std::size_t middle = from + (to - from) / 2;
-            if (QString first = fetch(from, middle); !first.isEmpty())
-                return first;
-            return fetch(middle, to);
+        const auto listing = ParseMultiStatus(reply.Body);
+        if (!listing)
+            return QStringLiteral("unreadable answer");
+        if (homes) {
+            AddBooks(url, *listing, books);
+        } else {
+            if (listing->Responses.empty() || !listing->Responses.front().IsAddressBook)
+                return QLatin1String(Stale);
+            const TDavResponse& found = listing->Responses.front();
+            books.push_back({url, found.DisplayName, found.SyncToken, found.CTag, found.SupportsSyncCollection});
         }
-        if (!why.isEmpty())
-            return why;
-        std::set<QString> answered;
-        if (reply.Status == 207) {
-            const auto status = ParseMultiStatus(reply.Body);
-            if (!status)
-                return QStringLiteral("unreadable answer");
-            for (const TDavResponse& response : status->Responses) {
-                const QString key = Key(book.Url, response.Href);
-                if (!sync.ToFetch.contains(key))
-                    continue;
-                if (response.Status == 404) {
-                    sync.Removed.insert(key);
-                    answered.insert(key);
-                } else if (response.HasAddressData) {
-                    store(key, sync.ToFetch[key], response.HasETag ? response.ETag : sync.ListedETags[key],
-                          &response.AddressData);
-                    answered.insert(key);
-                }
-            }
-        }
-        for (std::size_t i = from; i < to; ++i)
-            if (!answered.contains(pending[i].first))
-                if (QString single = getOne(pending[i].first, pending[i].second); !single.isEmpty())
-                    return single;
-        return {};
-    };
-    for (std::size_t from = 0; from < pending.size(); from += MultigetBatch) {
-        if (QString why = fetch(from, std::min(pending.size(), from + MultigetBatch)); !why.isEmpty())
-            return why;
-        if (!writeFailure.isEmpty())
-            return writeFailure;
     }
-
-    Stores::TCardDavState state;
-    state.BookUrl = Std(book.Url.toString());
-    state.AccountUrl = Std(account.toString());
-    state.User = Std(user);
-    state.Name = Std(book.Name);
-    state.SyncToken = Std(newToken);
-    state.CTag = Std(book.CTag);
-    state.SyncedAt = m_now();
-    // Unchanged cards keep their files; fetched ones have theirs; removed ones are simply not carried over.
-    for (const auto& [key, card] : sync.Known) {
-        if (sync.Removed.contains(key) || sync.Fetched.contains(key))
-            continue;
-        if (complete && !sync.Seen.contains(key))
-            continue;
-        Stores::TCardDavCard kept = card;
-        if (!kept.File.empty()) {
-            const std::string from = kept.File;
-            kept.File = fileFor(key);
-            if (kept.File != from) {
-                // Two hrefs cannot share a file; the rare clash takes a copy under the new name.
-                std::ifstream in(folder / from, std::ios::binary);
-                std::stringstream text;
-                text << in.rdbuf();
-                if (const std::string error = writer.Put(kept.File, text.str()); !error.empty())
-                    return QString::fromStdString(error);
-            } else if (const std::string error = writer.Keep(kept.File); !error.empty()) {
-                return QString::fromStdString(error);
-            }
-        }
-        state.Cards.push_back(std::move(kept));
-    }
-    for (auto& [key, card] : sync.Fetched)
-        if (!sync.Removed.contains(key))
-            state.Cards.push_back(card);
-    for (const QString& key : sync.Removed)
-        counters.Removed += sync.Known.contains(key) ? 1 : 0;
-    if (const std::string error = writer.Commit(state); !error.empty())
-        return QString::fromStdString(error);
+    m_foundHomes.clear();
+    for (const std::string& home : known.Homes)
+        m_foundHomes.emplace_back(QString::fromStdString(home));
     return {};
 }
 
@@ -521,28 +396,65 @@ TSyncResult TSyncEngine::Sync(const QUrl& account, const QString& user)
         result.Failure = QString::fromStdString(error);
         return result;
     }
+    // An account removed before the lock was had is not synced, and no folder of it comes back.
+    if (!KeepListedAccounts(accountFolder)) {
+        result.Failure = QLatin1String(Removed);
+        return result;
+    }
     if (error = MakePrivateFolders(m_cacheRoot, accountFolder); !error.empty()) {
         result.Failure = QString::fromStdString(error);
         return result;
     }
     RecoverBooks(accountFolder);
 
-    result.Failure = Discover(account, result.Books);
+    StartBudget();
+    m_inSync = true;
+
+    // What the last discovery found stands for a day; it costs one listing instead of the whole discovery.
+    const auto known = Stores::ReadCardDavStatus(accountFolder);
+    const std::int64_t now = m_now();
+    bool discovered = false;
+    result.Failure = QLatin1String(Stale);
+    if (m_given) {
+        m_account = account;
+        result.Books = std::move(m_given->Books);
+        m_foundHomes = std::move(m_given->Homes);
+        m_authenticate = m_given->SendLogin;
+        m_given.reset();
+        result.Failure.clear();
+        discovered = true;
+    } else if (known && known->AccountUrl == Std(account.toString()) && known->DiscoveredAt > 0 &&
+               known->DiscoveredAt <= now && now - known->DiscoveredAt < RediscoverAfterSeconds) {
+        m_account = account;
+        result.Failure = Rediscover(*known, result.Books);
+    }
+    if (result.Failure == QLatin1String(Stale)) {
+        result.Failure = Discover(account, result.Books);
+        discovered = true;
+    }
     Stores::TCardDavStatus status;
     status.AccountUrl = Std(account.toString());
     if (result.Failure.isEmpty()) {
+        status.DiscoveredAt = discovered ? now : known->DiscoveredAt;
+        status.SendLogin = m_authenticate;
+        for (const QUrl& home : m_foundHomes)
+            status.Homes.push_back(Std(home.toString()));
+        if (m_foundHomes.empty())
+            for (const TBookInfo& book : result.Books)
+                status.Books.push_back(Std(book.Url.toString()));
         std::set<std::string> current;
-        TCounters counters;
         for (const TBookInfo& book : result.Books) {
             const std::string key = FolderKey(Std(book.Url.toString()));
             current.insert(key);
-            if (const QString why = SyncBook(book, account, user, accountFolder / key, counters); !why.isEmpty()) {
+            if (const QString why = SyncBook(book, account, user, accountFolder / key, result); !why.isEmpty()) {
                 result.BookFailures[book.Url.toString()] = why;
                 status.Failures[key] = Std(why);
+                // A book that is gone or closed: the next sync discovers again.
+                if (why == QLatin1String("server error 404") || why == QLatin1String("server error 410") ||
+                    why == QLatin1String("access denied"))
+                    status.DiscoveredAt = 0;
             }
         }
-        result.CardsFetched = counters.Fetched;
-        result.CardsRemoved = counters.Removed;
         // A book deleted on the server leaves the cache too; only folders of books (plain keys) are ours to judge.
         std::error_code ignored;
         for (const auto& entry : std::filesystem::directory_iterator(accountFolder, ignored)) {
@@ -553,6 +465,16 @@ TSyncResult TSyncEngine::Sync(const QUrl& account, const QString& user)
     } else {
         status.Failures[""] = Std(result.Failure);
     }
+    m_inSync = false;
+    // Removed while it synced: the removal could not take the lock and left the folder to this sync.
+    if (!KeepListedAccounts(accountFolder)) {
+        RemoveTree(accountFolder);
+        result.Failure = QLatin1String(Removed);
+        return result;
+    }
+    // Quitting is no failure of the server: the status of the last real attempt stays.
+    if (m_cancel && m_cancel->load())
+        return result;
     status.TriedAt = m_now();
     WritePrivateFile(accountFolder / Stores::CardDavStatusFile, Stores::FormatCardDavStatus(status));
     return result;

@@ -1,16 +1,22 @@
 #pragma once
 
+#include "CardDavCache.h"
 #include "DavXml.h"
 #include "IDavTransport.h"
 
 #include <QString>
 #include <QUrl>
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace CardDav {
@@ -34,6 +40,26 @@ struct TSyncResult
     int CardsRemoved = 0;
 
     bool Ok() const { return Failure.isEmpty() && BookFailures.empty(); }
+    // What to report for the account as a whole: its own failure, else the first book's; empty when all went well.
+    QString FirstFailure() const;
+};
+
+// What a discovery found: the books, the homes they were listed in (none where the address is a book), and whether
+// the server has to be given the password unasked.
+struct TDiscovery
+{
+    std::vector<TBookInfo> Books;
+    std::vector<QUrl> Homes;
+    bool SendLogin = false;
+};
+
+// What one account's sync may spend before it stops with a failure and keeps the cached books as they were.
+struct TSyncBudget
+{
+    std::chrono::milliseconds Time{10 * 60 * 1000}; // checked between requests: "timed out"
+    qint64 Received = 256ll * 1024 * 1024;          // answer bodies, all requests together: "answer too large"
+    qint64 WrittenPerBook = 64ll * 1024 * 1024;     // card files written for one book: "book too large"
+    int CardsPerBook = 50000;                       // "book too large"
 };
 
 // Finds an account's books and mirrors each into the cache, reading only (PROPFIND, REPORT, GET). A failure
@@ -50,12 +76,34 @@ public:
     void SetMaxCard(qint64 bytes) { m_maxCard = bytes; }
     // How long to wait for another program's sync of the same cache before giving up.
     void SetLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
+    void SetBudget(const TSyncBudget& budget) { m_budget = budget; }
+    // The folder names (AccountFolder) of the accounts still listed, or nothing when the list cannot be read. Asked
+    // under the cache lock when a sync starts and ends: folders of other accounts are removed then, and an account
+    // removed meanwhile is not synced ("account removed") and leaves no folder behind.
+    using TListedAccounts = std::function<std::optional<std::set<std::string>>()>;
+    void SetListedAccounts(TListedAccounts listed) { m_listed = std::move(listed); }
+    // Called on the sync's thread as a book's cards arrive: the book, cards done, cards to fetch (-1 while its
+    // listing is not in yet). Not called for a book that has not changed.
+    using TProgress = std::function<void(const QUrl& book, int done, int total)>;
+    void SetProgress(TProgress progress) { m_progress = std::move(progress); }
+    // Set from any thread, the flag stops the sync before its next request ("cancelled"); the books stay as they
+    // were. The transport should watch the same flag to end the request in flight.
+    void SetCancel(std::shared_ptr<const std::atomic<bool>> cancel) { m_cancel = std::move(cancel); }
 
     // Finds the books below the address the user gave: the address itself when it is a book, else its
     // /.well-known/carddav, principal and home. Empty, or why not ("login failed", ...). Writes nothing.
     QString Discover(const QUrl& account, std::vector<TBookInfo>& books);
 
-    // Discovers, syncs every book, drops the cache of books the server no longer has, writes the status.
+    // What the last Discover() found; given to SetDiscovery() of the account's first sync, it spares that sync the
+    // discovery (adding an account tests the login by discovering, then syncs).
+    TDiscovery LastDiscovery(const std::vector<TBookInfo>& books) const
+    {
+        return {books, m_foundHomes, m_authenticate};
+    }
+    void SetDiscovery(TDiscovery found) { m_given = std::move(found); }
+
+    // Discovers (or, for a day, lists again only the homes the last discovery found), syncs every book that
+    // changed, drops the cache of books the server no longer has, writes the status.
     TSyncResult Sync(const QUrl& account, const QString& user);
 
     // Where one account's books are cached.
@@ -63,11 +111,16 @@ public:
                                                const QString& user);
 
 private:
-    struct TCounters
-    {
-        int Fetched = 0;
-        int Removed = 0;
-    };
+    friend class TBookSync;
+
+    // Starts the clock and the byte count of the budget.
+    void StartBudget();
+    // Why no further request may go out (cancelled, out of time or bytes), or empty.
+    QString Spent() const;
+    void Report(const QUrl& book, int done, int total) const;
+    // Removes the folders of accounts no longer listed; false when `accountFolder`'s own account is one of them.
+    bool KeepListedAccounts(const std::filesystem::path& accountFolder);
+    QString DiscoverOnce(const QUrl& account, std::vector<TBookInfo>& books);
 
     // Sends a request, following redirects on the account's host itself (the method and body go again, so a
     // PROPFIND stays a PROPFIND). `failure` is set for a transport failure, a refused hop or 401.
@@ -76,8 +129,12 @@ private:
     // A PROPFIND of depth 1 whose answer must be a multistatus; the failure's text, or empty.
     QString Listing(const QUrl& url, const QByteArray& body, TMultiStatus& listing);
     QString ListBooks(const QUrl& home, std::vector<TBookInfo>& books);
+    void AddBooks(const QUrl& home, const TMultiStatus& listing, std::vector<TBookInfo>& books) const;
+    // The books again from what an earlier discovery found, in one listing; "stale discovery" when that no longer
+    // holds.
+    QString Rediscover(const Stores::TCardDavStatus& known, std::vector<TBookInfo>& books);
     QString SyncBook(const TBookInfo& book, const QUrl& account, const QString& user,
-                     const std::filesystem::path& folder, TCounters& counters);
+                     const std::filesystem::path& folder, TSyncResult& result);
 
     IDavTransport& m_transport;
     std::filesystem::path m_cacheRoot;
@@ -85,7 +142,21 @@ private:
     std::function<std::int64_t()> m_now;
     qint64 m_maxCard = 4ll * 1024 * 1024;
     std::chrono::milliseconds m_lockWait{0};
+    TSyncBudget m_budget;
+    std::shared_ptr<const std::atomic<bool>> m_cancel;
+    std::chrono::steady_clock::time_point m_deadline;
+    qint64 m_received = 0;
+    bool m_inSync = false;
+    bool m_authenticate = false; // send the password unasked: the server answered a request without a login
+    TListedAccounts m_listed;
+    std::vector<QUrl> m_foundHomes; // by the last discovery
+    std::optional<TDiscovery> m_given;
+    TProgress m_progress;
 };
+
+// An href as the sync compares it: the decoded path of the address it names, without a closing slash, so that
+// "/a/b%40c.vcf", "/a/b@c.vcf" and "https://host/a/b@c.vcf" are one card.
+QString HrefKey(const QUrl& base, const QString& href);
 
 // The words for a failed request, as the status file and `--sources` show them.
 QString FailureText(const TDavReply& reply);

@@ -2,6 +2,7 @@
 
 #include "AccountSync.h"
 
+#include <QDeadlineTimer>
 #include <QThread>
 
 #include <algorithm>
@@ -26,7 +27,8 @@ TSyncScheduler::TSyncScheduler(ISecretStore& secrets, TAccounts accounts, TSync 
             return LoadAccounts(AccountsFile(), error);
         };
     if (!m_sync)
-        m_sync = [](const TAccount& account, const QString& password, const QString& keyringError) {
+        m_sync = [](const TAccount& account, const QString& password, const QString& keyringError,
+                    const TSyncControl& control) {
             if (!keyringError.isEmpty()) {
                 RecordAccountFailure(account, keyringError);
                 TSyncResult result;
@@ -34,21 +36,30 @@ TSyncScheduler::TSyncScheduler(ISecretStore& secrets, TAccounts accounts, TSync 
                 return result;
             }
             // No wait for a sync `nelvora-report --sync` runs: its result is as good, and this one comes again.
-            return SyncAccount(account, password, std::chrono::milliseconds(0));
+            return SyncAccount(account, password, std::chrono::milliseconds(0), nullptr, nullptr, control);
         };
     if (!m_clock)
         m_clock = [] { return QDateTime::currentDateTimeUtc(); };
+    m_relay->Owner = this;
     m_retry.setSingleShot(true);
     connect(&m_retry, &QTimer::timeout, this, &TSyncScheduler::SyncNow);
 }
 
 TSyncScheduler::~TSyncScheduler()
 {
-    // A request ends within its time limit; the worker must not outlive what it reports to.
+    {
+        std::lock_guard<std::mutex> guard(m_relay->Lock);
+        m_relay->Owner = nullptr;
+    }
+    m_cancel->store(true);
     if (m_worker) {
         m_worker->disconnect(this);
-        m_worker->wait();
-        delete m_worker;
+        // The sync looks at the flag between requests and its transport aborts the one in flight, so this is
+        // quick. A sync that still runs after that holds nothing of this object; its thread object is left to it.
+        if (m_worker->wait(QDeadlineTimer(std::chrono::milliseconds(2000))))
+            delete m_worker;
+        else
+            connect(m_worker, &QThread::finished, m_worker, &QObject::deleteLater);
     }
 }
 
@@ -84,11 +95,28 @@ void TSyncScheduler::Next()
     }
     const TAccount account = m_queue.back();
     m_queue.pop_back();
+    // Removed since the run began: neither the keyring nor the cache hears of it again.
+    const std::vector<TAccount> listed = m_accounts();
+    if (std::find(listed.begin(), listed.end(), account) == listed.end()) {
+        Next();
+        return;
+    }
+    TSyncControl control;
+    control.Cancel = m_cancel;
+    control.Progress = [relay = m_relay, url = QString::fromStdString(account.Url)](const QUrl& book, int done,
+                                                                                    int total) {
+        std::lock_guard<std::mutex> guard(relay->Lock);
+        if (TSyncScheduler* owner = relay->Owner)
+            QMetaObject::invokeMethod(
+                owner,
+                [owner, url, book = book.toString(), done, total] { emit owner->Progress(url, book, done, total); },
+                Qt::QueuedConnection);
+    };
     m_secrets.Read(QString::fromStdString(SecretKey(account)),
-                   [this, account](const QString& password, const QString& error) {
+                   [this, account, control](const QString& password, const QString& error) {
                        auto result = std::make_shared<TSyncResult>();
-                       m_worker = QThread::create([sync = m_sync, account, password, error, result] {
-                           *result = sync(account, password, error);
+                       m_worker = QThread::create([sync = m_sync, account, password, error, result, control] {
+                           *result = sync(account, password, error, control);
                        });
                        connect(m_worker, &QThread::finished, this, [this, account, result] {
                            m_worker->deleteLater();
@@ -103,8 +131,7 @@ void TSyncScheduler::Next()
 void TSyncScheduler::Done(const TAccount& account, const TSyncResult& result)
 {
     const std::string key = SecretKey(account);
-    const QString failure =
-        result.Failure.isEmpty() && !result.BookFailures.empty() ? result.BookFailures.begin()->second : result.Failure;
+    const QString failure = result.FirstFailure();
     if (failure.isEmpty()) {
         m_pauses.erase(key);
     } else {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AccountList.h"
+#include "AccountSync.h"
 #include "ISecretStore.h"
 #include "TSyncEngine.h"
 
@@ -8,8 +9,11 @@
 #include <QObject>
 #include <QTimer>
 
+#include <atomic>
 #include <functional>
 #include <map>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 namespace CardDav {
@@ -24,9 +28,9 @@ class TSyncScheduler final : public QObject
     Q_OBJECT
 
 public:
-    // The password, or why the keyring gave none.
-    using TSync =
-        std::function<TSyncResult(const TAccount& account, const QString& password, const QString& keyringError)>;
+    // The password, or why the keyring gave none; `control` carries the scheduler's cancellation and progress.
+    using TSync = std::function<TSyncResult(const TAccount& account, const QString& password,
+                                            const QString& keyringError, const TSyncControl& control)>;
     using TAccounts = std::function<std::vector<TAccount>()>;
     using TClock = std::function<QDateTime()>;
 
@@ -34,6 +38,8 @@ public:
     // keyring are asked on the window's thread. `secrets` must outlive this object.
     TSyncScheduler(ISecretStore& secrets, TAccounts accounts = {}, TSync sync = {}, TClock clock = {},
                    QObject* parent = nullptr);
+    // Cancels a running sync (the request in flight is aborted, the books stay as they were) and waits for it about
+    // two seconds at most; a sync that does not stop by then is left to end on its own.
     ~TSyncScheduler() override;
 
     // Starts a sync of every account not in its pause. While one runs, one more follows it once it is done.
@@ -46,6 +52,10 @@ signals:
     void AccountSynced(const QString& url, const QString& failure, bool changed);
     // The last account of a run is done.
     void Finished();
+    // While an account syncs: `book` is the address of the book whose cards arrive, `done` of `total` cards fetched
+    // so far (`total` is -1 until the book's listing is in). Emitted on the scheduler's thread, from the sync's
+    // thread through a queued call; a book that has not changed reports nothing.
+    void Progress(const QString& account, const QString& book, int done, int total);
 
 private:
     struct TPause
@@ -65,6 +75,14 @@ private:
     std::vector<TAccount> m_queue;
     std::map<std::string, TPause> m_pauses; // by SecretKey
     std::map<std::string, QString> m_lastFailure;
+    // Shared with the sync's thread, which may outlive this object: the flag, and the way back to it.
+    struct TRelay
+    {
+        std::mutex Lock;
+        TSyncScheduler* Owner = nullptr;
+    };
+    std::shared_ptr<std::atomic<bool>> m_cancel = std::make_shared<std::atomic<bool>>(false);
+    std::shared_ptr<TRelay> m_relay = std::make_shared<TRelay>();
     bool m_running = false;
     bool m_again = false;
     QThread* m_worker = nullptr;

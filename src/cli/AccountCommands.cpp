@@ -124,7 +124,9 @@ int AddAccount(const std::string& url, const std::string& user)
 
     std::vector<TBookInfo> books;
     QUrl chosen;
-    if (const QString failure = TestLoginAtFirst(candidates, QString::fromStdString(user), password, books, chosen);
+    TDiscovery discovered;
+    if (const QString failure =
+            TestLoginAtFirst(candidates, QString::fromStdString(user), password, books, chosen, &discovered);
         !failure.isEmpty())
         return cannot(failure);
     const TAccount account{chosen.toString().toStdString(), user};
@@ -141,7 +143,10 @@ int AddAccount(const std::string& url, const std::string& user)
             return cannot(QString::fromStdString(error));
     }
 
-    const TSyncResult synced = SyncAccount(account, password, LockWait);
+    // The login test found the books a moment ago: the first sync starts from them.
+    TSyncControl control;
+    control.Discovery = std::move(discovered);
+    const TSyncResult synced = SyncAccount(account, password, LockWait, nullptr, nullptr, control);
     const int found = static_cast<int>(synced.Books.size());
     //: After --add-account: %1 is the server's address, %n the number of address books found there, listed below.
     std::printf("%s\n", QCoreApplication::translate("nelvora-report", "added %1, %n address books:", nullptr, found)
@@ -152,8 +157,7 @@ int AddAccount(const std::string& url, const std::string& user)
         std::printf("%s\t%s\n", book.Url.toString().toUtf8().constData(), book.Name.toUtf8().constData());
     if (!synced.Ok())
         Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "the first sync of %1 failed: %2"))
-                .arg(QString::fromStdString(account.Url),
-                     synced.Failure.isEmpty() ? synced.BookFailures.begin()->second : synced.Failure));
+                .arg(QString::fromStdString(account.Url), synced.FirstFailure()));
     return ExitDone;
 }
 
@@ -242,8 +246,7 @@ bool SyncAccounts()
         if (failure.isEmpty()) {
             const TSyncResult result = SyncAccount(account, password, LockWait);
             fetched = result.CardsFetched;
-            failure = result.Failure.isEmpty() && !result.BookFailures.empty() ? result.BookFailures.begin()->second
-                                                                               : result.Failure;
+            failure = result.FirstFailure();
         } else {
             RecordAccountFailure(account, failure);
         }

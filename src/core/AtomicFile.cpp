@@ -109,12 +109,17 @@ int ReplaceFileAtomically(const std::string& path, std::string_view content, con
 {
     if (path.empty())
         return EINVAL;
-    std::string target;
-    if (const int error = FollowLinks(path, target); error != 0)
-        return error;
+    std::string target = path;
+    if (options.FollowLinks)
+        if (const int error = FollowLinks(path, target); error != 0)
+            return error;
 
     struct stat old;
-    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    bool replacing = (options.FollowLinks ? ::stat(target.c_str(), &old) : ::lstat(target.c_str(), &old)) == 0;
+    if (replacing && !options.FollowLinks && S_ISLNK(old.st_mode))
+        replacing = false; // the link itself goes; the new file has the mode of a new one
+    else if (replacing && !options.FollowLinks && !S_ISREG(old.st_mode))
+        return S_ISDIR(old.st_mode) ? EISDIR : EINVAL;
     if (replacing && S_ISDIR(old.st_mode))
         return EISDIR;
     if (replacing && (S_ISCHR(old.st_mode) || S_ISFIFO(old.st_mode)))

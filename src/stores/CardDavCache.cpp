@@ -2,6 +2,11 @@
 
 #include "config/ConfigFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <charconv>
 #include <ctime>
 
@@ -181,6 +186,13 @@ std::string FormatCardDavStatus(const TCardDavStatus& status)
     out += "tried " + std::to_string(status.TriedAt) + '\n';
     for (const auto& [book, failure] : status.Failures)
         out += "failed " + Escaped(book) + ' ' + Escaped(failure) + '\n';
+    if (status.DiscoveredAt > 0) {
+        out += "discovered " + std::to_string(status.DiscoveredAt) + (status.SendLogin ? " login" : "") + '\n';
+        for (const std::string& home : status.Homes)
+            Line(out, "home", home);
+        for (const std::string& book : status.Books)
+            Line(out, "book", book);
+    }
     return out;
 }
 
@@ -199,12 +211,70 @@ std::optional<TCardDavStatus> ParseCardDavStatus(std::string_view text)
             status.Failures[fields[1]] = fields[2];
         } else if (fields[0] == "account" && fields.size() == 2) {
             status.AccountUrl = fields[1];
+        } else if (fields[0] == "discovered" && (fields.size() == 2 || fields.size() == 3)) {
+            // Only a hint: a line that does not read leaves the next sync to discover in full.
+            status.DiscoveredAt = Number(fields[1]).value_or(0);
+            status.SendLogin = fields.size() == 3 && fields[2] == "login";
+        } else if (fields[0] == "home" && fields.size() == 2) {
+            status.Homes.push_back(fields[1]);
+        } else if (fields[0] == "book" && fields.size() == 2) {
+            status.Books.push_back(fields[1]);
         }
         return true;
     });
     if (!read)
         return std::nullopt;
     return status;
+}
+
+namespace {
+
+// A state lists every card of a book, about a hundred bytes each: room for far more than the sync ever keeps.
+constexpr off_t MaxCacheFile = off_t{64} * 1024 * 1024;
+
+bool ReadCacheFile(const std::filesystem::path& path, std::string& bytes)
+{
+    bytes.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    struct stat info;
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= MaxCacheFile;
+    if (ok) {
+        bytes.resize(static_cast<std::size_t>(info.st_size));
+        std::size_t used = 0;
+        while (used < bytes.size()) {
+            const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0) {
+                ok = got == 0;
+                break;
+            }
+            used += static_cast<std::size_t>(got);
+        }
+        bytes.resize(ok ? used : 0);
+    }
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
+std::optional<TCardDavState> ReadCardDavState(const std::filesystem::path& book)
+{
+    std::string text;
+    if (!ReadCacheFile(book / CardDavStateFile, text))
+        return std::nullopt;
+    return ParseCardDavState(text);
+}
+
+std::optional<TCardDavStatus> ReadCardDavStatus(const std::filesystem::path& account)
+{
+    std::string text;
+    if (!ReadCacheFile(account / CardDavStatusFile, text))
+        return std::nullopt;
+    return ParseCardDavStatus(text);
 }
 
 std::filesystem::path CardDavCacheRoot(const TStoreEnvironment& environment)

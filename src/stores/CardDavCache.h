@@ -49,6 +49,12 @@ struct TCardDavStatus
     std::string AccountUrl;
     std::int64_t TriedAt = 0;
     std::map<std::string, std::string> Failures;
+    // What the last full discovery found, so that the next syncs need not repeat it: the homes listed for books,
+    // or, for an address that is a book itself, that book. DiscoveredAt 0: none to go by.
+    std::int64_t DiscoveredAt = 0;
+    std::vector<std::string> Homes;
+    std::vector<std::string> Books;
+    bool SendLogin = false; // the server answers without asking for a login: the password goes unasked
     friend bool operator==(const TCardDavStatus&, const TCardDavStatus&) = default;
 
     // What went wrong for one book: its own failure, else the account's; empty when its last sync went well.
@@ -61,6 +67,11 @@ std::optional<TCardDavState> ParseCardDavState(std::string_view text);
 
 std::string FormatCardDavStatus(const TCardDavStatus& status);
 std::optional<TCardDavStatus> ParseCardDavStatus(std::string_view text);
+
+// The state of the book cached in `book`, and the status of the account cached in `account`: the one reader of
+// each, for the sync and the module alike. Nothing when the file is missing, no regular file, damaged or foreign.
+std::optional<TCardDavState> ReadCardDavState(const std::filesystem::path& book);
+std::optional<TCardDavStatus> ReadCardDavStatus(const std::filesystem::path& account);
 
 // <cache>/nelvora/carddav; empty when the cache folder cannot be known.
 std::filesystem::path CardDavCacheRoot(const TStoreEnvironment& environment);

@@ -2,7 +2,6 @@
 
 #include "CardDavCache.h"
 #include "VCardSources.h"
-#include "config/ConfigFile.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -38,24 +37,6 @@ std::vector<std::filesystem::path> KeyFolders(const std::filesystem::path& folde
     return folders;
 }
 
-template <typename TParse> auto ReadParsed(const std::filesystem::path& file, TParse parse) -> decltype(parse(""))
-{
-    std::string text;
-    if (!ReadConfigFile(file, text))
-        return std::nullopt;
-    return parse(text);
-}
-
-std::optional<TCardDavState> ReadState(const std::filesystem::path& book)
-{
-    return ReadParsed(book / CardDavStateFile, [](std::string_view text) { return ParseCardDavState(text); });
-}
-
-std::optional<TCardDavStatus> ReadStatus(const std::filesystem::path& account)
-{
-    return ReadParsed(account / CardDavStatusFile, [](std::string_view text) { return ParseCardDavStatus(text); });
-}
-
 bool SameFolder(const struct stat& a, const struct stat& b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
@@ -69,10 +50,10 @@ void TCardDavStoreKind::Find(const TStoreEnvironment& environment, std::vector<T
     if (root.empty())
         return;
     for (const auto& account : KeyFolders(root)) {
-        const auto status = ReadStatus(account);
+        const auto status = ReadCardDavStatus(account);
         bool anyBook = false;
         for (const auto& book : KeyFolders(account)) {
-            const auto state = ReadState(book);
+            const auto state = ReadCardDavState(book);
             if (!state)
                 continue;
             anyBook = true;
@@ -95,8 +76,8 @@ std::optional<std::string> TCardDavStoreKind::Recognise(const std::filesystem::p
 std::string TCardDavStoreKind::Read(const TStoreLocation& store, TStoreRun& run,
                                     std::vector<VCard::TVCard>& cards) const
 {
-    if (!ReadState(store.Path)) {
-        const auto status = ReadStatus(store.Path);
+    if (!ReadCardDavState(store.Path)) {
+        const auto status = ReadCardDavStatus(store.Path);
         const std::string failure = status ? status->FailureOf("") : std::string();
         return failure.empty() ? "not synced yet" : "not synced yet (" + failure + ")";
     }

@@ -235,6 +235,13 @@ TEST(BookFolder, TheAccountListKeepsAddressesAndNamesButRefusesWhatWouldBreakIt)
                                     {"https://a/", "al\tice"}})
         EXPECT_NE(AccountFieldRefusal(url, user), "") << url << "|" << user;
 
+    // Lines without an address or a user name are no accounts.
+    {
+        std::ofstream edited(file, std::ios::app);
+        edited << "\talice\nhttps://c.example.org/\t\n";
+    }
+    EXPECT_EQ(LoadAccounts(file, error), accounts);
+
     std::ofstream(file) << "something else\nhttps://evil/\tx\n";
     EXPECT_TRUE(LoadAccounts(file, error).empty());
     EXPECT_NE(error, "");

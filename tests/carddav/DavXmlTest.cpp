@@ -178,3 +178,24 @@ TEST(DavXml, StatusLinesGiveTheirCodeOrZero)
         EXPECT_EQ(ParseStatusLine(QString::fromLatin1(c.Line)), c.Code) << c.Line;
     }
 }
+
+TEST(DavXml, OnlyPropertiesWithASuccessStatusCountAndTheFirstHrefNamesTheResponse)
+{
+    const TMultiStatus status = Parsed(R"(<d:multistatus xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:carddav">
+        <d:response><d:href>/u/book/a.vcf</d:href>
+          <d:propstat><d:prop><d:getetag>"made-up"</d:getetag></d:prop></d:propstat></d:response>
+        <d:response><d:href>/u/book/b.vcf</d:href><d:href>/u/book/c.vcf</d:href>
+          <d:status>HTTP/1.1 404 Not Found</d:status></d:response>
+        <d:response><d:href>/dav/</d:href><d:propstat><d:prop>
+          <d:current-user-principal><d:unauthenticated/></d:current-user-principal></d:prop>
+          <d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>
+        </d:multistatus>)");
+    ASSERT_EQ(status.Responses.size(), 3u);
+    // A propstat without a status line is broken: its ETag is not one the server gave.
+    EXPECT_FALSE(status.Responses[0].HasETag);
+    EXPECT_EQ(status.Responses[1].Href, QStringLiteral("/u/book/b.vcf"));
+    EXPECT_EQ(status.Responses[1].Status, 404);
+    // RFC 5397: the server answered without a login.
+    EXPECT_TRUE(status.Responses[2].Unauthenticated);
+    EXPECT_TRUE(status.Responses[2].CurrentUserPrincipal.isEmpty());
+}

@@ -49,7 +49,7 @@ TEST(SyncScheduler, TheSyncRunsBesideTheWindowAndOnceMoreWhenAskedMeanwhile)
         [] {
             return std::vector<TAccount>{A, B};
         },
-        [&](const TAccount& account, const QString& password, const QString&) {
+        [&](const TAccount& account, const QString& password, const QString&, const TSyncControl&) {
             gate.acquire();
             std::lock_guard<std::mutex> guard(lock);
             calls.push_back(account.User + " " + password.toStdString());
@@ -81,7 +81,7 @@ TEST(SyncScheduler, AFailingAccountPausesLongerAfterEachFailureWhileTheOthersGoO
         [] {
             return std::vector<TAccount>{A, B};
         },
-        [&](const TAccount& account, const QString&, const QString&) {
+        [&](const TAccount& account, const QString&, const QString&, const TSyncControl&) {
             TSyncResult result;
             if (account == A)
                 result.Failure = QStringLiteral("login failed");
@@ -120,4 +120,70 @@ TEST(SyncScheduler, AFailingAccountPausesLongerAfterEachFailureWhileTheOthersGoO
     EXPECT_EQ(run(), std::vector<QString>{b}); // the second pause is twice as long
     now = now.addSecs(120);
     EXPECT_EQ(run(), (std::vector<QString>{a, b}));
+}
+
+// The pause after a failure: 2 minutes, doubling with each failure in a row up to 6 hours, and back to 2 minutes
+// once a sync went well; the retry comes when the first pause of any account ends.
+TEST(SyncScheduler, PausesDoubleUpToSixHoursStartAgainAfterASuccessAndTheEarliestEndingBringsTheRetry)
+{
+    TFakeSecrets secrets;
+    QDateTime now = QDateTime::fromSecsSinceEpoch(1700000000, Qt::UTC);
+    std::atomic<bool> aFails{true};
+    std::atomic<int> runs{0};
+    std::mutex lock;
+    std::vector<std::string> synced;
+    TSyncScheduler scheduler(
+        secrets,
+        [] {
+            return std::vector<TAccount>{A, B};
+        },
+        [&](const TAccount& account, const QString&, const QString&, const TSyncControl&) {
+            TSyncResult result;
+            {
+                std::lock_guard<std::mutex> guard(lock);
+                synced.push_back(account.User);
+            }
+            if (account == A ? aFails.load() : true)
+                result.Failure = QStringLiteral("server not reachable");
+            ++runs;
+            return result;
+        },
+        [&now] { return now; });
+    const auto run = [&] {
+        {
+            std::lock_guard<std::mutex> guard(lock);
+            synced.clear();
+        }
+        scheduler.SyncNow();
+        EXPECT_TRUE(WaitFor([&scheduler] { return !scheduler.IsRunning(); }));
+        std::lock_guard<std::mutex> guard(lock);
+        return std::find(synced.begin(), synced.end(), "alice") != synced.end();
+    };
+
+    // Nine failures in a row: the ninth pause is 6 hours, not 8.5.
+    ASSERT_TRUE(run());
+    for (int failure = 1; failure < 9; ++failure) {
+        now = now.addSecs(std::min<qint64>(6 * 3600, qint64(120) << (failure - 1)));
+        ASSERT_TRUE(run()) << failure;
+    }
+    now = now.addSecs(6 * 3600 - 10);
+    EXPECT_FALSE(run());
+    now = now.addSecs(10);
+    EXPECT_TRUE(run());
+
+    // A success ends the series: the next failure pauses 2 minutes again.
+    now = now.addSecs(6 * 3600);
+    aFails = false;
+    EXPECT_TRUE(run());
+    aFails = true;
+    EXPECT_TRUE(run());
+    now = now.addSecs(120);
+    EXPECT_TRUE(run());
+
+    // A's pause (4 minutes) ends a second from now, B's much later: the retry comes for A, by itself.
+    now = now.addSecs(239);
+    EXPECT_FALSE(run());
+    now = now.addSecs(1);
+    const int before = runs;
+    EXPECT_TRUE(WaitFor([&] { return runs > before; }));
 }

@@ -4,7 +4,9 @@
 
 #include <QRegularExpression>
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,12 +25,22 @@ public:
     int Version = 1;                // the sync token's number; every change raises it
     std::vector<std::pair<int, QString>> Changes;
     bool SupportsSync = true;
-    int PageSize = 0;         // > 0: sync answers carry at most this many members and say 507
-    int ForgetBefore = 0;     // tokens below this version are refused as expired
-    qint64 MaxAnswer = 0;     // > 0: a larger answer fails as too large, as the real transport does
-    QUrl RedirectDiscoveryTo; // set: the first PROPFIND is redirected there
-    std::vector<QString> Log; // "METHOD path depth [body]" for every request
-    int Unauthorized = 0;     // > 0: answer this many requests with 401
+    bool ListsTokens = true;    // false: the book has neither sync-token nor getctag
+    bool SyncSendsData = false; // true: a sync answer carries the cards' text when asked for it
+    int PageSize = 0;           // > 0: sync answers carry at most this many members and say 507
+    int ForgetBefore = 0;       // tokens below this version are refused as expired
+    qint64 MaxAnswer = 0;       // > 0: a larger answer fails as too large, as the real transport does
+    QUrl RedirectDiscoveryTo;   // set: the first PROPFIND is redirected there
+    std::vector<QString> Log;   // "METHOD path depth [body]" for every request
+    int Unauthorized = 0;       // > 0: answer this many requests with 401
+    // Set: a DAV base at this path that answers an anonymous PROPFIND with the unauthenticated principal (RFC 5397)
+    // and one with the password (HonourLogin) with the principal /u/, whose home /u/ holds the book.
+    QString DavBase;
+    bool HonourLogin = true;
+    QStringList Homes{QStringLiteral("/u/")}; // the principal's home set; /u/ holds the book, others nothing
+    int Authenticated = 0;                    // requests that came with the password unasked
+    // Set: asked first for every request (after the log); an answer it gives stands for the server's.
+    std::function<std::optional<CardDav::TDavReply>(const CardDav::TDavRequest&)> Misbehave;
 
     void Put(const QString& href, const QByteArray& text)
     {
@@ -45,7 +57,29 @@ public:
     {
         Log.push_back(QString::fromLatin1(request.Method) + u' ' + request.Url.path() + u' ' +
                       QString::fromLatin1(request.Depth) + u' ' + QString::fromUtf8(request.Body));
+        Authenticated += request.Authenticate ? 1 : 0;
+        if (Misbehave)
+            if (auto answer = Misbehave(request))
+                return *answer;
         CardDav::TDavReply reply;
+        if (!DavBase.isEmpty() && request.Method == "PROPFIND" && request.Url.path() == DavBase) {
+            reply.Status = 207;
+            reply.Body = Multistatus(Response(
+                DavBase,
+                request.Authenticate && HonourLogin
+                    ? "<d:current-user-principal><d:href>/u/</d:href></d:current-user-principal>"
+                      "<c:addressbook-home-set><d:href>" +
+                          Homes.join(QStringLiteral("</d:href><d:href>")).toUtf8() +
+                          "</d:href></c:addressbook-home-set>"
+                    : QByteArray("<d:current-user-principal><d:unauthenticated/></d:current-user-principal>")));
+            return reply;
+        }
+        if (!DavBase.isEmpty() && request.Method == "PROPFIND" && Homes.contains(request.Url.path())) {
+            reply.Status = request.Authenticate && HonourLogin ? 207 : 401;
+            reply.Body = Multistatus(Response(request.Url.path(), "<d:resourcetype><d:collection/></d:resourcetype>") +
+                                     (request.Url.path() == u"/u/" ? Response("/u/book/", BookProps()) : QByteArray()));
+            return reply;
+        }
         if (Unauthorized > 0) {
             --Unauthorized;
             reply.Status = 401;
@@ -82,12 +116,17 @@ public:
                                              "</c:address-data>");
             }
             reply.Body = Multistatus(members);
+        } else if (request.Method == "GET") {
+            const auto card = Cards.find(path);
+            reply.Status = card == Cards.end() ? 404 : 200;
+            reply.Body = card == Cards.end() ? QByteArray() : card->second.Text;
         } else {
             reply.Status = 405;
         }
         if (MaxAnswer > 0 && reply.Body.size() > MaxAnswer) {
             reply = {};
             reply.Failure = CardDav::TTransportFailure::TooLarge;
+            reply.Received = MaxAnswer;
         }
         return reply;
     }
@@ -100,7 +139,6 @@ public:
         return count;
     }
 
-private:
     static QByteArray Multistatus(const QByteArray& members, const QByteArray& extra = {})
     {
         return R"(<d:multistatus xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:carddav">)" + members + extra +
@@ -111,12 +149,15 @@ private:
         return "<d:response><d:href>" + href.toUtf8() + "</d:href><d:propstat><d:prop>" + props +
                "</d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>";
     }
+
+private:
     QByteArray Token(int version) const { return "tok-" + QByteArray::number(version); }
     QByteArray BookProps() const
     {
         QByteArray props = "<d:resourcetype><d:collection/><c:addressbook/></d:resourcetype>"
-                           "<d:displayname>Book</d:displayname><d:sync-token>" +
-                           Token(Version) + "</d:sync-token>";
+                           "<d:displayname>Book</d:displayname>";
+        if (ListsTokens)
+            props += "<d:sync-token>" + Token(Version) + "</d:sync-token>";
         if (SupportsSync)
             props += "<d:supported-report-set><d:supported-report><d:report><d:sync-collection/></d:report>"
                      "</d:supported-report></d:supported-report-set>";
@@ -158,10 +199,16 @@ private:
             ++count;
             upTo = version;
             const auto card = Cards.find(href);
-            members += card == Cards.end()
-                           ? "<d:response><d:href>" + href.toUtf8() +
-                                 "</d:href><d:status>HTTP/1.1 404 Not Found</d:status></d:response>"
-                           : Response(href, "<d:getetag>" + card->second.ETag.toUtf8() + "</d:getetag>");
+            members +=
+                card == Cards.end()
+                    ? "<d:response><d:href>" + href.toUtf8() +
+                          "</d:href><d:status>HTTP/1.1 404 Not Found</d:status></d:response>"
+                    : Response(href, "<d:getetag>" + card->second.ETag.toUtf8() + "</d:getetag>" +
+                                         (SyncSendsData && body.contains("address-data")
+                                              ? "<c:address-data>" +
+                                                    QString::fromUtf8(card->second.Text).toHtmlEscaped().toUtf8() +
+                                                    "</c:address-data>"
+                                              : QByteArray()));
         }
         if (truncated)
             members += "<d:response><d:href>/u/book/</d:href><d:status>HTTP/1.1 507 Insufficient Storage</d:status>"

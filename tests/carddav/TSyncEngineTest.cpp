@@ -261,3 +261,184 @@ TEST(UrlPolicy, PasswordsTravelOnlyOverTlsOrToThisComputerAndOnlyToTheNamedSite)
             << c.Account << " " << c.Target;
     }
 }
+
+TEST_F(SyncEngine, AServerThatAnswersWithoutALoginIsAskedAgainWithThePassword)
+{
+    m_server.Put("/u/book/a.vcf", Card("a", "Anna"));
+    m_server.DavBase = QStringLiteral("/dav/");
+    const QUrl base(QStringLiteral("https://dav.test/dav/"));
+    TSyncResult result = Sync(base);
+    ASSERT_TRUE(result.Ok()) << result.Failure.toStdString();
+    ASSERT_EQ(result.Books.size(), 1u);
+    EXPECT_EQ(result.Books.front().Url, BookUrl);
+    EXPECT_EQ(result.CardsFetched, 1);
+    EXPECT_GT(m_server.Authenticated, 0);
+
+    // The password is refused without a challenge: that is a failed login, not a server without books.
+    m_server.HonourLogin = false;
+    EXPECT_EQ(Sync(base).Failure, QStringLiteral("login failed"));
+}
+
+TEST_F(SyncEngine, ARedirectKeepsSchemeHostAndPortAndOneFailingHomeFailsTheDiscovery)
+{
+    m_server.Put("/u/book/a.vcf", Card("a", "Anna"));
+    for (const char* to : {"https://dav.test:8443/u/book/", "http://dav.test/u/book/"}) {
+        m_server.RedirectDiscoveryTo = QUrl(QString::fromLatin1(to));
+        m_server.Log.clear();
+        EXPECT_EQ(Sync().Failure, QStringLiteral("redirected to another host")) << to;
+        EXPECT_EQ(m_server.Log.size(), 1u) << to;
+    }
+    m_server.RedirectDiscoveryTo.clear();
+
+    // One of two homes answers 500: its books must not be taken for removed.
+    m_server.DavBase = QStringLiteral("/dav/");
+    m_server.Homes = {QStringLiteral("/v/"), QStringLiteral("/u/")};
+    const QUrl base(QStringLiteral("https://dav.test/dav/"));
+    m_server.Misbehave = nullptr;
+    ASSERT_TRUE(Sync(base).Ok());
+    const auto account = TSyncEngine::AccountFolder(m_root, base, QStringLiteral("alice"));
+    const auto book = account / FolderKey(BookUrl.toString().toStdString());
+    ASSERT_TRUE(std::filesystem::exists(book / "state"));
+    m_server.Misbehave = [](const TDavRequest& request) -> std::optional<TDavReply> {
+        if (request.Url.path() != u"/v/")
+            return std::nullopt;
+        TDavReply reply;
+        reply.Status = 500;
+        return reply;
+    };
+    EXPECT_EQ(Sync(base).Failure, QStringLiteral("server error 500"));
+    EXPECT_TRUE(std::filesystem::exists(book / "state"));
+}
+
+TEST_F(SyncEngine, AnAccountRemovedBeforeOrDuringItsSyncLeavesNoFolderAndOrphansArePruned)
+{
+    m_server.Put("/u/book/a.vcf", Card("a", "Anna"));
+    const auto own = TSyncEngine::AccountFolder(m_root, BookUrl, QStringLiteral("alice"));
+    std::vector<std::set<std::string>> lists;
+    m_engine.SetListedAccounts([&lists]() -> std::optional<std::set<std::string>> {
+        if (lists.empty())
+            return std::nullopt; // the list cannot be read: nothing is removed
+        auto listed = lists.front();
+        if (lists.size() > 1)
+            lists.erase(lists.begin());
+        return listed;
+    });
+    ASSERT_TRUE(Sync().Ok());
+    const auto orphan = m_root / "0123456789abcdef";
+    std::filesystem::create_directories(orphan / "fedcba9876543210");
+
+    lists = {{own.filename().string()}};
+    ASSERT_TRUE(Sync().Ok());
+    EXPECT_FALSE(std::filesystem::exists(orphan));
+    EXPECT_TRUE(std::filesystem::exists(Book() / "state"));
+
+    // Removed while the sync ran: listed when it began, gone when it ended.
+    m_server.Put("/u/book/b.vcf", Card("b", "Bo"));
+    lists = {{own.filename().string()}, {}};
+    EXPECT_EQ(Sync().Failure, QStringLiteral("account removed"));
+    EXPECT_FALSE(std::filesystem::exists(own));
+
+    // Removed before: not one request, no folder.
+    m_server.Log.clear();
+    lists = {{}};
+    EXPECT_EQ(Sync().Failure, QStringLiteral("account removed"));
+    EXPECT_TRUE(m_server.Log.empty());
+    EXPECT_FALSE(std::filesystem::exists(own));
+}
+
+TEST_F(SyncEngine, ProgressNamesTheBookAndCountsItsCardsUpToTheTotal)
+{
+    for (int i = 0; i < 150; ++i)
+        m_server.Put(QStringLiteral("/u/book/%1.vcf").arg(i), Card("x", "x"));
+    std::vector<std::tuple<QUrl, int, int>> reports;
+    m_engine.SetProgress(
+        [&reports](const QUrl& book, int done, int total) { reports.emplace_back(book, done, total); });
+    ASSERT_TRUE(Sync().Ok());
+    EXPECT_EQ(Cached().size(), 150u); // the last card of the first multiget too
+    ASSERT_FALSE(reports.empty());
+    EXPECT_EQ(reports.front(), std::make_tuple(BookUrl, 0, -1));
+    EXPECT_EQ(reports.back(), std::make_tuple(BookUrl, 150, 150));
+    reports.clear();
+    ASSERT_TRUE(Sync().Ok());
+    EXPECT_TRUE(reports.empty()); // nothing changed
+}
+
+TEST_F(SyncEngine, AnUnchangedSyncCostsOneRequestAndAFirstSyncWithTheCardsInTheSyncAnswerThree)
+{
+    std::int64_t now = 1700000000;
+    m_engine.SetClock([&now] { return now; });
+    for (int i = 0; i < 250; ++i)
+        m_server.Put(QStringLiteral("/u/book/%1.vcf").arg(i), Card("x", "x"));
+    m_server.SyncSendsData = true;
+    ASSERT_TRUE(Sync().Ok());
+    EXPECT_EQ(Cached().size(), 250u);
+    EXPECT_LE(m_server.Log.size(), 3u);
+    EXPECT_EQ(m_server.Count("REPORT /u/book/ 1"), 0);
+
+    m_server.Log.clear();
+    ASSERT_TRUE(Sync().Ok());
+    EXPECT_EQ(m_server.Log.size(), 1u); // the book's listing, which says nothing changed
+
+    // A change: the listing, the sync report with the saved token, one multiget.
+    m_server.Put("/u/book/7.vcf", Card("x", "y", "1999-09-09"));
+    m_server.Log.clear();
+    ASSERT_TRUE(Sync().Ok());
+    EXPECT_EQ(m_server.Log.size(), 3u);
+    EXPECT_NE(Cached().at("/u/book/7.vcf").find("1999-09-09"), std::string::npos);
+
+    // Adding an account tests the login by discovering; its first sync starts from what that found.
+    std::vector<TBookInfo> books;
+    ASSERT_EQ(m_engine.Discover(BookUrl, books), QString());
+    m_engine.SetDiscovery(m_engine.LastDiscovery(books));
+    std::filesystem::remove_all(m_root);
+    m_server.Log.clear();
+    ASSERT_TRUE(Sync().Ok());
+    EXPECT_EQ(Cached().size(), 250u);
+    EXPECT_EQ(m_server.Log.size(), 1u); // the sync report, with the cards
+
+    // A day later the whole discovery runs again.
+    now += 24 * 3600;
+    m_server.Log.clear();
+    ASSERT_TRUE(Sync().Ok());
+    EXPECT_EQ(m_server.Count("PROPFIND /u/book/ 0"), 2);
+}
+
+TEST_F(SyncEngine, ChangesArriveFromServersWithoutTokensAndAfterAPagedFullResync)
+{
+    // Neither sync-token nor getctag: every sync compares the ETags.
+    m_server.ListsTokens = false;
+    m_server.SupportsSync = false;
+    m_server.Put("/u/book/a.vcf", Card("a", "Anna"));
+    ASSERT_TRUE(Sync().Ok());
+    m_server.Put("/u/book/a.vcf", Card("a", "Anna", "1990-01-01"));
+    ASSERT_TRUE(Sync().Ok());
+    EXPECT_NE(Cached().at("/u/book/a.vcf").find("1990-01-01"), std::string::npos);
+
+    // An expired token, and the full resync comes in pages: a card removed meanwhile leaves the cache.
+    m_server.ListsTokens = true;
+    m_server.SupportsSync = true;
+    for (int i = 0; i < 7; ++i)
+        m_server.Put(QStringLiteral("/u/book/%1.vcf").arg(i), Card("x", "x"));
+    ASSERT_TRUE(Sync().Ok());
+    EXPECT_EQ(Cached().size(), 8u);
+    m_server.Remove("/u/book/3.vcf");
+    m_server.ForgetBefore = m_server.Version;
+    m_server.PageSize = 3;
+    ASSERT_TRUE(Sync().Ok());
+    EXPECT_EQ(Cached().size(), 7u);
+    EXPECT_FALSE(Cached().contains("/u/book/3.vcf"));
+}
+
+TEST_F(SyncEngine, ACardOfExactlyTheSizeLimitIsKept)
+{
+    const QByteArray card = Card("a", "Anna");
+    m_server.Put("/u/book/a.vcf", card);
+    m_engine.SetMaxCard(Received(card).size());
+    ASSERT_TRUE(Sync().Ok());
+    EXPECT_EQ(Cached().at("/u/book/a.vcf"), Received(card));
+}
+
+TEST(BookFolder, FolderKeysStayTheSameSoThatExistingCachesAreFound)
+{
+    EXPECT_EQ(FolderKey("https://dav.test/u/book/"), "2eeda1e5cf1cc5a8");
+}

@@ -369,6 +369,15 @@ expect_rows "$expected2" "the rows after the changes"
 /usr/bin/python3 "$here/radicale-requests.py" "$work/radicale.log" "$logged" "$saved" anna.vcf nina.vcf ||
     fail "the server did not see one sync with the saved token and one multiget of the changed cards"
 
+# An unchanged sync lists the home once and asks nothing of the books (Qt's first try without the password and
+# the answered challenge count as two requests).
+echo "== an unchanged sync"
+logged=$(wc -l <"$work/radicale.log")
+run --sync --sources >/dev/null
+asked=$(tail -n +"$((logged + 1))" "$work/radicale.log" | grep -cE "\] [A-Z]+ request for '/" || true)
+[ "$asked" -le 2 ] || fail "an unchanged sync sent $asked requests to Radicale"
+echo "   $asked requests"
+
 # 4. A token the server no longer knows: one full resync, the same rows, no duplicates.
 echo "== an invalidated token"
 rm -rf "$work/radicale/collections/collection-root/alice/family/.Radicale.cache/sync-token"

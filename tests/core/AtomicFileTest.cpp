@@ -215,3 +215,21 @@ TEST(AtomicFile, ADeviceIsWrittenThroughAndStaysADevice)
     EXPECT_EQ(ReplaceFileAtomically("/dev/null", "nothing to keep"), 0);
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
+
+// The cache's own files: a link planted in place of one is replaced, and what it points to is never written.
+TEST(AtomicFile, WithoutFollowingLinksALinkIsReplacedAndItsTargetLeftAlone)
+{
+    const TFolder folder;
+    std::ofstream(folder.Path / "elsewhere") << "someone else's\n";
+    fs::create_symlink(folder.Path / "elsewhere", folder.Path / "status");
+    ASSERT_EQ(::mkfifo((folder.Path / "pipe").c_str(), 0600), 0);
+    TAtomicFileOptions options;
+    options.NewFileMode = 0600;
+    options.FollowLinks = false;
+    ASSERT_EQ(ReplaceFileAtomically((folder.Path / "status").string(), "mine\n", options), 0);
+    EXPECT_FALSE(fs::is_symlink(folder.Path / "status"));
+    EXPECT_EQ(Read(folder.Path / "status"), "mine\n");
+    EXPECT_EQ(Read(folder.Path / "elsewhere"), "someone else's\n");
+    EXPECT_EQ(ReplaceFileAtomically((folder.Path / "pipe").string(), "mine\n", options), EINVAL);
+    EXPECT_FALSE(LeftATemporaryFile(folder.Path));
+}
