@@ -40,6 +40,11 @@ TOnlineBooks::TOnlineBooks(ILauncher& launcher) : m_launcher(launcher), m_schedu
                          if (changed)
                              Changed();
                      });
+    // How far the running sync is, for the Address books page's bar: the account and its cards so far.
+    QObject::connect(&m_scheduler, &CardDav::TSyncScheduler::Progress, &m_scheduler,
+                     [this](const QString& account, const QString&, int done, int total) {
+                         Report(account.toStdString(), done, total);
+                     });
     // A run that ends may start the next one at once: look once the scheduler has settled.
     QObject::connect(&m_scheduler, &CardDav::TSyncScheduler::Finished, &m_scheduler,
                      [this] { QTimer::singleShot(0, &m_scheduler, [this] { FollowScheduler(); }); });
