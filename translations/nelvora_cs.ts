@@ -75,6 +75,22 @@
         <source>the server&apos;s answer to the log-in in the browser could not be read</source>
         <translation>odpověď serveru na přihlášení v prohlížeči nelze přečíst</translation>
     </message>
+    <message>
+        <source>the address book is larger than a sync may fetch</source>
+        <translation>adresář je větší, než smí jedna synchronizace stáhnout</translation>
+    </message>
+    <message>
+        <source>the server&apos;s list of changes did not end</source>
+        <translation>seznam změn ze serveru neměl konec</translation>
+    </message>
+    <message>
+        <source>the server sent the request round in circles</source>
+        <translation>server přesměrovával požadavek dokola</translation>
+    </message>
+    <message>
+        <source>put the user name and the password in their own fields, not in the server address</source>
+        <translation>zadejte uživatelské jméno a heslo do jejich vlastních polí, ne do adresy serveru</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -479,6 +495,15 @@ ZRUŠIT	ukončit program – neuložená data budou ztracena!</translation>
             <numerusform> (%Ln nesynchronizováno, z poslední kopie)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> (%Ln with files that cannot be read)</source>
+        <extracomment>Appended to the line below the list: address books of which some files could not be read.</extracomment>
+        <translation>
+            <numerusform> (%Ln se soubory, které nelze přečíst)</numerusform>
+            <numerusform> (%Ln se soubory, které nelze přečíst)</numerusform>
+            <numerusform> (%Ln se soubory, které nelze přečíst)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TEventReport</name>
@@ -831,6 +856,31 @@ Nebyl nalezen žádný program pro psaní e-mailů ani pro volání!</translatio
         <source>Write to %1</source>
         <extracomment>A button of the notification: writes an e-mail to the person (%1) whose date is today.</extracomment>
         <translation>Napsat: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s)</source>
+        <comment>summary</comment>
+        <extracomment>The summary of a notification, where birthdays and anniversaries fall on one day: keep it short, the whole summary (&quot;3 birthdays and 1 anniversary today&quot;) should stay within 40 characters.</extracomment>
+        <translation>
+            <numerusform>%n narozeniny</numerusform>
+            <numerusform>%n narozeniny</numerusform>
+            <numerusform>%n narozenin</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies)</source>
+        <comment>summary</comment>
+        <extracomment>Beside the birthdays in the summary: keep it short (&quot;1 anniversary&quot; rather than &quot;1 wedding anniversary&quot;).</extracomment>
+        <translation>
+            <numerusform>%n výročí</numerusform>
+            <numerusform>%n výročí</numerusform>
+            <numerusform>%n výročí</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The dates of one day in the notification&apos;s summary: %1 is the birthdays (&quot;3 birthdays&quot;), %2 the anniversaries (&quot;1 anniversary&quot;).</extracomment>
+        <translation>%1 a %2</translation>
     </message>
 </context>
 <context>

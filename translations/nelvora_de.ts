@@ -79,6 +79,18 @@
         <source>the server&apos;s answer to the log-in in the browser could not be read</source>
         <translation>die Antwort des Servers auf die Anmeldung im Browser ist nicht lesbar</translation>
     </message>
+    <message>
+        <source>the address book is larger than a sync may fetch</source>
+        <translation>das Adressbuch ist größer, als eine Synchronisation abrufen darf</translation>
+    </message>
+    <message>
+        <source>the server&apos;s list of changes did not end</source>
+        <translation>die Änderungsliste des Servers nahm kein Ende</translation>
+    </message>
+    <message>
+        <source>the server sent the request round in circles</source>
+        <translation>der Server hat die Anfrage im Kreis weitergeleitet</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -79,6 +79,18 @@
         <source>the server&apos;s answer to the log-in in the browser could not be read</source>
         <translation>no se pudo leer la respuesta del servidor al inicio de sesión en el navegador</translation>
     </message>
+    <message>
+        <source>the address book is larger than a sync may fetch</source>
+        <translation>la libreta de direcciones es más grande de lo que una sincronización puede descargar</translation>
+    </message>
+    <message>
+        <source>the server&apos;s list of changes did not end</source>
+        <translation>la lista de cambios del servidor no terminaba</translation>
+    </message>
+    <message>
+        <source>the server sent the request round in circles</source>
+        <translation>el servidor redirigió la solicitud en círculo</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

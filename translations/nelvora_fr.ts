@@ -79,6 +79,18 @@
         <source>the server&apos;s answer to the log-in in the browser could not be read</source>
         <translation>la réponse du serveur à la connexion dans le navigateur est illisible</translation>
     </message>
+    <message>
+        <source>the address book is larger than a sync may fetch</source>
+        <translation>le carnet d’adresses est plus grand qu’une synchronisation ne peut en récupérer</translation>
+    </message>
+    <message>
+        <source>the server&apos;s list of changes did not end</source>
+        <translation>la liste des modifications du serveur ne se terminait pas</translation>
+    </message>
+    <message>
+        <source>the server sent the request round in circles</source>
+        <translation>le serveur a redirigé la requête en boucle</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

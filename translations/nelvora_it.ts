@@ -79,6 +79,18 @@
         <source>the server&apos;s answer to the log-in in the browser could not be read</source>
         <translation>la risposta del server all&apos;accesso nel browser non è leggibile</translation>
     </message>
+    <message>
+        <source>the address book is larger than a sync may fetch</source>
+        <translation>la rubrica è più grande di quanto una sincronizzazione possa scaricare</translation>
+    </message>
+    <message>
+        <source>the server&apos;s list of changes did not end</source>
+        <translation>l’elenco delle modifiche del server non terminava</translation>
+    </message>
+    <message>
+        <source>the server sent the request round in circles</source>
+        <translation>il server ha reindirizzato la richiesta in un ciclo</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

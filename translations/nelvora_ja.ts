@@ -75,6 +75,22 @@
         <source>the server&apos;s answer to the log-in in the browser could not be read</source>
         <translation>ブラウザーでのログインに対するサーバーの応答を読み取れませんでした</translation>
     </message>
+    <message>
+        <source>the address book is larger than a sync may fetch</source>
+        <translation>アドレス帳が 1 回の同期で取得できる量を超えています</translation>
+    </message>
+    <message>
+        <source>the server&apos;s list of changes did not end</source>
+        <translation>サーバーの変更一覧が終わりませんでした</translation>
+    </message>
+    <message>
+        <source>the server sent the request round in circles</source>
+        <translation>サーバーがリクエストを循環してリダイレクトしました</translation>
+    </message>
+    <message>
+        <source>put the user name and the password in their own fields, not in the server address</source>
+        <translation>ユーザー名とパスワードはサーバーのアドレスではなく、それぞれの欄に入力してください</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -465,6 +481,13 @@ CANCEL	end program - unsaved data will be lost!</source>
             <numerusform> (%Ln 個は同期できず、前回のコピーを使用)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> (%Ln with files that cannot be read)</source>
+        <extracomment>Appended to the line below the list: address books of which some files could not be read.</extracomment>
+        <translation>
+            <numerusform>（%Ln 件に読み込めないファイルあり）</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TEventReport</name>
@@ -797,6 +820,27 @@ Couldn&apos;t find any program to write or call with!</source>
         <source>Write to %1</source>
         <extracomment>A button of the notification: writes an e-mail to the person (%1) whose date is today.</extracomment>
         <translation>%1 にメールを送る</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s)</source>
+        <comment>summary</comment>
+        <extracomment>The summary of a notification, where birthdays and anniversaries fall on one day: keep it short, the whole summary (&quot;3 birthdays and 1 anniversary today&quot;) should stay within 40 characters.</extracomment>
+        <translation>
+            <numerusform>%n 件の誕生日</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies)</source>
+        <comment>summary</comment>
+        <extracomment>Beside the birthdays in the summary: keep it short (&quot;1 anniversary&quot; rather than &quot;1 wedding anniversary&quot;).</extracomment>
+        <translation>
+            <numerusform>%n 件の記念日</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The dates of one day in the notification&apos;s summary: %1 is the birthdays (&quot;3 birthdays&quot;), %2 the anniversaries (&quot;1 anniversary&quot;).</extracomment>
+        <translation>%1と %2</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,18 @@
         <source>the server&apos;s answer to the log-in in the browser could not be read</source>
         <translation>het antwoord van de server op de aanmelding in de browser is onleesbaar</translation>
     </message>
+    <message>
+        <source>the address book is larger than a sync may fetch</source>
+        <translation>het adresboek is groter dan een synchronisatie mag ophalen</translation>
+    </message>
+    <message>
+        <source>the server&apos;s list of changes did not end</source>
+        <translation>de lijst met wijzigingen van de server hield niet op</translation>
+    </message>
+    <message>
+        <source>the server sent the request round in circles</source>
+        <translation>de server stuurde het verzoek in een kringetje rond</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -79,6 +79,18 @@
         <source>the server&apos;s answer to the log-in in the browser could not be read</source>
         <translation>nie można odczytać odpowiedzi serwera na logowanie w przeglądarce</translation>
     </message>
+    <message>
+        <source>the address book is larger than a sync may fetch</source>
+        <translation>książka adresowa jest większa, niż synchronizacja może pobrać</translation>
+    </message>
+    <message>
+        <source>the server&apos;s list of changes did not end</source>
+        <translation>lista zmian serwera nie miała końca</translation>
+    </message>
+    <message>
+        <source>the server sent the request round in circles</source>
+        <translation>serwer przekierowywał żądanie w kółko</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -79,6 +79,18 @@
         <source>the server&apos;s answer to the log-in in the browser could not be read</source>
         <translation>não foi possível ler a resposta do servidor ao login no navegador</translation>
     </message>
+    <message>
+        <source>the address book is larger than a sync may fetch</source>
+        <translation>o catálogo de endereços é maior do que uma sincronização pode baixar</translation>
+    </message>
+    <message>
+        <source>the server&apos;s list of changes did not end</source>
+        <translation>a lista de alterações do servidor não terminava</translation>
+    </message>
+    <message>
+        <source>the server sent the request round in circles</source>
+        <translation>o servidor redirecionou a requisição em círculos</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -79,6 +79,18 @@
         <source>the server&apos;s answer to the log-in in the browser could not be read</source>
         <translation>не удалось прочитать ответ сервера на вход через браузер</translation>
     </message>
+    <message>
+        <source>the address book is larger than a sync may fetch</source>
+        <translation>адресная книга больше, чем может загрузить одна синхронизация</translation>
+    </message>
+    <message>
+        <source>the server&apos;s list of changes did not end</source>
+        <translation>список изменений от сервера не заканчивался</translation>
+    </message>
+    <message>
+        <source>the server sent the request round in circles</source>
+        <translation>сервер перенаправлял запрос по кругу</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -75,6 +75,22 @@
         <source>the server&apos;s answer to the log-in in the browser could not be read</source>
         <translation>serverns svar på inloggningen i webbläsaren kunde inte läsas</translation>
     </message>
+    <message>
+        <source>the address book is larger than a sync may fetch</source>
+        <translation>adressboken är större än en synkronisering får hämta</translation>
+    </message>
+    <message>
+        <source>the server&apos;s list of changes did not end</source>
+        <translation>serverns lista över ändringar tog aldrig slut</translation>
+    </message>
+    <message>
+        <source>the server sent the request round in circles</source>
+        <translation>servern skickade runt begäran i cirklar</translation>
+    </message>
+    <message>
+        <source>put the user name and the password in their own fields, not in the server address</source>
+        <translation>skriv användarnamnet och lösenordet i sina egna fält, inte i serveradressen</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -472,6 +488,14 @@ AVBRYT	avsluta programmet – osparade data går förlorade!</translation>
             <numerusform> (%Ln inte synkroniserade, från den senaste kopian)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> (%Ln with files that cannot be read)</source>
+        <extracomment>Appended to the line below the list: address books of which some files could not be read.</extracomment>
+        <translation>
+            <numerusform> (%Ln med filer som inte kan läsas)</numerusform>
+            <numerusform> (%Ln med filer som inte kan läsas)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TEventReport</name>
@@ -814,6 +838,29 @@ Inget program för e-post eller samtal hittades!</translation>
         <source>Write to %1</source>
         <extracomment>A button of the notification: writes an e-mail to the person (%1) whose date is today.</extracomment>
         <translation>Skriv till %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s)</source>
+        <comment>summary</comment>
+        <extracomment>The summary of a notification, where birthdays and anniversaries fall on one day: keep it short, the whole summary (&quot;3 birthdays and 1 anniversary today&quot;) should stay within 40 characters.</extracomment>
+        <translation>
+            <numerusform>%n födelsedag</numerusform>
+            <numerusform>%n födelsedagar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies)</source>
+        <comment>summary</comment>
+        <extracomment>Beside the birthdays in the summary: keep it short (&quot;1 anniversary&quot; rather than &quot;1 wedding anniversary&quot;).</extracomment>
+        <translation>
+            <numerusform>%n bröllopsdag</numerusform>
+            <numerusform>%n bröllopsdagar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The dates of one day in the notification&apos;s summary: %1 is the birthdays (&quot;3 birthdays&quot;), %2 the anniversaries (&quot;1 anniversary&quot;).</extracomment>
+        <translation>%1 och %2</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,22 @@
         <source>the server&apos;s answer to the log-in in the browser could not be read</source>
         <translation>sunucunun tarayıcıda oturum açmaya verdiği yanıt okunamadı</translation>
     </message>
+    <message>
+        <source>the address book is larger than a sync may fetch</source>
+        <translation>adres defteri bir eşitlemenin indirebileceğinden büyük</translation>
+    </message>
+    <message>
+        <source>the server&apos;s list of changes did not end</source>
+        <translation>sunucunun değişiklik listesi bitmedi</translation>
+    </message>
+    <message>
+        <source>the server sent the request round in circles</source>
+        <translation>sunucu isteği döngü içinde yönlendirdi</translation>
+    </message>
+    <message>
+        <source>put the user name and the password in their own fields, not in the server address</source>
+        <translation>kullanıcı adını ve parolayı sunucu adresine değil, kendi alanlarına yazın</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -465,6 +481,13 @@ HAYIR	günlüğü gösterme ve programa devam et;
             <numerusform> (%Ln tanesi eşitlenemedi, son kopyadan)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> (%Ln with files that cannot be read)</source>
+        <extracomment>Appended to the line below the list: address books of which some files could not be read.</extracomment>
+        <translation>
+            <numerusform> (%Ln tanesinde okunamayan dosyalar var)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TEventReport</name>
@@ -797,6 +820,27 @@ E-posta yazmak ya da arama yapmak için bir program bulunamadı!</translation>
         <source>Write to %1</source>
         <extracomment>A button of the notification: writes an e-mail to the person (%1) whose date is today.</extracomment>
         <translation>E-posta yaz: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s)</source>
+        <comment>summary</comment>
+        <extracomment>The summary of a notification, where birthdays and anniversaries fall on one day: keep it short, the whole summary (&quot;3 birthdays and 1 anniversary today&quot;) should stay within 40 characters.</extracomment>
+        <translation>
+            <numerusform>%n doğum günü</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies)</source>
+        <comment>summary</comment>
+        <extracomment>Beside the birthdays in the summary: keep it short (&quot;1 anniversary&quot; rather than &quot;1 wedding anniversary&quot;).</extracomment>
+        <translation>
+            <numerusform>%n yıldönümü</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The dates of one day in the notification&apos;s summary: %1 is the birthdays (&quot;3 birthdays&quot;), %2 the anniversaries (&quot;1 anniversary&quot;).</extracomment>
+        <translation>%1 ve %2</translation>
     </message>
 </context>
 <context>

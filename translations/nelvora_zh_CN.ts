@@ -75,6 +75,22 @@
         <source>the server&apos;s answer to the log-in in the browser could not be read</source>
         <translation>无法读取服务器对浏览器登录的响应</translation>
     </message>
+    <message>
+        <source>the address book is larger than a sync may fetch</source>
+        <translation>地址簿超出了一次同步可获取的大小</translation>
+    </message>
+    <message>
+        <source>the server&apos;s list of changes did not end</source>
+        <translation>服务器的更改列表没有结束</translation>
+    </message>
+    <message>
+        <source>the server sent the request round in circles</source>
+        <translation>服务器将请求循环重定向</translation>
+    </message>
+    <message>
+        <source>put the user name and the password in their own fields, not in the server address</source>
+        <translation>请将用户名和密码填入各自的字段，而不是服务器地址中</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -465,6 +481,13 @@ CANCEL	end program - unsaved data will be lost!</source>
             <numerusform>（%Ln 个未同步，读取自上次的副本）</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> (%Ln with files that cannot be read)</source>
+        <extracomment>Appended to the line below the list: address books of which some files could not be read.</extracomment>
+        <translation>
+            <numerusform>（%Ln 个含有无法读取的文件）</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TEventReport</name>
@@ -797,6 +820,27 @@ Couldn&apos;t find any program to write or call with!</source>
         <source>Write to %1</source>
         <extracomment>A button of the notification: writes an e-mail to the person (%1) whose date is today.</extracomment>
         <translation>给 %1 写邮件</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n birthday(s)</source>
+        <comment>summary</comment>
+        <extracomment>The summary of a notification, where birthdays and anniversaries fall on one day: keep it short, the whole summary (&quot;3 birthdays and 1 anniversary today&quot;) should stay within 40 characters.</extracomment>
+        <translation>
+            <numerusform>%n 个生日</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anniversary(ies)</source>
+        <comment>summary</comment>
+        <extracomment>Beside the birthdays in the summary: keep it short (&quot;1 anniversary&quot; rather than &quot;1 wedding anniversary&quot;).</extracomment>
+        <translation>
+            <numerusform>%n 个纪念日</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The dates of one day in the notification&apos;s summary: %1 is the birthdays (&quot;3 birthdays&quot;), %2 the anniversaries (&quot;1 anniversary&quot;).</extracomment>
+        <translation>%1和 %2</translation>
     </message>
 </context>
 <context>

@@ -373,7 +373,7 @@ TEST(Reminder, ABusyDaysSummaryFitsABannerInEveryLanguage)
         QDir(QStringLiteral(NELVORA_QM_DIR))
             .entryList({QStringLiteral("nelvora_*.qm")}, QDir::Files, QDir::Name)
             .replaceInStrings(QRegularExpression(QStringLiteral("^nelvora_|\\.qm$")), QString());
-    ASSERT_EQ(languages.size(), 9) << languages.join(QLatin1Char(' ')).toStdString();
+    ASSERT_GE(languages.size(), 15) << languages.join(QLatin1Char(' ')).toStdString();
     for (const QString& language : languages) {
         SCOPED_TRACE(language.toStdString());
         QObject translations;
