@@ -106,6 +106,8 @@ if [ -n "${NELVORA_E2E_MOUNTS:-}" ]; then
     mkdir "$work/certs"
     cp -a /etc/ssl/certs/. "$work/certs/"
     cp "$work/ca.crt" "$work/certs/nelvora-e2e.pem"
+    # A link that another run left dangling in the system's folder is no certificate; rehash fails on it.
+    find "$work/certs" -xtype l -delete
     openssl rehash "$work/certs" >/dev/null 2>&1
     mount --bind "$work/certs" /etc/ssl/certs
 else

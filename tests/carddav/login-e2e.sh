@@ -97,6 +97,8 @@ openssl x509 -req -in "$work/server.csr" -CA "$work/ca.crt" -CAkey "$work/ca.key
 cp -a /etc/ssl/certs "$work/certs"
 cp "$work/ca.crt" "$work/certs/nelvora-login-e2e.pem"
 cat "$work/ca.crt" >>"$work/certs/ca-certificates.crt"
+# A link that another run left dangling in the system's folder is no certificate; rehash fails on it.
+find "$work/certs" -xtype l -delete
 openssl rehash "$work/certs" 2>/dev/null || c_rehash "$work/certs" >/dev/null
 mount --bind "$work/certs" /etc/ssl/certs
 printf 'nameserver 127.0.0.1\noptions timeout:1 attempts:2\n' >"$work/resolv.conf"
