@@ -3,8 +3,8 @@
 # desktop most users meet. Run as root: the session belongs to a user this script makes and removes.
 #  - Under XWayland (what nelvora-launch chooses there), five "Send to Tray" / show cycles leave the window's frame
 #    where the first show put it (within 1 px), in the bottom-right corner.
-#  - After "Quit Application" and a new start, GNOME lists one notice of the program (with NELVORA_GNOME_NOTICES=1,
-#    which the notice withdrawn at Quit needs).
+#  - After "Quit Application" and a new start, GNOME lists one notice of the program (NELVORA_GNOME_NOTICES=0
+#    leaves this out).
 #  - Natively on Wayland no opacity warning is printed, and the tray item shows the window (whether it has the focus
 #    is told: GNOME 43 gives it no token to take it with).
 #
@@ -180,7 +180,7 @@ if [ "${1:-}" = --session ]; then
     fi
 
     # ---- one notice after Quit and a new start ----
-    if [ "${NELVORA_GNOME_NOTICES:-0}" != 0 ] && running "$program_pid"; then
+    if [ "${NELVORA_GNOME_NOTICES:-1}" != 0 ] && running "$program_pid"; then
         step "Quit Application, then a new start"
         quit_from_tray || fail "the tray menu offers no Quit Application"
         wait_exit "$program_pid" 15
@@ -300,7 +300,7 @@ export work user
 setsid unshare --mount --propagation private sh -c 'mount --bind "$work/x11" /tmp/.X11-unix && exec "$@"' sh \
     setpriv --reuid="$user" --regid="$user" --init-groups \
     env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$work/home" USER="$user" XDG_RUNTIME_DIR="$work/runtime" \
-    NELVORA_GNOME_NOTICES="${NELVORA_GNOME_NOTICES:-0}" \
+    NELVORA_GNOME_NOTICES="${NELVORA_GNOME_NOTICES:-1}" \
     timeout -k 5 "${NELVORA_GNOME_SECONDS:-240}" dbus-run-session -- "$0" --session "$bindir" "$artifacts" \
     "$work/session" &
 session_pid=$!
