@@ -91,6 +91,27 @@
         <source>put the user name and the password in their own fields, not in the server address</source>
         <translation>zadejte uživatelské jméno a heslo do jejich vlastních polí, ne do adresy serveru</translation>
     </message>
+    <message>
+        <source>the server refused access to the address book</source>
+        <translation>server odmítl přístup k adresáři</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>odpovědi serveru nelze porozumět</translation>
+    </message>
+    <message>
+        <source>the server answered with error %1</source>
+        <extracomment>%1 is an HTTP status, 500.</extracomment>
+        <translation>server odpověděl chybou %1</translation>
+    </message>
+    <message>
+        <source>the sync was stopped</source>
+        <translation>synchronizace byla zastavena</translation>
+    </message>
+    <message>
+        <source>the account was removed</source>
+        <translation>účet byl odebrán</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -91,6 +91,27 @@
         <source>the server sent the request round in circles</source>
         <translation>der Server hat die Anfrage im Kreis weitergeleitet</translation>
     </message>
+    <message>
+        <source>the server refused access to the address book</source>
+        <translation>der Server verweigert den Zugriff auf das Adressbuch</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>die Antwort des Servers ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>the server answered with error %1</source>
+        <extracomment>%1 is an HTTP status, 500.</extracomment>
+        <translation>der Server hat mit Fehler %1 geantwortet</translation>
+    </message>
+    <message>
+        <source>the sync was stopped</source>
+        <translation>der Abgleich wurde angehalten</translation>
+    </message>
+    <message>
+        <source>the account was removed</source>
+        <translation>das Konto wurde entfernt</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

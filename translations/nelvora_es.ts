@@ -91,6 +91,27 @@
         <source>the server sent the request round in circles</source>
         <translation>el servidor redirigió la solicitud en círculo</translation>
     </message>
+    <message>
+        <source>the server refused access to the address book</source>
+        <translation>el servidor denegó el acceso a la libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>no se pudo leer la respuesta del servidor</translation>
+    </message>
+    <message>
+        <source>the server answered with error %1</source>
+        <extracomment>%1 is an HTTP status, 500.</extracomment>
+        <translation>el servidor respondió con el error %1</translation>
+    </message>
+    <message>
+        <source>the sync was stopped</source>
+        <translation>la sincronización se detuvo</translation>
+    </message>
+    <message>
+        <source>the account was removed</source>
+        <translation>la cuenta se eliminó</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -91,6 +91,27 @@
         <source>the server sent the request round in circles</source>
         <translation>le serveur a redirigé la requête en boucle</translation>
     </message>
+    <message>
+        <source>the server refused access to the address book</source>
+        <translation>le serveur a refusé l’accès au carnet d’adresses</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>la réponse du serveur est illisible</translation>
+    </message>
+    <message>
+        <source>the server answered with error %1</source>
+        <extracomment>%1 is an HTTP status, 500.</extracomment>
+        <translation>le serveur a répondu par l’erreur %1</translation>
+    </message>
+    <message>
+        <source>the sync was stopped</source>
+        <translation>la synchronisation a été arrêtée</translation>
+    </message>
+    <message>
+        <source>the account was removed</source>
+        <translation>le compte a été supprimé</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -91,6 +91,27 @@
         <source>the server sent the request round in circles</source>
         <translation>il server ha reindirizzato la richiesta in un ciclo</translation>
     </message>
+    <message>
+        <source>the server refused access to the address book</source>
+        <translation>il server ha negato l’accesso alla rubrica</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>la risposta del server non è leggibile</translation>
+    </message>
+    <message>
+        <source>the server answered with error %1</source>
+        <extracomment>%1 is an HTTP status, 500.</extracomment>
+        <translation>il server ha risposto con l’errore %1</translation>
+    </message>
+    <message>
+        <source>the sync was stopped</source>
+        <translation>la sincronizzazione è stata interrotta</translation>
+    </message>
+    <message>
+        <source>the account was removed</source>
+        <translation>l’account è stato rimosso</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -91,6 +91,27 @@
         <source>put the user name and the password in their own fields, not in the server address</source>
         <translation>ユーザー名とパスワードはサーバーのアドレスではなく、それぞれの欄に入力してください</translation>
     </message>
+    <message>
+        <source>the server refused access to the address book</source>
+        <translation>サーバーがアドレス帳へのアクセスを拒否しました</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>サーバーの応答を読み取れませんでした</translation>
+    </message>
+    <message>
+        <source>the server answered with error %1</source>
+        <extracomment>%1 is an HTTP status, 500.</extracomment>
+        <translation>サーバーがエラー %1 を返しました</translation>
+    </message>
+    <message>
+        <source>the sync was stopped</source>
+        <translation>同期は中止されました</translation>
+    </message>
+    <message>
+        <source>the account was removed</source>
+        <translation>アカウントは削除されました</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -91,6 +91,27 @@
         <source>the server sent the request round in circles</source>
         <translation>de server stuurde het verzoek in een kringetje rond</translation>
     </message>
+    <message>
+        <source>the server refused access to the address book</source>
+        <translation>de server weigert toegang tot het adresboek</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>het antwoord van de server is onleesbaar</translation>
+    </message>
+    <message>
+        <source>the server answered with error %1</source>
+        <extracomment>%1 is an HTTP status, 500.</extracomment>
+        <translation>de server antwoordde met fout %1</translation>
+    </message>
+    <message>
+        <source>the sync was stopped</source>
+        <translation>de synchronisatie is gestopt</translation>
+    </message>
+    <message>
+        <source>the account was removed</source>
+        <translation>het account is verwijderd</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

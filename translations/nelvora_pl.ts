@@ -91,6 +91,27 @@
         <source>the server sent the request round in circles</source>
         <translation>serwer przekierowywał żądanie w kółko</translation>
     </message>
+    <message>
+        <source>the server refused access to the address book</source>
+        <translation>serwer odmówił dostępu do książki adresowej</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>nie można odczytać odpowiedzi serwera</translation>
+    </message>
+    <message>
+        <source>the server answered with error %1</source>
+        <extracomment>%1 is an HTTP status, 500.</extracomment>
+        <translation>serwer odpowiedział błędem %1</translation>
+    </message>
+    <message>
+        <source>the sync was stopped</source>
+        <translation>synchronizacja została zatrzymana</translation>
+    </message>
+    <message>
+        <source>the account was removed</source>
+        <translation>konto zostało usunięte</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -91,6 +91,27 @@
         <source>the server sent the request round in circles</source>
         <translation>o servidor redirecionou a requisição em círculos</translation>
     </message>
+    <message>
+        <source>the server refused access to the address book</source>
+        <translation>o servidor recusou o acesso ao catálogo de endereços</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>não foi possível ler a resposta do servidor</translation>
+    </message>
+    <message>
+        <source>the server answered with error %1</source>
+        <extracomment>%1 is an HTTP status, 500.</extracomment>
+        <translation>o servidor respondeu com o erro %1</translation>
+    </message>
+    <message>
+        <source>the sync was stopped</source>
+        <translation>a sincronização foi interrompida</translation>
+    </message>
+    <message>
+        <source>the account was removed</source>
+        <translation>a conta foi removida</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -91,6 +91,27 @@
         <source>the server sent the request round in circles</source>
         <translation>сервер перенаправлял запрос по кругу</translation>
     </message>
+    <message>
+        <source>the server refused access to the address book</source>
+        <translation>сервер отказал в доступе к адресной книге</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>не удалось прочитать ответ сервера</translation>
+    </message>
+    <message>
+        <source>the server answered with error %1</source>
+        <extracomment>%1 is an HTTP status, 500.</extracomment>
+        <translation>сервер ответил ошибкой %1</translation>
+    </message>
+    <message>
+        <source>the sync was stopped</source>
+        <translation>синхронизация остановлена</translation>
+    </message>
+    <message>
+        <source>the account was removed</source>
+        <translation>учётная запись удалена</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -91,6 +91,27 @@
         <source>put the user name and the password in their own fields, not in the server address</source>
         <translation>skriv användarnamnet och lösenordet i sina egna fält, inte i serveradressen</translation>
     </message>
+    <message>
+        <source>the server refused access to the address book</source>
+        <translation>servern nekade åtkomst till adressboken</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>serverns svar gick inte att läsa</translation>
+    </message>
+    <message>
+        <source>the server answered with error %1</source>
+        <extracomment>%1 is an HTTP status, 500.</extracomment>
+        <translation>servern svarade med fel %1</translation>
+    </message>
+    <message>
+        <source>the sync was stopped</source>
+        <translation>synkroniseringen stoppades</translation>
+    </message>
+    <message>
+        <source>the account was removed</source>
+        <translation>kontot togs bort</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -91,6 +91,27 @@
         <source>put the user name and the password in their own fields, not in the server address</source>
         <translation>kullanıcı adını ve parolayı sunucu adresine değil, kendi alanlarına yazın</translation>
     </message>
+    <message>
+        <source>the server refused access to the address book</source>
+        <translation>sunucu adres defterine erişimi reddetti</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>sunucunun yanıtı okunamadı</translation>
+    </message>
+    <message>
+        <source>the server answered with error %1</source>
+        <extracomment>%1 is an HTTP status, 500.</extracomment>
+        <translation>sunucu %1 hatasıyla yanıt verdi</translation>
+    </message>
+    <message>
+        <source>the sync was stopped</source>
+        <translation>eşitleme durduruldu</translation>
+    </message>
+    <message>
+        <source>the account was removed</source>
+        <translation>hesap kaldırıldı</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -91,6 +91,27 @@
         <source>put the user name and the password in their own fields, not in the server address</source>
         <translation>введіть ім’я користувача і пароль в окремі поля, а не в адресу сервера</translation>
     </message>
+    <message>
+        <source>the server refused access to the address book</source>
+        <translation>сервер відмовив у доступі до адресної книги</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>не вдалося прочитати відповідь сервера</translation>
+    </message>
+    <message>
+        <source>the server answered with error %1</source>
+        <extracomment>%1 is an HTTP status, 500.</extracomment>
+        <translation>сервер відповів помилкою %1</translation>
+    </message>
+    <message>
+        <source>the sync was stopped</source>
+        <translation>синхронізацію зупинено</translation>
+    </message>
+    <message>
+        <source>the account was removed</source>
+        <translation>обліковий запис вилучено</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -91,6 +91,27 @@
         <source>put the user name and the password in their own fields, not in the server address</source>
         <translation>请将用户名和密码填入各自的字段，而不是服务器地址中</translation>
     </message>
+    <message>
+        <source>the server refused access to the address book</source>
+        <translation>服务器拒绝访问通讯录</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer could not be read</source>
+        <translation>无法读取服务器的应答</translation>
+    </message>
+    <message>
+        <source>the server answered with error %1</source>
+        <extracomment>%1 is an HTTP status, 500.</extracomment>
+        <translation>服务器返回错误 %1</translation>
+    </message>
+    <message>
+        <source>the sync was stopped</source>
+        <translation>同步已停止</translation>
+    </message>
+    <message>
+        <source>the account was removed</source>
+        <translation>账户已移除</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -31,9 +31,7 @@ int main(int argc, char** argv)
         CardDav::SyncAccount(account, QString::fromStdString(password), std::chrono::seconds(0), &requests, &bytes);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     if (!result.Ok()) {
-        std::fprintf(
-            stderr, "sync failed: %s\n",
-            (result.Failure.isEmpty() ? result.BookFailures.begin()->second : result.Failure).toUtf8().constData());
+        std::fprintf(stderr, "sync failed: %s\n", Stores::FailureWords(result.FirstFailure()).c_str());
         return 1;
     }
     std::printf("%.3f %d %lld %d %d\n", took.count(), requests, static_cast<long long>(bytes), result.CardsFetched,

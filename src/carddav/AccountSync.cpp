@@ -15,34 +15,34 @@ std::filesystem::path CacheRoot()
     return Stores::CardDavCacheRoot(Stores::TStoreEnvironment::FromProcess());
 }
 
-QString TestLogin(const QUrl& url, const QString& user, const QString& password, std::vector<TBookInfo>& books,
-                  TDiscovery* found)
+TFailure TestLogin(const QUrl& url, const QString& user, const QString& password, std::vector<TBookInfo>& books,
+                   TDiscovery* found)
 {
     TQtDavTransport transport(url, user, password);
     TSyncEngine engine(transport, CacheRoot());
-    const QString failure = engine.Discover(url, books);
-    if (found && failure.isEmpty())
+    const TFailure failure = engine.Discover(url, books);
+    if (found && !failure)
         *found = engine.LastDiscovery(books);
     return failure;
 }
 
-QString TestLoginAtFirst(const std::vector<QUrl>& candidates, const QString& user, const QString& password,
-                         std::vector<TBookInfo>& books, QUrl& chosen, TDiscovery* found)
+TFailure TestLoginAtFirst(const std::vector<QUrl>& candidates, const QString& user, const QString& password,
+                          std::vector<TBookInfo>& books, QUrl& chosen, TDiscovery* found)
 {
-    QString kept;
+    TFailure kept;
     for (const QUrl& candidate : candidates) {
-        const QString failure = TestLogin(candidate, user, password, books, found);
-        if (failure.isEmpty()) {
+        const TFailure failure = TestLogin(candidate, user, password, books, found);
+        if (!failure) {
             chosen = candidate;
             return {};
         }
-        if (failure == QLatin1String("login failed"))
+        if (failure.Code == TSyncFailure::LoginFailed)
             return failure;
         // A server that answered says more than one that could not be reached.
-        if (kept.isEmpty() && failure != QLatin1String("server not reachable"))
+        if (!kept && failure.Code != TSyncFailure::ServerNotReachable)
             kept = failure;
     }
-    return kept.isEmpty() ? QStringLiteral("server not found") : kept;
+    return kept ? kept : TFailure(TSyncFailure::ServerNotFound);
 }
 
 namespace {
@@ -94,7 +94,7 @@ TSyncResult SyncAccount(const TAccount& account, const QString& password, std::c
     return result;
 }
 
-void RecordAccountFailure(const TAccount& account, const QString& failure)
+void RecordAccountFailure(const TAccount& account, const TFailure& failure)
 {
     const std::filesystem::path root = CacheRoot();
     if (root.empty())
@@ -111,7 +111,7 @@ void RecordAccountFailure(const TAccount& account, const QString& failure)
     Stores::TCardDavStatus status;
     status.AccountUrl = account.Url;
     status.TriedAt = static_cast<std::int64_t>(std::time(nullptr));
-    status.Failures[""] = failure.toStdString();
+    status.Failures[""] = failure;
     WritePrivateFile(folder / Stores::CardDavStatusFile, Stores::FormatCardDavStatus(status));
 }
 

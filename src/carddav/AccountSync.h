@@ -22,7 +22,7 @@ std::filesystem::path CacheRoot();
 
 // Logs in and finds the books, writing nothing: the test an account passes before it is saved. `found`, when
 // given, keeps what was found for the account's first sync.
-QString TestLogin(const QUrl& url, const QString& user, const QString& password, std::vector<TBookInfo>& books,
+TFailure TestLogin(const QUrl& url, const QString& user, const QString& password, std::vector<TBookInfo>& books,
                   TDiscovery* found = nullptr);
 
 // What a sync on another thread watches and reports to.
@@ -34,8 +34,8 @@ struct TSyncControl
 };
 
 // TestLogin() at each address in turn until one works; `chosen` is that one. A refused login ends the search (the
-// password is wrong everywhere); when no address answered at all, the failure is "server not found".
-QString TestLoginAtFirst(const std::vector<QUrl>& candidates, const QString& user, const QString& password,
+// password is wrong everywhere); when no address answered at all, the failure is ServerNotFound.
+TFailure TestLoginAtFirst(const std::vector<QUrl>& candidates, const QString& user, const QString& password,
                          std::vector<TBookInfo>& books, QUrl& chosen, TDiscovery* found = nullptr);
 
 // Discovers and syncs one account into the cache. `lockWait`: how long another program's sync may hold it up.
@@ -45,7 +45,7 @@ TSyncResult SyncAccount(const TAccount& account, const QString& password, std::c
 
 // Records a failure that came before any request (no password in the keyring), so that the list of stores says
 // why the books are stale. Under the cache lock, and only for an account still listed.
-void RecordAccountFailure(const TAccount& account, const QString& failure);
+void RecordAccountFailure(const TAccount& account, const TFailure& failure);
 
 // Removes the account's cached books, under the cache lock. While a sync holds the lock, that sync removes them
 // when it ends, since the account is no longer listed. Empty, or why not.

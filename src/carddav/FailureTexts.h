@@ -1,11 +1,21 @@
 #pragma once
 
+#include "SyncFailure.h"
+
 #include <QString>
 
 namespace CardDav {
 
-// A sync's or a check's failure as the window shows it: the reasons the status file keeps in English (they are
-// also what `--sources` prints) in the user's language; anything else as it is.
-QString ShownFailure(const QString& failure);
+using Stores::TFailure;
+using Stores::TSyncFailure;
+
+// A sync's or an account's failure in the user's language, as the window shows it.
+QString FailureText(const TFailure& failure);
+
+// The failure's words in English, as the status file, `--sources` and the command line show them.
+inline QString WordsOf(const TFailure& failure)
+{
+    return QString::fromStdString(Stores::FailureWords(failure));
+}
 
 } // namespace CardDav

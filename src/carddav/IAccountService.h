@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AccountList.h"
+#include "FailureTexts.h"
 
 #include <QString>
 #include <QUrl>
@@ -30,7 +31,7 @@ public:
         (void)email;
         (void)user;
         (void)password;
-        done(QStringLiteral("server not found"));
+        done(FailureText(TSyncFailure::ServerNotFound));
     }
     // The log-in in the browser: asks the server whether it offers one; `offered` gets the page to open, or an empty
     // address. Then CompleteBrowserLogin() waits for the user to grant it there and adds the account with the app

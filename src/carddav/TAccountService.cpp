@@ -35,9 +35,9 @@ void TAccountService::Add(const QUrl& url, const QString& user, const QString& p
 {
     if (const std::string refusal = AccountFieldRefusal(url.toString().toStdString(), user.toStdString());
         !refusal.empty())
-        return done(ShownFailure(QString::fromStdString(refusal)));
-    if (const QString refusal = RefusalOf(url); !refusal.isEmpty())
-        return done(ShownFailure(refusal));
+        return done(FailureText(TFailure::Local(refusal)));
+    if (const TFailure refusal = RefusalOf(url))
+        return done(FailureText(refusal));
     TestAndKeep({url}, user, password, std::move(done));
 }
 
@@ -45,10 +45,10 @@ void TAccountService::AddByEmail(const QString& email, const QString& user, cons
                                  std::function<void(const QString&)> done)
 {
     if (!IsEmailAddress(email))
-        return done(ShownFailure(QStringLiteral("not a server address")));
+        return done(FailureText(TSyncFailure::NotAServerAddress));
     if (const std::string refusal = AccountFieldRefusal("https://" + email.toStdString(), user.toStdString());
         !refusal.empty())
-        return done(ShownFailure(QString::fromStdString(refusal)));
+        return done(FailureText(TFailure::Local(refusal)));
     const int generation = m_generation;
     QPointer<TAccountService> self(this);
     FindServers(*m_resolver, email, [this, self, generation, user, password, done](std::vector<QUrl> candidates) {
@@ -59,7 +59,7 @@ void TAccountService::AddByEmail(const QString& email, const QString& user, cons
                                         [](const QUrl& url) { return url.scheme() != QLatin1String("https"); }),
                          candidates.end());
         if (candidates.empty())
-            return done(ShownFailure(QStringLiteral("server not found")));
+            return done(FailureText(TSyncFailure::ServerNotFound));
         TestAndKeep(candidates, user, password, done);
     });
 }
@@ -93,7 +93,7 @@ void TAccountService::TestAndKeep(const std::vector<QUrl>& candidates, const QSt
 {
     struct TOutcome
     {
-        QString Failure;
+        TFailure Failure;
         QUrl Chosen;
     };
     auto outcome = std::make_shared<TOutcome>();
@@ -108,8 +108,8 @@ void TAccountService::TestAndKeep(const std::vector<QUrl>& candidates, const QSt
         // Cancelled while the test ran: the password goes nowhere.
         if (generation != m_generation)
             return;
-        if (!outcome->Failure.isEmpty())
-            return done(ShownFailure(outcome->Failure));
+        if (outcome->Failure)
+            return done(FailureText(outcome->Failure));
         const TAccount account{outcome->Chosen.toString().toStdString(), user.toStdString()};
         m_secrets.Write(QString::fromStdString(SecretKey(account)), password,
                         [this, self, account, generation, done](const QString& error) {

@@ -106,18 +106,18 @@ void TBookSync::ForgetListing()
     m_listedData.clear();
 }
 
-QString TBookSync::ListPages(bool& listed)
+TFailure TBookSync::ListPages(bool& listed)
 {
     QString token = m_old ? QString::fromStdString(m_old->SyncToken) : QString();
     bool restarted = false;
     for (int page = 0; page < MaxSyncPages; ++page) {
-        QString failure;
+        TFailure failure;
         const TDavReply reply =
             m_engine.Request("REPORT", m_book.Url, "0", SyncCollectionReport(token, token.isEmpty()), failure);
-        if (!failure.isEmpty())
+        if (failure)
             return failure;
         if (reply.Status == 429 || reply.Status == 503)
-            return FailureText(reply); // busy: the next sync asks again, after the scheduler's pause
+            return ReplyFailure(reply); // busy: the next sync asks again, after the scheduler's pause
         if (reply.Status != 207) {
             // An expired token (RFC 6578: 403 or 409 with valid-sync-token) means one full resync; so does any
             // other refusal of a stored token (Xandikos answers an unknown one with 500).
@@ -132,7 +132,7 @@ QString TBookSync::ListPages(bool& listed)
         }
         const auto status = ParseMultiStatus(reply.Body);
         if (!status)
-            return QStringLiteral("unreadable answer");
+            return TSyncFailure::UnreadableAnswer;
         bool truncated = false;
         for (const TDavResponse& response : status->Responses) {
             if (Key(response.Href) == m_self && response.Status == 507)
@@ -141,7 +141,7 @@ QString TBookSync::ListPages(bool& listed)
                 Take(response);
         }
         if (m_seen.size() + m_removed.size() > static_cast<std::size_t>(m_engine.m_budget.CardsPerBook))
-            return QStringLiteral("book too large");
+            return TSyncFailure::BookTooLarge;
         if (token.isEmpty())
             m_complete = true;
         m_newToken = status->SyncToken;
@@ -155,25 +155,25 @@ QString TBookSync::ListPages(bool& listed)
         // A truncated answer: the rest comes with the token it gave. Pages after the first are increments.
         token = m_newToken;
     }
-    return QStringLiteral("too many pages");
+    return TSyncFailure::TooManyPages;
 }
 
-QString TBookSync::List()
+TFailure TBookSync::List()
 {
     m_engine.Report(m_book.Url, 0, -1);
     bool listed = false;
     if (m_book.SupportsSync)
-        if (QString failure = ListPages(listed); !failure.isEmpty())
+        if (TFailure failure = ListPages(listed))
             return failure;
     if (!listed) {
         TMultiStatus listing;
-        if (QString failure = m_engine.Listing(m_book.Url, ETagPropfind(), listing); !failure.isEmpty())
+        if (TFailure failure = m_engine.Listing(m_book.Url, ETagPropfind(), listing))
             return failure;
         ForgetListing();
         for (const TDavResponse& response : listing.Responses)
             Take(response);
         if (m_seen.size() > static_cast<std::size_t>(m_engine.m_budget.CardsPerBook))
-            return QStringLiteral("book too large");
+            return TSyncFailure::BookTooLarge;
         m_complete = true;
         m_newToken = m_book.SyncToken;
     }
@@ -202,25 +202,25 @@ void TBookSync::Store(const QString& key, const QString& href, const QString& et
     if (text && text->size() <= m_engine.m_maxCard && !IsGroupCard(*text)) {
         m_written += text->size();
         if (m_written > m_engine.m_budget.WrittenPerBook) {
-            if (m_writeFailure.isEmpty())
-                m_writeFailure = QStringLiteral("book too large");
+            if (!m_writeFailure)
+                m_writeFailure = TSyncFailure::BookTooLarge;
         } else {
             card.File = FileFor(key);
             if (const std::string error = m_writer->Put(
                     card.File, std::string_view(text->constData(), static_cast<std::size_t>(text->size())));
-                !error.empty() && m_writeFailure.isEmpty())
-                m_writeFailure = QString::fromStdString(error);
+                !error.empty() && !m_writeFailure)
+                m_writeFailure = TFailure::Local(error);
         }
     }
     m_fetched[key] = std::move(card);
 }
 
 // GET, one card: for servers that answer a multiget badly or leave a card out of it.
-QString TBookSync::GetOne(const QString& key, const QString& href)
+TFailure TBookSync::GetOne(const QString& key, const QString& href)
 {
-    QString why;
+    TFailure why;
     const TDavReply reply = m_engine.Request("GET", m_book.Url.resolved(QUrl(href)), {}, {}, why);
-    if (!why.isEmpty() && reply.Failure != TTransportFailure::TooLarge)
+    if (why && reply.Failure != TTransportFailure::TooLarge)
         return why;
     if (reply.Failure == TTransportFailure::TooLarge)
         Store(key, href, m_listedETags[key], nullptr);
@@ -229,17 +229,17 @@ QString TBookSync::GetOne(const QString& key, const QString& href)
     else if (reply.Status == 404 || reply.Status == 410)
         m_removed.insert(key);
     else
-        return FailureText(reply);
+        return ReplyFailure(reply);
     return {};
 }
 
 // A batch whose answer is too large is split until it fits or holds one card.
-QString TBookSync::FetchBatch(std::size_t from, std::size_t to)
+TFailure TBookSync::FetchBatch(std::size_t from, std::size_t to)
 {
     QStringList hrefs;
     for (std::size_t i = from; i < to; ++i)
         hrefs.append(m_pending[i].second);
-    QString why;
+    TFailure why;
     const TDavReply reply = m_engine.Request("REPORT", m_book.Url, "1", MultigetReport(hrefs), why);
     if (reply.Failure == TTransportFailure::TooLarge) {
         if (to - from == 1) {
@@ -247,17 +247,17 @@ QString TBookSync::FetchBatch(std::size_t from, std::size_t to)
             return {};
         }
         const std::size_t middle = from + (to - from) / 2;
-        if (QString first = FetchBatch(from, middle); !first.isEmpty())
+        if (TFailure first = FetchBatch(from, middle))
             return first;
         return FetchBatch(middle, to);
     }
-    if (!why.isEmpty())
+    if (why)
         return why;
     std::set<QString> answered;
     if (reply.Status == 207) {
         const auto status = ParseMultiStatus(reply.Body);
         if (!status)
-            return QStringLiteral("unreadable answer");
+            return TSyncFailure::UnreadableAnswer;
         for (const TDavResponse& response : status->Responses) {
             const QString key = Key(response.Href);
             const auto wanted = m_toFetch.find(key);
@@ -275,16 +275,16 @@ QString TBookSync::FetchBatch(std::size_t from, std::size_t to)
     }
     for (std::size_t i = from; i < to; ++i)
         if (!answered.contains(m_pending[i].first))
-            if (QString single = GetOne(m_pending[i].first, m_pending[i].second); !single.isEmpty())
+            if (TFailure single = GetOne(m_pending[i].first, m_pending[i].second))
                 return single;
     return {};
 }
 
-QString TBookSync::Fetch()
+TFailure TBookSync::Fetch()
 {
     m_writer = std::make_unique<TBookWriter>(m_folder);
     if (const std::string error = m_writer->Begin(); !error.empty())
-        return QString::fromStdString(error);
+        return TFailure::Local(error);
     // Cards whose text came with the listing are stored as they are; only the others are asked for.
     int done = 0;
     for (const auto& [key, href] : m_toFetch) {
@@ -297,12 +297,12 @@ QString TBookSync::Fetch()
         ++done;
     }
     m_listedData.clear();
-    if (!m_writeFailure.isEmpty())
+    if (m_writeFailure)
         return m_writeFailure;
     for (std::size_t from = 0; from < m_pending.size(); from += MultigetBatch) {
-        if (QString why = FetchBatch(from, std::min(m_pending.size(), from + MultigetBatch)); !why.isEmpty())
+        if (TFailure why = FetchBatch(from, std::min(m_pending.size(), from + MultigetBatch)))
             return why;
-        if (!m_writeFailure.isEmpty())
+        if (m_writeFailure)
             return m_writeFailure;
         m_engine.Report(m_book.Url, done + static_cast<int>(std::min(m_pending.size(), from + MultigetBatch)),
                         static_cast<int>(m_toFetch.size()));
@@ -312,7 +312,7 @@ QString TBookSync::Fetch()
     return {};
 }
 
-QString TBookSync::Commit(const QUrl& account, const QString& user)
+TFailure TBookSync::Commit(const QUrl& account, const QString& user)
 {
     Stores::TCardDavState state;
     state.BookUrl = Std(m_book.Url.toString());
@@ -338,9 +338,9 @@ QString TBookSync::Commit(const QUrl& account, const QString& user)
                 std::stringstream text;
                 text << in.rdbuf();
                 if (const std::string error = m_writer->Put(kept.File, text.str()); !error.empty())
-                    return QString::fromStdString(error);
+                    return TFailure::Local(error);
             } else if (const std::string error = m_writer->Keep(kept.File); !error.empty()) {
-                return QString::fromStdString(error);
+                return TFailure::Local(error);
             }
         }
         state.Cards.push_back(std::move(kept));
@@ -349,9 +349,9 @@ QString TBookSync::Commit(const QUrl& account, const QString& user)
         if (!m_removed.contains(key))
             state.Cards.push_back(card);
     if (state.Cards.size() > static_cast<std::size_t>(m_engine.m_budget.CardsPerBook))
-        return QStringLiteral("book too large");
+        return TSyncFailure::BookTooLarge;
     if (const std::string error = m_writer->Commit(state); !error.empty())
-        return QString::fromStdString(error);
+        return TFailure::Local(error);
     return {};
 }
 

@@ -14,7 +14,7 @@
 
 namespace CardDav {
 
-// One book's sync, in three steps that each return why they failed (empty when they did not):
+// One book's sync, in three steps that each return why they failed (none when they did not):
 //  - List() asks the server what changed since the cached state: the sync report with the saved token, pages of it,
 //    one full resync when the token is refused, or the ETag listing where there is no sync report;
 //  - Fetch() downloads the changed cards into a staging folder: multigets of up to a hundred, split while an answer
@@ -29,9 +29,9 @@ public:
 
     // The server's listing of the book says nothing changed since the cache: not one request is needed.
     bool Unchanged() const;
-    QString List();
-    QString Fetch();
-    QString Commit(const QUrl& account, const QString& user);
+    TFailure List();
+    TFailure Fetch();
+    TFailure Commit(const QUrl& account, const QString& user);
 
     int Fetched() const { return static_cast<int>(m_fetched.size()); }
     int Removed() const;
@@ -39,9 +39,9 @@ public:
 private:
     void Take(const TDavResponse& response);
     void ForgetListing();
-    QString ListPages(bool& listed);
-    QString FetchBatch(std::size_t from, std::size_t to);
-    QString GetOne(const QString& key, const QString& href);
+    TFailure ListPages(bool& listed);
+    TFailure FetchBatch(std::size_t from, std::size_t to);
+    TFailure GetOne(const QString& key, const QString& href);
     // `text` null: the card was too large to fetch at all.
     void Store(const QString& key, const QString& href, const QString& etag, const QByteArray* text);
     std::string FileFor(const QString& key);
@@ -67,7 +67,7 @@ private:
     std::unique_ptr<TBookWriter> m_writer;
     std::set<std::string> m_usedFiles;
     qint64 m_written = 0;
-    QString m_writeFailure;
+    TFailure m_writeFailure;
 };
 
 } // namespace CardDav

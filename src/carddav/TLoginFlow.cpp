@@ -28,7 +28,7 @@ QUrl UsableUrl(const QJsonValue& value)
     if (!value.isString())
         return {};
     const QUrl url(value.toString(), QUrl::StrictMode);
-    return url.isValid() && !url.isRelative() && RefusalOf(url).isEmpty() ? url : QUrl();
+    return url.isValid() && !url.isRelative() && !RefusalOf(url) ? url : QUrl();
 }
 
 QString Tr(const char* text)
@@ -94,7 +94,7 @@ void TLoginFlow::SetTiming(std::chrono::milliseconds interval, std::chrono::mill
 void TLoginFlow::Offer(const QUrl& server, std::function<void(const QUrl&)> offered)
 {
     Cancel();
-    if (!server.isValid() || server.host().isEmpty() || !RefusalOf(server).isEmpty())
+    if (!server.isValid() || server.host().isEmpty() || RefusalOf(server))
         return offered({});
     m_server = server;
     QUrl start = server;

@@ -36,13 +36,7 @@ std::string Std(const QString& text)
     return text.toStdString();
 }
 
-constexpr const char* Removed = "account removed";
-// What was remembered of a discovery no longer holds; never shown.
-constexpr const char* Stale = "stale discovery";
 constexpr std::int64_t RediscoverAfterSeconds = 24 * 3600;
-constexpr const char* NoBook = "no address book found";
-// Discovery's word for an answer given to nobody in particular; never shown.
-constexpr const char* Unauthenticated = "unauthenticated";
 
 int DefaultPort(const QUrl& url)
 {
@@ -59,32 +53,32 @@ QString HrefKey(const QUrl& base, const QString& href)
     return path;
 }
 
-QString TSyncResult::FirstFailure() const
+TFailure TSyncResult::FirstFailure() const
 {
-    if (!Failure.isEmpty() || BookFailures.empty())
+    if (Failure || BookFailures.empty())
         return Failure;
     return BookFailures.begin()->second;
 }
 
-QString FailureText(const TDavReply& reply)
+TFailure ReplyFailure(const TDavReply& reply)
 {
     switch (reply.Failure) {
     case TTransportFailure::Network:
-        return QStringLiteral("server not reachable");
+        return TSyncFailure::ServerNotReachable;
     case TTransportFailure::Certificate:
-        return QStringLiteral("certificate not trusted");
+        return TSyncFailure::CertificateNotTrusted;
     case TTransportFailure::Timeout:
-        return QStringLiteral("timed out");
+        return TSyncFailure::TimedOut;
     case TTransportFailure::TooLarge:
-        return QStringLiteral("answer too large");
+        return TSyncFailure::AnswerTooLarge;
     case TTransportFailure::None:
         break;
     }
     if (reply.Status == 401)
-        return QStringLiteral("login failed");
+        return TSyncFailure::LoginFailed;
     if (reply.Status == 403)
-        return QStringLiteral("access denied");
-    return QStringLiteral("server error %1").arg(reply.Status);
+        return TSyncFailure::AccessDenied;
+    return TFailure::Server(reply.Status);
 }
 
 TSyncEngine::TSyncEngine(IDavTransport& transport, std::filesystem::path cacheRoot)
@@ -105,40 +99,38 @@ void TSyncEngine::StartBudget()
     m_received = 0;
 }
 
-QString TSyncEngine::Spent() const
+TFailure TSyncEngine::Spent() const
 {
     if (m_cancel && m_cancel->load())
-        return QStringLiteral("cancelled");
+        return TSyncFailure::Cancelled;
     if (std::chrono::steady_clock::now() >= m_deadline)
-        return QStringLiteral("timed out");
+        return TSyncFailure::TimedOut;
     if (m_received > m_budget.Received)
-        return QStringLiteral("answer too large");
+        return TSyncFailure::AnswerTooLarge;
     return {};
 }
 
 TDavReply TSyncEngine::Request(const QByteArray& method, const QUrl& url, const QByteArray& depth,
-                               const QByteArray& body, QString& failure, QUrl* answeredBy)
+                               const QByteArray& body, TFailure& failure, QUrl* answeredBy)
 {
     QUrl at = url;
     for (int hop = 0; hop <= MaxRedirects; ++hop) {
-        if (failure = Spent(); !failure.isEmpty())
+        if (failure = Spent(); failure)
             return {};
         // Checked before anything is sent: a refused address gets no request at all.
-        if (const QString refusal = RefusalOf(at); !refusal.isEmpty()) {
-            failure = refusal;
+        if (failure = RefusalOf(at); failure)
             return {};
-        }
         if (!IsSameSite(m_account, at)) {
-            failure = hop > 0 ? QStringLiteral("redirected to another host") : QStringLiteral("another host");
+            failure = hop > 0 ? TSyncFailure::RedirectedToAnotherHost : TSyncFailure::AnotherHost;
             return {};
         }
         TDavReply reply = m_transport.Send({method, at, depth, body, m_authenticate});
         m_received += std::max<qint64>(reply.Received, reply.Body.size());
         // What came after a cancellation or past the budget is not used: the book stays as it was.
-        if (failure = Spent(); !failure.isEmpty())
+        if (failure = Spent(); failure)
             return {};
         if (reply.Failure != TTransportFailure::None || reply.Status == 401) {
-            failure = FailureText(reply);
+            failure = ReplyFailure(reply);
             return reply;
         }
         if (IsRedirect(reply.Status) && reply.Location.isValid() && !reply.Location.isEmpty()) {
@@ -151,7 +143,7 @@ TDavReply TSyncEngine::Request(const QByteArray& method, const QUrl& url, const 
             const bool upgrade = sameHost && at.scheme() == QLatin1String("http") &&
                                  next.scheme() == QLatin1String("https") && next.port(443) == 443 && at.port(80) == 80;
             if (!sameOrigin && !upgrade) {
-                failure = QStringLiteral("redirected to another host");
+                failure = TSyncFailure::RedirectedToAnotherHost;
                 return {};
             }
             at = next;
@@ -161,21 +153,21 @@ TDavReply TSyncEngine::Request(const QByteArray& method, const QUrl& url, const 
             *answeredBy = at;
         return reply;
     }
-    failure = QStringLiteral("too many redirects");
+    failure = TSyncFailure::TooManyRedirects;
     return {};
 }
 
-QString TSyncEngine::Listing(const QUrl& url, const QByteArray& body, TMultiStatus& listing)
+TFailure TSyncEngine::Listing(const QUrl& url, const QByteArray& body, TMultiStatus& listing)
 {
-    QString failure;
+    TFailure failure;
     const TDavReply reply = Request("PROPFIND", url, "1", body, failure);
-    if (!failure.isEmpty())
+    if (failure)
         return failure;
     if (reply.Status != 207)
-        return FailureText(reply);
+        return ReplyFailure(reply);
     auto status = ParseMultiStatus(reply.Body);
     if (!status)
-        return QStringLiteral("unreadable answer");
+        return TSyncFailure::UnreadableAnswer;
     listing = std::move(*status);
     return {};
 }
@@ -197,38 +189,40 @@ void TSyncEngine::AddBooks(const QUrl& home, const TMultiStatus& listing, std::v
     }
 }
 
-QString TSyncEngine::ListBooks(const QUrl& home, std::vector<TBookInfo>& books)
+TFailure TSyncEngine::ListBooks(const QUrl& home, std::vector<TBookInfo>& books)
 {
     TMultiStatus listing;
-    if (QString failure = Listing(home, BookListPropfind(), listing); !failure.isEmpty())
+    if (TFailure failure = Listing(home, BookListPropfind(), listing))
         return failure;
     AddBooks(home, listing, books);
     return {};
 }
 
-QString TSyncEngine::Discover(const QUrl& account, std::vector<TBookInfo>& books)
+TFailure TSyncEngine::Discover(const QUrl& account, std::vector<TBookInfo>& books)
 {
     if (!m_inSync)
         StartBudget();
     m_account = account;
     m_authenticate = false;
-    QString failure = DiscoverOnce(account, books);
+    bool unauthenticated = false;
+    TFailure failure = DiscoverOnce(account, books, unauthenticated);
     // A server that answers without asking for a login (RFC 5397's unauthenticated principal, or simply nothing)
     // has not seen the password yet: it is asked once more with it, before anything is blamed on the books.
-    if (failure == QLatin1String(Unauthenticated) || failure == QLatin1String(NoBook)) {
+    if (unauthenticated || failure.Code == TSyncFailure::NoAddressBook) {
         m_authenticate = true;
-        failure = DiscoverOnce(account, books);
-        if (failure == QLatin1String(Unauthenticated))
-            failure = QStringLiteral("login failed");
+        failure = DiscoverOnce(account, books, unauthenticated);
+        if (unauthenticated)
+            failure = TSyncFailure::LoginFailed;
     }
     return failure;
 }
 
-QString TSyncEngine::DiscoverOnce(const QUrl& account, std::vector<TBookInfo>& books)
+TFailure TSyncEngine::DiscoverOnce(const QUrl& account, std::vector<TBookInfo>& books, bool& unauthenticated)
 {
     books.clear();
     m_foundHomes.clear();
-    if (const QString refusal = RefusalOf(account); !refusal.isEmpty())
+    unauthenticated = false;
+    if (TFailure refusal = RefusalOf(account))
         return refusal;
 
     std::vector<QUrl> candidates;
@@ -236,12 +230,12 @@ QString TSyncEngine::DiscoverOnce(const QUrl& account, std::vector<TBookInfo>& b
         candidates.push_back(account.resolved(QUrl(QStringLiteral("/.well-known/carddav"))));
     candidates.push_back(account);
 
-    QString lastFailure = QLatin1String(NoBook);
+    TFailure lastFailure = TSyncFailure::NoAddressBook;
     for (const QUrl& candidate : candidates) {
-        QString failure;
+        TFailure failure;
         QUrl at;
         TDavReply reply = Request("PROPFIND", candidate, "0", DiscoveryPropfind(), failure, &at);
-        if (!failure.isEmpty()) {
+        if (failure) {
             // Nothing further will get past a refused login, an untrusted certificate or a server that is down.
             if (reply.Status == 401 || reply.Failure != TTransportFailure::None)
                 return failure;
@@ -249,23 +243,25 @@ QString TSyncEngine::DiscoverOnce(const QUrl& account, std::vector<TBookInfo>& b
             continue;
         }
         if (reply.Status != 207) {
-            lastFailure = FailureText(reply);
+            lastFailure = ReplyFailure(reply);
             continue;
         }
         auto status = ParseMultiStatus(reply.Body);
         if (!status || status->Responses.empty()) {
-            lastFailure = QStringLiteral("unreadable answer");
+            lastFailure = TSyncFailure::UnreadableAnswer;
             continue;
         }
         const TDavResponse& self = status->Responses.front();
-        if (self.Unauthenticated && !self.IsAddressBook && self.AddressBookHomeSet.isEmpty())
-            return QLatin1String(Unauthenticated);
+        if (self.Unauthenticated && !self.IsAddressBook && self.AddressBookHomeSet.isEmpty()) {
+            unauthenticated = true;
+            return TSyncFailure::LoginFailed;
+        }
         if (self.IsAddressBook) {
             // The address names a book: list it alone, for its name and token.
             const QUrl book = WithSlash(at);
             std::vector<TBookInfo> listed;
             TDavReply one = Request("PROPFIND", book, "0", BookListPropfind(), failure);
-            if (failure.isEmpty() && one.Status == 207) {
+            if (!failure && one.Status == 207) {
                 if (const auto answer = ParseMultiStatus(one.Body); answer && !answer->Responses.empty()) {
                     const TDavResponse& found = answer->Responses.front();
                     books.push_back(
@@ -283,7 +279,7 @@ QString TSyncEngine::DiscoverOnce(const QUrl& account, std::vector<TBookInfo>& b
             const QUrl principal = at.resolved(QUrl(self.CurrentUserPrincipal.front()));
             QUrl principalAt;
             const TDavReply answer = Request("PROPFIND", principal, "0", DiscoveryPropfind(), failure, &principalAt);
-            if (!failure.isEmpty())
+            if (failure)
                 return failure;
             if (answer.Status == 207) {
                 if (const auto parsed = ParseMultiStatus(answer.Body); parsed && !parsed->Responses.empty()) {
@@ -298,7 +294,7 @@ QString TSyncEngine::DiscoverOnce(const QUrl& account, std::vector<TBookInfo>& b
             if (!MayVisit(m_account, home))
                 continue;
             // One home that cannot be listed fails the discovery: its books would otherwise look removed.
-            if (const QString why = ListBooks(home, books); !why.isEmpty())
+            if (TFailure why = ListBooks(home, books))
                 return why;
         }
         if (!books.empty())
@@ -307,18 +303,18 @@ QString TSyncEngine::DiscoverOnce(const QUrl& account, std::vector<TBookInfo>& b
     return lastFailure;
 }
 
-QString TSyncEngine::SyncBook(const TBookInfo& book, const QUrl& account, const QString& user,
-                              const std::filesystem::path& folder, TSyncResult& result)
+TFailure TSyncEngine::SyncBook(const TBookInfo& book, const QUrl& account, const QString& user,
+                               const std::filesystem::path& folder, TSyncResult& result)
 {
     TBookSync sync(*this, book, folder);
     if (sync.Unchanged())
         return {}; // the server says nothing changed: not one card is asked for
-    QString failure = sync.List();
-    if (failure.isEmpty())
+    TFailure failure = sync.List();
+    if (!failure)
         failure = sync.Fetch();
-    if (failure.isEmpty())
+    if (!failure)
         failure = sync.Commit(account, user);
-    if (failure.isEmpty()) {
+    if (!failure) {
         result.CardsFetched += sync.Fetched();
         result.CardsRemoved += sync.Removed();
     }
@@ -348,33 +344,39 @@ void TSyncEngine::Report(const QUrl& book, int done, int total) const
         m_progress(book, done, total);
 }
 
-QString TSyncEngine::Rediscover(const Stores::TCardDavStatus& known, std::vector<TBookInfo>& books)
+TFailure TSyncEngine::Rediscover(const Stores::TCardDavStatus& known, std::vector<TBookInfo>& books, bool& stale)
 {
     m_authenticate = known.SendLogin;
     books.clear();
+    // Stale until every home or book has been listed; a failure of the server itself is no reason to discover.
+    stale = true;
+    const auto failed = [&stale](TFailure why) {
+        stale = false;
+        return why;
+    };
     // The homes listed for books, or the books themselves where the address is one.
     const bool homes = !known.Homes.empty();
     for (const std::string& text : homes ? known.Homes : known.Books) {
         const QUrl url(QString::fromStdString(text));
         if (!MayVisit(m_account, url))
-            return QLatin1String(Stale);
-        QString failure;
+            return {};
+        TFailure failure;
         const TDavReply reply = Request("PROPFIND", url, homes ? "1" : "0", BookListPropfind(), failure);
-        if (!failure.isEmpty())
-            return failure;
+        if (failure)
+            return failed(failure);
         // Gone, moved or closed: what was found once no longer holds.
         if (reply.Status == 404 || reply.Status == 410 || reply.Status == 403 || IsRedirect(reply.Status))
-            return QLatin1String(Stale);
+            return {};
         if (reply.Status != 207)
-            return FailureText(reply);
+            return failed(ReplyFailure(reply));
         const auto listing = ParseMultiStatus(reply.Body);
         if (!listing)
-            return QStringLiteral("unreadable answer");
+            return failed(TSyncFailure::UnreadableAnswer);
         if (homes) {
             AddBooks(url, *listing, books);
         } else {
             if (listing->Responses.empty() || !listing->Responses.front().IsAddressBook)
-                return QLatin1String(Stale);
+                return {};
             const TDavResponse& found = listing->Responses.front();
             books.push_back({url, found.DisplayName, found.SyncToken, found.CTag, found.SupportsSyncCollection});
         }
@@ -382,6 +384,7 @@ QString TSyncEngine::Rediscover(const Stores::TCardDavStatus& known, std::vector
     m_foundHomes.clear();
     for (const std::string& home : known.Homes)
         m_foundHomes.emplace_back(QString::fromStdString(home));
+    stale = false;
     return {};
 }
 
@@ -393,16 +396,16 @@ TSyncResult TSyncEngine::Sync(const QUrl& account, const QString& user)
     const auto lock = TCacheLock::Take(m_cacheRoot, m_lockWait, error);
     if (!lock) {
         // Another program is syncing this very cache: what it writes is as good as what this one would.
-        result.Failure = QString::fromStdString(error);
+        result.Failure = TFailure::Local(error);
         return result;
     }
     // An account removed before the lock was had is not synced, and no folder of it comes back.
     if (!KeepListedAccounts(accountFolder)) {
-        result.Failure = QLatin1String(Removed);
+        result.Failure = TSyncFailure::AccountRemoved;
         return result;
     }
     if (error = MakePrivateFolders(m_cacheRoot, accountFolder); !error.empty()) {
-        result.Failure = QString::fromStdString(error);
+        result.Failure = TFailure::Local(error);
         return result;
     }
     RecoverBooks(accountFolder);
@@ -414,27 +417,27 @@ TSyncResult TSyncEngine::Sync(const QUrl& account, const QString& user)
     const auto known = Stores::ReadCardDavStatus(accountFolder);
     const std::int64_t now = m_now();
     bool discovered = false;
-    result.Failure = QLatin1String(Stale);
+    bool stale = true;
     if (m_given) {
         m_account = account;
         result.Books = std::move(m_given->Books);
         m_foundHomes = std::move(m_given->Homes);
         m_authenticate = m_given->SendLogin;
         m_given.reset();
-        result.Failure.clear();
+        stale = false;
         discovered = true;
     } else if (known && known->AccountUrl == Std(account.toString()) && known->DiscoveredAt > 0 &&
                known->DiscoveredAt <= now && now - known->DiscoveredAt < RediscoverAfterSeconds) {
         m_account = account;
-        result.Failure = Rediscover(*known, result.Books);
+        result.Failure = Rediscover(*known, result.Books, stale);
     }
-    if (result.Failure == QLatin1String(Stale)) {
+    if (stale) {
         result.Failure = Discover(account, result.Books);
         discovered = true;
     }
     Stores::TCardDavStatus status;
     status.AccountUrl = Std(account.toString());
-    if (result.Failure.isEmpty()) {
+    if (!result.Failure) {
         status.DiscoveredAt = discovered ? now : known->DiscoveredAt;
         status.SendLogin = m_authenticate;
         for (const QUrl& home : m_foundHomes)
@@ -446,12 +449,12 @@ TSyncResult TSyncEngine::Sync(const QUrl& account, const QString& user)
         for (const TBookInfo& book : result.Books) {
             const std::string key = FolderKey(Std(book.Url.toString()));
             current.insert(key);
-            if (const QString why = SyncBook(book, account, user, accountFolder / key, result); !why.isEmpty()) {
+            if (const TFailure why = SyncBook(book, account, user, accountFolder / key, result)) {
                 result.BookFailures[book.Url.toString()] = why;
-                status.Failures[key] = Std(why);
+                status.Failures[key] = why;
                 // A book that is gone or closed: the next sync discovers again.
-                if (why == QLatin1String("server error 404") || why == QLatin1String("server error 410") ||
-                    why == QLatin1String("access denied"))
+                if (why == TFailure::Server(404) || why == TFailure::Server(410) ||
+                    why.Code == TSyncFailure::AccessDenied)
                     status.DiscoveredAt = 0;
             }
         }
@@ -463,13 +466,13 @@ TSyncResult TSyncEngine::Sync(const QUrl& account, const QString& user)
                 RemoveTree(entry.path());
         }
     } else {
-        status.Failures[""] = Std(result.Failure);
+        status.Failures[""] = result.Failure;
     }
     m_inSync = false;
     // Removed while it synced: the removal could not take the lock and left the folder to this sync.
     if (!KeepListedAccounts(accountFolder)) {
         RemoveTree(accountFolder);
-        result.Failure = QLatin1String(Removed);
+        result.Failure = TSyncFailure::AccountRemoved;
         return result;
     }
     // Quitting is no failure of the server: the status of the last real attempt stays.

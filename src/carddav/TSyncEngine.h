@@ -2,6 +2,7 @@
 
 #include "CardDavCache.h"
 #include "DavXml.h"
+#include "FailureTexts.h"
 #include "IDavTransport.h"
 
 #include <QString>
@@ -33,15 +34,15 @@ struct TBookInfo
 
 struct TSyncResult
 {
-    QString Failure; // the account's: empty when its books were found
+    TFailure Failure; // the account's: none when its books were found
     std::vector<TBookInfo> Books;
-    std::map<QString, QString> BookFailures; // by book URL; books not listed here were synced
+    std::map<QString, TFailure> BookFailures; // by book URL; books not listed here were synced
     int CardsFetched = 0;
     int CardsRemoved = 0;
 
-    bool Ok() const { return Failure.isEmpty() && BookFailures.empty(); }
-    // What to report for the account as a whole: its own failure, else the first book's; empty when all went well.
-    QString FirstFailure() const;
+    bool Ok() const { return !Failure && BookFailures.empty(); }
+    // What to report for the account as a whole: its own failure, else the first book's; none when all went well.
+    TFailure FirstFailure() const;
 };
 
 // What a discovery found: the books, the homes they were listed in (none where the address is a book), and whether
@@ -56,10 +57,10 @@ struct TDiscovery
 // What one account's sync may spend before it stops with a failure and keeps the cached books as they were.
 struct TSyncBudget
 {
-    std::chrono::milliseconds Time{10 * 60 * 1000}; // checked between requests: "timed out"
-    qint64 Received = 256ll * 1024 * 1024;          // answer bodies, all requests together: "answer too large"
-    qint64 WrittenPerBook = 64ll * 1024 * 1024;     // card files written for one book: "book too large"
-    int CardsPerBook = 50000;                       // "book too large"
+    std::chrono::milliseconds Time{10 * 60 * 1000}; // checked between requests: TimedOut
+    qint64 Received = 256ll * 1024 * 1024;          // answer bodies, all requests together: AnswerTooLarge
+    qint64 WrittenPerBook = 64ll * 1024 * 1024;     // card files written for one book: BookTooLarge
+    int CardsPerBook = 50000;                       // BookTooLarge
 };
 
 // Finds an account's books and mirrors each into the cache, reading only (PROPFIND, REPORT, GET). A failure
@@ -79,20 +80,20 @@ public:
     void SetBudget(const TSyncBudget& budget) { m_budget = budget; }
     // The folder names (AccountFolder) of the accounts still listed, or nothing when the list cannot be read. Asked
     // under the cache lock when a sync starts and ends: folders of other accounts are removed then, and an account
-    // removed meanwhile is not synced ("account removed") and leaves no folder behind.
+    // removed meanwhile is not synced (AccountRemoved) and leaves no folder behind.
     using TListedAccounts = std::function<std::optional<std::set<std::string>>()>;
     void SetListedAccounts(TListedAccounts listed) { m_listed = std::move(listed); }
     // Called on the sync's thread as a book's cards arrive: the book, cards done, cards to fetch (-1 while its
     // listing is not in yet). Not called for a book that has not changed.
     using TProgress = std::function<void(const QUrl& book, int done, int total)>;
     void SetProgress(TProgress progress) { m_progress = std::move(progress); }
-    // Set from any thread, the flag stops the sync before its next request ("cancelled"); the books stay as they
+    // Set from any thread, the flag stops the sync before its next request (Cancelled); the books stay as they
     // were. The transport should watch the same flag to end the request in flight.
     void SetCancel(std::shared_ptr<const std::atomic<bool>> cancel) { m_cancel = std::move(cancel); }
 
     // Finds the books below the address the user gave: the address itself when it is a book, else its
-    // /.well-known/carddav, principal and home. Empty, or why not ("login failed", ...). Writes nothing.
-    QString Discover(const QUrl& account, std::vector<TBookInfo>& books);
+    // /.well-known/carddav, principal and home. None, or why not (LoginFailed, ...). Writes nothing.
+    TFailure Discover(const QUrl& account, std::vector<TBookInfo>& books);
 
     // What the last Discover() found; given to SetDiscovery() of the account's first sync, it spares that sync the
     // discovery (adding an account tests the login by discovering, then syncs).
@@ -116,24 +117,24 @@ private:
     // Starts the clock and the byte count of the budget.
     void StartBudget();
     // Why no further request may go out (cancelled, out of time or bytes), or empty.
-    QString Spent() const;
+    TFailure Spent() const;
     void Report(const QUrl& book, int done, int total) const;
     // Removes the folders of accounts no longer listed; false when `accountFolder`'s own account is one of them.
     bool KeepListedAccounts(const std::filesystem::path& accountFolder);
-    QString DiscoverOnce(const QUrl& account, std::vector<TBookInfo>& books);
+    // `unauthenticated`: the server answered as to nobody in particular, so the password was never tried.
+    TFailure DiscoverOnce(const QUrl& account, std::vector<TBookInfo>& books, bool& unauthenticated);
 
     // Sends a request, following redirects on the account's host itself (the method and body go again, so a
     // PROPFIND stays a PROPFIND). `failure` is set for a transport failure, a refused hop or 401.
     TDavReply Request(const QByteArray& method, const QUrl& url, const QByteArray& depth, const QByteArray& body,
-                      QString& failure, QUrl* answeredBy = nullptr);
-    // A PROPFIND of depth 1 whose answer must be a multistatus; the failure's text, or empty.
-    QString Listing(const QUrl& url, const QByteArray& body, TMultiStatus& listing);
-    QString ListBooks(const QUrl& home, std::vector<TBookInfo>& books);
+                      TFailure& failure, QUrl* answeredBy = nullptr);
+    // A PROPFIND of depth 1 whose answer must be a multistatus.
+    TFailure Listing(const QUrl& url, const QByteArray& body, TMultiStatus& listing);
+    TFailure ListBooks(const QUrl& home, std::vector<TBookInfo>& books);
     void AddBooks(const QUrl& home, const TMultiStatus& listing, std::vector<TBookInfo>& books) const;
-    // The books again from what an earlier discovery found, in one listing; "stale discovery" when that no longer
-    // holds.
-    QString Rediscover(const Stores::TCardDavStatus& known, std::vector<TBookInfo>& books);
-    QString SyncBook(const TBookInfo& book, const QUrl& account, const QString& user,
+    // The books again from what an earlier discovery found, in one listing; `stale` when that no longer holds.
+    TFailure Rediscover(const Stores::TCardDavStatus& known, std::vector<TBookInfo>& books, bool& stale);
+    TFailure SyncBook(const TBookInfo& book, const QUrl& account, const QString& user,
                      const std::filesystem::path& folder, TSyncResult& result);
 
     IDavTransport& m_transport;
@@ -158,7 +159,7 @@ private:
 // "/a/b%40c.vcf", "/a/b@c.vcf" and "https://host/a/b@c.vcf" are one card.
 QString HrefKey(const QUrl& base, const QString& href);
 
-// The words for a failed request, as the status file and `--sources` show them.
-QString FailureText(const TDavReply& reply);
+// Why a request failed: the transport's failure, or the HTTP status that is not the one asked for.
+TFailure ReplyFailure(const TDavReply& reply);
 
 } // namespace CardDav

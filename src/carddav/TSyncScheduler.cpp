@@ -30,9 +30,9 @@ TSyncScheduler::TSyncScheduler(ISecretStore& secrets, TAccounts accounts, TSync 
         m_sync = [](const TAccount& account, const QString& password, const QString& keyringError,
                     const TSyncControl& control) {
             if (!keyringError.isEmpty()) {
-                RecordAccountFailure(account, keyringError);
                 TSyncResult result;
-                result.Failure = keyringError;
+                result.Failure = TFailure::Local(keyringError.toStdString());
+                RecordAccountFailure(account, result.Failure);
                 return result;
             }
             // No wait for a sync `nelvora-report --sync` runs: its result is as good, and this one comes again.
@@ -131,8 +131,8 @@ void TSyncScheduler::Next()
 void TSyncScheduler::Done(const TAccount& account, const TSyncResult& result)
 {
     const std::string key = SecretKey(account);
-    const QString failure = result.FirstFailure();
-    if (failure.isEmpty()) {
+    const TFailure failure = result.FirstFailure();
+    if (!failure) {
         m_pauses.erase(key);
     } else {
         TPause& pause = m_pauses[key];
@@ -142,7 +142,7 @@ void TSyncScheduler::Done(const TAccount& account, const TSyncResult& result)
     }
     const bool changed = result.CardsFetched + result.CardsRemoved > 0 || m_lastFailure[key] != failure;
     m_lastFailure[key] = failure;
-    emit AccountSynced(QString::fromStdString(account.Url), failure, changed);
+    emit AccountSynced(QString::fromStdString(account.Url), WordsOf(failure), changed);
 }
 
 void TSyncScheduler::PlanRetry()

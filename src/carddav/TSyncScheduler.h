@@ -48,7 +48,7 @@ public:
 
 signals:
     // One account was synced (or failed): `changed` when its cache got new content or a new state, so the window
-    // reads the cache again and refreshes its list.
+    // reads the cache again and refreshes its list. `failure` in the status file's words, empty when it worked.
     void AccountSynced(const QString& url, const QString& failure, bool changed);
     // The last account of a run is done.
     void Finished();
@@ -74,7 +74,7 @@ private:
     TClock m_clock;
     std::vector<TAccount> m_queue;
     std::map<std::string, TPause> m_pauses; // by SecretKey
-    std::map<std::string, QString> m_lastFailure;
+    std::map<std::string, TFailure> m_lastFailure;
     // Shared with the sync's thread, which may outlive this object: the flag, and the way back to it.
     struct TRelay
     {

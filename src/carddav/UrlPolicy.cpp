@@ -1,6 +1,5 @@
 #include "UrlPolicy.h"
 
-#include <QCoreApplication>
 #include <QHostAddress>
 
 #include <libpsl.h>
@@ -43,58 +42,36 @@ QString RegisteredDomain(const QString& host)
 
 } // namespace
 
-QString RefusalOf(const QUrl& url)
+TFailure RefusalOf(const QUrl& url)
 {
     if (!url.isValid() || url.host().isEmpty())
-        return QStringLiteral("not a server address");
+        return TSyncFailure::NotAServerAddress;
     // Never sent anywhere nor written down: a password in the address would end up in every file and message.
     if (!url.userInfo().isEmpty())
-        return QStringLiteral("refused: the user name and password belong in their own fields");
+        return TSyncFailure::UserInformation;
     const QString scheme = url.scheme().toLower();
     if (scheme == QLatin1String("https"))
         return {};
     if (scheme == QLatin1String("http"))
-        return IsLoopbackHost(url.host()) ? QString()
-                                          : QStringLiteral("refused: plain http to another computer would show the "
-                                                           "password to the network, use https");
-    return QStringLiteral("not a server address");
+        return IsLoopbackHost(url.host()) ? TFailure() : TFailure(TSyncFailure::PlainHttp);
+    return TSyncFailure::NotAServerAddress;
 }
 
 TServerAddress NormalisedServerUrl(const QString& typed)
 {
     const QString text = typed.trimmed();
     if (text.isEmpty())
-        return {{}, TAddressProblem::NotAnAddress};
+        return {{}, TSyncFailure::NotAServerAddress};
     // A bare host name means https: QUrl::fromUserInput would make it http.
     const QUrl url(text.contains(QLatin1String("://")) ? text : QStringLiteral("https://") + text);
     if (!url.isValid() || url.host().isEmpty())
-        return {{}, TAddressProblem::NotAnAddress};
+        return {{}, TSyncFailure::NotAServerAddress};
     // Also on the text, so that an empty user name ("https://@host/") is refused as well.
     if (!url.userInfo().isEmpty() || ShownAddress(text) != text)
-        return {{}, TAddressProblem::UserInformation};
-    const QString refusal = RefusalOf(url);
-    if (refusal.startsWith(QLatin1String("refused: plain http")))
-        return {{}, TAddressProblem::PlainHttp};
-    if (!refusal.isEmpty())
-        return {{}, TAddressProblem::NotAnAddress};
-    return {url, TAddressProblem::None};
-}
-
-QString AddressProblemText(TAddressProblem problem)
-{
-    switch (problem) {
-    case TAddressProblem::None:
-        return {};
-    case TAddressProblem::NotAnAddress:
-        return QCoreApplication::translate("CardDav", "this is not a server address");
-    case TAddressProblem::UserInformation:
-        return QCoreApplication::translate("CardDav", "put the user name and the password in their own fields, not "
-                                                      "in the server address");
-    case TAddressProblem::PlainHttp:
-        return QCoreApplication::translate("CardDav", "a password is sent over plain http only to this computer: use "
-                                                      "an https address");
-    }
-    return {};
+        return {{}, TSyncFailure::UserInformation};
+    if (const TFailure refusal = RefusalOf(url))
+        return {{}, refusal.Code};
+    return {url, TSyncFailure::None};
 }
 
 QString ShownAddress(const QString& typed)
@@ -137,7 +114,7 @@ bool IsSameSite(const QUrl& account, const QUrl& target)
 
 bool MayVisit(const QUrl& account, const QUrl& target)
 {
-    return RefusalOf(target).isEmpty() && IsSameSite(account, target);
+    return !RefusalOf(target) && IsSameSite(account, target);
 }
 
 } // namespace CardDav

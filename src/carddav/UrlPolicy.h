@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SyncFailure.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -9,22 +11,18 @@
 // belongs to one owner by the public suffix list (alice.synology.me has no siblings).
 namespace CardDav {
 
+using Stores::TFailure;
+using Stores::TSyncFailure;
+
 // The bare name localhost, 127.0.0.0/8 and ::1 (in any form the address parser takes).
 bool IsLoopbackHost(const QString& host);
-
-// Why a typed server address cannot be an account's.
-enum class TAddressProblem {
-    None,
-    NotAnAddress,
-    // A user name or password written into the address: it would be kept in the account list and the cache.
-    UserInformation,
-    PlainHttp,
-};
 
 struct TServerAddress
 {
     QUrl Url;
-    TAddressProblem Problem = TAddressProblem::None;
+    // Why not, when Url is empty: NotAServerAddress, UserInformation (a user name or password written into the
+    // address would be kept in the account list and the cache) or PlainHttp.
+    TSyncFailure Problem = TSyncFailure::None;
 };
 
 // The server address a user typed, in the window or on the command line, as the account keeps it: a bare host name
@@ -32,15 +30,12 @@ struct TServerAddress
 // over plain http to another computer.
 TServerAddress NormalisedServerUrl(const QString& typed);
 
-// The problem in the user's language.
-QString AddressProblemText(TAddressProblem problem);
-
 // The address with any user information left out, for messages.
 QString ShownAddress(const QString& typed);
 
-// Empty when the address may be used for an account at all, else why not: a password never travels over plain
+// None when the address may be used for an account at all, else why not: a password never travels over plain
 // http:// except to this computer, and only http and https are spoken.
-QString RefusalOf(const QUrl& url);
+TFailure RefusalOf(const QUrl& url);
 
 // True when `target` is the account's own host or a sibling host of its domain (same name after the first label,
 // and that name is a registered domain or below one: dav.example.org -> *.example.org; example.org, example.co.uk

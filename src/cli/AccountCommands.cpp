@@ -103,12 +103,12 @@ int AddAccount(const std::string& url, const std::string& user)
             if (found.scheme() == QLatin1String("https"))
                 candidates.push_back(found);
         if (candidates.empty())
-            return cannot(QStringLiteral("server not found"));
+            return cannot(FailureText(TSyncFailure::ServerNotFound));
     } else {
         // Refused before a password is even asked for, let alone sent.
         const TServerAddress server = NormalisedServerUrl(typed);
-        if (server.Problem != TAddressProblem::None)
-            return cannot(AddressProblemText(server.Problem));
+        if (server.Problem != TSyncFailure::None)
+            return cannot(FailureText(server.Problem));
         candidates.push_back(server.Url);
     }
     bool ok = false;
@@ -125,10 +125,9 @@ int AddAccount(const std::string& url, const std::string& user)
     std::vector<TBookInfo> books;
     QUrl chosen;
     TDiscovery discovered;
-    if (const QString failure =
-            TestLoginAtFirst(candidates, QString::fromStdString(user), password, books, chosen, &discovered);
-        !failure.isEmpty())
-        return cannot(failure);
+    if (const TFailure failure =
+            TestLoginAtFirst(candidates, QString::fromStdString(user), password, books, chosen, &discovered))
+        return cannot(FailureText(failure));
     const TAccount account{chosen.toString().toStdString(), user};
     TKeychainSecretStore keyring;
     if (const QString failure = WriteSecret(keyring, QString::fromStdString(SecretKey(account)), password);
@@ -157,7 +156,7 @@ int AddAccount(const std::string& url, const std::string& user)
         std::printf("%s\t%s\n", book.Url.toString().toUtf8().constData(), book.Name.toUtf8().constData());
     if (!synced.Ok())
         Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "the first sync of %1 failed: %2"))
-                .arg(QString::fromStdString(account.Url), synced.FirstFailure()));
+                .arg(QString::fromStdString(account.Url), WordsOf(synced.FirstFailure())));
     return ExitDone;
 }
 
@@ -241,19 +240,23 @@ bool SyncAccounts()
     for (const TAccount& account : accounts) {
         progress(account, Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "syncing…")), false);
         QString password;
-        QString failure = ReadSecret(keyring, QString::fromStdString(SecretKey(account)), password);
+        TFailure failure;
+        if (const QString keyringError = ReadSecret(keyring, QString::fromStdString(SecretKey(account)), password);
+            !keyringError.isEmpty())
+            failure = TFailure::Local(keyringError.toStdString());
         int fetched = 0;
-        if (failure.isEmpty()) {
+        if (!failure) {
             const TSyncResult result = SyncAccount(account, password, LockWait);
             fetched = result.CardsFetched;
             failure = result.FirstFailure();
         } else {
             RecordAccountFailure(account, failure);
         }
-        if (!failure.isEmpty()) {
+        if (failure) {
             progress(account, {}, true);
+            // The status file's words, as `--sources` prints them: scripts and logs read them.
             Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "sync of %1 failed: %2"))
-                    .arg(ShownAddress(QString::fromStdString(account.Url)), failure));
+                    .arg(ShownAddress(QString::fromStdString(account.Url)), WordsOf(failure)));
             synced = false;
         } else {
             //: On a terminal, after --sync: the account's line once its books are in the cache.

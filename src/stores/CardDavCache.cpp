@@ -116,12 +116,12 @@ void Line(std::string& out, std::string_view key, std::string_view value)
 
 } // namespace
 
-std::string TCardDavStatus::FailureOf(const std::string& book) const
+TFailure TCardDavStatus::FailureOf(const std::string& book) const
 {
-    if (const auto own = Failures.find(book); own != Failures.end() && !own->second.empty())
+    if (const auto own = Failures.find(book); own != Failures.end() && own->second)
         return own->second;
     const auto all = Failures.find("");
-    return all == Failures.end() ? std::string() : all->second;
+    return all == Failures.end() ? TFailure() : all->second;
 }
 
 std::string FormatCardDavState(const TCardDavState& state)
@@ -185,7 +185,7 @@ std::string FormatCardDavStatus(const TCardDavStatus& status)
     Line(out, "account", status.AccountUrl);
     out += "tried " + std::to_string(status.TriedAt) + '\n';
     for (const auto& [book, failure] : status.Failures)
-        out += "failed " + Escaped(book) + ' ' + Escaped(failure) + '\n';
+        out += "failed " + Escaped(book) + ' ' + Escaped(FailureWords(failure)) + '\n';
     if (status.DiscoveredAt > 0) {
         out += "discovered " + std::to_string(status.DiscoveredAt) + (status.SendLogin ? " login" : "") + '\n';
         for (const std::string& home : status.Homes)
@@ -208,7 +208,7 @@ std::optional<TCardDavStatus> ParseCardDavStatus(std::string_view text)
         } else if (fields[0] == "failed") {
             if (fields.size() != 3)
                 return false;
-            status.Failures[fields[1]] = fields[2];
+            status.Failures[fields[1]] = FailureFromWords(fields[2]);
         } else if (fields[0] == "account" && fields.size() == 2) {
             status.AccountUrl = fields[1];
         } else if (fields[0] == "discovered" && (fields.size() == 2 || fields.size() == 3)) {
@@ -284,7 +284,7 @@ std::filesystem::path CardDavCacheRoot(const TStoreEnvironment& environment)
     return environment.CacheHome / "nelvora" / "carddav";
 }
 
-std::string StaleText(std::int64_t syncedAt, const std::string& failure)
+std::string StaleText(std::int64_t syncedAt, const TFailure& failure)
 {
     std::string when = "never";
     if (syncedAt > 0) {
@@ -295,8 +295,8 @@ std::string StaleText(std::int64_t syncedAt, const std::string& failure)
             when = text;
     }
     std::string shown = "stale, last synced " + when;
-    if (!failure.empty())
-        shown += " (" + failure + ")";
+    if (failure)
+        shown += " (" + FailureWords(failure) + ")";
     return shown;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SyncFailure.h"
 #include "TStoreEnvironment.h"
 
 #include <cstdint>
@@ -48,7 +49,7 @@ struct TCardDavStatus
 {
     std::string AccountUrl;
     std::int64_t TriedAt = 0;
-    std::map<std::string, std::string> Failures;
+    std::map<std::string, TFailure> Failures;
     // What the last full discovery found, so that the next syncs need not repeat it: the homes listed for books,
     // or, for an address that is a book itself, that book. DiscoveredAt 0: none to go by.
     std::int64_t DiscoveredAt = 0;
@@ -58,7 +59,7 @@ struct TCardDavStatus
     friend bool operator==(const TCardDavStatus&, const TCardDavStatus&) = default;
 
     // What went wrong for one book: its own failure, else the account's; empty when its last sync went well.
-    std::string FailureOf(const std::string& book) const;
+    TFailure FailureOf(const std::string& book) const;
 };
 
 std::string FormatCardDavState(const TCardDavState& state);
@@ -78,6 +79,6 @@ std::filesystem::path CardDavCacheRoot(const TStoreEnvironment& environment);
 
 // The status column of a cached book whose last sync failed: "stale, last synced 2026-05-01 10:00 (login failed)".
 // Local time; "never" when it never synced.
-std::string StaleText(std::int64_t syncedAt, const std::string& failure);
+std::string StaleText(std::int64_t syncedAt, const TFailure& failure);
 
 } // namespace Stores

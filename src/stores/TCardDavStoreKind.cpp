@@ -57,12 +57,12 @@ void TCardDavStoreKind::Find(const TStoreEnvironment& environment, std::vector<T
             if (!state)
                 continue;
             anyBook = true;
-            const std::string failure = status ? status->FailureOf(book.filename().string()) : std::string();
-            found.push_back({"carddav", book, "", state->BookUrl,
-                             failure.empty() ? std::string() : StaleText(state->SyncedAt, failure)});
+            const TFailure failure = status ? status->FailureOf(book.filename().string()) : TFailure();
+            found.push_back(
+                {"carddav", book, "", state->BookUrl, failure ? StaleText(state->SyncedAt, failure) : std::string()});
         }
         // An account that never synced: listed, so that the list says why its books are missing.
-        if (!anyBook && status && !status->AccountUrl.empty() && !status->FailureOf("").empty())
+        if (!anyBook && status && !status->AccountUrl.empty() && status->FailureOf(""))
             found.push_back({"carddav", account, "", status->AccountUrl, {}});
     }
 }
@@ -78,8 +78,8 @@ std::string TCardDavStoreKind::Read(const TStoreLocation& store, TStoreRun& run,
 {
     if (!ReadCardDavState(store.Path)) {
         const auto status = ReadCardDavStatus(store.Path);
-        const std::string failure = status ? status->FailureOf("") : std::string();
-        return failure.empty() ? "not synced yet" : "not synced yet (" + failure + ")";
+        const TFailure failure = status ? status->FailureOf("") : TFailure();
+        return failure ? "not synced yet (" + FailureWords(failure) + ")" : "not synced yet";
     }
     std::string buffer;
     for (int reading = 0; reading < MaxReadings; ++reading) {

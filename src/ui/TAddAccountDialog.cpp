@@ -148,8 +148,8 @@ void TAddAccountDialog::AddClicked()
     QUrl url;
     if (!email) {
         const CardDav::TServerAddress server = CardDav::NormalisedServerUrl(typed);
-        if (server.Problem != CardDav::TAddressProblem::None) {
-            m_status->setText(tr("Not added: %1").arg(CardDav::AddressProblemText(server.Problem)));
+        if (server.Problem != CardDav::TSyncFailure::None) {
+            m_status->setText(tr("Not added: %1").arg(CardDav::FailureText(server.Problem)));
             m_server->setFocus();
             return;
         }

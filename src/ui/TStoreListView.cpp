@@ -1,5 +1,7 @@
 #include "TStoreListView.h"
 
+#include "FailureTexts.h"
+
 #include <QCoreApplication>
 #include <QHeaderView>
 
@@ -72,8 +74,11 @@ QString TStoreListView::StateText(const TAddressBooksModel::TRow& row)
     case TState::Stale:
         //: An online address book whose last sync failed; %1 is when it last synced (a date and time, or "never"),
         //: %2 why the sync failed.
-        return reason.isEmpty() ? Tr(QT_TRANSLATE_NOOP("TStoreListView", "stale since %1")).arg(when)
-                                : Tr(QT_TRANSLATE_NOOP("TStoreListView", "stale since %1 (%2)")).arg(when, reason);
+        // The status file's words, in the user's language.
+        return reason.isEmpty()
+                   ? Tr(QT_TRANSLATE_NOOP("TStoreListView", "stale since %1")).arg(when)
+                   : Tr(QT_TRANSLATE_NOOP("TStoreListView", "stale since %1 (%2)"))
+                         .arg(when, CardDav::FailureText(Stores::FailureFromWords(row.Reason)));
     }
     return {};
 }

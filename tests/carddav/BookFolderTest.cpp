@@ -193,11 +193,11 @@ TEST(BookFolder, StateAndStatusFilesKeepWhatAServerSentWhateverItHolds)
 
     Stores::TCardDavStatus status;
     status.TriedAt = 42;
-    status.Failures[""] = "login failed";
-    status.Failures["abc"] = "answer too large";
+    status.Failures[""] = Stores::TSyncFailure::LoginFailed;
+    status.Failures["abc"] = Stores::TFailure::Local("cannot write /a b\n\t%: disk full");
     EXPECT_EQ(Stores::ParseCardDavStatus(Stores::FormatCardDavStatus(status)), status);
-    EXPECT_EQ(status.FailureOf("abc"), "answer too large");
-    EXPECT_EQ(status.FailureOf("other"), "login failed");
+    EXPECT_EQ(status.FailureOf("abc").Detail, "cannot write /a b\n\t%: disk full");
+    EXPECT_EQ(status.FailureOf("other").Code, Stores::TSyncFailure::LoginFailed);
 
     for (const char* damaged :
          {"", "something else\nbook x\n", "nelvora-carddav-state 1\n",

@@ -340,8 +340,8 @@ TEST(HostileServer, EachMisbehaviourKeepsTheCacheOrCompletesItAndNamesTheReason)
         const auto status = Stores::ReadCardDavStatus(account);
         ASSERT_TRUE(status);
         const std::string bookKey = FolderKey(BookUrl.toString().toStdString());
-        EXPECT_EQ(QString::fromStdString(status->FailureOf(bookKey)), row.Failure);
-        EXPECT_EQ(result.FirstFailure(), row.Failure);
+        EXPECT_EQ(WordsOf(status->FailureOf(bookKey)), row.Failure);
+        EXPECT_EQ(WordsOf(result.FirstFailure()), row.Failure);
         if (!row.Failure.isEmpty()) {
             EXPECT_EQ(Snapshot(account), before);
         } else {
@@ -390,7 +390,7 @@ TEST(HostileServer, ACancelledSyncStopsBeforeTheNextRequestAndLeavesCacheAndStat
         return std::nullopt;
     };
     server.Log.clear();
-    EXPECT_EQ(engine.Sync(BookUrl, QStringLiteral("alice")).FirstFailure(), QStringLiteral("cancelled"));
+    EXPECT_EQ(engine.Sync(BookUrl, QStringLiteral("alice")).FirstFailure().Code, TSyncFailure::Cancelled);
     EXPECT_EQ(server.Count("REPORT /u/book/ 1"), 0);
     EXPECT_EQ(Snapshot(account), before);
     std::ifstream statusAfter(account / "status", std::ios::binary);
@@ -416,8 +416,8 @@ TEST(HostileServer, ABookWhoseSyncFailedIsListedStaleWithItsOwnReason)
         return std::nullopt;
     };
     const TSyncResult result = engine.Sync(BookUrl, QStringLiteral("alice"));
-    EXPECT_TRUE(result.Failure.isEmpty()); // the account is fine; one book is not
-    EXPECT_EQ(result.FirstFailure(), QStringLiteral("server error 507"));
+    EXPECT_FALSE(result.Failure); // the account is fine; one book is not
+    EXPECT_EQ(result.FirstFailure(), TFailure::Server(507));
 
     Stores::TStoreEnvironment environment;
     environment.CacheHome = pattern;

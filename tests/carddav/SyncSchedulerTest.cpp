@@ -84,7 +84,7 @@ TEST(SyncScheduler, AFailingAccountPausesLongerAfterEachFailureWhileTheOthersGoO
         [&](const TAccount& account, const QString&, const QString&, const TSyncControl&) {
             TSyncResult result;
             if (account == A)
-                result.Failure = QStringLiteral("login failed");
+                result.Failure = TSyncFailure::LoginFailed;
             else
                 result.CardsFetched = fetched.exchange(0);
             return result;
@@ -144,7 +144,7 @@ TEST(SyncScheduler, PausesDoubleUpToSixHoursStartAgainAfterASuccessAndTheEarlies
                 synced.push_back(account.User);
             }
             if (account == A ? aFails.load() : true)
-                result.Failure = QStringLiteral("server not reachable");
+                result.Failure = TSyncFailure::ServerNotReachable;
             ++runs;
             return result;
         },

@@ -8,7 +8,7 @@ namespace {
 
 bool Allowed(const char* url)
 {
-    return RefusalOf(QUrl(QString::fromUtf8(url))).isEmpty();
+    return !RefusalOf(QUrl(QString::fromUtf8(url)));
 }
 
 bool Same(const char* account, const char* target)

@@ -212,7 +212,8 @@ run --remove-account https://fallback.test/ >/dev/null
 if printf 'secret\n' | run --add-account bob@nowhere.test 2>"$work/nowhere.txt"; then
     fail "an account without a server was added"
 fi
-grep -q "server not found" "$work/nowhere.txt" || fail "no 'server not found': $(cat "$work/nowhere.txt")"
+grep -q "no address-book server was found for this e-mail address" "$work/nowhere.txt" ||
+    fail "no word of the missing server: $(cat "$work/nowhere.txt")"
 
 # 3. The window's Add dialog: the e-mail address fills in the user name (changed here), the server is found.
 echo "== the dialog ($platform), by e-mail address"

@@ -118,7 +118,8 @@ if check(stores, "no list named 'Address books'"):
     check(f"vcard-folder, {folder}, 3 contacts, read" in spoken_stores,
           f"the contacts folder is not read as it should be: {spoken_stores}")
     stale = re.compile(r"carddav, https://dav\.example\.test/ann/family/, 1 contacts?, "
-                       r"stale since \d{4}-\d\d-\d\d \d\d:\d\d \(login failed\)")
+                       r"stale since \d{4}-\d\d-\d\d \d\d:\d\d "
+                       r"\(login failed: check the user name and the \(app\) password\)")
     check(any(stale.fullmatch(s) for s in spoken_stores), f"no stale online book among {spoken_stores}")
 
 # The controls of the four pages, shown or not.

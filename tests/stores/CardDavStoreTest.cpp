@@ -33,7 +33,7 @@ void WriteStatus(const TPrivateHome& home, const std::string& account, const std
     status.AccountUrl = url;
     status.TriedAt = 1;
     if (!failure.empty())
-        status.Failures[""] = failure;
+        status.Failures[""] = FailureFromWords(failure);
     home.Write(".cache/nelvora/carddav/" + account + "/status", FormatCardDavStatus(status));
 }
 
@@ -89,7 +89,7 @@ TEST(CardDavStore, CachedBooksAreStoresNamedByTheirUrlAndAFailedSyncLeavesThemRe
     ASSERT_NE(stale, nullptr);
     EXPECT_EQ(stale->Contacts, 1u);
     EXPECT_EQ(stale->Skipped, "");
-    EXPECT_EQ(stale->Location.Note, StaleText(1700000000, "login failed"));
+    EXPECT_EQ(stale->Location.Note, StaleText(1700000000, TSyncFailure::LoginFailed));
     EXPECT_TRUE(stale->Location.Note.starts_with("stale, last synced 20"));
     EXPECT_TRUE(stale->Location.Note.ends_with(" (login failed)"));
 
@@ -101,6 +101,33 @@ TEST(CardDavStore, CachedBooksAreStoresNamedByTheirUrlAndAFailedSyncLeavesThemRe
     EXPECT_TRUE(Person(contacts, "Anna Berg") && Person(contacts, "Bo Chen") && Person(contacts, "Dora Eck"));
     EXPECT_FALSE(Person(contacts, "Carla Diaz"));
     EXPECT_FALSE(Person(contacts, "Half Written"));
+}
+
+// The status file keeps a failure by its words: every failure reads back as itself, and the words of status files
+// already written (a server error, a refusal, this computer's own message) keep their meaning.
+TEST(CardDavStore, EveryFailureReadsBackFromTheStatusFileAsItself)
+{
+    for (int code = 1; code <= static_cast<int>(TSyncFailure::Other); ++code) {
+        TFailure failure(static_cast<TSyncFailure>(code));
+        if (failure.Code == TSyncFailure::ServerError)
+            failure = TFailure::Server(507);
+        if (failure.Code == TSyncFailure::Other)
+            failure = TFailure::Local("cannot write /home/a/.cache/nelvora: No space left on device");
+        TCardDavStatus status;
+        status.AccountUrl = "https://dav.example.org/";
+        status.Failures["book"] = failure;
+        const auto read = ParseCardDavStatus(FormatCardDavStatus(status));
+        ASSERT_TRUE(read) << code;
+        EXPECT_EQ(read->FailureOf("book"), failure) << code << ' ' << FailureWords(failure);
+        // Two failures never share their words.
+        for (int other = 1; other < code; ++other) {
+            if (other != static_cast<int>(TSyncFailure::ServerError)) {
+                EXPECT_NE(FailureWords(TSyncFailure(other)), FailureWords(failure)) << code;
+            }
+        }
+    }
+    EXPECT_EQ(FailureFromWords("server error 5x7").Code, TSyncFailure::Other);
+    EXPECT_EQ(FailureFromWords(""), TFailure());
 }
 
 // Cards as Android's own export writes them and KDE Connect stores them, one folder a paired phone.

@@ -101,7 +101,9 @@ TEST(AddressBooksModel, TellsEachStoresStateFromTheCheckAndTheCache)
     EXPECT_EQ(StateOf(model, 3), "synced 2026-06-14 09:05");
 
     // Read from the cache all the same: its cards count.
-    EXPECT_EQ(StateOf(model, 4), "stale since 2026-05-01 10:00 (login failed)");
+    // The status file's words, in the user's words.
+    EXPECT_EQ(StateOf(model, 4),
+              "stale since 2026-05-01 10:00 (login failed: check the user name and the (app) password)");
     EXPECT_EQ(rows[4].Contacts, 40u);
 
     // Statuses of other wordings lose nothing.
