@@ -95,11 +95,12 @@ void TAccountService::TestAndKeep(const std::vector<QUrl>& candidates, const QSt
     {
         TFailure Failure;
         QUrl Chosen;
+        TDiscovery Found; // given to the first sync, which then need not discover again
     };
     auto outcome = std::make_shared<TOutcome>();
     QThread* login = QThread::create([candidates, user, password, outcome] {
         std::vector<TBookInfo> books;
-        outcome->Failure = TestLoginAtFirst(candidates, user, password, books, outcome->Chosen);
+        outcome->Failure = TestLoginAtFirst(candidates, user, password, books, outcome->Chosen, &outcome->Found);
     });
     const int generation = m_generation;
     QPointer<TAccountService> self(this);
@@ -112,7 +113,7 @@ void TAccountService::TestAndKeep(const std::vector<QUrl>& candidates, const QSt
             return done(FailureText(outcome->Failure));
         const TAccount account{outcome->Chosen.toString().toStdString(), user.toStdString()};
         m_secrets.Write(QString::fromStdString(SecretKey(account)), password,
-                        [this, self, account, generation, done](const QString& error) {
+                        [this, self, account, generation, done, outcome](const QString& error) {
                             if (!self || generation != m_generation)
                                 return;
                             if (!error.isEmpty())
@@ -125,6 +126,7 @@ void TAccountService::TestAndKeep(const std::vector<QUrl>& candidates, const QSt
                             }
                             if (!problem.empty())
                                 return done(QString::fromStdString(problem));
+                            m_scheduler.Found(account, std::move(outcome->Found));
                             m_scheduler.SyncNow();
                             done({});
                         });

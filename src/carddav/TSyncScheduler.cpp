@@ -81,6 +81,11 @@ void TSyncScheduler::SyncNow()
     Next();
 }
 
+void TSyncScheduler::Found(const TAccount& account, TDiscovery found)
+{
+    m_found[SecretKey(account)] = std::move(found);
+}
+
 void TSyncScheduler::Next()
 {
     if (m_queue.empty()) {
@@ -103,6 +108,10 @@ void TSyncScheduler::Next()
     }
     TSyncControl control;
     control.Cancel = m_cancel;
+    if (const auto found = m_found.find(SecretKey(account)); found != m_found.end()) {
+        control.Discovery = std::move(found->second);
+        m_found.erase(found);
+    }
     control.Progress = [relay = m_relay, url = QString::fromStdString(account.Url)](const QUrl& book, int done,
                                                                                     int total) {
         std::lock_guard<std::mutex> guard(relay->Lock);

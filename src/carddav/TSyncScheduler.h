@@ -44,6 +44,9 @@ public:
 
     // Starts a sync of every account not in its pause. While one runs, one more follows it once it is done.
     void SyncNow();
+    // What the login test of an account just added found: that account's next sync starts from it instead of
+    // discovering again.
+    void Found(const TAccount& account, TDiscovery found);
     bool IsRunning() const { return m_running; }
 
 signals:
@@ -75,6 +78,7 @@ private:
     std::vector<TAccount> m_queue;
     std::map<std::string, TPause> m_pauses; // by SecretKey
     std::map<std::string, TFailure> m_lastFailure;
+    std::map<std::string, TDiscovery> m_found; // by SecretKey, until the account's next sync
     // Shared with the sync's thread, which may outlive this object: the flag, and the way back to it.
     struct TRelay
     {

@@ -127,6 +127,8 @@ htpasswd_filename = $work/radicale/users
 htpasswd_encryption = plain
 [storage]
 filesystem_folder = $work/radicale/collections
+[logging]
+level = info
 CONF
 /usr/bin/python3 -m radicale --config "$work/radicale/config" >"$work/radicale.log" 2>&1 &
 pids+=($!)
@@ -217,8 +219,12 @@ grep -q "no address-book server was found for this e-mail address" "$work/nowher
 
 # 3. The window's Add dialog: the e-mail address fills in the user name (changed here), the server is found.
 echo "== the dialog ($platform), by e-mail address"
+logged=$(wc -l <"$work/radicale.log")
 said=$(printf 's3cret\n' | drive --server alice@example.test --user alice --password-stdin) ||
     fail "the dialog did not add the account: $said"
+# The login test found the books; the first sync starts from them: the home is listed once.
+listed=$(tail -n +"$((logged + 1))" "$work/radicale.log" | grep -c "PROPFIND request for '/alice/' with depth '1'" || true)
+[ "$listed" -eq 1 ] || fail "adding the account in the dialog listed its home $listed times"
 grep -q "^user name filled in: alice@example.test$" <<<"$said" || fail "the user name was not filled in: $said"
 grep -q "^busy shown: yes$" <<<"$said" || fail "no busy indication: $said"
 grep -q "^synced https://dav.example.test:8443/alice/: ok$" <<<"$said" || fail "the first sync: $said"
