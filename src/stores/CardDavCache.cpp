@@ -2,11 +2,6 @@
 
 #include "config/ConfigFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
 #include <ctime>
 
@@ -230,41 +225,14 @@ std::optional<TCardDavStatus> ParseCardDavStatus(std::string_view text)
 namespace {
 
 // A state lists every card of a book, about a hundred bytes each: room for far more than the sync ever keeps.
-constexpr off_t MaxCacheFile = off_t{64} * 1024 * 1024;
-
-bool ReadCacheFile(const std::filesystem::path& path, std::string& bytes)
-{
-    bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW);
-    if (fd < 0)
-        return false;
-    struct stat info;
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= MaxCacheFile;
-    if (ok) {
-        bytes.resize(static_cast<std::size_t>(info.st_size));
-        std::size_t used = 0;
-        while (used < bytes.size()) {
-            const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0) {
-                ok = got == 0;
-                break;
-            }
-            used += static_cast<std::size_t>(got);
-        }
-        bytes.resize(ok ? used : 0);
-    }
-    ::close(fd);
-    return ok;
-}
+constexpr std::uintmax_t MaxCacheFile = std::uintmax_t{64} * 1024 * 1024;
 
 } // namespace
 
 std::optional<TCardDavState> ReadCardDavState(const std::filesystem::path& book)
 {
     std::string text;
-    if (!ReadCacheFile(book / CardDavStateFile, text))
+    if (!ReadSmallFile(book / CardDavStateFile, text, MaxCacheFile, false))
         return std::nullopt;
     return ParseCardDavState(text);
 }
@@ -272,7 +240,7 @@ std::optional<TCardDavState> ReadCardDavState(const std::filesystem::path& book)
 std::optional<TCardDavStatus> ReadCardDavStatus(const std::filesystem::path& account)
 {
     std::string text;
-    if (!ReadCacheFile(account / CardDavStatusFile, text))
+    if (!ReadSmallFile(account / CardDavStatusFile, text, MaxCacheFile, false))
         return std::nullopt;
     return ParseCardDavStatus(text);
 }

@@ -14,18 +14,18 @@ namespace Stores {
 namespace {
 
 // Real configuration files are a few kilobytes; this leaves room for very long comments and nothing more.
-constexpr off_t kMaxConfigSize = off_t{4} * 1024 * 1024;
+constexpr std::uintmax_t MaxConfigSize = std::uintmax_t{4} * 1024 * 1024;
 
 } // namespace
 
-bool ReadConfigFile(const std::filesystem::path& path, std::string& bytes)
+bool ReadSmallFile(const std::filesystem::path& path, std::string& bytes, std::uintmax_t maxBytes, bool followLinks)
 {
     bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | (followLinks ? 0 : O_NOFOLLOW));
     if (fd < 0)
         return false;
     struct stat info;
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= kMaxConfigSize;
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && static_cast<std::uintmax_t>(info.st_size) <= maxBytes;
     if (ok) {
         bytes.resize(static_cast<std::size_t>(info.st_size));
         std::size_t used = 0;
@@ -38,13 +38,18 @@ bool ReadConfigFile(const std::filesystem::path& path, std::string& bytes)
                 break;
             }
             if (got == 0)
-                break;
+                break; // shorter than it was a moment ago: what is there
             used += static_cast<std::size_t>(got);
         }
         bytes.resize(ok ? used : 0);
     }
     ::close(fd);
     return ok;
+}
+
+bool ReadConfigFile(const std::filesystem::path& path, std::string& bytes)
+{
+    return ReadSmallFile(path, bytes, MaxConfigSize);
 }
 
 std::vector<std::string_view> ConfigLines(std::string_view text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -7,8 +8,12 @@
 
 namespace Stores {
 
-// Reads another program's configuration file. False (and `bytes` empty) when it is missing, no regular file
-// (a FIFO or a device never blocks the reading), unreadable, or larger than any real configuration file.
+// Reads a small file whole. False (and `bytes` empty) when it is missing, no regular file (a FIFO or a device never
+// blocks the reading), unreadable, or larger than `maxBytes`; with `followLinks` false, also when it is a link.
+bool ReadSmallFile(const std::filesystem::path& path, std::string& bytes, std::uintmax_t maxBytes,
+                   bool followLinks = true);
+
+// Reads another program's configuration file: ReadSmallFile() with room for any real one.
 bool ReadConfigFile(const std::filesystem::path& path, std::string& bytes);
 
 // The lines of a configuration text without their line ends. A line holding a NUL byte is left out: no tool
