@@ -8,8 +8,10 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <future>
 #include <set>
 #include <sstream>
+#include <thread>
 
 using namespace CardDav;
 using Stores::TCardDavState;
@@ -204,6 +206,56 @@ TEST(BookFolder, StateAndStatusFilesKeepWhatAServerSentWhateverItHolds)
           "nelvora-carddav-state 1\nbook https://x/\nsynced soon\n",
           "nelvora-carddav-state 1\nbook https://x/\ncard a.vcf\n", "nelvora-carddav-state 1\nbook https://x/%zz\n"})
         EXPECT_FALSE(Stores::ParseCardDavState(damaged)) << damaged;
+}
+
+TEST(BookFolder, TwoAccountsAddedAtOnceBothStayAndABusyListIsLeftAsItWas)
+{
+    TTempFolder temp;
+    const auto file = temp.Path() / "nelvora" / "carddav-accounts";
+    const TAccount alice{"https://a.example.org/", "alice"};
+    const TAccount bob{"https://b.example.org/", "bob"};
+    const auto add = [](const TAccount& account) {
+        return [account](std::vector<TAccount>& accounts) {
+            accounts.push_back(account);
+            return true;
+        };
+    };
+
+    // The window adds alice and is between reading and writing the list when an --add-account of bob starts.
+    std::promise<void> reading;
+    std::promise<void> write;
+    std::shared_future<void> written = write.get_future().share();
+    std::thread window([&] {
+        EXPECT_EQ(UpdateAccounts(file,
+                                 [&](std::vector<TAccount>& accounts) {
+                                     reading.set_value();
+                                     written.wait();
+                                     accounts.push_back(alice);
+                                     return true;
+                                 }),
+                  "");
+    });
+    reading.get_future().wait();
+
+    // One that cannot wait long enough gives up with a reason and changes nothing.
+    bool called = false;
+    const std::string busy = UpdateAccounts(
+        file, [&](std::vector<TAccount>&) { return called = true; }, std::chrono::milliseconds(50));
+    EXPECT_NE(busy.find("another program is changing the account list"), std::string::npos) << busy;
+    EXPECT_FALSE(called);
+
+    std::thread command([&] { EXPECT_EQ(UpdateAccounts(file, add(bob)), ""); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    write.set_value();
+    window.join();
+    command.join();
+
+    std::string error;
+    EXPECT_EQ(LoadAccounts(file, error), (std::vector<TAccount>{alice, bob}));
+    // The lock is on the folder: nothing is left beside the list.
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(file.parent_path()), std::filesystem::directory_iterator()),
+        1);
 }
 
 TEST(BookFolder, KeysAreStableAndDistinct)
