@@ -135,6 +135,53 @@ TEST(BookFolder, TheNextSyncKeepsUnchangedCardsWithoutCopyingAndDropsRemovedOnes
     EXPECT_EQ(Names(temp.Path()), std::set<std::string>{"book"});
 }
 
+// On a kernel or file system that cannot swap two folders in one step the book is replaced by two renames: after the
+// next sync only the book is in the account's folder, with the new cards; any other failure of the swap leaves the
+// old book.
+TEST(BookFolder, WhereFoldersCannotBeSwappedTheBookIsStillReplacedWhole)
+{
+    TTempFolder temp;
+    const auto account = temp.Path() / "account";
+    const auto book = account / "book";
+    ASSERT_EQ(MakePrivateFolders(temp.Path(), account), "");
+    WriteFirstBook(book, {{"a.vcf", "A"}, {"b.vcf", "B"}});
+
+    const auto sync = [&book](TFolderExchange exchange, const std::string& card, const std::string& token) {
+        TBookWriter writer(book, exchange);
+        EXPECT_EQ(writer.Begin(), "");
+        EXPECT_EQ(writer.Keep("a.vcf"), "");
+        EXPECT_EQ(writer.Put(card, card), "");
+        return writer.Commit(
+            State({{"/alice/family/a.vcf", "\"1\"", "a.vcf"}, {"/alice/family/" + card, "\"2\"", card}}, token));
+    };
+    const TFolderExchange oldKernel = [](const char*, const char*) {
+        errno = ENOSYS;
+        return -1;
+    };
+    const TFolderExchange networkFolder = [](const char*, const char*) {
+        errno = EINVAL;
+        return -1;
+    };
+    EXPECT_EQ(sync(oldKernel, "c.vcf", "t2"), "");
+    EXPECT_EQ(Names(account), std::set<std::string>{"book"});
+    EXPECT_EQ(Names(book), (std::set<std::string>{"a.vcf", "c.vcf", "state"}));
+    EXPECT_EQ(sync(networkFolder, "d.vcf", "t3"), "");
+    EXPECT_EQ(Names(account), std::set<std::string>{"book"});
+    EXPECT_EQ(Names(book), (std::set<std::string>{"a.vcf", "d.vcf", "state"}));
+    EXPECT_EQ(Read(book / "d.vcf"), "d.vcf");
+    const auto state = Stores::ParseCardDavState(Read(book / "state"));
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->SyncToken, "t3");
+
+    const TFolderExchange failing = [](const char*, const char*) {
+        errno = EIO;
+        return -1;
+    };
+    EXPECT_NE(sync(failing, "e.vcf", "t4"), "");
+    EXPECT_EQ(Names(account), std::set<std::string>{"book"});
+    EXPECT_EQ(Names(book), (std::set<std::string>{"a.vcf", "d.vcf", "state"}));
+}
+
 TEST(BookFolder, ASyncThatStopsBeforeItsCommitLeavesTheOldBookAsItWas)
 {
     TTempFolder temp;
