@@ -1,5 +1,7 @@
 #include "BookFolder.h"
 #include "AccountList.h"
+#include "TCardDavStoreKind.h"
+#include "TStoreRun.h"
 
 #include <gtest/gtest.h>
 
@@ -180,6 +182,42 @@ TEST(BookFolder, WhereFoldersCannotBeSwappedTheBookIsStillReplacedWhole)
     EXPECT_NE(sync(failing, "e.vcf", "t4"), "");
     EXPECT_EQ(Names(account), std::set<std::string>{"book"});
     EXPECT_EQ(Names(book), (std::set<std::string>{"a.vcf", "d.vcf", "state"}));
+}
+
+// The window reads a book while `nelvora-report --sync` commits its next state: the reading starts again on the new
+// book and reports its cards, neither the old ones nor a mixture.
+TEST(BookFolder, ABookSwappedInWhileItIsReadIsReadAgainWhole)
+{
+    TTempFolder temp;
+    const auto book = temp.Path() / "account" / "book";
+    ASSERT_EQ(MakePrivateFolders(temp.Path(), book.parent_path()), "");
+    const auto card = [](const std::string& name) {
+        return "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + name + "\r\nBDAY:1980-03-14\r\nEND:VCARD\r\n";
+    };
+    WriteFirstBook(book, {{"a.vcf", card("Anna Old")}, {"b.vcf", card("Bert Old")}});
+
+    Stores::TCardDavStoreKind kind;
+    int files = 0;
+    kind.SetAfterFileForTests([&] {
+        if (files++ != 0)
+            return;
+        // After the first file: Anna changed on the server, Bert went, Carla came.
+        TBookWriter writer(book);
+        ASSERT_EQ(writer.Begin(), "");
+        ASSERT_EQ(writer.Put("a.vcf", card("Anna New")), "");
+        ASSERT_EQ(writer.Put("c.vcf", card("Carla New")), "");
+        ASSERT_EQ(writer.Commit(State(
+                      {{"/alice/family/a.vcf", "\"2\"", "a.vcf"}, {"/alice/family/c.vcf", "\"1\"", "c.vcf"}}, "t2")),
+                  "");
+    });
+    Stores::TStoreRun run;
+    std::vector<VCard::TVCard> cards;
+    EXPECT_EQ(kind.Read({"carddav", book, "", "https://dav.example/alice/family/"}, run, cards), "");
+    std::set<std::string> names;
+    for (const VCard::TVCard& read : cards)
+        names.insert(read.Name);
+    EXPECT_EQ(names, (std::set<std::string>{"Anna New", "Carla New"}));
+    EXPECT_EQ(cards.size(), 2u);
 }
 
 TEST(BookFolder, ASyncThatStopsBeforeItsCommitLeavesTheOldBookAsItWas)
