@@ -6,10 +6,14 @@
 #include "TStoreEnvironment.h"
 #include "config/ConfigFile.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <thread>
 
 namespace CardDav {
 
@@ -91,6 +95,43 @@ std::string SaveAccounts(const std::filesystem::path& file, const std::vector<TA
     if (const int error = ReplaceFileAtomically(file.string(), text); error != 0)
         return "cannot write " + file.string() + ": " + std::strerror(error);
     return {};
+}
+
+std::string UpdateAccounts(const std::filesystem::path& file, const std::function<bool(std::vector<TAccount>&)>& change,
+                           std::chrono::milliseconds wait)
+{
+    // The lock is on the configuration folder itself, which is ours: no file of its own to leave behind.
+    const std::filesystem::path folder = file.parent_path();
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return "cannot open " + folder.string() + ": " + std::strerror(errno);
+    const auto until = std::chrono::steady_clock::now() + wait;
+    std::string error;
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            break;
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            error = "cannot lock " + folder.string() + ": " + std::strerror(errno);
+            break;
+        }
+        if (std::chrono::steady_clock::now() >= until) {
+            error = "cannot change " + file.string() + ": another program is changing the account list";
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    if (error.empty()) {
+        std::vector<TAccount> accounts = LoadAccounts(file, error);
+        if (!error.empty())
+            error = file.string() + ": " + error;
+        else if (change(accounts))
+            error = SaveAccounts(file, accounts);
+    }
+    // Closing the folder releases the lock.
+    ::close(fd);
+    return error;
 }
 
 std::string SecretKey(const TAccount& account)

@@ -211,7 +211,15 @@ TCacheLock::~TCacheLock()
     ::close(m_fd);
 }
 
-TBookWriter::TBookWriter(std::filesystem::path book) : m_book(std::move(book)) {}
+int ExchangeFolders(const char* from, const char* to)
+{
+    return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_EXCHANGE);
+}
+
+TBookWriter::TBookWriter(std::filesystem::path book, TFolderExchange exchange)
+    : m_book(std::move(book)), m_exchange(exchange)
+{
+}
 
 TBookWriter::~TBookWriter()
 {
@@ -282,7 +290,7 @@ std::string TBookWriter::Commit(const Stores::TCardDavState& state)
         ::close(m_stagingFd);
         m_stagingFd = -1;
         m_staging.clear();
-    } else if (::renameat2(AT_FDCWD, m_staging.c_str(), AT_FDCWD, m_book.c_str(), RENAME_EXCHANGE) != 0) {
+    } else if (m_exchange(m_staging.c_str(), m_book.c_str()) != 0) {
         if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
             return Failure("replace", m_book, errno);
         const std::filesystem::path aside = m_book.string() + AsideSuffix;

@@ -58,13 +58,19 @@ private:
     int m_fd;
 };
 
+// Swaps two folders in one step: renameat2(RENAME_EXCHANGE). 0, or -1 with errno set.
+int ExchangeFolders(const char* from, const char* to);
+using TFolderExchange = int (*)(const char* from, const char* to);
+
 // Builds one book's next state and swaps it in. Every call returns why it failed, or an empty string; after a
 // failure the book's folder is as it was.
 class TBookWriter final
 {
 public:
     // `book` is the folder the module reads; it need not exist yet.
-    explicit TBookWriter(std::filesystem::path book);
+    // `exchange` is the swap; a file system that cannot exchange makes it fail with EINVAL, ENOSYS or ENOTSUP, and
+    // the book is then replaced by two renames.
+    explicit TBookWriter(std::filesystem::path book, TFolderExchange exchange = ExchangeFolders);
     // An uncommitted staging folder is removed.
     ~TBookWriter();
     TBookWriter(const TBookWriter&) = delete;
@@ -79,6 +85,7 @@ public:
 
 private:
     std::filesystem::path m_book;
+    TFolderExchange m_exchange;
     std::filesystem::path m_staging;
     int m_stagingFd = -1;
 };

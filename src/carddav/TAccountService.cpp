@@ -112,20 +112,33 @@ void TAccountService::TestAndKeep(const std::vector<QUrl>& candidates, const QSt
         if (outcome->Failure)
             return done(FailureText(outcome->Failure));
         const TAccount account{outcome->Chosen.toString().toStdString(), user.toStdString()};
+        // An account added again keeps its place and gets the new password; only a new one is taken back below.
+        const std::vector<TAccount> before = Accounts();
+        const bool known = std::find(before.begin(), before.end(), account) != before.end();
         m_secrets.Write(QString::fromStdString(SecretKey(account)), password,
-                        [this, self, account, generation, done, outcome](const QString& error) {
+                        [this, self, account, known, generation, done, outcome](const QString& error) {
                             if (!self || generation != m_generation)
                                 return;
                             if (!error.isEmpty())
                                 return done(error);
-                            std::string problem;
-                            std::vector<TAccount> accounts = LoadAccounts(AccountsFile(), problem);
-                            if (std::find(accounts.begin(), accounts.end(), account) == accounts.end()) {
-                                accounts.push_back(account);
-                                problem = problem.empty() ? SaveAccounts(AccountsFile(), accounts) : problem;
+                            bool listed = known;
+                            const std::string problem =
+                                UpdateAccounts(AccountsFile(), [&account, &listed](std::vector<TAccount>& accounts) {
+                                    if (std::find(accounts.begin(), accounts.end(), account) != accounts.end()) {
+                                        listed = true;
+                                        return false;
+                                    }
+                                    accounts.push_back(account);
+                                    return true;
+                                });
+                            if (!problem.empty()) {
+                                const QString failure = QString::fromStdString(problem);
+                                if (listed)
+                                    return done(failure);
+                                // Not in the list, so nothing would ever use or remove the password.
+                                return m_secrets.Remove(QString::fromStdString(SecretKey(account)),
+                                                        [failure, done](const QString&) { done(failure); });
                             }
-                            if (!problem.empty())
-                                return done(QString::fromStdString(problem));
                             m_scheduler.Found(account, std::move(outcome->Found));
                             m_scheduler.SyncNow();
                             done({});
@@ -136,11 +149,13 @@ void TAccountService::TestAndKeep(const std::vector<QUrl>& candidates, const QSt
 
 void TAccountService::Remove(const TAccount& account, std::function<void(const QString&)> done)
 {
-    std::string problem;
-    std::vector<TAccount> accounts = LoadAccounts(AccountsFile(), problem);
-    accounts.erase(std::remove(accounts.begin(), accounts.end(), account), accounts.end());
-    if (problem.empty())
-        problem = SaveAccounts(AccountsFile(), accounts);
+    const std::string problem = UpdateAccounts(AccountsFile(), [&account](std::vector<TAccount>& accounts) {
+        const auto kept = std::remove(accounts.begin(), accounts.end(), account);
+        if (kept == accounts.end())
+            return false;
+        accounts.erase(kept, accounts.end());
+        return true;
+    });
     if (!problem.empty())
         return done(QString::fromStdString(problem));
     m_secrets.Remove(QString::fromStdString(SecretKey(account)), [account, done](const QString& error) {

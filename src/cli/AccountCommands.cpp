@@ -11,6 +11,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -129,17 +130,28 @@ int AddAccount(const std::string& url, const std::string& user)
             TestLoginAtFirst(candidates, QString::fromStdString(user), password, books, chosen, &discovered))
         return cannot(FailureText(failure));
     const TAccount account{chosen.toString().toStdString(), user};
+    // An account added again keeps its place and gets the new password; only a new one is taken back below.
+    bool listed = std::find(accounts.begin(), accounts.end(), account) != accounts.end();
     TKeychainSecretStore keyring;
-    if (const QString failure = WriteSecret(keyring, QString::fromStdString(SecretKey(account)), password);
-        !failure.isEmpty())
+    const QString key = QString::fromStdString(SecretKey(account));
+    if (const QString failure = WriteSecret(keyring, key, password); !failure.isEmpty())
         return cannot(failure);
-    bool known = false;
-    for (const TAccount& existing : accounts)
-        known = known || existing == account;
-    if (!known) {
-        accounts.push_back(account);
-        if (const std::string error = SaveAccounts(AccountsFile(), accounts); !error.empty())
-            return cannot(QString::fromStdString(error));
+    // Another --add-account or the window may change the list meanwhile: read, add and write are one locked step.
+    if (const std::string error =
+            UpdateAccounts(AccountsFile(),
+                           [&account, &listed](std::vector<TAccount>& current) {
+                               if (std::find(current.begin(), current.end(), account) != current.end()) {
+                                   listed = true;
+                                   return false;
+                               }
+                               current.push_back(account);
+                               return true;
+                           });
+        !error.empty()) {
+        // Not in the list, so nothing would ever use or remove the password.
+        if (!listed)
+            RemoveSecret(keyring, key);
+        return cannot(QString::fromStdString(error));
     }
 
     // The login test found the books a moment ago: the first sync starts from them.
@@ -163,7 +175,7 @@ int AddAccount(const std::string& url, const std::string& user)
 int RemoveAccount(const std::string& url, const std::optional<std::string>& user)
 {
     bool ok = false;
-    std::vector<TAccount> accounts = Accounts(ok);
+    Accounts(ok);
     if (!ok)
         return ExitError;
     // As --add-account keeps it, as older versions kept a bare host name, or as --accounts lists an address that an
@@ -174,16 +186,24 @@ int RemoveAccount(const std::string& url, const std::optional<std::string>& user
         return account.Url == url || account.Url == normal || account.Url == older ||
                ShownAddress(QString::fromStdString(account.Url)).toStdString() == url;
     };
-    std::vector<TAccount> kept;
+    // The list as it is under the lock, not as it was read above: another program may have changed it since.
     std::vector<TAccount> removed;
-    for (const TAccount& account : accounts)
-        (named(account) && (!user || account.User == *user) ? removed : kept).push_back(account);
-    if (removed.empty()) {
-        Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "no account %1")).arg(ShownAddress(QString::fromStdString(url))));
+    if (const std::string error = UpdateAccounts(
+            AccountsFile(),
+            [&](std::vector<TAccount>& current) {
+                std::vector<TAccount> kept;
+                for (const TAccount& account : current)
+                    (named(account) && (!user || account.User == *user) ? removed : kept).push_back(account);
+                current = std::move(kept);
+                return !removed.empty();
+            });
+        !error.empty()) {
+        Say(QString::fromStdString(error));
         return ExitError;
     }
-    if (const std::string error = SaveAccounts(AccountsFile(), kept); !error.empty()) {
-        Say(QString::fromStdString(error));
+    if (removed.empty()) {
+        Say(Tr(NELVORA_TRANSLATE_NOOP("nelvora-report", "no account %1"))
+                .arg(ShownAddress(QString::fromStdString(url))));
         return ExitError;
     }
     TKeychainSecretStore keyring;

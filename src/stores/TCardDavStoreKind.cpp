@@ -95,6 +95,8 @@ std::string TCardDavStoreKind::Read(const TStoreLocation& store, TStoreRun& run,
                 continue;
             files.emplace_back(info.st_dev, info.st_ino);
             ends.push_back(read.size());
+            if (m_afterFile)
+                m_afterFile();
         }
         struct stat after;
         if (::stat(store.Path.c_str(), &after) != 0 || !SameFolder(before, after))

@@ -1,5 +1,7 @@
 #include "BookFolder.h"
 #include "AccountList.h"
+#include "TCardDavStoreKind.h"
+#include "TStoreRun.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +10,10 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <future>
 #include <set>
 #include <sstream>
+#include <thread>
 
 using namespace CardDav;
 using Stores::TCardDavState;
@@ -133,6 +137,83 @@ TEST(BookFolder, TheNextSyncKeepsUnchangedCardsWithoutCopyingAndDropsRemovedOnes
     EXPECT_EQ(Names(temp.Path()), std::set<std::string>{"book"});
 }
 
+// On a kernel or file system that cannot swap two folders in one step the book is replaced by two renames: after the
+// next sync only the book is in the account's folder, with the new cards; any other failure of the swap leaves the
+// old book.
+TEST(BookFolder, WhereFoldersCannotBeSwappedTheBookIsStillReplacedWhole)
+{
+    TTempFolder temp;
+    const auto account = temp.Path() / "account";
+    const auto book = account / "book";
+    ASSERT_EQ(MakePrivateFolders(temp.Path(), account), "");
+    WriteFirstBook(book, {{"a.vcf", "A"}, {"b.vcf", "B"}});
+
+    const auto sync = [&book](TFolderExchange exchange, const std::string& card, const std::string& token) {
+        TBookWriter writer(book, exchange);
+        EXPECT_EQ(writer.Begin(), "");
+        EXPECT_EQ(writer.Keep("a.vcf"), "");
+        EXPECT_EQ(writer.Put(card, card), "");
+        return writer.Commit(
+            State({{"/alice/family/a.vcf", "\"1\"", "a.vcf"}, {"/alice/family/" + card, "\"2\"", card}}, token));
+    };
+    // An old kernel, or a network file system (EINVAL): the book is replaced by two renames.
+    const TFolderExchange cannotExchange = [](const char*, const char*) {
+        errno = ENOSYS;
+        return -1;
+    };
+    EXPECT_EQ(sync(cannotExchange, "c.vcf", "t2"), "");
+    EXPECT_EQ(Names(account), std::set<std::string>{"book"});
+    EXPECT_EQ(Names(book), (std::set<std::string>{"a.vcf", "c.vcf", "state"}));
+    EXPECT_EQ(Read(book / "c.vcf"), "c.vcf");
+    const auto state = Stores::ParseCardDavState(Read(book / "state"));
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->SyncToken, "t2");
+
+    const TFolderExchange failing = [](const char*, const char*) {
+        errno = EIO;
+        return -1;
+    };
+    EXPECT_NE(sync(failing, "d.vcf", "t3"), "");
+    EXPECT_EQ(Names(account), std::set<std::string>{"book"});
+    EXPECT_EQ(Names(book), (std::set<std::string>{"a.vcf", "c.vcf", "state"}));
+}
+
+// The window reads a book while `nelvora-report --sync` commits its next state: the reading starts again on the new
+// book and reports its cards, neither the old ones nor a mixture.
+TEST(BookFolder, ABookSwappedInWhileItIsReadIsReadAgainWhole)
+{
+    TTempFolder temp;
+    const auto book = temp.Path() / "account" / "book";
+    ASSERT_EQ(MakePrivateFolders(temp.Path(), book.parent_path()), "");
+    const auto card = [](const std::string& name) {
+        return "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + name + "\r\nBDAY:1980-03-14\r\nEND:VCARD\r\n";
+    };
+    WriteFirstBook(book, {{"a.vcf", card("Anna Old")}, {"b.vcf", card("Bert Old")}});
+
+    Stores::TCardDavStoreKind kind;
+    int files = 0;
+    kind.SetAfterFileForTests([&] {
+        if (files++ != 0)
+            return;
+        // After the first file: Anna changed on the server, Bert went, Carla came.
+        TBookWriter writer(book);
+        ASSERT_EQ(writer.Begin(), "");
+        ASSERT_EQ(writer.Put("a.vcf", card("Anna New")), "");
+        ASSERT_EQ(writer.Put("c.vcf", card("Carla New")), "");
+        ASSERT_EQ(writer.Commit(State(
+                      {{"/alice/family/a.vcf", "\"2\"", "a.vcf"}, {"/alice/family/c.vcf", "\"1\"", "c.vcf"}}, "t2")),
+                  "");
+    });
+    Stores::TStoreRun run;
+    std::vector<VCard::TVCard> cards;
+    EXPECT_EQ(kind.Read({"carddav", book, "", "https://dav.example/alice/family/"}, run, cards), "");
+    std::set<std::string> names;
+    for (const VCard::TVCard& read : cards)
+        names.insert(read.Name);
+    EXPECT_EQ(names, (std::set<std::string>{"Anna New", "Carla New"}));
+    EXPECT_EQ(cards.size(), 2u);
+}
+
 TEST(BookFolder, ASyncThatStopsBeforeItsCommitLeavesTheOldBookAsItWas)
 {
     TTempFolder temp;
@@ -204,6 +285,56 @@ TEST(BookFolder, StateAndStatusFilesKeepWhatAServerSentWhateverItHolds)
           "nelvora-carddav-state 1\nbook https://x/\nsynced soon\n",
           "nelvora-carddav-state 1\nbook https://x/\ncard a.vcf\n", "nelvora-carddav-state 1\nbook https://x/%zz\n"})
         EXPECT_FALSE(Stores::ParseCardDavState(damaged)) << damaged;
+}
+
+TEST(BookFolder, TwoAccountsAddedAtOnceBothStayAndABusyListIsLeftAsItWas)
+{
+    TTempFolder temp;
+    const auto file = temp.Path() / "nelvora" / "carddav-accounts";
+    const TAccount alice{"https://a.example.org/", "alice"};
+    const TAccount bob{"https://b.example.org/", "bob"};
+    const auto add = [](const TAccount& account) {
+        return [account](std::vector<TAccount>& accounts) {
+            accounts.push_back(account);
+            return true;
+        };
+    };
+
+    // The window adds alice and is between reading and writing the list when an --add-account of bob starts.
+    std::promise<void> reading;
+    std::promise<void> write;
+    std::shared_future<void> written = write.get_future().share();
+    std::thread window([&] {
+        EXPECT_EQ(UpdateAccounts(file,
+                                 [&](std::vector<TAccount>& accounts) {
+                                     reading.set_value();
+                                     written.wait();
+                                     accounts.push_back(alice);
+                                     return true;
+                                 }),
+                  "");
+    });
+    reading.get_future().wait();
+
+    // One that cannot wait long enough gives up with a reason and changes nothing.
+    bool called = false;
+    const std::string busy = UpdateAccounts(
+        file, [&](std::vector<TAccount>&) { return called = true; }, std::chrono::milliseconds(50));
+    EXPECT_NE(busy.find("another program is changing the account list"), std::string::npos) << busy;
+    EXPECT_FALSE(called);
+
+    std::thread command([&] { EXPECT_EQ(UpdateAccounts(file, add(bob)), ""); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    write.set_value();
+    window.join();
+    command.join();
+
+    std::string error;
+    EXPECT_EQ(LoadAccounts(file, error), (std::vector<TAccount>{alice, bob}));
+    // The lock is on the folder: nothing is left beside the list.
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(file.parent_path()), std::filesystem::directory_iterator()),
+        1);
 }
 
 TEST(BookFolder, KeysAreStableAndDistinct)

@@ -28,37 +28,59 @@ qint64 WallSeconds(const QTimeZone& zone, qint64 seconds)
     return seconds + zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC));
 }
 
+// The first moment after `afterMs` at which the clocks in `zone` read `wall` (a wall time counted as seconds since
+// the epoch), or, where they jump over it, the moment the jump lands; with two such moments (clocks put back), the
+// first. -1 when the zone's data knows of none.
+qint64 FirstMomentReading(qint64 wall, qint64 afterMs, const QTimeZone& zone)
+{
+    // Wall and universal time lie at most a day apart; the offsets in force around `wall` are the candidates.
+    const QDateTime from = QDateTime::fromSecsSinceEpoch(wall - 2 * SecondsPerDay, Qt::UTC);
+    const QDateTime until = QDateTime::fromSecsSinceEpoch(wall + 2 * SecondsPerDay, Qt::UTC);
+    const QTimeZone::OffsetDataList transitions = zone.transitions(from, until);
+    std::vector<int> offsets{zone.offsetFromUtc(from), zone.offsetFromUtc(until)};
+    for (const QTimeZone::OffsetData& transition : transitions)
+        offsets.push_back(transition.offsetFromUtc);
+
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (const int offset : offsets) {
+        const qint64 candidate = wall - offset;
+        if (candidate * 1000 > afterMs && WallSeconds(zone, candidate) == wall)
+            best = std::min(best, candidate);
+    }
+    if (best != std::numeric_limits<qint64>::max())
+        return best * 1000;
+
+    // The clocks jump over `wall`: the first moment they read a later time is where the jump lands.
+    for (const QTimeZone::OffsetData& transition : transitions) {
+        const qint64 at = transition.atUtc.toSecsSinceEpoch();
+        if (at * 1000 > afterMs && WallSeconds(zone, at) >= wall && WallSeconds(zone, at - 1) < wall)
+            return at * 1000;
+    }
+    return -1;
+}
+
 } // namespace
 
 qint64 NextDayStart(qint64 nowMs, const QTimeZone& zone)
 {
     const QDateTime now = QDateTime::fromMSecsSinceEpoch(nowMs, zone);
     const qint64 midnight = QDateTime(now.date().addDays(1), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
+    const qint64 start = FirstMomentReading(midnight, nowMs, zone);
+    return start >= 0 ? start : nowMs + RetryMs;
+}
 
-    // Midnight falls at most a day and a bit ahead; the offsets in force until then are the candidates.
-    const QDateTime until = now.addSecs(2 * SecondsPerDay);
-    const QTimeZone::OffsetDataList transitions = zone.transitions(now, until);
-    std::vector<int> offsets{zone.offsetFromUtc(now), zone.offsetFromUtc(until)};
-    for (const QTimeZone::OffsetData& transition : transitions)
-        offsets.push_back(transition.offsetFromUtc);
-
-    // The earliest moment the clocks read midnight: with two of them (clocks put back over midnight), the first.
-    qint64 best = std::numeric_limits<qint64>::max();
-    for (const int offset : offsets) {
-        const qint64 candidate = midnight - offset;
-        if (candidate * 1000 > nowMs && WallSeconds(zone, candidate) == midnight)
-            best = std::min(best, candidate);
-    }
-    if (best != std::numeric_limits<qint64>::max())
-        return best * 1000;
-
-    // Midnight does not exist: the clocks jump over it, and the new day begins where the jump lands.
-    for (const QTimeZone::OffsetData& transition : transitions) {
-        const qint64 at = transition.atUtc.toSecsSinceEpoch();
-        if (at * 1000 > nowMs && WallSeconds(zone, at) >= midnight && WallSeconds(zone, at - 1) < midnight)
-            return at * 1000;
-    }
-    return nowMs + RetryMs;
+qint64 NextWatchAim(qint64 nowMs, int timeOfDay, const QTimeZone& zone)
+{
+    const qint64 next = NextDayStart(nowMs, zone);
+    if (timeOfDay <= 0)
+        return next;
+    // Today's chosen time if it is still to come, else the day start (where the check waits for it anyway). On the
+    // day the clocks change that is the first moment the clocks read it, or the end of the jump over it: from then
+    // on the check counts as due.
+    const QDate today = QDateTime::fromMSecsSinceEpoch(nowMs, zone).date();
+    const qint64 wall = QDateTime(today, QTime(timeOfDay / 60, timeOfDay % 60), Qt::UTC).toSecsSinceEpoch();
+    const qint64 chosen = FirstMomentReading(wall, std::numeric_limits<qint64>::min(), zone);
+    return chosen > nowMs ? std::min(next, chosen) : next;
 }
 
 TDayWatch::TDayWatch()
@@ -123,16 +145,7 @@ void TDayWatch::Trigger()
 void TDayWatch::AimAtMidnight()
 {
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    const QTimeZone zone = QTimeZone::systemTimeZone();
-    qint64 next = NextDayStart(now, zone);
-    if (m_timeOfDay > 0) {
-        // Today's chosen time if it is still to come, else the day start (where the check waits for it anyway).
-        const QTime time(m_timeOfDay / 60, m_timeOfDay % 60);
-        const qint64 today =
-            QDateTime(QDateTime::fromMSecsSinceEpoch(now, zone).date(), time, zone).toMSecsSinceEpoch();
-        if (today > now)
-            next = std::min(next, today);
-    }
+    const qint64 next = NextWatchAim(now, m_timeOfDay, QTimeZone::systemTimeZone());
     m_midnight.start(static_cast<int>(std::clamp<qint64>(next - now, 0, RetryMs * 26)));
 }
 

@@ -16,6 +16,11 @@ class QTimeZone;
 // new day, whose own end is the next midnight.
 qint64 NextDayStart(qint64 nowMs, const QTimeZone& zone);
 
+// Where the day watch aims after `nowMs`: today's chosen time of day (`timeOfDay` minutes after midnight, 0 for none)
+// while it is still to come, else the next day start. Where the clocks change, the chosen time is the first moment
+// the clocks read it (of two, the first; within a jump over it, where the jump lands).
+qint64 NextWatchAim(qint64 nowMs, int timeOfDay, const QTimeZone& zone);
+
 // The day watch of a desktop session: a timer aimed at the next local midnight (the event loop's timers do not count
 // time asleep, so it is aimed again after every trigger), logind's PrepareForSleep(false) on the system bus, a
 // timerfd that the kernel cancels when the wall clock is set, and the folder of /etc/localtime for time zone

@@ -1,6 +1,8 @@
 #include "TDayWatch.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -11,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+
+#include <ctime>
 
 namespace {
 
@@ -55,6 +59,35 @@ TEST(NextDayStart, IsTheFirstMomentOfTheNewLocalDayAcrossDaylightSavingChanges)
                   QDateTime::fromMSecsSinceEpoch(Utc(c.Expected), Qt::UTC))
             << c.Zone << ": " << c.Why;
     }
+}
+
+// "Remind at 02:30" in Berlin: on the night the clocks skip 02:00-03:00 the check is due from 03:00, and on the night
+// they read 02:00-03:00 twice, from the first 02:30; the watch aims there, not an hour later.
+TEST(NextWatchAim, IsTheFirstMomentTheClocksReadTheChosenTimeOnTheDaysTheyChange)
+{
+    struct TCase
+    {
+        const char* Now;      // UTC
+        int TimeOfDay;        // minutes after midnight
+        const char* Expected; // UTC
+        const char* Why;
+    };
+    const TCase cases[] = {
+        {"2025-03-29T23:30:00Z", 150, "2025-03-30T01:00:00Z", "02:30 does not exist: 03:00 +02:00"},
+        {"2025-03-30T00:59:00Z", 150, "2025-03-30T01:00:00Z", "a minute before the jump"},
+        {"2025-03-30T01:00:00Z", 150, "2025-03-30T22:00:00Z", "at the jump: due now, next the day start"},
+        {"2025-10-25T23:00:00Z", 150, "2025-10-26T00:30:00Z", "the first of two 02:30s: 02:30 +02:00"},
+        {"2025-10-26T01:00:00Z", 150, "2025-10-26T23:00:00Z", "between the two: due already, next the day start"},
+        {"2025-06-01T06:00:00Z", 9 * 60, "2025-06-01T07:00:00Z", "an ordinary morning"},
+        {"2025-06-01T08:00:00Z", 9 * 60, "2025-06-01T22:00:00Z", "the chosen time has passed"},
+        {"2025-06-01T06:00:00Z", 0, "2025-06-01T22:00:00Z", "none chosen: the day start"},
+    };
+    const QTimeZone zone("Europe/Berlin");
+    ASSERT_TRUE(zone.isValid()) << "tzdata";
+    for (const TCase& c : cases)
+        EXPECT_EQ(QDateTime::fromMSecsSinceEpoch(NextWatchAim(Utc(c.Now), c.TimeOfDay, zone), Qt::UTC),
+                  QDateTime::fromMSecsSinceEpoch(Utc(c.Expected), Qt::UTC))
+            << c.Why;
 }
 
 namespace {
@@ -184,4 +217,33 @@ TEST(DayWatch, ATimeOfDaySavedForLaterTodayIsAimedAtAtOnce)
     watch.SetTimeOfDay(std::min(now.hour() * 60 + now.minute() + 1, 23 * 60 + 59));
     EXPECT_GT(watch.MidnightRemaining(), 0);
     EXPECT_LE(watch.MidnightRemaining(), 61 * 1000);
+}
+
+// The same on the user's own clock: in Berlin at 01:30 on the night the clocks skip an hour, Remind at 02:30 rings
+// at 03:00 local time, half an hour on, not at 03:30.
+TEST(DayWatch, RemindAtInTheHourTheClocksSkipRingsWhenTheyLand)
+{
+    const TScopedEnv bus = NoSystemBus();
+    // The zone for this test only: the C library reads TZ again only when told to.
+    struct TBerlin
+    {
+        std::optional<TScopedEnv> Zone{std::in_place, "TZ", "Europe/Berlin"};
+        TBerlin() { ::tzset(); }
+        ~TBerlin()
+        {
+            Zone.reset();
+            ::tzset();
+        }
+    } berlin;
+    // The moved clock reads local time.
+    if (!SetFakeClock("@2025-03-30 01:30:00"))
+        GTEST_SKIP() << "needs the moved clock";
+    ASSERT_LT(std::abs(QDateTime::currentMSecsSinceEpoch() - Utc("2025-03-30T00:30:00Z")), 5000);
+    TDayWatch watch;
+    watch.Start([] {});
+    watch.SetTimeOfDay(150);
+    const int remaining = watch.MidnightRemaining();
+    watch.Stop();
+    EXPECT_GT(remaining, 29 * 60 * 1000);
+    EXPECT_LE(remaining, 30 * 60 * 1000);
 }
