@@ -9,6 +9,10 @@
 #   carddav-e2e.sh <nelvora-report>
 # Exit 77 (skipped) without root or without the servers.
 set -euo pipefail
+# Qt 6.4 lets the threads of its host-name lookups end on their own as a program exits, and a sanitizer build's leak
+# check then finds their thread data half torn down (a QThreadData, glibc's resolver addresses). The unit tests check
+# the sync's own code for leaks; here the sanitizers still catch every memory error.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 report=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
@@ -410,7 +414,7 @@ run --sync --sources >/dev/null 2>"$work/sync-errors.log" || status=$?
 [ "$status" = 2 ] || fail "a failed sync ended with status $status"
 grep -q "server not reachable" "$work/sync-errors.log" || fail "no word of the servers being down"
 expect_rows "$expected2" "the rows from the cache"
-sources | grep -q "^carddav	$R/alice/family/	4	stale, last synced 20[0-9-]* [0-9:]* (server not reachable)$" ||
+grep -q "^carddav	$R/alice/family/	4	stale, last synced 20[0-9-]* [0-9:]* (server not reachable)$" <<<"$(sources)" ||
     fail "--sources does not say stale: $(sources)"
 
 # 6. A password changed on the server: "login failed" within 30 s, the other stores still read.
@@ -451,7 +455,7 @@ run --remove-account "https://localhost:$rport/" >/dev/null
 [ "$(run --accounts | wc -l)" = 2 ] || fail "the account is still listed"
 secret-tool lookup server nelvora-carddav user "alice@https://localhost:$rport/" >/dev/null &&
     fail "the password stayed in the keyring"
-sources | grep -q "$R/alice/" && fail "the removed account's books are still read"
+grep -q "$R/alice/" <<<"$(sources)" && fail "the removed account's books are still read"
 # Added while another program holds the account list: refused after a bounded wait, and the password it stored
 # for the account goes again.
 exec {held}<"$XDG_CONFIG_HOME/nelvora"

@@ -9,6 +9,10 @@
 #   login-e2e.sh <nelvora-report> <add-account-driver>
 # Exit 77 (skipped) without root or without the programs.
 set -euo pipefail
+# Qt 6.4 lets the threads of its host-name lookups end on their own as a program exits, and a sanitizer build's leak
+# check then finds their thread data half torn down (a QThreadData, glibc's resolver addresses). The unit tests check
+# the sync's own code for leaks; here the sanitizers still catch every memory error.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 report=$(realpath "$1")
 driver=$(realpath "$2")
@@ -201,7 +205,8 @@ grep -q "^https://dav.example.test:8443/alice/family/	family$" <<<"$added" || fa
 grep -q "^https://dav.example.test:8443/alice/work/	work$" <<<"$added" || fail "the SRV target's books: $added"
 grep -q "_carddavs._tcp.example.test" "$work/dnsmasq.log" || fail "no SRV lookup"
 [ "$(run --accounts)" = "https://dav.example.test:8443/alice/	alice" ] || fail "the account: $(run --accounts)"
-run --sources | grep -q "^carddav	https://dav.example.test:8443/alice/family/	1	ok" ||
+# Read whole before grep looks: grep -q leaves at the first match, and the writer's broken pipe would count.
+grep -q "^carddav	https://dav.example.test:8443/alice/family/	1	ok" <<<"$(run --sources)" ||
     fail "the book is not read: $(run --sources)"
 run --remove-account https://dav.example.test:8443/alice/ >/dev/null
 
@@ -239,7 +244,7 @@ grep -q "^the browser granted the access$" "$work/flow.log" || fail "the page wa
 grep -q "^synced https://cloud.example.test:9443: ok$" <<<"$said" || fail "the first sync: $said"
 app=$(sed -n 's/^alice:\(app-.*\)$/\1/p' "$work/radicale/users")
 [ -n "$app" ] || fail "no app password was handed out"
-run --accounts | grep -q "^https://cloud.example.test:9443	alice$" || fail "the account: $(run --accounts)"
+grep -q "^https://cloud.example.test:9443	alice$" <<<"$(run --accounts)" || fail "the account: $(run --accounts)"
 [ "$(secret-tool lookup server nelvora-carddav user "alice@https://cloud.example.test:9443")" = "$app" ] ||
     fail "the keyring does not hold the app password"
 if grep -rqa -e "$app" -e s3cret "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$work/run"; then
@@ -248,8 +253,9 @@ fi
 if grep -qa -e "$app" -e "token=" <<<"$said"; then
     fail "the output shows the app password or the token"
 fi
-run --sync --sources 2>"$work/sync.txt" | grep -q "^carddav	https://cloud.example.test:9443/alice/family/	1	ok" ||
-    fail "the browser account's books are not read: $(run --sources)"
+synced=$(run --sync --sources 2>"$work/sync.txt") || fail "--sync failed: $(cat "$work/sync.txt")"
+grep -q "^carddav	https://cloud.example.test:9443/alice/family/	1	ok" <<<"$synced" ||
+    fail "the browser account's books are not read: $synced"
 # Not a terminal: no progress lines.
 [ ! -s "$work/sync.txt" ] || fail "--sync wrote to a standard error that is no terminal: $(cat "$work/sync.txt")"
 # On a terminal: each account's line, written over while it syncs (script gives the program a terminal).
