@@ -16,6 +16,8 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 report=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=test-certificates.sh
+. "$here/test-certificates.sh"
 
 # The whole run lives in a private D-Bus session, where its own gnome-keyring answers as the Secret Service.
 if [ -z "${NELVORA_E2E_SESSION:-}" ] && command -v dbus-run-session >/dev/null; then
@@ -99,21 +101,9 @@ wait_for()
 }
 
 # --- A certificate authority and a server certificate for localhost, trusted for this run
-openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/ca.key" -out "$work/ca.crt" -days 2 \
-    -subj "/CN=Nelvora e2e CA" 2>/dev/null
-openssl req -newkey rsa:2048 -nodes -keyout "$work/server.key" -out "$work/server.csr" -subj "/CN=localhost" \
-    2>/dev/null
-printf 'subjectAltName=DNS:localhost,IP:127.0.0.1\n' >"$work/ext"
-openssl x509 -req -in "$work/server.csr" -CA "$work/ca.crt" -CAkey "$work/ca.key" -CAcreateserial \
-    -out "$work/server.crt" -days 2 -extfile "$work/ext" 2>/dev/null
+make_certificates "$work" "Nelvora e2e CA" DNS:localhost,IP:127.0.0.1
 if [ -n "${NELVORA_E2E_MOUNTS:-}" ]; then
-    mkdir "$work/certs"
-    cp -a /etc/ssl/certs/. "$work/certs/"
-    cp "$work/ca.crt" "$work/certs/nelvora-e2e.pem"
-    # A link that another run left dangling in the system's folder is no certificate; rehash fails on it.
-    find "$work/certs" -xtype l -delete
-    openssl rehash "$work/certs" >/dev/null 2>&1
-    mount --bind "$work/certs" /etc/ssl/certs
+    trust_privately "$work" nelvora-e2e
 else
     exec 9>/tmp/nelvora-carddav-e2e.lock
     flock -w 240 9 || fail "another run holds the test certificate authority's lock"

@@ -17,6 +17,8 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 report=$(realpath "$1")
 driver=$(realpath "$2")
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=test-certificates.sh
+. "$here/test-certificates.sh"
 
 if [ "$(id -u)" != 0 ]; then
     echo "login-e2e: needs root for its own network and mount namespace; skipped"
@@ -90,21 +92,9 @@ wait_for()
 }
 
 # --- A certificate authority, trusted through a private copy of the system's store, and one server certificate
-openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/ca.key" -out "$work/ca.crt" -days 2 \
-    -subj "/CN=Nelvora login e2e CA" 2>/dev/null
-openssl req -newkey rsa:2048 -nodes -keyout "$work/server.key" -out "$work/server.csr" -subj "/CN=dav.example.test" \
-    2>/dev/null
-printf 'subjectAltName=DNS:dav.example.test,DNS:fallback.test,DNS:cloud.example.test,DNS:localhost,IP:127.0.0.1\n' \
-    >"$work/ext"
-openssl x509 -req -in "$work/server.csr" -CA "$work/ca.crt" -CAkey "$work/ca.key" -CAcreateserial \
-    -out "$work/server.crt" -days 2 -extfile "$work/ext" 2>/dev/null
-cp -a /etc/ssl/certs "$work/certs"
-cp "$work/ca.crt" "$work/certs/nelvora-login-e2e.pem"
-cat "$work/ca.crt" >>"$work/certs/ca-certificates.crt"
-# A link that another run left dangling in the system's folder is no certificate; rehash fails on it.
-find "$work/certs" -xtype l -delete
-openssl rehash "$work/certs" 2>/dev/null || c_rehash "$work/certs" >/dev/null
-mount --bind "$work/certs" /etc/ssl/certs
+make_certificates "$work" "Nelvora login e2e CA" \
+    DNS:dav.example.test,DNS:fallback.test,DNS:cloud.example.test,DNS:localhost,IP:127.0.0.1
+trust_privately "$work" nelvora-login-e2e
 printf 'nameserver 127.0.0.1\noptions timeout:1 attempts:2\n' >"$work/resolv.conf"
 mount --bind "$work/resolv.conf" /etc/resolv.conf
 
