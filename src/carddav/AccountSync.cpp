@@ -42,7 +42,8 @@ TFailure TestLoginAtFirst(const std::vector<QUrl>& candidates, const QString& us
         if (!kept && failure.Code != TSyncFailure::ServerNotReachable)
             kept = failure;
     }
-    return kept ? kept : TFailure(TSyncFailure::ServerNotFound);
+    // Every candidate was out of reach; only an empty list means that no server was named at all.
+    return kept ? kept : TFailure(candidates.empty() ? TSyncFailure::ServerNotFound : TSyncFailure::ServerNotReachable);
 }
 
 namespace {
