@@ -27,7 +27,7 @@ TFailure TestLogin(const QUrl& url, const QString& user, const QString& password
 }
 
 TFailure TestLoginAtFirst(const std::vector<QUrl>& candidates, const QString& user, const QString& password,
-                          std::vector<TBookInfo>& books, QUrl& chosen, TDiscovery* found)
+                          std::vector<TBookInfo>& books, QUrl& chosen, TDiscovery* found, TSyncFailure noneAnswered)
 {
     TFailure kept;
     for (const QUrl& candidate : candidates) {
@@ -42,8 +42,7 @@ TFailure TestLoginAtFirst(const std::vector<QUrl>& candidates, const QString& us
         if (!kept && failure.Code != TSyncFailure::ServerNotReachable)
             kept = failure;
     }
-    // Every candidate was out of reach; only an empty list means that no server was named at all.
-    return kept ? kept : TFailure(candidates.empty() ? TSyncFailure::ServerNotFound : TSyncFailure::ServerNotReachable);
+    return kept ? kept : TFailure(noneAnswered);
 }
 
 namespace {

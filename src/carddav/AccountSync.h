@@ -23,7 +23,7 @@ std::filesystem::path CacheRoot();
 // Logs in and finds the books, writing nothing: the test an account passes before it is saved. `found`, when
 // given, keeps what was found for the account's first sync.
 TFailure TestLogin(const QUrl& url, const QString& user, const QString& password, std::vector<TBookInfo>& books,
-                  TDiscovery* found = nullptr);
+                   TDiscovery* found = nullptr);
 
 // What a sync on another thread watches and reports to.
 struct TSyncControl
@@ -34,9 +34,11 @@ struct TSyncControl
 };
 
 // TestLogin() at each address in turn until one works; `chosen` is that one. A refused login ends the search (the
-// password is wrong everywhere); when no address answered at all, the failure is ServerNotFound.
+// password is wrong everywhere); when no address answered at all, the failure is `noneAnswered`: a typed server is
+// out of reach, while the addresses an e-mail domain named mean that it has no address-book server.
 TFailure TestLoginAtFirst(const std::vector<QUrl>& candidates, const QString& user, const QString& password,
-                         std::vector<TBookInfo>& books, QUrl& chosen, TDiscovery* found = nullptr);
+                          std::vector<TBookInfo>& books, QUrl& chosen, TDiscovery* found = nullptr,
+                          TSyncFailure noneAnswered = TSyncFailure::ServerNotReachable);
 
 // Discovers and syncs one account into the cache. `lockWait`: how long another program's sync may hold it up.
 // Folders of accounts no longer in the account list are removed on the way.

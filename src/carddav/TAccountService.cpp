@@ -60,7 +60,7 @@ void TAccountService::AddByEmail(const QString& email, const QString& user, cons
                          candidates.end());
         if (candidates.empty())
             return done(FailureText(TSyncFailure::ServerNotFound));
-        TestAndKeep(candidates, user, password, done);
+        TestAndKeep(candidates, user, password, done, TSyncFailure::ServerNotFound);
     });
 }
 
@@ -89,7 +89,7 @@ void TAccountService::Cancel()
 }
 
 void TAccountService::TestAndKeep(const std::vector<QUrl>& candidates, const QString& user, const QString& password,
-                                  std::function<void(const QString&)> done)
+                                  std::function<void(const QString&)> done, TSyncFailure noneAnswered)
 {
     struct TOutcome
     {
@@ -98,9 +98,10 @@ void TAccountService::TestAndKeep(const std::vector<QUrl>& candidates, const QSt
         TDiscovery Found; // given to the first sync, which then need not discover again
     };
     auto outcome = std::make_shared<TOutcome>();
-    QThread* login = QThread::create([candidates, user, password, outcome] {
+    QThread* login = QThread::create([candidates, user, password, outcome, noneAnswered] {
         std::vector<TBookInfo> books;
-        outcome->Failure = TestLoginAtFirst(candidates, user, password, books, outcome->Chosen, &outcome->Found);
+        outcome->Failure =
+            TestLoginAtFirst(candidates, user, password, books, outcome->Chosen, &outcome->Found, noneAnswered);
     });
     const int generation = m_generation;
     QPointer<TAccountService> self(this);

@@ -36,7 +36,8 @@ public:
 private:
     // Tests the login at each address in turn and keeps the first that works.
     void TestAndKeep(const std::vector<QUrl>& candidates, const QString& user, const QString& password,
-                     std::function<void(const QString&)> done);
+                     std::function<void(const QString&)> done,
+                     TSyncFailure noneAnswered = TSyncFailure::ServerNotReachable);
 
     ISecretStore& m_secrets;
     TSyncScheduler& m_scheduler;

@@ -99,12 +99,14 @@ int AddAccount(const std::string& url, const std::string& user)
     // For an e-mail address the name service of its domain names the servers to try, https only; else the address
     // is refused before a password is even asked for, let alone sent.
     std::vector<QUrl> candidates;
+    TSyncFailure noneAnswered = TSyncFailure::ServerNotReachable;
     if (const QString typed = QString::fromStdString(url); IsEmailAddress(typed)) {
         for (const QUrl& found : FindServersWaiting(typed))
             if (found.scheme() == QLatin1String("https"))
                 candidates.push_back(found);
+        noneAnswered = TSyncFailure::ServerNotFound;
         if (candidates.empty())
-            return cannot(FailureText(TSyncFailure::ServerNotFound));
+            return cannot(FailureText(noneAnswered));
     } else {
         // Refused before a password is even asked for, let alone sent.
         const TServerAddress server = NormalisedServerUrl(typed);
@@ -126,8 +128,8 @@ int AddAccount(const std::string& url, const std::string& user)
     std::vector<TBookInfo> books;
     QUrl chosen;
     TDiscovery discovered;
-    if (const TFailure failure =
-            TestLoginAtFirst(candidates, QString::fromStdString(user), password, books, chosen, &discovered))
+    if (const TFailure failure = TestLoginAtFirst(candidates, QString::fromStdString(user), password, books, chosen,
+                                                  &discovered, noneAnswered))
         return cannot(FailureText(failure));
     const TAccount account{chosen.toString().toStdString(), user};
     // An account added again keeps its place and gets the new password; only a new one is taken back below.
